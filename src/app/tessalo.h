@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/controls.h"
+#include "board/shape_array.h"
+
+#include <cstdint>
+
+// The main form: its controls' run-time state, its fields, its event handlers and
+// procedures. The window raises the handlers; tests and benchmarks may do the same.
+class Tessalo {
+public:
+    Tessalo();
+
+    ControlArray<Label, 2> Label1;
+    ControlArray<TextBox, 2> Text1;
+    ControlArray<ListBox, 1> List1;
+    ControlArray<OptionButton, 6> Option1;
+    ShapeArray Shape1;
+
+    std::int16_t LeftMargin = 0;  // board origin, twips
+    std::int16_t TopMargin = 0;
+    std::int16_t ProofKind = 0;   // 1..6, radio button index + 1
+    std::int16_t CellTotal = 0;   // cells beyond the template drawn by the last proof
+    std::int16_t CellIndex = 0;   // the most recently created cell
+
+    void Form_Load();
+    void Option1_Click(int Index);
+    void Command1_Click(int Index);
+
+    // What the toolkit does when a radio button is chosen: it turns on, the
+    // others in its group turn off, and its click is raised.
+    void ChooseOption(int Index);
+
+    void ShowProof();
+    void ClearBoard();
+    // Colours Shape1(CellIndex) by colour state; other states change nothing.
+    void PaintCell(std::int16_t ColourState);
+
+private:
+    // n, from the selected list item's text.
+    double ReadN() const;
+    // CellIndex + 1, then a hidden copy of the template at that index.
+    void CreateCell();
+};

@@ -1,0 +1,7 @@
+#include "board/runtime_error.h"
+
+RuntimeError::RuntimeError(int number, const std::string& description)
+    : std::runtime_error("Run-time error '" + std::to_string(number) + "': " + description),
+      number_(number)
+{
+}

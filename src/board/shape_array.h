@@ -1,0 +1,32 @@
+#pragma once
+
+#include "board/cell.h"
+
+#include <vector>
+
+// The control array of cells. Element 0 is the template, loaded at design time;
+// every other element is loaded as a hidden copy of the template's current state
+// and lives until it is unloaded. Addressing an element that is not loaded is an error.
+// A reference to an element does not survive a Load.
+class ShapeArray {
+public:
+    explicit ShapeArray(const Cell& design);
+
+    Cell& operator()(int index);
+    const Cell& operator()(int index) const;
+
+    // Loaded elements, the template included.
+    int Count() const { return count_; }
+    bool Exists(int index) const;
+
+    void Load(int index);
+    void Unload(int index);
+
+private:
+    struct Slot {
+        Cell cell;
+        bool loaded = false;
+    };
+    std::vector<Slot> slots_;  // keeps its capacity, so a redrawn picture allocates nothing
+    int count_ = 1;
+};
