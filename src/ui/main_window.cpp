@@ -1,0 +1,196 @@
+#include "ui/main_window.h"
+
+#include "app/layout.h"
+#include "ui/board_surface.h"
+#include "ui/hamburger_icon.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Text widgets end lines in a single line feed.
+QString ToDisplayText(std::string_view text)
+{
+    return ToQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+QColor ToQColor(const Colour& colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+void SetBackground(QWidget* widget, const Colour& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), ToQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent), twipsPerPixel_(TwipsPerPixel(logicalDpiX()))
+{
+    setWindowTitle(ToQString(kWindowLayout.caption));
+    setWindowIcon(HamburgerIcon());
+    QFont font(ToQString(kWindowLayout.fontFamily), kWindowLayout.fontPoints);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+    setFixedSize(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight,
+                               twipsPerPixel_).size());
+
+    // Widgets created later lie on top, so the surface comes first and the rest
+    // follow the layout's stacking order.
+    board_ = new BoardSurface(form_, twipsPerPixel_, this);
+    board_->setGeometry(rect());
+    for (const auto& control : kControls) {
+        switch (control.kind) {
+        case ControlKind::PushButton: createButton(control); break;
+        case ControlKind::Frame: createFrame(control); break;
+        case ControlKind::OptionButton: createOption(control); break;
+        case ControlKind::ListBox: createList(control); break;
+        case ControlKind::TextBox: createTextBox(control); break;
+        case ControlKind::Label:
+        case ControlKind::Shape: break;  // painted by the board surface
+        }
+    }
+    setTabOrder();
+    run([this] { form_.Form_Load(); });
+}
+
+void MainWindow::place(QWidget* widget, const ControlLayout& layout)
+{
+    widget->setObjectName(QStringLiteral("%1(%2)").arg(ToQString(layout.name)).arg(layout.index));
+    widget->setGeometry(TwipsToPixels(layout.left, layout.top, layout.width, layout.height, twipsPerPixel_));
+    if (layout.tabIndex >= 0)
+        tabChain_.emplace_back(layout.tabIndex, widget);
+}
+
+QPushButton* MainWindow::createButton(const ControlLayout& layout)
+{
+    auto* button = new QPushButton(ToQString(layout.text), this);
+    place(button, layout);
+    // a style sheet, since not every style honours a button's palette
+    const QColor colour = ToQColor(*layout.background);
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid black; }"
+                                         "QPushButton:focus { border: 2px solid black; }"
+                                         "QPushButton:pressed { background-color: %2; }")
+                              .arg(colour.name(), colour.darker(125).name()));
+    const int index = layout.index;
+    connect(button, &QPushButton::clicked, this, [this, index] {
+        run([this, index] { form_.Command1_Click(index); });
+    });
+    return button;
+}
+
+QGroupBox* MainWindow::createFrame(const ControlLayout& layout)
+{
+    frame_ = new QGroupBox(ToQString(layout.text), this);
+    place(frame_, layout);
+    SetBackground(frame_, *layout.background);
+    return frame_;
+}
+
+QRadioButton* MainWindow::createOption(const ControlLayout& layout)
+{
+    auto* option = new QRadioButton(ToQString(layout.text), frame_);
+    place(option, layout);
+    SetBackground(option, *layout.background);
+    const int index = layout.index;
+    options_[index] = option;
+    connect(option, &QRadioButton::toggled, this, [this, index](bool on) {
+        if (on)
+            run([this, index] { form_.ChooseOption(index); });
+    });
+    return option;
+}
+
+QListWidget* MainWindow::createList(const ControlLayout& layout)
+{
+    list_ = new QListWidget(this);
+    place(list_, layout);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (auto item : form_.List1(0).items)
+        list_->addItem(ToQString(item));
+    // choosing n has no handler of its own: the form only keeps the selection
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const auto selected = list_->selectionModel()->selectedRows();
+        form_.List1(0).ListIndex = selected.isEmpty() ? -1 : selected.first().row();
+    });
+    return list_;
+}
+
+QPlainTextEdit* MainWindow::createTextBox(const ControlLayout& layout)
+{
+    auto* textBox = new QPlainTextEdit(this);
+    place(textBox, layout);
+    textBox->setReadOnly(true);
+    // read-only, yet a keyboard user can still move through the text
+    textBox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textBox->setPlainText(ToDisplayText(form_.Text1(layout.index).Text));
+    textBoxes_[layout.index] = textBox;
+    if (layout.index == 0)
+        shownText_ = form_.Text1(0).Text;
+    return textBox;
+}
+
+void MainWindow::setTabOrder()
+{
+    std::sort(tabChain_.begin(), tabChain_.end());
+    for (std::size_t i = 1; i < tabChain_.size(); ++i)
+        QWidget::setTabOrder(tabChain_[i - 1].second, tabChain_[i].second);
+}
+
+template <class Handler>
+void MainWindow::run(Handler handler)
+{
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        QMessageBox::critical(this, windowTitle(), QString::fromUtf8(error.what()));
+        QApplication::exit(1);
+        return;
+    }
+    showState();
+}
+
+void MainWindow::showState()
+{
+    const std::string& text = form_.Text1(0).Text;
+    if (text != shownText_) {
+        textBoxes_[0]->setPlainText(ToDisplayText(text));
+        shownText_ = text;
+    }
+    // The list writes its selection back to the form, which then already holds it.
+    const int listIndex = form_.List1(0).ListIndex;
+    if (listIndex < 0) {
+        list_->clearSelection();
+        list_->setCurrentIndex({});
+    } else if (list_->currentRow() != listIndex || !list_->currentItem()->isSelected()) {
+        list_->setCurrentRow(listIndex);
+    }
+    // Radio buttons are exclusive: turning one on turns the others off.
+    for (int i = 0; i < form_.Option1.Count(); ++i) {
+        if (form_.Option1(i).Value && !options_[i]->isChecked()) {
+            const QSignalBlocker blocker(options_[i]);
+            options_[i]->setChecked(true);
+        }
+    }
+    board_->update();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QRect>
+
+// Twips are 1/1440 inch: 15 to a pixel at 96 logical dots per inch.
+double TwipsPerPixel(double logicalDpi);
+
+// The pixel rectangle of a twip rectangle. Edges are rounded, not sizes, so
+// rectangles that touch in twips touch in pixels.
+QRect TwipsToPixels(double left, double top, double width, double height, double twipsPerPixel);

@@ -1,0 +1,200 @@
+#include "app/fixed_texts.h"
+#include "ui/main_window.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Window : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_EQ(window.logicalDpiX(), 96) << "the pixel figures below are for 96 DPI";
+    }
+
+    template <class Widget = QWidget>
+    Widget* control(const char* name)
+    {
+        auto* widget = window.findChild<Widget*>(QString::fromUtf8(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QImage grab()
+    {
+        return window.grab().toImage();
+    }
+
+    void click(const char* name)
+    {
+        QTest::mouseClick(control(name), Qt::LeftButton);
+    }
+
+    MainWindow window;
+};
+
+QString Caption(QWidget* widget)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget))
+        return frame->title();
+    return {};
+}
+
+std::string Rgb(QRgb pixel)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(qRed(pixel)).arg(qGreen(pixel)).arg(qBlue(pixel)).toStdString();
+}
+
+}  // namespace
+
+TEST_F(Window, EveryControlStandsAtItsPixelRectangleWithItsCaption)
+{
+    const struct {
+        const char* name;
+        QRect pixels;  // at 96 DPI, inside the frame for the radio buttons
+        const char* caption;
+    } rows[] = {
+        {"Command1(1)", {384, 72, 97, 25}, "Изведи"},
+        {"Frame1(0)", {304, 160, 233, 153}, "Индукция - нагледно"},
+        {"Option1(5)", {8, 120, 217, 20}, "Разлика квадрати"},
+        {"Option1(4)", {8, 100, 217, 20}, "1+...+n-1+n+n-1+...+1 = n*n"},
+        {"Option1(1)", {8, 40, 217, 20}, "Аритметична прогресия"},
+        {"Option1(2)", {8, 60, 217, 20}, "1 + 2 +...+ n = n*(n+1)/2"},
+        {"Option1(3)", {8, 80, 217, 20}, "1 + 3 + 5 + ... + (2n-1) = n*n"},
+        {"Option1(0)", {8, 20, 217, 20}, "Сума на първите естествени"},
+        {"Command1(0)", {384, 120, 97, 25}, "Изчисти"},
+        {"List1(0)", {304, 56, 57, 99}, ""},
+        {"Text1(1)", {168, 368, 449, 121}, ""},
+        {"Text1(0)", {8, 320, 529, 137}, ""},
+    };
+    EXPECT_EQ(window.size(), QSize(546, 462));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Математика - индукция, прогресии, суми"));
+    EXPECT_FALSE(window.windowIcon().isNull());
+    for (const auto& row : rows) {
+        QWidget* widget = control(row.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), row.pixels) << row.name;
+        EXPECT_EQ(Caption(widget), QString::fromUtf8(row.caption)) << row.name;
+        EXPECT_EQ(widget->parentWidget()->objectName() == QStringLiteral("Frame1(0)"),
+                  QByteArray(row.name).startsWith("Option1"))
+            << row.name;
+    }
+}
+
+TEST_F(Window, TextsUseASerifFontWithCyrillicLetters)
+{
+    const QString family = QFontInfo(control("Text1(0)")->font()).family();
+    EXPECT_TRUE(family == QStringLiteral("Liberation Serif") || family == QStringLiteral("Times New Roman"))
+        << family.toStdString();
+    EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic));
+    EXPECT_EQ(QFontInfo(control("Command1(1)")->font()).pointSize(), 12);
+}
+
+TEST_F(Window, TextBoxesShowTheirTextsReadOnlyWithAScrollBar)
+{
+    const std::pair<const char*, std::string_view> rows[] = {{"Text1(0)", kMethodText},
+                                                             {"Text1(1)", kQuotation}};
+    for (const auto& [name, text] : rows) {
+        auto* box = control<QPlainTextEdit>(name);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->toPlainText().toStdString() + '\n', [&] {
+            std::string expected(text);
+            for (auto at = expected.find("\r\n"); at != std::string::npos; at = expected.find("\r\n", at))
+                expected.erase(at, 1);
+            return expected + '\n';
+        }()) << name;
+        EXPECT_TRUE(box->isReadOnly());
+        EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+}
+
+TEST_F(Window, ListHoldsOneToElevenWithNothingSelected)
+{
+    auto* list = control<QListWidget>("List1(0)");
+    ASSERT_EQ(list->count(), 11);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(list->item(i)->text(), QString::number(i + 1));
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
+}
+
+TEST_F(Window, TheFirstIdentityIsChosenAtStart)
+{
+    EXPECT_TRUE(control<QRadioButton>("Option1(0)")->isChecked());
+    EXPECT_EQ(window.form().ProofKind, 1);
+}
+
+TEST_F(Window, ClicksReachTheForm)
+{
+    for (int i : {3, 5, 0}) {
+        click(QStringLiteral("Option1(%1)").arg(i).toUtf8());
+        EXPECT_EQ(window.form().ProofKind, i + 1);
+        EXPECT_EQ(control<QRadioButton>("Option1(3)")->isChecked(), i == 3);
+    }
+
+    auto* list = control<QListWidget>("List1(0)");
+    const QRect item = list->visualItemRect(list->item(2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(window.form().List1(0).ListIndex, 2);
+
+    click("Command1(1)");
+    EXPECT_EQ(window.form().Shape1(0).Shape, kCircle) << "Show ran: the first identity draws circles";
+
+    click("Command1(0)");
+    EXPECT_EQ(window.form().List1(0).ListIndex, -1);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_FALSE(window.form().Shape1(0).Visible);
+}
+
+TEST_F(Window, GrabShowsTheLayoutColours)
+{
+    const QImage image = grab();
+    const struct {
+        const char* what;
+        QPoint at;
+        QColor colour;
+    } rows[] = {
+        {"background right of the title", {530, 10}, QColor(128, 128, 255)},
+        {"background under the buttons", {400, 150}, QColor(128, 128, 255)},
+        {"Show button", {388, 92}, QColor(0, 255, 0)},
+        {"Clear button", {388, 140}, QColor(0, 255, 0)},
+        {"title label", {84, 22}, QColor(255, 192, 128)},
+        {"count label", {306, 54}, QColor(255, 192, 128)},
+        {"radio button", {304 + 8 + 212, 160 + 20 + 10}, QColor(255, 192, 128)},
+        {"last radio button", {304 + 8 + 212, 160 + 120 + 10}, QColor(255, 192, 128)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Rgb(image.pixel(row.at)), Rgb(row.colour.rgb())) << row.what;
+
+    // the method text is drawn: dark letters on the text box's light ground
+    int dark = 0;
+    for (int y = 322; y < 345; ++y) {
+        for (int x = 12; x < 500; ++x)
+            dark += qGray(image.pixel(x, y)) < 100;
+    }
+    EXPECT_GT(dark, 500);
+}
+
+TEST_F(Window, CellsLieBeneathTheOtherControls)
+{
+    Tessalo& form = window.form();
+    form.Shape1(0) = {4200, 1500, 750, 375, {200, 120, 40}, kSquare, true};  // half under the list
+    window.showState();
+    const QImage image = grab();
+    EXPECT_EQ(Rgb(image.pixel(290, 112)), Rgb(qRgb(200, 120, 40))) << "the part left of the list";
+    EXPECT_NE(Rgb(image.pixel(320, 112)), Rgb(qRgb(200, 120, 40))) << "the part under the list";
+}
