@@ -1,12 +1,16 @@
 // Saves a picture of the window, optionally after the user's steps for one
 // identity and one n:  tessalo_screenshot OUT.png [KIND N]
-// Run it with QT_QPA_PLATFORM=offscreen to need no display.
+// The picture is what the window system shows of the window, taken once the
+// window is exposed; run it with QT_QPA_PLATFORM=offscreen to need no display.
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QScreen>
 #include <QStyleFactory>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -32,7 +36,13 @@ int main(int argc, char* argv[])
         window.findChild<QListWidget*>(QStringLiteral("List1(0)"))->setCurrentRow(n - 1);
         window.findChild<QAbstractButton*>(QStringLiteral("Command1(1)"))->click();
     }
-    if (!window.grab().save(args[1])) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!window.windowHandle()->isExposed() && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QApplication::processEvents();
+    const QPixmap picture = window.screen()->grabWindow(window.winId());
+    if (picture.isNull() || !picture.save(args[1])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[1]));
         return 1;
     }

@@ -20,19 +20,19 @@ Cell DesignCell()
             true};
 }
 
-// Each proof kind's template shape and routine; a kind without a routine draws nothing.
+// Each proof kind's template shape and routine.
 struct ProofKindEntry {
     std::int16_t shape;
     void (Tessalo::*prove)();
 };
 
 constexpr std::array<ProofKindEntry, 6> kProofKinds{{
-    {kCircle, nullptr},
-    {kSquare, nullptr},
-    {kCircle, nullptr},
-    {kSquare, nullptr},
-    {kSquare, nullptr},
-    {kSquare, nullptr},
+    {kCircle, &Tessalo::ProveNaturalSum},
+    {kSquare, &Tessalo::ProveArithmeticProgression},
+    {kCircle, &Tessalo::ProveTriangleSum},
+    {kSquare, &Tessalo::ProveOddSum},
+    {kSquare, &Tessalo::ProvePyramidSum},
+    {kSquare, &Tessalo::ProveSquareDifference},
 }};
 
 }  // namespace
@@ -104,8 +104,7 @@ void Tessalo::ShowProof()
         return;
     const auto& kind = kProofKinds[ProofKind - 1];
     Shape1(0).Shape = kind.shape;
-    if (kind.prove)
-        (this->*kind.prove)();
+    (this->*kind.prove)();
 }
 
 void Tessalo::ClearBoard()
@@ -141,4 +140,27 @@ void Tessalo::CreateCell()
 {
     CellIndex = CheckedInt16(CellIndex + 1);
     Shape1.Load(CellIndex);
+}
+
+void Tessalo::PlaceCell(double top, double left)
+{
+    Cell& cell = Shape1(CellIndex);
+    cell.Top = static_cast<float>(top);
+    cell.Left = static_cast<float>(left);
+}
+
+void Tessalo::PlaceOnGrid(double row, double column)
+{
+    const Cell& origin = Shape1(0);
+    PlaceCell(origin.Top + row * origin.Height, origin.Left + column * origin.Width);
+}
+
+void Tessalo::Append(std::string_view text)
+{
+    Text1(0).Text += text;
+}
+
+void Tessalo::AppendNumber(double value)
+{
+    ::AppendNumber(Text1(0).Text, value);
 }

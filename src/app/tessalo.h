@@ -36,9 +36,25 @@ public:
     // Colours Shape1(CellIndex) by colour state; other states change nothing.
     void PaintCell(std::int16_t ColourState);
 
+    // The proofs, one for each kind; each draws its picture for the chosen n
+    // and writes its proof text.
+    void ProveNaturalSum();             // kind 1: staircase of circles
+    void ProveArithmeticProgression();  // kind 2: staircase of squares, diagonal marked
+    void ProveTriangleSum();            // kind 3: centred triangle of circles
+    void ProveOddSum();                 // kind 4: square of L-shaped bands
+    void ProvePyramidSum();             // kind 5: full square, rising and falling sum
+    void ProveSquareDifference();       // kind 6: staircase, alternating squares
+
 private:
     // n, from the selected list item's text.
     double ReadN() const;
     // CellIndex + 1, then a hidden copy of the template at that index.
     void CreateCell();
+    // Sets Shape1(CellIndex).Top, then .Left; worked out in double, stored in single precision.
+    void PlaceCell(double top, double left);
+    // The template's corner plus whole steps of its size.
+    void PlaceOnGrid(double row, double column);
+    // Appends to the proof text.
+    void Append(std::string_view text);
+    void AppendNumber(double value);
 };

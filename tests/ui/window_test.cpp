@@ -198,3 +198,34 @@ TEST_F(Window, CellsLieBeneathTheOtherControls)
     EXPECT_EQ(Rgb(image.pixel(290, 112)), Rgb(qRgb(200, 120, 40))) << "the part left of the list";
     EXPECT_NE(Rgb(image.pixel(320, 112)), Rgb(qRgb(200, 120, 40))) << "the part under the list";
 }
+
+namespace {
+
+class WindowPicture : public Window, public testing::WithParamInterface<int> {};
+
+}  // namespace
+
+// Each identity at n = 3, drawn through the widgets: every cell shows its colour
+// at its centre, and a circle leaves the corners of its square to the background.
+TEST_P(WindowPicture, CellsShowTheirColours)
+{
+    const int kind = GetParam();
+    click(QStringLiteral("Option1(%1)").arg(kind - 1).toUtf8());
+    control<QListWidget>("List1(0)")->setCurrentRow(2);
+    click("Command1(1)");
+    const QImage image = grab();
+    const Tessalo& form = window.form();
+    ASSERT_EQ(form.Shape1.Count(), kind == 4 || kind == 5 ? 9 : 6);
+    for (int i = 0; i < form.Shape1.Count(); ++i) {
+        const Cell& cell = form.Shape1(i);
+        const Colour colour = cell.BackColor;
+        const QPoint centre(qRound((cell.Left + cell.Width / 2) / 15), qRound((cell.Top + cell.Height / 2) / 15));
+        EXPECT_EQ(Rgb(image.pixel(centre)), Rgb(qRgb(colour.red, colour.green, colour.blue))) << "cell " << i;
+        const QPoint corner(qRound((cell.Left + 20) / 15), qRound((cell.Top + 20) / 15));
+        const QRgb expected = cell.Shape == kCircle ? qRgb(128, 128, 255) : qRgb(colour.red, colour.green, colour.blue);
+        EXPECT_EQ(Rgb(image.pixel(corner)), Rgb(expected)) << "corner of cell " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, WindowPicture, testing::Range(1, 7),
+                         [](const testing::TestParamInfo<int>& info) { return "Kind" + std::to_string(info.param); });
