@@ -164,3 +164,10 @@ void Tessalo::AppendNumber(double value)
 {
     ::AppendNumber(Text1(0).Text, value);
 }
+
+void Tessalo::AppendCountLine()
+{
+    Append("Общ брой: ");
+    AppendNumber(CheckedInt16(CellIndex + 1));
+    Append("\r\n");
+}

@@ -57,4 +57,6 @@ private:
     // Appends to the proof text.
     void Append(std::string_view text);
     void AppendNumber(double value);
+    // "Общ брой: " and the cells on the board, the template included.
+    void AppendCountLine();
 };

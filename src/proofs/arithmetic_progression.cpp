@@ -27,8 +27,6 @@ void Tessalo::ProveArithmeticProgression()
         PaintCell(2);  // the row's last square, in row 1 the template
         Append("\r\n");
     }
-    Append("Общ брой: ");
-    AppendNumber(CheckedInt16(CellIndex + 1));
-    Append("\r\n");
+    AppendCountLine();
     CellTotal = CellIndex;
 }

@@ -24,8 +24,6 @@ void Tessalo::ProveNaturalSum()
         }
         Append("\r\n");
     }
-    Append("Общ брой: ");
-    AppendNumber(CheckedInt16(CellIndex + 1));
-    Append("\r\n");
+    AppendCountLine();
     CellTotal = CellIndex;
 }

@@ -32,8 +32,6 @@ void Tessalo::ProveTriangleSum()
         }
         Append("\r\n");
     }
-    Append("Общ брой: ");
-    AppendNumber(CheckedInt16(CellIndex + 1));
-    Append("\r\n");
+    AppendCountLine();
     CellTotal = CellIndex;
 }
