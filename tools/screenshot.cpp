@@ -3,13 +3,13 @@
 // The picture is what the window system shows of the window, taken once the
 // window is exposed; run it with QT_QPA_PLATFORM=offscreen to need no display.
 #include "ui/main_window.h"
+#include "ui/style.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QWindow>
 
 #include <cstdio>
@@ -17,7 +17,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    UseTessaloStyle();
     const QStringList args = QApplication::arguments();
     if (args.size() != 2 && args.size() != 4) {
         std::fprintf(stderr, "usage: tessalo_screenshot OUT.png [KIND N]\n");

@@ -79,6 +79,8 @@ void Tessalo::Option1_Click(int Index)
 
 void Tessalo::ChooseOption(int Index)
 {
+    if (Index < 0 || Index >= Option1.Count())
+        return;  // no such button: nothing turns off
     for (int i = 0; i < Option1.Count(); ++i)
         Option1(i).Value = i == Index;
     Option1_Click(Index);

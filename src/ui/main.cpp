@@ -1,12 +1,12 @@
 #include "ui/main_window.h"
+#include "ui/style.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    UseTessaloStyle();
     MainWindow window;
     window.show();
     return QApplication::exec();

@@ -14,6 +14,11 @@ struct Case {
     int n;
 };
 
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << "kind " << c.kind << ", n " << c.n;
+}
+
 std::vector<Case> AllCases()
 {
     std::vector<Case> cases;

@@ -86,6 +86,11 @@ struct WorkedExample {
     std::vector<ExpectedCell> cells;  // empty: not listed, the properties check them
 };
 
+inline void PrintTo(const WorkedExample& example, std::ostream* out)
+{
+    *out << "kind " << example.kind << ", n " << example.n;
+}
+
 inline std::string ExampleName(const testing::TestParamInfo<WorkedExample>& info)
 {
     return "Kind" + std::to_string(info.param.kind) + "N" + std::to_string(info.param.n);

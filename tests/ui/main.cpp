@@ -1,5 +1,6 @@
+#include "ui/style.h"
+
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,6 @@ int main(int argc, char** argv)
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    UseTessaloStyle();
     return RUN_ALL_TESTS();
 }

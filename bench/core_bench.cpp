@@ -1,0 +1,47 @@
+// Show for every kind at n = 1 and n = 11 on a loaded form (each Show clears the
+// picture before it), and Clear after the largest picture of each kind.
+#include "app/tessalo.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+Tessalo FormFor(int kind, int n)
+{
+    Tessalo form;
+    form.Form_Load();
+    form.ChooseOption(kind - 1);
+    form.List1(0).ListIndex = n - 1;
+    return form;
+}
+
+void Show(benchmark::State& state)
+{
+    Tessalo form = FormFor(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        form.Command1_Click(1);
+        benchmark::DoNotOptimize(form.CellTotal);
+    }
+}
+
+// Only the Clear is timed; the picture before it is drawn off the clock.
+void ClearAfterEleven(benchmark::State& state)
+{
+    Tessalo form = FormFor(static_cast<int>(state.range(0)), 11);
+    for (auto _ : state) {
+        form.List1(0).ListIndex = 10;
+        form.Command1_Click(1);
+        const auto start = std::chrono::steady_clock::now();
+        form.Command1_Click(0);
+        const auto stop = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(form.CellTotal);
+        state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+    }
+}
+
+}  // namespace
+
+BENCHMARK(Show)->ArgNames({"kind", "n"})->ArgsProduct({{1, 2, 3, 4, 5, 6}, {1, 11}});
+BENCHMARK(ClearAfterEleven)->ArgName("kind")->DenseRange(1, 6)->UseManualTime()->Iterations(20000);

@@ -1,0 +1,134 @@
+#!/usr/bin/env python3
+"""Runs every benchmark of Tessalo and prints its figures beside their targets.
+
+  python3 bench/run.py [--build DIR] [--runs N] [--cycles N] [--skip-soak]
+
+Needs a release build (cmake --preset release && cmake --build --preset release)
+and Xvfb for the start-up figures (it starts its own server)."""
+
+import argparse
+import json
+import os
+import platform
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def google_benchmark(binary, env=None):
+    """Median real time, in microseconds, of every benchmark of one executable."""
+    out = subprocess.run(
+        [binary, "--benchmark_format=json", "--benchmark_repetitions=5",
+         "--benchmark_report_aggregates_only=true"],
+        check=True, capture_output=True, text=True, env=env).stdout
+    scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
+    return {b["run_name"]: b["real_time"] * scale[b["time_unit"]]
+            for b in json.loads(out)["benchmarks"] if b.get("aggregate_name") == "median"}
+
+
+def start_xvfb():
+    for display in range(90, 140):
+        if os.path.exists(f"/tmp/.X11-unix/X{display}") or os.path.exists(f"/tmp/.X{display}-lock"):
+            continue
+        server = subprocess.Popen(["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(100):
+            if os.path.exists(f"/tmp/.X11-unix/X{display}"):
+                return server, f":{display}"
+            time.sleep(0.05)
+        server.kill()
+    sys.exit("no display for Xvfb")
+
+
+def first_frame(binary, display):
+    """Milliseconds from process start to its first painted frame, and its peak RSS in KiB."""
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    start = time.monotonic_ns()
+    child = subprocess.Popen([binary], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
+    out = child.stdout.read().decode().split()
+    _, status, usage = os.wait4(child.pid, 0)
+    if status != 0 or "first-frame-ns" not in out:
+        sys.exit(f"{binary} reported no first frame")
+    return (int(out[out.index("first-frame-ns") + 1]) - start) / 1e6, usage.ru_maxrss
+
+
+def startup(build, runs):
+    server, display = start_xvfb()
+    try:
+        programs = {"tessalo": f"{build}/bench/tessalo_startup_probe", "floor": f"{build}/bench/tessalo_floor"}
+        results = {name: ([], []) for name in programs}
+        for name, binary in programs.items():  # one unmeasured run each, for the disk cache
+            first_frame(binary, display)
+        for _ in range(runs):  # alternating, so that drift hits both alike
+            for name, binary in programs.items():
+                ms, kib = first_frame(binary, display)
+                results[name][0].append(ms)
+                results[name][1].append(kib)
+        return {name: (statistics.median(ms), statistics.median(kib)) for name, (ms, kib) in results.items()}
+    finally:
+        server.terminate()
+        server.wait()
+
+
+def soak(build, cycles):
+    out = subprocess.run([f"{build}/bench/tessalo_soak", str(cycles)], check=True, capture_output=True, text=True,
+                         env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout.split()
+    figures = dict(zip(out[::2], map(int, out[1::2])))
+    return (figures["end-rss-kib"] - figures["warm-rss-kib"]) / 1024
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default="build/release")
+    parser.add_argument("--runs", type=int, default=15, help="start-up runs of each program (at least 10)")
+    parser.add_argument("--cycles", type=int, default=100000, help="Show/Clear cycles in the soak")
+    parser.add_argument("--skip-soak", action="store_true")
+    args = parser.parse_args()
+    build = args.build
+    rows = []
+
+    core = google_benchmark(f"{build}/bench/tessalo_core_bench")
+    show = max(v for k, v in core.items() if k.startswith("Show/") and k.endswith("n:11"))
+    show_one = max(v for k, v in core.items() if k.startswith("Show/") and k.endswith("n:1"))
+    clear = max(v for k, v in core.items() if k.startswith("ClearAfterEleven"))
+    rows += [("Show, n = 11, slowest kind (core)", f"{show:.2f} µs", "≤ 20 µs", show <= 20),
+             ("Show, n = 1, slowest kind (core)", f"{show_one:.3f} µs", "", None),
+             ("Clear after n = 11, slowest kind (core)", f"{clear:.2f} µs", "≤ 5 µs", clear <= 5)]
+
+    draw = google_benchmark(f"{build}/bench/tessalo_draw_bench", dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    paint1, paint2, grab = draw["PaintBoard/ratio:1"], draw["PaintBoard/ratio:2"], draw["GrabWindow"]
+    rows += [("Paint 121 cells, 96 DPI", f"{paint1 / 1000:.3f} ms", "≤ 1 ms", paint1 <= 1000),
+             ("Paint 121 cells, pixel ratio 2", f"{paint2 / 1000:.3f} ms", "", None),
+             ("Grab the whole window", f"{grab / 1000:.3f} ms", "", None)]
+
+    if shutil.which("Xvfb"):
+        runs = max(args.runs, 10)
+        s = startup(build, runs)
+        (t_ms, t_kib), (f_ms, f_kib) = s["tessalo"], s["floor"]
+        rows += [(f"Start to first frame, median of {runs} (floor {f_ms:.1f} ms)", f"{t_ms:.1f} ms",
+                  "≤ 1.15 × floor", t_ms <= 1.15 * f_ms),
+                 ("  ratio to the floor", f"{t_ms / f_ms:.2f}", "≤ 1.15", None),
+                 (f"Peak resident memory (floor {f_kib / 1024:.1f} MiB)", f"{t_kib / 1024:.1f} MiB",
+                  "≤ 1.10 × floor", t_kib <= 1.10 * f_kib),
+                 ("  ratio to the floor", f"{t_kib / f_kib:.2f}", "≤ 1.10", None)]
+    else:
+        rows.append(("Start-up figures", "skipped: no Xvfb", "", None))
+
+    if not args.skip_soak:
+        growth = soak(build, args.cycles)
+        rows.append((f"Resident growth over {args.cycles:,} Show/Clear cycles", f"{growth:.2f} MiB", "< 1 MiB",
+                     growth < 1))
+
+    print(f"Machine: {platform.machine()}, {os.cpu_count()} cores, {platform.platform()}")
+    print(f"| {'Figure':<58} | {'Measured':>12} | {'Target':<15} | Met |")
+    print(f"|{'-' * 60}|{'-' * 14}|{'-' * 17}|-----|")
+    for name, value, target, met in rows:
+        mark = "" if met is None else ("yes" if met else "NO")
+        print(f"| {name:<58} | {value:>12} | {target:<15} | {mark:<3} |")
+
+
+if __name__ == "__main__":
+    main()

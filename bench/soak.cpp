@@ -1,0 +1,59 @@
+// Long use of the window: Show and Clear over every kind and n, painting after
+// each, with the resident memory after a warm-up and at the end.
+//   tessalo_soak [CYCLES]    (100000 by default; offscreen unless told otherwise)
+#include "ui/main_window.h"
+#include "ui/style.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListWidget>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+long ResidentKib()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    UseTessaloStyle();
+    const long cycles = argc > 1 ? std::stol(argv[1]) : 100000;
+    MainWindow window;
+    window.show();
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("List1(0)"));
+    auto* show = window.findChild<QAbstractButton*>(QStringLiteral("Command1(1)"));
+    auto* clear = window.findChild<QAbstractButton*>(QStringLiteral("Command1(0)"));
+    QAbstractButton* options[6];
+    for (int i = 0; i < 6; ++i)
+        options[i] = window.findChild<QAbstractButton*>(QStringLiteral("Option1(%1)").arg(i));
+
+    const long warmUp = std::min(cycles, 1000L);
+    long warm = 0;
+    for (long cycle = 0; cycle < cycles; ++cycle) {
+        if (cycle == warmUp)
+            warm = ResidentKib();
+        options[cycle % 6]->click();
+        list->setCurrentRow(static_cast<int>(cycle / 6 % 11));
+        show->click();
+        QApplication::processEvents();
+        clear->click();
+        QApplication::processEvents();
+    }
+    std::printf("cycles %ld\nwarm-rss-kib %ld\nend-rss-kib %ld\n", cycles, warm, ResidentKib());
+    return 0;
+}
