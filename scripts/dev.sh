@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation  # the metric twin of Times New Roman, with Cyrillic
   xvfb xauth
+  valgrind python3
 )
 
 install_missing() {
@@ -29,24 +30,27 @@ install_missing() {
 }
 
 build() {
-  cmake --preset release
-  cmake --build --preset release
+  cmake --preset "$1"
+  cmake --build --preset "$1"
 }
 
 case "${1:-}" in
   run)
     install_missing
-    build
+    build release
     exec build/release/src/ui/tessalo
     ;;
   test)
     install_missing
-    build
+    build release
     ctest --preset release
     # the core must build and pass on its own, without Qt
-    cmake --preset core
-    cmake --build --preset core
+    build core
     ctest --preset core
+    # the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+    build sanitize
+    ctest --preset sanitize
+    bash scripts/memcheck.sh release
     ;;
   *)
     echo "usage: $0 run|test" >&2
