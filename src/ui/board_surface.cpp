@@ -19,6 +19,7 @@ BoardSurface::BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* p
     : QWidget(parent), form_(form), twipsPerPixel_(twipsPerPixel)
 {
     setObjectName("Board");
+    setAccessibleName(QStringLiteral("Нагледно доказателство"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);  // clicks on labels and cells do nothing
 }

@@ -28,6 +28,26 @@ QString ToDisplayText(std::string_view text)
     return ToQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+// The last line of a text whose lines end in CR LF.
+std::string_view LastLine(std::string_view text)
+{
+    if (text.ends_with("\r\n"))
+        text.remove_suffix(2);
+    const auto start = text.rfind("\r\n");
+    return start == std::string_view::npos ? text : text.substr(start + 2);
+}
+
+// What a screen reader calls a control: its caption, or what the window shows
+// beside it.
+QString AccessibleName(const ControlLayout& layout)
+{
+    switch (layout.kind) {
+    case ControlKind::ListBox: return ToQString(FindControl("Label1", 1).text);
+    case ControlKind::TextBox: return layout.index == 0 ? QStringLiteral("Доказателство") : QStringLiteral("Цитат");
+    default: return ToQString(layout.text);
+    }
+}
+
 QColor ToQColor(const Colour& colour)
 {
     return QColor(colour.red, colour.green, colour.blue);
@@ -76,6 +96,7 @@ MainWindow::MainWindow(QWidget* parent)
 void MainWindow::place(QWidget* widget, const ControlLayout& layout)
 {
     widget->setObjectName(QStringLiteral("%1(%2)").arg(ToQString(layout.name)).arg(layout.index));
+    widget->setAccessibleName(AccessibleName(layout));
     widget->setGeometry(TwipsToPixels(layout.left, layout.top, layout.width, layout.height, twipsPerPixel_));
     if (layout.tabIndex >= 0)
         tabChain_.emplace_back(layout.tabIndex, widget);
@@ -145,8 +166,10 @@ QPlainTextEdit* MainWindow::createTextBox(const ControlLayout& layout)
     textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textBox->setPlainText(ToDisplayText(form_.Text1(layout.index).Text));
     textBoxes_[layout.index] = textBox;
-    if (layout.index == 0)
+    if (layout.index == 0) {
         shownText_ = form_.Text1(0).Text;
+        board_->setAccessibleDescription(ToQString(LastLine(shownText_)));
+    }
     return textBox;
 }
 
@@ -175,6 +198,7 @@ void MainWindow::showState()
     const std::string& text = form_.Text1(0).Text;
     if (text != shownText_) {
         textBoxes_[0]->setPlainText(ToDisplayText(text));
+        board_->setAccessibleDescription(ToQString(LastLine(text)));
         shownText_ = text;
     }
     // The list writes its selection back to the form, which then already holds it.

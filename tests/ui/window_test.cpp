@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -229,3 +230,20 @@ TEST_P(WindowPicture, CellsShowTheirColours)
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, WindowPicture, testing::Range(1, 7),
                          [](const testing::TestParamInfo<int>& info) { return "Kind" + std::to_string(info.param); });
+
+TEST_F(Window, ScreenReadersHearANameForEveryControlAndTheProof)
+{
+    for (auto* widget : window.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^\\w+\\(\\d\\)$"))))
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+    EXPECT_EQ(control("List1(0)")->accessibleName(), QStringLiteral("Брой"));
+    EXPECT_EQ(control("Command1(1)")->accessibleName(), QStringLiteral("Изведи"));
+
+    QWidget* board = control("Board");
+    EXPECT_FALSE(board->accessibleName().isEmpty());
+    click("Option1(3)");
+    control<QListWidget>("List1(0)")->setCurrentRow(2);
+    click("Command1(1)");
+    EXPECT_EQ(board->accessibleDescription(), QStringLiteral("1 + 3 + 5 = 3*3 = 9"));
+    click("Command1(0)");
+    EXPECT_EQ(board->accessibleDescription(), QString());
+}
