@@ -13,6 +13,7 @@ packages=(
   fonts-liberation  # the metric twin of Times New Roman, with Cyrillic
   xvfb xauth
   valgrind python3
+  xdotool  # types keys into the real window in the desktop tests
 )
 
 install_missing() {

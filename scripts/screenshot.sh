@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Regenerates the README's picture of the window from a release build:
-# by default the odd numbers (kind 4) at n = 5; or give KIND N.
+# Regenerates the README's picture of the window: the release build runs on an
+# Xvfb of its own and is driven with the keyboard, by default to the odd
+# numbers (kind 4) at n = 5; or give KIND N.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --build --preset release --target tessalo_screenshot
-QT_QPA_PLATFORM=offscreen build/release/src/ui/tessalo_screenshot docs/screenshot.png "${1:-4}" "${2:-5}"
+cmake --build --preset release --target tessalo tessalo_screenshot
+build/release/tools/tessalo_screenshot docs/screenshot.png "${1:-4}" "${2:-5}"
 echo "wrote docs/screenshot.png"

@@ -1,49 +1,44 @@
-// Saves a picture of the window, optionally after the user's steps for one
-// identity and one n:  tessalo_screenshot OUT.png [KIND N]
-// The picture is what the window system shows of the window, taken once the
-// window is exposed; run it with QT_QPA_PLATFORM=offscreen to need no display.
-#include "ui/main_window.h"
-#include "ui/style.h"
+// Saves a picture of the running program on a real X server of its own, after
+// choosing an identity and n with the keyboard and pressing Show:
+//   tessalo_screenshot OUT.png [KIND N]     (4 5 by default)
+// Needs Xvfb and xdotool.
+#include "desktop_driver.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QListWidget>
-#include <QScreen>
-#include <QWindow>
+#include <QGuiApplication>
 
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    UseTessaloStyle();
-    const QStringList args = QApplication::arguments();
-    if (args.size() != 2 && args.size() != 4) {
+    if (argc != 2 && argc != 4) {
         std::fprintf(stderr, "usage: tessalo_screenshot OUT.png [KIND N]\n");
         return 2;
     }
-    MainWindow window;
-    window.show();
-    if (args.size() == 4) {
-        const int kind = args[2].toInt();
-        const int n = args[3].toInt();
-        if (kind < 1 || kind > 6 || n < 1 || n > 11) {
-            std::fprintf(stderr, "KIND is 1 to 6, N is 1 to 11\n");
-            return 2;
-        }
-        window.findChild<QAbstractButton*>(QStringLiteral("Option1(%1)").arg(kind - 1))->click();
-        window.findChild<QListWidget*>(QStringLiteral("List1(0)"))->setCurrentRow(n - 1);
-        window.findChild<QAbstractButton*>(QStringLiteral("Command1(1)"))->click();
+    const int kind = argc == 4 ? std::atoi(argv[2]) : 4;
+    const int n = argc == 4 ? std::atoi(argv[3]) : 5;
+    if (kind < 1 || kind > 6 || n < 1 || n > 11) {
+        std::fprintf(stderr, "KIND is 1 to 6, N is 1 to 11\n");
+        return 2;
     }
-    QElapsedTimer waited;
-    waited.start();
-    while (!window.windowHandle()->isExposed() && waited.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    QApplication::processEvents();
-    const QPixmap picture = window.screen()->grabWindow(window.winId());
-    if (picture.isNull() || !picture.save(args[1])) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(args[1]));
+    XServer server;
+    if (server.display().isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(server.error()));
+        return 1;
+    }
+    qputenv("DISPLAY", server.display().toUtf8());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), server.display());
+    if (!program.waitForWindow()) {
+        std::fprintf(stderr, "the window did not open\n");
+        return 1;
+    }
+    program.keys(KeysToShow(kind, n));
+    // the first cell stands at the board origin, (120, 480) twips
+    const QImage picture =
+        program.grabWhen([](const QImage& image) { return image.pixel(12, 36) != qRgb(128, 128, 255); });
+    if (!picture.save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }
     return 0;

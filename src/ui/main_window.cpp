@@ -164,6 +164,7 @@ QPlainTextEdit* MainWindow::createTextBox(const ControlLayout& layout)
     // read-only, yet a keyboard user can still move through the text
     textBox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textBox->setTabChangesFocus(true);
     textBox->setPlainText(ToDisplayText(form_.Text1(layout.index).Text));
     textBoxes_[layout.index] = textBox;
     if (layout.index == 0) {
@@ -178,6 +179,7 @@ void MainWindow::setTabOrder()
     std::sort(tabChain_.begin(), tabChain_.end());
     for (std::size_t i = 1; i < tabChain_.size(); ++i)
         QWidget::setTabOrder(tabChain_[i - 1].second, tabChain_[i].second);
+    tabChain_.front().second->setFocus();  // the window opens on the first stop
 }
 
 template <class Handler>

@@ -1,0 +1,110 @@
+// The built program in a real window on Xvfb, used with the keyboard alone.
+#include "app/tessalo.h"
+#include "desktop_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+extern XServer* g_server;
+
+namespace {
+
+constexpr QRgb kLilac = qRgb(128, 128, 255);
+
+// The picture the core draws for the same choice: the cells to look for.
+Tessalo Expected(int kind, int n)
+{
+    Tessalo form;
+    form.Form_Load();
+    form.ChooseOption(kind - 1);
+    form.List1(0).ListIndex = n - 1;
+    form.Command1_Click(1);
+    return form;
+}
+
+QPoint CentreInPixels(const Cell& cell, double scale)
+{
+    return {static_cast<int>((cell.Left + cell.Width / 2) / 15 * scale),
+            static_cast<int>((cell.Top + cell.Height / 2) / 15 * scale)};
+}
+
+QRgb ColourOf(const Cell& cell)
+{
+    return qRgb(cell.BackColor.red, cell.BackColor.green, cell.BackColor.blue);
+}
+
+std::string Rgb(QRgb pixel)
+{
+    return std::to_string(qRed(pixel)) + "," + std::to_string(qGreen(pixel)) + "," + std::to_string(qBlue(pixel));
+}
+
+class RealWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (g_server->display().isEmpty())
+            GTEST_SKIP() << "no real-window test: " << g_server->error().toStdString();
+    }
+
+    // Shows `kind` for `n` by keyboard and checks every cell's colour at its centre.
+    QImage ShowAndCheck(RunningProgram& program, int kind, int n, double scale)
+    {
+        const Tessalo expected = Expected(kind, n);
+        const Cell& last = expected.Shape1(expected.Shape1.Count() - 1);
+        program.keys(KeysToShow(kind, n));
+        const QImage image = program.grabWhen(
+            [&](const QImage& picture) { return picture.pixel(CentreInPixels(last, scale)) == ColourOf(last); });
+        for (int i = 0; i < expected.Shape1.Count(); ++i) {
+            const Cell& cell = expected.Shape1(i);
+            EXPECT_EQ(Rgb(image.pixel(CentreInPixels(cell, scale))), Rgb(ColourOf(cell))) << "cell " << i;
+        }
+        EXPECT_EQ(Rgb(image.pixel(QPoint(200, 250) * scale)), Rgb(kLilac)) << "free board";
+        return image;
+    }
+
+    void ClearAndCheck(RunningProgram& program, const Tessalo& expected, double scale)
+    {
+        program.keys(KeysToClear());
+        const QPoint first = CentreInPixels(expected.Shape1(0), scale);
+        const QImage image = program.grabWhen([&](const QImage& picture) { return picture.pixel(first) == kLilac; });
+        for (int i = 0; i < expected.Shape1.Count(); ++i)
+            EXPECT_EQ(Rgb(image.pixel(CentreInPixels(expected.Shape1(i), scale))), Rgb(kLilac)) << "cell " << i;
+    }
+};
+
+}  // namespace
+
+TEST_F(RealWindow, KeyboardAloneShowsAndClearsAPicture)
+{
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display());
+    ASSERT_TRUE(program.waitForWindow());
+    EXPECT_EQ(program.grab().size(), QSize(546, 462));
+    ShowAndCheck(program, 4, 3, 1);
+    ClearAndCheck(program, Expected(4, 3), 1);
+}
+
+// At a screen scale of 2 everything doubles, and cell edges stay sharp: across
+// a row of cells every pixel is a cell colour, the outline or the background,
+// never a blend of two.
+TEST_F(RealWindow, ScaleTwoDoublesTheWindowWithSharpCells)
+{
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display(), {QStringLiteral("QT_SCALE_FACTOR=2")});
+    ASSERT_TRUE(program.waitForWindow());
+    EXPECT_EQ(program.grab().size(), QSize(1092, 924));
+    const QImage image = ShowAndCheck(program, 2, 3, 2);
+
+    const std::set<QRgb> allowed{kLilac, qRgb(0, 0, 0), qRgb(40, 120, 200), qRgb(200, 120, 40)};
+    const int y = CentreInPixels(Expected(2, 3).Shape1(3), 2).y();  // the bottom row: three squares
+    std::vector<int> edges;
+    for (int x = 4; x < 200; ++x) {
+        EXPECT_TRUE(allowed.count(image.pixel(x, y))) << "x " << x << ": " << Rgb(image.pixel(x, y));
+        if (image.pixel(x, y) == qRgb(0, 0, 0) && image.pixel(x - 1, y) != qRgb(0, 0, 0))
+            edges.push_back(x);
+    }
+    ASSERT_EQ(edges.size(), 4u) << "outlines of three touching squares";
+    for (std::size_t i = 1; i < edges.size(); ++i)
+        EXPECT_EQ(edges[i] - edges[i - 1], 50) << "a cell is 50 pixels at scale 2";
+    ClearAndCheck(program, Expected(2, 3), 2);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+// Drives the real program on a real X server, as a person at the keyboard
+// would: an Xvfb of its own, the program started on it, keys typed with
+// xdotool, and the window's pixels read back through Qt.
+
+#include <QImage>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// An Xvfb on a free display, stopped with the object. Create it before the
+// QGuiApplication that is to read its screen, and point DISPLAY at it.
+class XServer {
+public:
+    XServer();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    // Empty when no server could be started; error() says why.
+    QString display() const { return display_; }
+    QString error() const { return error_; }
+
+private:
+    QProcess server_;
+    QString display_;
+    QString error_;
+};
+
+class RunningProgram {
+public:
+    // Starts `binary` on `display` with the extra NAME=VALUE environment entries.
+    RunningProgram(const QString& binary, const QString& display, const QStringList& environment = {});
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // Waits until the main window is mapped and painted, and gives it the keyboard.
+    bool waitForWindow(int milliseconds = 20000);
+    // Types xdotool key names, such as "Tab", "Down", "space", "shift+Tab".
+    void keys(const QStringList& names);
+    QImage grab() const;
+    // Grabs until `ready` holds or the time is up; returns the last picture.
+    QImage grabWhen(const std::function<bool(const QImage&)>& ready, int milliseconds = 5000) const;
+
+private:
+    QString display_;
+    QProcess program_;
+    qulonglong window_ = 0;
+};
+
+// The keys that choose identity `kind` (1..6) and n (1..11) on a freshly opened
+// window and press Show, keyboard only, in the window's tab order.
+QStringList KeysToShow(int kind, int n);
+// From Show, the keys that press Clear.
+QStringList KeysToClear();
