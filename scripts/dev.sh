@@ -14,6 +14,7 @@ packages=(
   xvfb xauth
   valgrind python3
   xdotool  # types keys into the real window in the desktop tests
+  desktop-file-utils appstream dpkg-dev file  # the packaging tests
 )
 
 install_missing() {
