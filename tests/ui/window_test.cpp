@@ -247,3 +247,18 @@ TEST_F(Window, ScreenReadersHearANameForEveryControlAndTheProof)
     click("Command1(0)");
     EXPECT_EQ(board->accessibleDescription(), QString());
 }
+
+// Tab visits the controls in the layout's tab order; the radio buttons are one
+// stop, at the one that is on.
+TEST_F(Window, TabFollowsTheLayoutsOrder)
+{
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited.join(' ').toStdString(),
+              "Text1(0) Text1(1) List1(0) Command1(0) Option1(0) Command1(1) Text1(0)");
+}
