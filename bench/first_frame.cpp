@@ -1,4 +1,5 @@
 #include "first_frame.h"
+#include "proc_status.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -7,20 +8,8 @@
 
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <string>
 
 namespace {
-
-long PeakResidentKib()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 // The window paints all its widgets in one go, then shows the frame; a zero
 // timer set at the first paint of any of them runs once that is done. (The
@@ -37,7 +26,7 @@ public:
                 timespec now{};
                 clock_gettime(CLOCK_MONOTONIC, &now);
                 std::printf("first-frame-ns %lld\npeak-rss-kib %ld\n",
-                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, PeakResidentKib());
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, StatusKib("VmHWM"));
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });

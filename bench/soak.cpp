@@ -1,6 +1,7 @@
 // Long use of the window: Show and Clear over every kind and n, painting after
 // each, with the resident memory after a warm-up and at the end.
 //   tessalo_soak [CYCLES]    (100000 by default; offscreen unless told otherwise)
+#include "proc_status.h"
 #include "ui/main_window.h"
 #include "ui/style.h"
 
@@ -9,20 +10,8 @@
 #include <QListWidget>
 
 #include <cstdio>
-#include <fstream>
-#include <string>
 
 namespace {
-
-long ResidentKib()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    }
-    return -1;
-}
 
 }  // namespace
 
@@ -42,11 +31,11 @@ int main(int argc, char* argv[])
     for (int i = 0; i < 6; ++i)
         options[i] = window.findChild<QAbstractButton*>(QStringLiteral("Option1(%1)").arg(i));
 
-    const long warmUp = std::min(cycles, 1000L);
+    const long warmUp = std::min(cycles / 10, 1000L);
     long warm = 0;
     for (long cycle = 0; cycle < cycles; ++cycle) {
         if (cycle == warmUp)
-            warm = ResidentKib();
+            warm = StatusKib("VmRSS");
         options[cycle % 6]->click();
         list->setCurrentRow(static_cast<int>(cycle / 6 % 11));
         show->click();
@@ -54,6 +43,6 @@ int main(int argc, char* argv[])
         clear->click();
         QApplication::processEvents();
     }
-    std::printf("cycles %ld\nwarm-rss-kib %ld\nend-rss-kib %ld\n", cycles, warm, ResidentKib());
+    std::printf("cycles %ld\nwarm-rss-kib %ld\nend-rss-kib %ld\n", cycles, warm, StatusKib("VmRSS"));
     return 0;
 }

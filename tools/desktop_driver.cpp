@@ -1,8 +1,6 @@
 #include "desktop_driver.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -30,6 +28,16 @@ bool RunTool(const QStringList& command, QByteArray* out = nullptr, const QStrin
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+void Stop(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000))
+        process.kill();
+    process.waitForFinished();
+}
+
 void Pause(int milliseconds)
 {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
@@ -44,36 +52,27 @@ XServer::XServer()
         error_ = QStringLiteral("Xvfb is not installed");
         return;
     }
-    for (int number = 90; number < 200; ++number) {
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-        if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            continue;
-        server_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"),
-                                               QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                                               QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        QElapsedTimer waited;
-        waited.start();
-        while (server_.state() != QProcess::NotRunning && waited.elapsed() < 10000) {
-            if (QFile::exists(socket)) {
-                display_ = QStringLiteral(":%1").arg(number);
-                return;
-            }
-            QThread::msleep(20);
-        }
-        server_.kill();
-        server_.waitForFinished();
+    // Xvfb picks a free display itself and writes its number to standard output,
+    // so that servers started side by side never meet.
+    server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                           QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QElapsedTimer waited;
+    waited.start();
+    while (!server_.canReadLine() && server_.state() != QProcess::NotRunning && waited.elapsed() < 10000)
+        server_.waitForReadyRead(100);
+    const QByteArray number = server_.readLine().trimmed();
+    if (number.isEmpty()) {
+        error_ = QStringLiteral("Xvfb did not start");
+        Stop(server_);
+        return;
     }
-    error_ = QStringLiteral("no Xvfb display could be started");
+    display_ = QStringLiteral(":") + QString::fromLatin1(number);
 }
 
 XServer::~XServer()
 {
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(5000))
-            server_.kill();
-        server_.waitForFinished();
-    }
+    Stop(server_);
 }
 
 RunningProgram::RunningProgram(const QString& binary, const QString& display, const QStringList& environment)
@@ -91,12 +90,7 @@ RunningProgram::RunningProgram(const QString& binary, const QString& display, co
 
 RunningProgram::~RunningProgram()
 {
-    if (program_.state() != QProcess::NotRunning) {
-        program_.terminate();
-        if (!program_.waitForFinished(5000))
-            program_.kill();
-        program_.waitForFinished();
-    }
+    Stop(program_);
 }
 
 bool RunningProgram::waitForWindow(int milliseconds)

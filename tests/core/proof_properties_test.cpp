@@ -34,18 +34,7 @@ std::string CaseName(const testing::TestParamInfo<Case>& info)
     return "Kind" + std::to_string(info.param.kind) + "N" + std::to_string(info.param.n);
 }
 
-// The right-hand side of each identity: n² for kinds 4 and 5, n(n+1)/2 otherwise.
-int Value(int kind, int n)
-{
-    return kind == 4 || kind == 5 ? n * n : n * (n + 1) / 2;
-}
 
-int LastNumber(const std::string& text)
-{
-    const auto end = text.find_last_of("0123456789");
-    const auto start = text.find_last_not_of("0123456789", end) + 1;
-    return std::stoi(text.substr(start, end - start + 1));
-}
 
 // The value of a written sum such as "16 -9 +4 -1" or "1 + 3 + 5".
 int Evaluate(const std::string& sum)

@@ -111,3 +111,17 @@ inline void CheckWorkedExample(const WorkedExample& example, std::int16_t shape)
         EXPECT_EQ(form.Shape1(static_cast<int>(i)), expectedCell) << "cell " << i;
     }
 }
+
+// The right-hand side of identity `kind` for n: n² for kinds 4 and 5, n(n+1)/2 otherwise.
+inline int Value(int kind, int n)
+{
+    return kind == 4 || kind == 5 ? n * n : n * (n + 1) / 2;
+}
+
+// The last whole number in a text: the count a proof closes with.
+inline int LastNumber(const std::string& text)
+{
+    const auto end = text.find_last_of("0123456789");
+    const auto start = text.find_last_not_of("0123456789", end) + 1;
+    return std::stoi(text.substr(start, end - start + 1));
+}

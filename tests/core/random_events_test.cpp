@@ -60,17 +60,7 @@ void Apply(Tessalo& form, const Event& event)
     }
 }
 
-int Value(int kind, int n)
-{
-    return kind == 4 || kind == 5 ? n * n : n * (n + 1) / 2;
-}
 
-int LastNumber(const std::string& text)
-{
-    const auto end = text.find_last_of("0123456789");
-    const auto start = text.find_last_not_of("0123456789", end) + 1;
-    return std::stoi(text.substr(start, end - start + 1));
-}
 
 // Cells of one size overlap when both their distances are under that size;
 // sorted by Top, each cell need only be compared with the rows just above it.
