@@ -2,18 +2,10 @@
 
 #include "app/layout.h"
 #include "app/tessalo.h"
+#include "ui/qt_colour.h"
 #include "ui/twips.h"
 
 #include <QPainter>
-
-namespace {
-
-QColor ToQColor(const Colour& colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
-
-}  // namespace
 
 BoardSurface::BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* parent)
     : QWidget(parent), form_(form), twipsPerPixel_(twipsPerPixel)

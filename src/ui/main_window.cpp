@@ -3,6 +3,7 @@
 #include "app/layout.h"
 #include "ui/board_surface.h"
 #include "ui/hamburger_icon.h"
+#include "ui/qt_colour.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -46,11 +47,6 @@ QString AccessibleName(const ControlLayout& layout)
     case ControlKind::TextBox: return layout.index == 0 ? QStringLiteral("Доказателство") : QStringLiteral("Цитат");
     default: return ToQString(layout.text);
     }
-}
-
-QColor ToQColor(const Colour& colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
 }
 
 void SetBackground(QWidget* widget, const Colour& colour)
