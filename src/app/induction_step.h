@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/tessalo.h"
+
+#include <vector>
+
+// Shape1 indices, ascending, of the visible cells of `current` whose (Left, Top)
+// no visible cell of `previous` holds: what the step from one picture to the next added.
+std::vector<int> AddedCells(const Tessalo& previous, const Tessalo& current);
+
+// Moves the chosen n by delta within 1..11 and presses Show, as choosing that n in
+// the list does. With no n chosen, a step up chooses 1 and a step down changes nothing.
+void StepN(Tessalo& form, int delta);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "board/shape_array.h"
+
+// Calls visit(index, cell) for every loaded, visible cell, in ascending index order.
+template <class Visit>
+void ForEachVisibleCell(const ShapeArray& cells, Visit visit)
+{
+    for (int i = 0, found = 0; found < cells.Count(); ++i) {
+        if (!cells.Exists(i))
+            continue;
+        ++found;
+        if (cells(i).Visible)
+            visit(i, cells(i));
+    }
+}
