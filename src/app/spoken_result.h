@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/tessalo.h"
+
+#include <string>
+
+// The commands after which a screen reader is told what the board shows.
+enum class Spoken { Show, StepUp, StepDown, Clear };
+
+// One Bulgarian sentence (UTF-8) about `form` right after `what`: the identity, n,
+// the arrangement and meaningful colours, the sum and the number of cells; after a
+// step, with `before` the form as it was, how many cells the step added or removed.
+std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before = nullptr);
