@@ -8,12 +8,18 @@
 #include <QPainter>
 
 BoardSurface::BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* parent)
-    : QWidget(parent), form_(form), twipsPerPixel_(twipsPerPixel)
+    : QWidget(parent), form_(form), twipsPerPixel_(twipsPerPixel), outlineTwips_(twipsPerPixel)
 {
     setObjectName("Board");
     setAccessibleName(QStringLiteral("Нагледно доказателство"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);  // clicks on labels and cells do nothing
+}
+
+void BoardSurface::setTwipsPerPixel(double twipsPerPixel)
+{
+    twipsPerPixel_ = twipsPerPixel;
+    update();
 }
 
 void BoardSurface::paintEvent(QPaintEvent*)
@@ -53,7 +59,10 @@ void BoardSurface::paintCell(QPainter& painter, int index) const
         return;
     painter.save();
     painter.scale(1 / twipsPerPixel_, 1 / twipsPerPixel_);
-    painter.setPen(QPen(Qt::black, 0));  // a one-pixel outline at any scale
+    // One pixel at 100 %; above, a pen as wide in twips, so that it grows with
+    // the cells and neighbours stay distinct from the back of the room.
+    const bool zoomed = twipsPerPixel_ < outlineTwips_;
+    painter.setPen(QPen(Qt::black, zoomed ? outlineTwips_ : 0));
     painter.setBrush(ToQColor(cell.BackColor));
     const QRectF box(cell.Left, cell.Top, cell.Width, cell.Height);
     if (cell.Shape == kCircle) {

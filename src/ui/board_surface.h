@@ -10,6 +10,9 @@ class BoardSurface : public QWidget {
 public:
     BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* parent);
 
+    // The scale, as the window zooms; takes effect at the next paint.
+    void setTwipsPerPixel(double twipsPerPixel);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -19,4 +22,5 @@ private:
 
     const Tessalo& form_;
     double twipsPerPixel_;
+    double outlineTwips_;  // a one-pixel outline at 100 %, growing with the zoom
 };

@@ -1,13 +1,31 @@
+#include "ui/application.h"
+#include "ui/command_line.h"
 #include "ui/main_window.h"
 #include "ui/style.h"
+#include "ui/window_settings.h"
 
-#include <QApplication>
+#include <QSettings>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = ParseCommandLine(arguments);
+    if (command.exitStatus) {
+        std::fputs(qPrintable(command.output), stdout);
+        std::fputs(qPrintable(command.error), stderr);
+        return *command.exitStatus;
+    }
+
+    const auto app = OpenApplication(argc, argv);
     UseTessaloStyle();
     MainWindow window;
-    window.show();
-    return QApplication::exec();
+    QSettings settings;
+    ShowWindow(window, settings, command);
+    const int status = QApplication::exec();
+    WriteWindowSettings(settings, CurrentSettings(window));
+    return status;
 }

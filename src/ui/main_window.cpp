@@ -4,17 +4,23 @@
 #include "ui/board_surface.h"
 #include "ui/hamburger_icon.h"
 #include "ui/qt_colour.h"
+#include "ui/presentation.h"
+#include "ui/style.h"
 #include "ui/twips.h"
+#include "ui/zoom.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -49,6 +55,20 @@ QString AccessibleName(const ControlLayout& layout)
     }
 }
 
+// A style sheet, since not every style honours a button's palette. Borders
+// grow with the zoom, in whole pixels.
+QString ButtonStyleSheet(const Colour& background, double zoom)
+{
+    const QColor colour = ToQColor(background);
+    const auto pixels = [zoom](int width) { return std::max(1L, std::lround(width * zoom)); };
+    return QStringLiteral("QPushButton { background-color: %1; border: %3px solid black; }"
+                          "QPushButton:focus { border: %4px solid black; }"
+                          "QPushButton:pressed { background-color: %2; }")
+        .arg(colour.name(), colour.darker(125).name())
+        .arg(pixels(1))
+        .arg(pixels(2));
+}
+
 void SetBackground(QWidget* widget, const Colour& colour)
 {
     QPalette palette = widget->palette();
@@ -60,20 +80,23 @@ void SetBackground(QWidget* widget, const Colour& colour)
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent), twipsPerPixel_(TwipsPerPixel(logicalDpiX()))
+    : QWidget(parent),
+      baseTwipsPerPixel_(TwipsPerPixel(logicalDpiX())),
+      baseSize_(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, baseTwipsPerPixel_).size())
 {
     setWindowTitle(ToQString(kWindowLayout.caption));
     setWindowIcon(HamburgerIcon());
     QFont font(ToQString(kWindowLayout.fontFamily), kWindowLayout.fontPoints);
     font.setStyleHint(QFont::Serif);
     setFont(font);
-    setFixedSize(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight,
-                               twipsPerPixel_).size());
+    setMinimumSize(baseSize_);
+    resize(baseSize_);
 
     // Widgets created later lie on top, so the surface comes first and the rest
     // follow the layout's stacking order.
-    board_ = new BoardSurface(form_, twipsPerPixel_, this);
-    board_->setGeometry(rect());
+    formArea_ = new QWidget(this);
+    formArea_->setObjectName(QStringLiteral("Form"));
+    board_ = new BoardSurface(form_, baseTwipsPerPixel_, formArea_);
     for (const auto& control : kControls) {
         switch (control.kind) {
         case ControlKind::PushButton: createButton(control); break;
@@ -85,7 +108,9 @@ MainWindow::MainWindow(QWidget* parent)
         case ControlKind::Shape: break;  // painted by the board surface
         }
     }
+    layOut(zoom_);
     setTabOrder();
+    new Presentation(*this);
     run([this] { form_.Form_Load(); });
 }
 
@@ -93,21 +118,62 @@ void MainWindow::place(QWidget* widget, const ControlLayout& layout)
 {
     widget->setObjectName(QStringLiteral("%1(%2)").arg(ToQString(layout.name)).arg(layout.index));
     widget->setAccessibleName(AccessibleName(layout));
-    widget->setGeometry(TwipsToPixels(layout.left, layout.top, layout.width, layout.height, twipsPerPixel_));
+    placed_.emplace_back(widget, &layout);
     if (layout.tabIndex >= 0)
         tabChain_.emplace_back(layout.tabIndex, widget);
 }
 
+void MainWindow::resizeToZoom(double zoom)
+{
+    resize(ZoomedSize(baseSize_, zoom));
+    zoom_ = zoom;
+    layOut(zoom_);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    // A size made for a zoom step keeps that step exactly; any other size
+    // shows the form as large as fits.
+    if (event->size() != ZoomedSize(baseSize_, zoom_))
+        zoom_ = FittingZoom(baseSize_, event->size());
+    layOut(zoom_);
+}
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    // Around the form, once the window is larger than it. (Not the palette: the
+    // controls would inherit it.)
+    QPainter(this).fillRect(rect(), ToQColor(kWindowLayout.background));
+}
+
+void MainWindow::layOut(double zoom)
+{
+    SetStyleZoom(zoom);
+    const double twipsPerPixel = baseTwipsPerPixel_ / zoom;
+    const QSize formSize = ZoomedSize(baseSize_, zoom);
+    formArea_->setGeometry(QRect(QPoint((width() - formSize.width()) / 2, (height() - formSize.height()) / 2),
+                                 formSize));
+    QFont zoomed = font();
+    zoomed.setPointSizeF(kWindowLayout.fontPoints * zoom);
+    formArea_->setFont(zoomed);
+    board_->setGeometry(formArea_->rect());
+    board_->setTwipsPerPixel(twipsPerPixel);
+    for (const auto& [widget, layout] : placed_) {
+        widget->setGeometry(TwipsToPixels(layout->left, layout->top, layout->width, layout->height, twipsPerPixel));
+        if (layout->kind == ControlKind::PushButton) {
+            // a new sheet costs a re-polish, and the same sheet changes nothing
+            const QString sheet = ButtonStyleSheet(*layout->background, zoom);
+            if (widget->styleSheet() != sheet)
+                widget->setStyleSheet(sheet);
+            widget->setFont(zoomed);  // a widget with a sheet of its own no longer follows its parent's font
+        }
+    }
+}
+
 QPushButton* MainWindow::createButton(const ControlLayout& layout)
 {
-    auto* button = new QPushButton(ToQString(layout.text), this);
+    auto* button = new QPushButton(ToQString(layout.text), formArea_);
     place(button, layout);
-    // a style sheet, since not every style honours a button's palette
-    const QColor colour = ToQColor(*layout.background);
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid black; }"
-                                         "QPushButton:focus { border: 2px solid black; }"
-                                         "QPushButton:pressed { background-color: %2; }")
-                              .arg(colour.name(), colour.darker(125).name()));
     const int index = layout.index;
     connect(button, &QPushButton::clicked, this, [this, index] {
         run([this, index] { form_.Command1_Click(index); });
@@ -117,7 +183,7 @@ QPushButton* MainWindow::createButton(const ControlLayout& layout)
 
 QGroupBox* MainWindow::createFrame(const ControlLayout& layout)
 {
-    frame_ = new QGroupBox(ToQString(layout.text), this);
+    frame_ = new QGroupBox(ToQString(layout.text), formArea_);
     place(frame_, layout);
     SetBackground(frame_, *layout.background);
     return frame_;
@@ -139,7 +205,7 @@ QRadioButton* MainWindow::createOption(const ControlLayout& layout)
 
 QListWidget* MainWindow::createList(const ControlLayout& layout)
 {
-    list_ = new QListWidget(this);
+    list_ = new QListWidget(formArea_);
     place(list_, layout);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (auto item : form_.List1(0).items)
@@ -154,7 +220,7 @@ QListWidget* MainWindow::createList(const ControlLayout& layout)
 
 QPlainTextEdit* MainWindow::createTextBox(const ControlLayout& layout)
 {
-    auto* textBox = new QPlainTextEdit(this);
+    auto* textBox = new QPlainTextEdit(formArea_);
     place(textBox, layout);
     textBox->setReadOnly(true);
     // read-only, yet a keyboard user can still move through the text

@@ -20,6 +20,9 @@ class QRadioButton;
 // The main window. It owns the form, builds one widget per control of the layout
 // table (named "Name(index)"), forwards the user's commands to the form's
 // handlers and then shows the form's state.
+//
+// The window can grow: the form then scales as a whole, centred on the form's
+// background, by changing only the twips per pixel. It never shrinks below 100 %.
 class MainWindow : public QWidget {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -27,6 +30,17 @@ public:
     // The form the window shows; after changing it, call showState().
     Tessalo& form() { return form_; }
     void showState();
+
+    // The form's scale: 1.0 at 100 %, set by the window's size.
+    double zoom() const { return zoom_; }
+    // The form's size in pixels at 100 %, the smallest the window can be.
+    QSize baseSize() const { return baseSize_; }
+    // Resizes the window so that the form is shown at `zoom`.
+    void resizeToZoom(double zoom);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QPushButton* createButton(const ControlLayout& layout);
@@ -36,6 +50,8 @@ private:
     QPlainTextEdit* createTextBox(const ControlLayout& layout);
     void place(QWidget* widget, const ControlLayout& layout);
     void setTabOrder();
+    // Centres the form in the window and places every control at `zoom`.
+    void layOut(double zoom);
 
     // Runs one of the form's handlers, then shows the state it left. An error
     // inside a handler ends the program, as nothing in the form catches it.
@@ -43,12 +59,16 @@ private:
     void run(Handler handler);
 
     Tessalo form_;
-    double twipsPerPixel_;
+    double baseTwipsPerPixel_;  // at 100 %
+    QSize baseSize_;
+    double zoom_ = 1.0;
+    QWidget* formArea_ = nullptr;  // the form's client area, centred in the window
     BoardSurface* board_ = nullptr;
     QGroupBox* frame_ = nullptr;
     QListWidget* list_ = nullptr;
     std::array<QPlainTextEdit*, 2> textBoxes_{};
     std::array<QRadioButton*, 6> options_{};
+    std::vector<std::pair<QWidget*, const ControlLayout*>> placed_;
     std::vector<std::pair<int, QWidget*>> tabChain_;  // (tab index, widget)
     std::string shownText_;
 };

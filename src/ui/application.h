@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+// The application, connected to the display, with its names (for settings)
+// and the toolkit's own texts in Bulgarian. Where no display can be reached it
+// prints one line saying so and ends the program with status 1, instead of
+// the toolkit's abort.
+std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv);

@@ -1,0 +1,44 @@
+#include "ui/zoom.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Zooms closer than this are the same step: a fitted zoom is a quotient of pixels.
+constexpr double kSameZoom = 1e-6;
+
+}  // namespace
+
+double FittingZoom(QSize base, QSize room)
+{
+    const double zoom = std::min(double(room.width()) / base.width(), double(room.height()) / base.height());
+    return std::clamp(zoom, 1.0, kMaxZoomPercent / 100.0);
+}
+
+QSize ZoomedSize(QSize base, double zoom)
+{
+    return {static_cast<int>(std::lround(base.width() * zoom)), static_cast<int>(std::lround(base.height() * zoom))};
+}
+
+double NextZoomStep(double zoom, int direction, QSize base, QSize room)
+{
+    const auto fits = [&](double step) {
+        const QSize size = ZoomedSize(base, step);
+        return size.width() <= room.width() && size.height() <= room.height();
+    };
+    if (direction > 0) {
+        for (int percent : kZoomSteps) {
+            const double step = percent / 100.0;
+            if (step > zoom + kSameZoom)
+                return fits(step) ? step : zoom;
+        }
+    } else {
+        for (auto it = kZoomSteps.rbegin(); it != kZoomSteps.rend(); ++it) {
+            const double step = *it / 100.0;
+            if (step < zoom - kSameZoom)
+                return step;
+        }
+    }
+    return zoom;
+}

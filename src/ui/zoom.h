@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSize>
+
+#include <array>
+
+// Zoom is the form's size against its size at 100 %: 1.0, 1.25, ... Steps and
+// the limits are in percent.
+inline constexpr std::array<int, 7> kZoomSteps{100, 125, 150, 200, 250, 300, 400};
+inline constexpr int kMinZoomPercent = 100;
+inline constexpr int kMaxZoomPercent = 400;
+
+// The largest zoom at which a form of `base` pixels at 100 % fits `room`,
+// keeping its proportions; never below 1.
+double FittingZoom(QSize base, QSize room);
+
+// The form's pixel size at `zoom`, rounded as the layout rounds its edges.
+QSize ZoomedSize(QSize base, double zoom);
+
+// The next step above `zoom` (direction > 0) or below it (direction < 0) whose
+// form still fits `room`; `zoom` itself when there is none.
+double NextZoomStep(double zoom, int direction, QSize base, QSize room);
