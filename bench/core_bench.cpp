@@ -1,5 +1,8 @@
 // Show for every kind at n = 1 and n = 11 on a loaded form (each Show clears the
-// picture before it), and Clear after the largest picture of each kind.
+// picture before it), Clear after the largest picture of each kind, and the step
+// from n = 10 to 11: the cells it added and the sentence a screen reader speaks.
+#include "app/induction_step.h"
+#include "app/spoken_result.h"
 #include "app/tessalo.h"
 
 #include <benchmark/benchmark.h>
@@ -41,7 +44,30 @@ void ClearAfterEleven(benchmark::State& state)
     }
 }
 
+void AddedCellsToEleven(benchmark::State& state)
+{
+    Tessalo previous = FormFor(static_cast<int>(state.range(0)), 10);
+    previous.Command1_Click(1);
+    Tessalo form = previous;
+    StepN(form, +1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AddedCells(previous, form));
+}
+
+// The longest sentence: after a step up, with what the step added.
+void SpokenStepToEleven(benchmark::State& state)
+{
+    Tessalo previous = FormFor(static_cast<int>(state.range(0)), 10);
+    previous.Command1_Click(1);
+    Tessalo form = previous;
+    StepN(form, +1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SpokenResult(Spoken::StepUp, form, &previous));
+}
+
 }  // namespace
 
 BENCHMARK(Show)->ArgNames({"kind", "n"})->ArgsProduct({{1, 2, 3, 4, 5, 6}, {1, 11}});
 BENCHMARK(ClearAfterEleven)->ArgName("kind")->DenseRange(1, 6)->UseManualTime()->Iterations(20000);
+BENCHMARK(AddedCellsToEleven)->ArgName("kind")->DenseRange(1, 6);
+BENCHMARK(SpokenStepToEleven)->ArgName("kind")->DenseRange(1, 6);
