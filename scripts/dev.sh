@@ -14,6 +14,7 @@ packages=(
   xvfb xauth
   valgrind python3
   xdotool  # types keys into the real window in the desktop tests
+  openbox x11-utils  # a window manager for full screen in those tests, and xprop
   desktop-file-utils appstream dpkg-dev file  # the packaging tests
 )
 

@@ -55,7 +55,7 @@ XServer::XServer()
     // Xvfb picks a free display itself and writes its number to standard output,
     // so that servers started side by side never meet.
     server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                           QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                                           QStringLiteral("0"), QStringLiteral("1920x1080x24"),
                                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     QElapsedTimer waited;
     waited.start();
@@ -68,24 +68,51 @@ XServer::XServer()
         return;
     }
     display_ = QStringLiteral(":") + QString::fromLatin1(number);
+    StartWindowManager();
+}
+
+void XServer::StartWindowManager()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty())
+        return;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display_);
+    windowManager_.setProcessEnvironment(environment);
+    windowManager_.setStandardOutputFile(QProcess::nullDevice());
+    windowManager_.setStandardErrorFile(QProcess::nullDevice());
+    windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    // ready once it has claimed the screen: its check window is set on the root
+    const auto claimed = [this] {
+        QByteArray out;
+        RunTool({QStringLiteral("xprop"), QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")}, &out,
+                display_);
+        return out.contains("window id");
+    };
+    QElapsedTimer waited;
+    waited.start();
+    while (!claimed() && waited.elapsed() < 10000)
+        Pause(50);
 }
 
 XServer::~XServer()
 {
+    Stop(windowManager_);
     Stop(server_);
 }
 
-RunningProgram::RunningProgram(const QString& binary, const QString& display, const QStringList& environment)
+RunningProgram::RunningProgram(const QString& binary, const QString& display, const QStringList& environment,
+                               const QStringList& arguments)
     : display_(display)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings_.path());
     for (const QString& entry : environment)
         env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     program_.setProcessEnvironment(env);
     program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program_.start(binary, {});
+    program_.start(binary, arguments);
 }
 
 RunningProgram::~RunningProgram()
@@ -142,23 +169,53 @@ QImage RunningProgram::grabWhen(const std::function<bool(const QImage&)>& ready,
     return picture;
 }
 
+QSize RunningProgram::size() const
+{
+    QByteArray out;
+    RunTool({QStringLiteral("xdotool"), QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+             QString::number(window_)},
+            &out, display_);
+    int width = 0;
+    int height = 0;
+    for (const QByteArray& line : out.split('\n')) {
+        if (line.startsWith("WIDTH="))
+            width = line.mid(6).toInt();
+        else if (line.startsWith("HEIGHT="))
+            height = line.mid(7).toInt();
+    }
+    return {width, height};
+}
+
+bool RunningProgram::waitForSize(QSize wanted, int milliseconds) const
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (size() != wanted && waited.elapsed() < milliseconds)
+        Pause(50);
+    return size() == wanted;
+}
+
 QStringList KeysToShow(int kind, int n)
 {
     // The window opens on the proof text; two Tabs reach the list, where the
     // first Down selects "1". Two more reach the first radio button, which is
-    // on; each Down turns on the next. One Tab then reaches Show.
+    // on; each Down turns on the next. Show comes next in the tab order after
+    // the first four radio buttons and before the last two.
     QStringList keys{QStringLiteral("Tab"), QStringLiteral("Tab")};
     for (int i = 0; i < n; ++i)
         keys << QStringLiteral("Down");
     keys << QStringLiteral("Tab") << QStringLiteral("Tab");
     for (int i = 1; i < kind; ++i)
         keys << QStringLiteral("Down");
-    keys << QStringLiteral("Tab") << QStringLiteral("space");
+    keys << (kind <= 4 ? QStringLiteral("Tab") : QStringLiteral("shift+Tab")) << QStringLiteral("space");
     return keys;
 }
 
-QStringList KeysToClear()
+QStringList KeysToClear(int kind)
 {
-    // back past the chosen radio button to Clear
-    return {QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab"), QStringLiteral("space")};
+    // back to Clear, past the chosen radio button when it comes before Show
+    QStringList keys{QStringLiteral("shift+Tab")};
+    if (kind <= 4)
+        keys << QStringLiteral("shift+Tab");
+    return keys << QStringLiteral("space");
 }

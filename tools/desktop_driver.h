@@ -8,11 +8,14 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 
-// An Xvfb on a free display, stopped with the object. Create it before the
-// QGuiApplication that is to read its screen, and point DISPLAY at it.
+// An Xvfb on a free display with a 1920 × 1080 screen, and a window manager
+// (Openbox) on it when one is installed, as a desktop has: full screen needs
+// one. Stopped with the object. Create it before the QGuiApplication that is to
+// read its screen, and point DISPLAY at it.
 class XServer {
 public:
     XServer();
@@ -25,15 +28,20 @@ public:
     QString error() const { return error_; }
 
 private:
+    void StartWindowManager();
+
     QProcess server_;
+    QProcess windowManager_;
     QString display_;
     QString error_;
 };
 
 class RunningProgram {
 public:
-    // Starts `binary` on `display` with the extra NAME=VALUE environment entries.
-    RunningProgram(const QString& binary, const QString& display, const QStringList& environment = {});
+    // Starts `binary` on `display` with the extra NAME=VALUE environment entries
+    // and `arguments`. Its settings live in a folder of its own, new each time.
+    RunningProgram(const QString& binary, const QString& display, const QStringList& environment = {},
+                   const QStringList& arguments = {});
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
@@ -45,8 +53,13 @@ public:
     QImage grab() const;
     // Grabs until `ready` holds or the time is up; returns the last picture.
     QImage grabWhen(const std::function<bool(const QImage&)>& ready, int milliseconds = 5000) const;
+    // The window's size on the screen, as the X server has it.
+    QSize size() const;
+    // Waits until the window has `size`; false when the time is up.
+    bool waitForSize(QSize size, int milliseconds = 5000) const;
 
 private:
+    QTemporaryDir settings_;
     QString display_;
     QProcess program_;
     qulonglong window_ = 0;
@@ -55,5 +68,5 @@ private:
 // The keys that choose identity `kind` (1..6) and n (1..11) on a freshly opened
 // window and press Show, keyboard only, in the window's tab order.
 QStringList KeysToShow(int kind, int n);
-// From Show, the keys that press Clear.
-QStringList KeysToClear();
+// From Show, the keys that press Clear when identity `kind` is chosen.
+QStringList KeysToClear(int kind);

@@ -66,7 +66,7 @@ protected:
 
     void ClearAndCheck(RunningProgram& program, const Tessalo& expected, double scale)
     {
-        program.keys(KeysToClear());
+        program.keys(KeysToClear(expected.ProofKind));
         const QPoint first = CentreInPixels(expected.Shape1(0), scale);
         const QImage image = program.grabWhen([&](const QImage& picture) { return picture.pixel(first) == kLilac; });
         for (int i = 0; i < expected.Shape1.Count(); ++i)
@@ -108,3 +108,50 @@ TEST_F(RealWindow, ScaleTwoDoublesTheWindowWithSharpCells)
         EXPECT_EQ(edges[i] - edges[i - 1], 50) << "a cell is 50 pixels at scale 2";
     ClearAndCheck(program, Expected(2, 3), 2);
 }
+
+namespace {
+
+class FullScreen : public RealWindow, public testing::WithParamInterface<int> {};
+
+}  // namespace
+
+// F11 fills the 1920 × 1080 screen: the form grows until its height fits,
+// centred across the width, every cell at its place in twips at that scale.
+// Esc brings the window back to the size it had.
+TEST_P(FullScreen, TheFormFillsTheScreenCentredAndEscLeaves)
+{
+    const int kind = GetParam();
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display());
+    ASSERT_TRUE(program.waitForWindow());
+    program.keys({QStringLiteral("F11")});
+    ASSERT_TRUE(program.waitForSize(QSize(1920, 1080))) << "size " << program.size().width();
+
+    const double scale = 1080.0 / 462;        // pixels per pixel at 100 %
+    const int left = (1920 - qRound(546 * scale)) / 2;  // the form's left edge
+    const auto at = [&](double twipsX, double twipsY) {
+        return QPoint(left + static_cast<int>(twipsX / 15 * scale), static_cast<int>(twipsY / 15 * scale));
+    };
+    const Tessalo expected = Expected(kind, 5);
+    const Cell& last = expected.Shape1(expected.Shape1.Count() - 1);
+    program.keys(KeysToShow(kind, 5));
+    const QImage image = program.grabWhen([&](const QImage& picture) {
+        return picture.pixel(at(last.Left + last.Width / 2, last.Top + last.Height / 2)) == ColourOf(last);
+    });
+    for (int i = 0; i < expected.Shape1.Count(); ++i) {
+        const Cell& cell = expected.Shape1(i);
+        EXPECT_EQ(Rgb(image.pixel(at(cell.Left + cell.Width / 2, cell.Top + cell.Height / 2))), Rgb(ColourOf(cell)))
+            << "cell " << i;
+    }
+    // the title label (1200 .. 6735 twips across) shows where the form stands
+    const QRgb orange = qRgb(255, 192, 128);
+    EXPECT_EQ(Rgb(image.pixel(at(1200, 200) + QPoint(3, 0))), Rgb(orange));
+    EXPECT_EQ(Rgb(image.pixel(at(1200, 200) - QPoint(3, 0))), Rgb(kLilac));
+    EXPECT_EQ(Rgb(image.pixel(at(6735, 200) - QPoint(3, 0))), Rgb(orange));
+    EXPECT_EQ(Rgb(image.pixel(at(6735, 200) + QPoint(3, 0))), Rgb(kLilac));
+
+    program.keys({QStringLiteral("Escape")});
+    EXPECT_TRUE(program.waitForSize(QSize(546, 462)));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, FullScreen, testing::Range(1, 7),
+                         [](const testing::TestParamInfo<int>& info) { return "Kind" + std::to_string(info.param); });

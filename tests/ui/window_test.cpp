@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -261,4 +262,42 @@ TEST_F(Window, TabFollowsTheLayoutsOrder)
     }
     EXPECT_EQ(visited.join(' ').toStdString(),
               "Text1(0) Text1(1) List1(0) Command1(0) Option1(0) Command1(1) Text1(0)");
+}
+
+// The offscreen screen is 800 × 800: 125 % fits, 150 % (819 × 693) does not.
+// Each step scales the whole form: the Show button at 125 % is its twips / 12.
+TEST_F(Window, ZoomKeysStepTheWindowAndStopAtTheScreensEdge)
+{
+    ASSERT_EQ(window.screen()->availableGeometry().size(), QSize(800, 800));
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto key = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier); };
+    const auto wheel = [&](int angle) {
+        QWidget* over = control<QPlainTextEdit>("Text1(0)")->viewport();
+        QWheelEvent event(QPointF(10, 10), over->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, angle), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &event);
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        QSize size;
+    } rows[] = {
+        {"Ctrl+=", [&] { key(Qt::Key_Equal); }, {683, 578}},
+        {"Ctrl+plus at the edge", [&] { key(Qt::Key_Plus); }, {683, 578}},
+        {"Ctrl+minus", [&] { key(Qt::Key_Minus); }, {546, 462}},
+        {"Ctrl+minus at 100 %", [&] { key(Qt::Key_Minus); }, {546, 462}},
+        {"Ctrl+wheel up", [&] { wheel(120); }, {683, 578}},
+        {"Ctrl+wheel down", [&] { wheel(-120); }, {546, 462}},
+        {"Ctrl+wheel, half a notch", [&] { wheel(60); }, {546, 462}},
+        {"Ctrl+wheel, the other half", [&] { wheel(60); }, {683, 578}},
+        {"Ctrl+0", [&] { key(Qt::Key_0); }, {546, 462}},
+    };
+    for (const auto& row : rows) {
+        row.act();
+        EXPECT_EQ(window.size(), row.size) << row.what;
+    }
+    key(Qt::Key_Equal);
+    EXPECT_EQ(control("Command1(1)")->geometry(), QRect(480, 90, 121, 31));
+    EXPECT_EQ(QFontInfo(control("Command1(1)")->font()).pointSizeF(), 15);
 }
