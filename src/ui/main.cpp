@@ -1,31 +1,6 @@
-#include "ui/application.h"
-#include "ui/command_line.h"
-#include "ui/main_window.h"
-#include "ui/style.h"
-#include "ui/window_settings.h"
-
-#include <QSettings>
-
-#include <cstdio>
+#include "ui/program.h"
 
 int main(int argc, char* argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine command = ParseCommandLine(arguments);
-    if (command.exitStatus) {
-        std::fputs(qPrintable(command.output), stdout);
-        std::fputs(qPrintable(command.error), stderr);
-        return *command.exitStatus;
-    }
-
-    const auto app = OpenApplication(argc, argv);
-    UseTessaloStyle();
-    MainWindow window;
-    QSettings settings;
-    ShowWindow(window, settings, command);
-    const int status = QApplication::exec();
-    WriteWindowSettings(settings, CurrentSettings(window));
-    return status;
+    return RunProgram(argc, argv);
 }

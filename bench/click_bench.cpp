@@ -1,0 +1,61 @@
+// A click on Show until the new picture is painted and on the X server, for the
+// largest picture of each kind, in a 100 % window and in full screen. Run it on
+// an X server with a window manager (full screen needs one); bench/run.py
+// starts Xvfb at 3840 × 2160 with Openbox.
+#include "ui/main_window.h"
+#include "ui/style.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+void ClickShowToPainted(benchmark::State& state)
+{
+    const bool fullScreen = state.range(0) != 0;
+    const int kind = static_cast<int>(state.range(1));
+    MainWindow window;
+    fullScreen ? window.showFullScreen() : window.show();
+    if (!QTest::qWaitForWindowExposed(&window) ||
+        (fullScreen && !QTest::qWaitFor([&] { return window.size() == window.screen()->size(); }))) {
+        state.SkipWithError("the window did not open at its size");
+        return;
+    }
+    window.findChild<QAbstractButton*>(QStringLiteral("Option1(%1)").arg(kind - 1))->click();
+    window.findChild<QListWidget*>(QStringLiteral("List1(0)"))->setCurrentRow(10);
+    auto* show = window.findChild<QAbstractButton*>(QStringLiteral("Command1(1)"));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        show->click();
+        QApplication::processEvents();  // the update: paint, then the flush to the server
+        QGuiApplication::sync();        // the server has it all
+        const auto stop = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+    }
+    state.counters["width"] = window.width();
+}
+
+}  // namespace
+
+BENCHMARK(ClickShowToPainted)
+    ->ArgNames({"fullscreen", "kind"})
+    ->ArgsProduct({{0, 1}, {1, 2, 3, 4, 5, 6}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    UseTessaloStyle();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <functional>
+
+class MainWindow;
+
+// The whole program: reads the command line, connects to the display, shows
+// the window as the settings and the command line say, and remembers it when
+// it closes. `beforeShow`, when given, sees the window first.
+int RunProgram(int argc, char* argv[], const std::function<void(MainWindow&)>& beforeShow = {});
