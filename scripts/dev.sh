@@ -9,6 +9,8 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
+  qt6-svg-dev  # the icon, and pictures saved as SVG
+  qt6-translations-l10n  # the toolkit's own texts in Bulgarian
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation  # the metric twin of Times New Roman, with Cyrillic
   xvfb xauth
@@ -16,6 +18,7 @@ packages=(
   xdotool  # types keys into the real window in the desktop tests
   openbox x11-utils  # a window manager for full screen in those tests, and xprop
   desktop-file-utils appstream dpkg-dev file  # the packaging tests
+  poppler-utils  # reads saved PDFs back as pixels in the tests
 )
 
 install_missing() {

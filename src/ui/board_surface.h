@@ -2,25 +2,33 @@
 
 #include <QWidget>
 
+#include <climits>
+#include <vector>
+
 class Tessalo;
 
 // The window's own surface: the background, the labels and the cells, beneath
-// every other control. Cells are drawn in twips through one painter scale.
+// every other control, drawn by PaintBoard at the window's zoom.
 class BoardSurface : public QWidget {
 public:
     BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* parent);
 
     // The scale, as the window zooms; takes effect at the next paint.
     void setTwipsPerPixel(double twipsPerPixel);
+    // Cells framed as the ones a step added; none after any other action.
+    void setMarked(std::vector<int> cells);
+    const std::vector<int>& marked() const { return marked_; }
+    // Cells above this index wait for the build-up; INT_MAX shows them all.
+    void setLastCell(int index);
+    int lastCell() const { return lastCell_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintLabel(QPainter& painter, int index) const;
-    void paintCell(QPainter& painter, int index) const;
-
     const Tessalo& form_;
     double twipsPerPixel_;
-    double outlineTwips_;  // a one-pixel outline at 100 %, growing with the zoom
+    const double baseTwipsPerPixel_;  // at 100 %
+    std::vector<int> marked_;
+    int lastCell_ = INT_MAX;
 };

@@ -1,0 +1,82 @@
+#include "ui/board_painter.h"
+
+#include "app/layout.h"
+#include "app/tessalo.h"
+#include "ui/qt_colour.h"
+#include "ui/twips.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+void PaintLabel(QPainter& painter, const Label& label, const BoardView& view)
+{
+    const QRect box = TwipsToPixels(label.Left, label.Top, label.Width, label.Height, view.twipsPerPixel);
+    painter.fillRect(box, ToQColor(label.BackColor));
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     QString::fromUtf8(label.Caption.data(), static_cast<qsizetype>(label.Caption.size())));
+}
+
+// Draws in twips: the painter is already scaled.
+void PaintCell(QPainter& painter, const Cell& cell, double outlineTwips)
+{
+    painter.setPen(QPen(Qt::black, outlineTwips));
+    painter.setBrush(ToQColor(cell.BackColor));
+    const QRectF box(cell.Left, cell.Top, cell.Width, cell.Height);
+    if (cell.Shape == kCircle) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawEllipse(box);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+        painter.drawRect(box);
+    }
+}
+
+// A frame inside the cell's square, a fifth of the cell thick, so that it
+// never covers a neighbour.
+void PaintMark(QPainter& painter, const Cell& cell)
+{
+    const double thickness = std::min(cell.Width, cell.Height) / 5;
+    painter.setPen(QPen(QColor::fromRgb(kStepMarkRgb), thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(cell.Left, cell.Top, cell.Width, cell.Height)
+                         .adjusted(thickness / 2, thickness / 2, -thickness / 2, -thickness / 2));
+}
+
+}  // namespace
+
+void PaintBoard(QPainter& painter, const Tessalo& form, const BoardView& view)
+{
+    const QRect whole = TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, view.twipsPerPixel);
+    painter.fillRect(whole, ToQColor(kWindowLayout.background));
+    const auto paintCells = [&](auto&& paint) {
+        painter.save();
+        painter.scale(1 / view.twipsPerPixel, 1 / view.twipsPerPixel);
+        paint();
+        painter.restore();
+    };
+    // Labels and the template in the layout's stacking order; a loaded cell
+    // goes on top of all that was there before it.
+    for (const auto& control : kControls) {
+        if (control.kind == ControlKind::Label)
+            PaintLabel(painter, form.Label1(control.index), view);
+        else if (control.kind == ControlKind::Shape && form.Shape1(0).Visible)
+            paintCells([&] { PaintCell(painter, form.Shape1(0), view.outlineTwips); });
+    }
+    paintCells([&] {
+        for (int i = 1, found = 1; found < form.Shape1.Count() && i <= view.lastCell; ++i) {
+            if (!form.Shape1.Exists(i))
+                continue;
+            ++found;
+            if (form.Shape1(i).Visible)
+                PaintCell(painter, form.Shape1(i), view.outlineTwips);
+        }
+        for (int i : view.marked) {
+            if (i <= view.lastCell && form.Shape1.Exists(i))
+                PaintMark(painter, form.Shape1(i));
+        }
+    });
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <climits>
+#include <span>
+
+class QPainter;
+class Tessalo;
+
+// How a board is drawn: its scale, and what the window lays over the form's
+// own picture.
+struct BoardView {
+    double twipsPerPixel = 15;    // twips to one unit of the painter
+    double outlineTwips = 0;      // the cells' outline; 0 is one device pixel
+    std::span<const int> marked;  // cells framed as the ones the step added
+    int lastCell = INT_MAX;       // cells above this index are not drawn yet
+};
+
+// The one drawing routine of the board, for the screen, files and the
+// printer: the form's background, its labels and its visible cells in the
+// layout's stacking order, in the painter's font. Texts are in the design's
+// black whatever the theme: their backgrounds are fixed colours.
+void PaintBoard(QPainter& painter, const Tessalo& form, const BoardView& view);
+
+// The frame around a cell a step added: dark wine, at least 3:1 against every
+// cell colour and the background.
+inline constexpr unsigned kStepMarkRgb = 0x5a0028;
