@@ -6,11 +6,8 @@
 template <class Visit>
 void ForEachVisibleCell(const ShapeArray& cells, Visit visit)
 {
-    for (int i = 0, found = 0; found < cells.Count(); ++i) {
-        if (!cells.Exists(i))
-            continue;
-        ++found;
-        if (cells(i).Visible)
+    for (int i = 0; i < cells.End(); ++i) {
+        if (cells.Exists(i) && cells(i).Visible)
             visit(i, cells(i));
     }
 }

@@ -18,6 +18,9 @@ public:
     // Loaded elements, the template included.
     int Count() const { return count_; }
     bool Exists(int index) const;
+    // One past the highest index that can be loaded now: loops over the
+    // elements stop here, whatever Count() says.
+    int End() const { return static_cast<int>(slots_.size()); }
 
     void Load(int index);
     void Unload(int index);

@@ -67,11 +67,8 @@ void PaintBoard(QPainter& painter, const Tessalo& form, const BoardView& view)
             paintCells([&] { PaintCell(painter, form.Shape1(0), view.outlineTwips); });
     }
     paintCells([&] {
-        for (int i = 1, found = 1; found < form.Shape1.Count() && i <= view.lastCell; ++i) {
-            if (!form.Shape1.Exists(i))
-                continue;
-            ++found;
-            if (form.Shape1(i).Visible)
+        for (int i = 1; i < form.Shape1.End() && i <= view.lastCell; ++i) {
+            if (form.Shape1.Exists(i) && form.Shape1(i).Visible)
                 PaintCell(painter, form.Shape1(i), view.outlineTwips);
         }
         for (int i : view.marked) {

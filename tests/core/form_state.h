@@ -2,6 +2,8 @@
 
 #include "app/tessalo.h"
 
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <ostream>
 #include <string>
@@ -24,10 +26,12 @@ inline FormState Capture(const Tessalo& form)
                     form.CellIndex,  form.Text1(0).Text, form.List1(0).ListIndex, {}, {}};
     for (int i = 0; i < form.Option1.Count(); ++i)
         state.options.push_back(form.Option1(i).Value);
-    for (int i = 0, found = 0; found < form.Shape1.Count(); ++i) {
+    int found = 0;
+    for (int i = 0; i < form.Shape1.End(); ++i) {
         state.cells.push_back(form.Shape1.Exists(i) ? std::optional(form.Shape1(i)) : std::nullopt);
         found += form.Shape1.Exists(i);
     }
+    EXPECT_EQ(found, form.Shape1.Count()) << "the board counts cells it does not hold";
     return state;
 }
 
