@@ -2,8 +2,242 @@
 
 #include "board/runtime_error.h"
 
+#include <cerrno>
 #include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <string>
+
+// Numbers are read and written here without the floating-point overloads of
+// std::from_chars and std::to_chars, which not every standard library has (the
+// WebAssembly build's has neither); the results are what those give, exactly,
+// whatever the C locale.
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Whether text starts with word, ignoring case.
+bool StartsWithWord(std::string_view text, std::string_view word)
+{
+    if (text.size() < word.size())
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (Lower(text[i]) != word[i])
+            return false;
+    return true;
+}
+
+// The length of the number at the start of text in from_chars' general format
+// (an optional minus; digits with at most one point, or inf, infinity, nan,
+// nan(...); an exponent only when complete); 0 if there is none.
+std::size_t NumberLength(std::string_view text)
+{
+    std::size_t at = text.starts_with('-') ? 1 : 0;
+    const std::string_view rest = text.substr(at);
+    if (StartsWithWord(rest, "infinity"))
+        return at + 8;
+    if (StartsWithWord(rest, "inf"))
+        return at + 3;
+    if (StartsWithWord(rest, "nan")) {
+        at += 3;
+        if (at < text.size() && text[at] == '(') {
+            std::size_t end = at + 1;
+            while (end < text.size() && (IsDigit(text[end]) || text[end] == '_' ||
+                                         (Lower(text[end]) >= 'a' && Lower(text[end]) <= 'z')))
+                ++end;
+            if (end < text.size() && text[end] == ')')
+                at = end + 1;
+        }
+        return at;
+    }
+    std::size_t digits = 0;
+    while (at < text.size() && IsDigit(text[at]))
+        ++at, ++digits;
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        while (at < text.size() && IsDigit(text[at]))
+            ++at, ++digits;
+    }
+    if (digits == 0)
+        return 0;
+    if (at < text.size() && Lower(text[at]) == 'e') {
+        std::size_t end = at + 1;
+        if (end < text.size() && (text[end] == '+' || text[end] == '-'))
+            ++end;
+        if (end < text.size() && IsDigit(text[end])) {
+            while (end < text.size() && IsDigit(text[end]))
+                ++end;
+            at = end;
+        }
+    }
+    return at;
+}
+
+// strtod on a number in the "C" locale's spelling: its point becomes the
+// current locale's, since strtod reads that one.
+double ParseCNumber(std::string_view number, bool& outOfRange)
+{
+    const char* point = std::localeconv()->decimal_point;
+    const std::size_t pointLength = std::strlen(point);
+    char small[64];
+    std::string large;  // only for numbers too long for the small buffer
+    char* buffer = small;
+    if (number.size() * pointLength + 1 > sizeof small) {
+        large.resize(number.size() * pointLength + 1);
+        buffer = large.data();
+    }
+    char* out = buffer;
+    for (char c : number) {
+        if (c == '.') {
+            std::memcpy(out, point, pointLength);
+            out += pointLength;
+        } else {
+            *out++ = c;
+        }
+    }
+    *out = '\0';
+    errno = 0;
+    const double value = std::strtod(buffer, nullptr);
+    outOfRange = errno == ERANGE && (std::isinf(value) || value == 0);
+    return value;
+}
+
+// A finite, non-zero magnitude as significant digits d1 d2 ... dk (no trailing
+// zero) and the power of ten of d1.
+struct Decimal {
+    char digits[24];
+    int count = 0;
+    int exponent = 0;
+};
+
+void StripTrailingZeros(Decimal& decimal)
+{
+    while (decimal.count > 1 && decimal.digits[decimal.count - 1] == '0')
+        --decimal.count;
+}
+
+double Parse(const Decimal& decimal)
+{
+    char text[48];
+    int at = 0;
+    text[at++] = decimal.digits[0];
+    text[at++] = '.';
+    for (int i = 1; i < decimal.count; ++i)
+        text[at++] = decimal.digits[i];
+    at += std::snprintf(text + at, sizeof text - at, "e%d", decimal.exponent);
+    bool outOfRange = false;
+    return ParseCNumber(std::string_view(text, static_cast<std::size_t>(at)), outOfRange);
+}
+
+// The correctly rounded `precision` significant digits of magnitude.
+Decimal Rounded(double magnitude, int precision)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*e", precision - 1, magnitude);
+    Decimal decimal;
+    const char* at = text;
+    for (; *at != 'e' && *at != 'E'; ++at)  // skips the locale's point, whatever it is
+        if (IsDigit(*at))
+            decimal.digits[decimal.count++] = *at;
+    decimal.exponent = std::atoi(at + 1);
+    return decimal;
+}
+
+// The next decimal up at the same number of digits.
+Decimal NextUp(Decimal decimal)
+{
+    int i = decimal.count - 1;
+    while (i >= 0 && decimal.digits[i] == '9')
+        decimal.digits[i--] = '0';
+    if (i >= 0) {
+        ++decimal.digits[i];
+    } else {
+        decimal.digits[0] = '1';
+        ++decimal.exponent;
+    }
+    return decimal;
+}
+
+// The fewest significant digits that read back as magnitude; of several, the nearest.
+Decimal Shortest(double magnitude)
+{
+    Decimal decimal;
+    if (magnitude < 9007199254740992.0 && magnitude == std::floor(magnitude)) {
+        // A whole number below 2^53: its own digits, since no shorter decimal lies within half a unit.
+        const auto result = std::to_chars(decimal.digits, decimal.digits + sizeof decimal.digits,
+                                          static_cast<unsigned long long>(magnitude));
+        decimal.count = static_cast<int>(result.ptr - decimal.digits);
+        decimal.exponent = decimal.count - 1;
+        StripTrailingZeros(decimal);
+        return decimal;
+    }
+    int mantissaExponent = 0;
+    // At a power of two the values below lie closer than those above, so the nearest
+    // decimal may miss while the next one up still reads back.
+    const bool powerOfTwo = std::frexp(magnitude, &mantissaExponent) == 0.5;
+    for (int precision = 1;; ++precision) {
+        decimal = Rounded(magnitude, precision);
+        if (precision == std::numeric_limits<double>::max_digits10 || Parse(decimal) == magnitude)
+            break;
+        if (powerOfTwo) {
+            const Decimal up = NextUp(decimal);
+            if (Parse(up) == magnitude) {
+                decimal = up;
+                break;
+            }
+        }
+    }
+    StripTrailingZeros(decimal);
+    return decimal;
+}
+
+void AppendDecimal(std::string& text, const Decimal& decimal, double magnitude)
+{
+    const int k = decimal.count;
+    const int e = decimal.exponent;
+    const int exponentDigits = std::abs(e) >= 100 ? 3 : 2;
+    const int scientificLength = k + (k > 1 ? 1 : 0) + 2 + exponentDigits;
+    const int fixedLength = e >= 0 ? std::max(k, e + 1) + (k > e + 1 ? 1 : 0) : 1 + 1 - e - 1 + k;
+    if (fixedLength <= scientificLength) {
+        if (e + 1 > k && magnitude >= 9007199254740992.0) {
+            // a whole number in fixed form is written exactly, not padded with zeros
+            char whole[320];
+            const int length = std::snprintf(whole, sizeof whole, "%.0f", magnitude);
+            text.append(whole, static_cast<std::size_t>(length));
+        } else if (e >= 0) {
+            const int whole = std::min(k, e + 1);
+            text.append(decimal.digits, static_cast<std::size_t>(whole));
+            text.append(static_cast<std::size_t>(e + 1 - whole), '0');
+            if (k > whole) {
+                text += '.';
+                text.append(decimal.digits + whole, static_cast<std::size_t>(k - whole));
+            }
+        } else {
+            text += "0.";
+            text.append(static_cast<std::size_t>(-e - 1), '0');
+            text.append(decimal.digits, static_cast<std::size_t>(k));
+        }
+        return;
+    }
+    text += decimal.digits[0];
+    if (k > 1) {
+        text += '.';
+        text.append(decimal.digits + 1, static_cast<std::size_t>(k - 1));
+    }
+    char exponent[8];
+    const int length = std::snprintf(exponent, sizeof exponent, "e%c%0*d", e < 0 ? '-' : '+', exponentDigits,
+                                     std::abs(e));
+    text.append(exponent, static_cast<std::size_t>(length));
+}
+
+}  // namespace
 
 std::int16_t CheckedInt16(long value)
 {
@@ -19,18 +253,33 @@ double Val(std::string_view text)
     if (start == std::string_view::npos)
         return 0;
     text.remove_prefix(start);
-    // from_chars takes a minus sign but not a plus sign
+    // a minus sign belongs to the number, a plus sign does not
     if (text.front() == '+')
         text.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                              std::chars_format::general);
-    return error == std::errc{} ? value : 0;
+    const std::size_t length = NumberLength(text);
+    if (length == 0)
+        return 0;
+    bool outOfRange = false;
+    const double value = ParseCNumber(text.substr(0, length), outOfRange);
+    return outOfRange ? 0 : value;
 }
 
 void AppendNumber(std::string& text, double value)
 {
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    text.append(digits, result.ptr);
+    if (std::signbit(value))
+        text += '-';
+    if (std::isnan(value)) {
+        text += "nan";
+        return;
+    }
+    const double magnitude = std::fabs(value);
+    if (std::isinf(magnitude)) {
+        text += "inf";
+        return;
+    }
+    if (magnitude == 0) {
+        text += '0';
+        return;
+    }
+    AppendDecimal(text, Shortest(magnitude), magnitude);
 }
