@@ -16,5 +16,5 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const int side = std::atoi(argv[2]);
-    return HamburgerIcon().pixmap(side, side).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return HamburgerImage(side).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

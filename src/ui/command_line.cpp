@@ -1,5 +1,7 @@
 #include "ui/command_line.h"
 
+#include "app/layout.h"
+#include "ui/picture_file.h"
 #include "ui/zoom.h"
 
 #include <QCommandLineParser>
@@ -31,7 +33,9 @@ QString HelpText(const std::vector<Option>& options)
                                   "Опции:\n");
     for (const auto& [option, shown] : options)
         text += QStringLiteral("  %1%2\n").arg(shown, -22).arg(option.description());
-    text += QStringLiteral("\nКлавиши: F11 цял екран, Ctrl+плюс/минус/0 мащаб, Esc излиза от цял екран.\n");
+    text += QStringLiteral("\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n"
+                           "\nКлавиши: F11 цял екран, Ctrl+плюс/минус/0 мащаб, Esc излиза от цял екран,\n"
+                           "Ctrl+S запазва картината, Ctrl+C я копира, Ctrl+P я печата.\n");
     return text;
 }
 
@@ -55,14 +59,82 @@ CommandLine Stop(int status, const QString& message)
     return line;
 }
 
-// "--zoom 150" -> 150; nothing when the value is not a whole number in range.
-std::optional<int> ZoomPercent(const QString& value)
+// "150" -> 150; nothing when the value is not a whole number from `low` to `high`.
+std::optional<int> WholeNumber(const QString& value, int low, int high)
 {
     bool isNumber = false;
-    const int percent = value.trimmed().toInt(&isNumber);
-    if (!isNumber || percent < kMinZoomPercent || percent > kMaxZoomPercent)
+    const int number = value.trimmed().toInt(&isNumber);
+    if (!isNumber || number < low || number > high)
         return std::nullopt;
-    return percent;
+    return number;
+}
+
+CommandLine OutOfRange(const QString& bulgarian, const QString& option, int low, int high, const QString& value)
+{
+    return Stop(2, QStringLiteral("tessalo: %1 е цяло число от %3 до %4, не „%5“. / "
+                                  "%2 takes a whole number from %3 to %4, not '%5'.\n")
+                       .arg(bulgarian, option)
+                       .arg(low)
+                       .arg(high)
+                       .arg(value));
+}
+
+// Checks the options that draw without a window, and fills them in.
+CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine line)
+{
+    const struct {
+        const char* name;
+        const char* bulgarian;
+        int low;
+        int high;
+        int* field;
+    } numbers[] = {
+        {"kind", "тъждеството", 1, 6, &line.kind},
+        {"n", "n", 1, kListCount, &line.n},
+    };
+    for (const auto& number : numbers) {
+        const QString name = QString::fromLatin1(number.name);
+        if (!parser.isSet(name))
+            continue;
+        const QString value = parser.value(name);
+        const auto read = WholeNumber(value, number.low, number.high);
+        if (!read)
+            return OutOfRange(QString::fromUtf8(number.bulgarian), QStringLiteral("--") + name, number.low,
+                              number.high, value);
+        *number.field = *read;
+    }
+    line.exportPath = parser.value(QStringLiteral("export"));
+    line.printText = parser.isSet(QStringLiteral("text"));
+    line.seriesFolder = parser.value(QStringLiteral("series"));
+    if (parser.isSet(QStringLiteral("width"))) {
+        const QString value = parser.value(QStringLiteral("width"));
+        line.pngWidth = WholeNumber(value, kMinPngWidth, kMaxPngWidth);
+        if (!line.pngWidth)
+            return OutOfRange(QStringLiteral("ширината"), QStringLiteral("--width"), kMinPngWidth, kMaxPngWidth,
+                              value);
+    }
+
+    if (!line.exportPath.isEmpty() && !FormatOfFile(line.exportPath))
+        return Stop(2, QStringLiteral("tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / "
+                                      "'%1': unknown file type; allowed are .svg, .png and .pdf.\n")
+                           .arg(line.exportPath));
+    if (line.pngWidth && FormatOfFile(line.exportPath) != PictureFormat::Png)
+        return Stop(2, QStringLiteral("tessalo: --width е само за PNG (--export ФАЙЛ.png). / "
+                                      "--width is for PNG only (--export FILE.png).\n"));
+    if (!line.drawsWithoutWindow()) {
+        if (line.kind != 0 || line.n != 0)
+            return Stop(2, QStringLiteral("tessalo: --kind и --n вървят с --export, --text или --series. / "
+                                          "--kind and --n go with --export, --text or --series.\n") +
+                               kHelpHint);
+        return line;
+    }
+    if (line.kind == 0)
+        return Stop(2, QStringLiteral("tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
+                                      "which identity? Add --kind from 1 to 6.\n"));
+    if (line.n == 0 && (!line.exportPath.isEmpty() || line.printText))
+        return Stop(2, QStringLiteral("tessalo: кое n? Добавете --n от 1 до %1. / which n? Add --n from 1 to %1.\n")
+                           .arg(kListCount));
+    return line;
 }
 
 }  // namespace
@@ -79,6 +151,24 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         {{QStringLiteral("zoom"), QStringLiteral("Мащаб в проценти, от 100 до 400 (напр. 150)."),
           QStringLiteral("проценти")},
          QStringLiteral("--zoom ПРОЦЕНТИ")},
+        {{QStringLiteral("kind"), QStringLiteral("Тъждество от 1 до 6, по реда в прозореца."), QStringLiteral("вид")},
+         QStringLiteral("--kind ВИД")},
+        {{QStringLiteral("n"), QStringLiteral("n от 1 до 11."), QStringLiteral("n")}, QStringLiteral("--n N")},
+        {{QStringLiteral("export"), QStringLiteral("Записва картината без прозорец: .svg, .png или .pdf."),
+          QStringLiteral("файл")},
+         QStringLiteral("--export ФАЙЛ")},
+        {{QStringLiteral("width"),
+          QStringLiteral("Ширина на PNG картината в пиксели (%1 до %2, иначе %3).")
+              .arg(kMinPngWidth)
+              .arg(kMaxPngWidth)
+              .arg(DefaultPngWidth()),
+          QStringLiteral("пиксели")},
+         QStringLiteral("--width ПИКСЕЛИ")},
+        {{QStringLiteral("text"), QStringLiteral("Извежда текста на доказателството.")}, QStringLiteral("--text")},
+        {{QStringLiteral("series"),
+          QStringLiteral("Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...)."),
+          QStringLiteral("папка")},
+         QStringLiteral("--series ПАПКА")},
     };
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // -geometry, as X programs take it
@@ -117,14 +207,11 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     line.fullScreen = parser.isSet(QStringLiteral("fullscreen"));
     if (parser.isSet(QStringLiteral("zoom"))) {
         const QString value = parser.value(QStringLiteral("zoom"));
-        line.zoomPercent = ZoomPercent(value);
+        line.zoomPercent = WholeNumber(value, kMinZoomPercent, kMaxZoomPercent);
         if (!line.zoomPercent)
-            return Stop(2, QStringLiteral("tessalo: мащабът е цяло число от %1 до %2, не „%3“. / "
-                                          "--zoom takes a whole number from %1 to %2, not '%3'.\n")
-                                   .arg(kMinZoomPercent)
-                                   .arg(kMaxZoomPercent)
-                                   .arg(value));
+            return OutOfRange(QStringLiteral("мащабът"), QStringLiteral("--zoom"), kMinZoomPercent, kMaxZoomPercent,
+                              value);
     }
     line.geometryGiven = parser.isSet(QStringLiteral("geometry")) || parser.isSet(QStringLiteral("qwindowgeometry"));
-    return line;
+    return ReadPictureOptions(parser, line);
 }

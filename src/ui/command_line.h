@@ -12,6 +12,18 @@ struct CommandLine {
     std::optional<int> zoomPercent;  // 100..400
     bool geometryGiven = false;      // the toolkit's -geometry places the window
 
+    // Pictures drawn without a window: identity `kind` (1..6, the radio
+    // buttons' order) at n (1..11), written to `exportPath` (.svg, .png, .pdf;
+    // a PNG `pngWidth` pixels wide), its proof text to standard output, or the
+    // eleven SVG pictures of the kind into `seriesFolder`.
+    int kind = 0;  // 0: none given
+    int n = 0;
+    QString exportPath;
+    std::optional<int> pngWidth;
+    bool printText = false;
+    QString seriesFolder;
+    bool drawsWithoutWindow() const { return !exportPath.isEmpty() || printText || !seriesFolder.isEmpty(); }
+
     // Set when the program is to stop at once with this status, after
     // printing `output` (standard output) or `error` (standard error).
     std::optional<int> exitStatus;

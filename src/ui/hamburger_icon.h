@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 
-// The window icon: a hamburger (sesame bun, lettuce, cheese, tomato, patty)
-// on a transparent background, painted for 32 and 64 pixels.
+// The window icon: the project's SVG icon (a hamburger on a transparent
+// background), compiled into the program, rendered at 16 to 128 pixels.
 QIcon HamburgerIcon();
+
+// The same icon as a `side` × `side` image, for the icon theme.
+QImage HamburgerImage(int side);

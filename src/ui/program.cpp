@@ -1,6 +1,7 @@
 #include "ui/program.h"
 
 #include "ui/application.h"
+#include "ui/batch_export.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
 #include "ui/style.h"
@@ -21,6 +22,8 @@ int RunProgram(int argc, char* argv[], const std::function<void(MainWindow&)>& b
         std::fputs(command.error.toLocal8Bit().constData(), stderr);
         return *command.exitStatus;
     }
+    if (command.drawsWithoutWindow())
+        return RunBatchExport(argc, argv, command);
 
     const auto app = OpenApplication(argc, argv);
     UseTessaloStyle();

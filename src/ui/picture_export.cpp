@@ -1,0 +1,123 @@
+#include "ui/picture_export.h"
+
+#include "app/layout.h"
+#include "app/tessalo.h"
+#include "ui/board_painter.h"
+
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15;  // 100 % at 96 DPI
+constexpr double kMargin = 8;          // around the text, as the layout's 120 twips
+
+double BoardHeight()
+{
+    return FindControl("Text1", 0).top / kTwipsPerPixel;
+}
+
+// The window's font at 100 %, in pixels so that it scales with the painter.
+// Unhinted, so that every device measures the text alike.
+QFont PictureFont()
+{
+    QFont font(QString::fromUtf8(kWindowLayout.fontFamily.data(), static_cast<qsizetype>(kWindowLayout.fontFamily.size())));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(static_cast<int>(std::lround(kWindowLayout.fontPoints * 20 / kTwipsPerPixel)));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QRectF TextArea(double width)
+{
+    return {kMargin, BoardHeight() + kMargin, width - 2 * kMargin, 1e6};
+}
+
+}  // namespace
+
+QString PictureText(const Tessalo& form)
+{
+    const std::string& text = form.Text1(0).Text;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace(QLatin1String("\r\n"),
+                                                                                       QLatin1String("\n"));
+}
+
+QSizeF PictureSize(const Tessalo& form)
+{
+    const double width = kWindowLayout.clientWidth / kTwipsPerPixel;
+    const QRectF text = QFontMetricsF(PictureFont()).boundingRect(TextArea(width), Qt::TextWordWrap, PictureText(form));
+    return {width, std::ceil(BoardHeight() + text.height() + 2 * kMargin)};
+}
+
+void PaintPicture(QPainter& painter, const Picture& picture, const QRectF& target)
+{
+    const QSizeF size = PictureSize(picture.form);
+    const double scale = std::min(target.width() / size.width(), target.height() / size.height());
+    painter.save();
+    painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
+    painter.scale(scale, scale);
+    painter.setFont(PictureFont());
+    // The outline is a pixel at 100 % and grows with the picture, as in a zoomed window.
+    PaintBoard(painter, picture.form, {kTwipsPerPixel, kTwipsPerPixel, picture.marked, picture.lastCell});
+    // The board fills the whole form; the text's white covers what lies below it.
+    const double formHeight = kWindowLayout.clientHeight / kTwipsPerPixel;
+    painter.fillRect(QRectF(0, BoardHeight(), size.width(), std::max(size.height(), formHeight) - BoardHeight()),
+                     Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(TextArea(size.width()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, PictureText(picture.form));
+    painter.restore();
+}
+
+int DefaultPngWidth()
+{
+    return static_cast<int>(std::lround(2 * kWindowLayout.clientWidth / kTwipsPerPixel));
+}
+
+QImage PictureImage(const Picture& picture, int width)
+{
+    const QSizeF size = PictureSize(picture.form);
+    QImage image(width, static_cast<int>(std::lround(width * size.height() / size.width())), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    PaintPicture(painter, picture, image.rect());
+    return image;
+}
+
+bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth)
+{
+    const QSizeF size = PictureSize(picture.form);
+    const QString title = QStringLiteral("Tessalo");
+    switch (format) {
+    case PictureFormat::Png: return PictureImage(picture, pngWidth).save(&device, "PNG");
+    case PictureFormat::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&device);
+        svg.setResolution(96);
+        svg.setSize(size.toSize());
+        svg.setViewBox(QRectF(QPointF(), size));
+        svg.setTitle(title);
+        QPainter painter(&svg);
+        PaintPicture(painter, picture, QRectF(QPointF(), size));
+        return painter.end();
+    }
+    case PictureFormat::Pdf: {
+        QPdfWriter pdf(&device);
+        pdf.setTitle(title);
+        pdf.setCreator(title);
+        // a page the picture's size: 96 pixels to the inch, 72 points
+        pdf.setPageSize(QPageSize(size * 0.75, QPageSize::Point, {}, QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF());
+        QPainter painter(&pdf);
+        PaintPicture(painter, picture, QRectF(0, 0, pdf.width(), pdf.height()));
+        return painter.end();
+    }
+    }
+    return false;
+}

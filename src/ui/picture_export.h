@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+#include <climits>
+#include <span>
+
+class QIODevice;
+class QPainter;
+class QRectF;
+class Tessalo;
+
+// A picture taken out of the program: the board as the window shows it (its
+// labels, cells and the frames of a step) with the proof text beneath.
+struct Picture {
+    const Tessalo& form;
+    std::span<const int> marked = {};
+    int lastCell = INT_MAX;
+};
+
+enum class PictureFormat { Svg, Png, Pdf };
+
+// The proof text beneath the picture, its lines ending in "\n".
+QString PictureText(const Tessalo& form);
+
+// The picture's size in pixels at 100 % (96 DPI): the form's width; the board
+// down to the top of the proof's text box, then the proof text.
+QSizeF PictureSize(const Tessalo& form);
+
+// Paints the picture as large as fits `target` (the painter's units), centred,
+// keeping its proportions: the board through PaintBoard, the text as text.
+void PaintPicture(QPainter& painter, const Picture& picture, const QRectF& target);
+
+// A PNG's width unless another is chosen: twice the form's width at 100 %.
+int DefaultPngWidth();
+inline constexpr int kMinPngWidth = 100;
+inline constexpr int kMaxPngWidth = 10000;
+
+// The picture `width` pixels wide, on white.
+QImage PictureImage(const Picture& picture, int width = DefaultPngWidth());
+
+// Writes the picture to `device` as SVG, PNG `pngWidth` pixels wide, or PDF on
+// a page of the picture's size; false when the device refused a write.
+bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth = DefaultPngWidth());
