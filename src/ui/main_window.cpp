@@ -3,6 +3,7 @@
 #include "app/layout.h"
 #include "ui/board_surface.h"
 #include "ui/hamburger_icon.h"
+#include "ui/picture_actions.h"
 #include "ui/qt_colour.h"
 #include "ui/presentation.h"
 #include "ui/style.h"
@@ -111,6 +112,7 @@ MainWindow::MainWindow(QWidget* parent)
     layOut(zoom_);
     setTabOrder();
     new Presentation(*this);
+    new PictureActions(*this);
     run([this] { form_.Form_Load(); });
 }
 

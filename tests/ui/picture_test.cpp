@@ -1,0 +1,225 @@
+// The picture as it leaves the program: the form's cells in SVG, PNG and PDF,
+// the proof text as text, and the menu that offers them in the window.
+#include "app/tessalo.h"
+#include "app/visible_cells.h"
+#include "ui/main_window.h"
+#include "ui/picture_file.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+Tessalo Shown(int kind, int n)
+{
+    Tessalo form;
+    form.Form_Load();
+    form.ChooseOption(kind - 1);
+    form.List1(0).ListIndex = n - 1;
+    form.Command1_Click(1);
+    return form;
+}
+
+std::vector<Cell> VisibleCells(const Tessalo& form)
+{
+    std::vector<Cell> cells;
+    ForEachVisibleCell(form.Shape1, [&](int, const Cell& cell) { cells.push_back(cell); });
+    return cells;
+}
+
+QColor ColourOf(const Cell& cell)
+{
+    return QColor(cell.BackColor.red, cell.BackColor.green, cell.BackColor.blue);
+}
+
+struct SvgShape {
+    QRectF box;  // pixels at 100 %
+    QColor fill;
+    bool circle;
+};
+
+struct SvgContent {
+    std::vector<SvgShape> cells;  // filled and outlined, as cells are
+    QString text;                 // every text element, in order
+};
+
+// An attribute as an element inherits it from the groups around it.
+QString Inherited(const std::vector<QXmlStreamAttributes>& groups, const QString& name)
+{
+    for (auto group = groups.rbegin(); group != groups.rend(); ++group) {
+        if (group->hasAttribute(name))
+            return group->value(name).toString();
+    }
+    return {};
+}
+
+QTransform Matrix(const QString& transform)
+{
+    static const QRegularExpression matrix(QStringLiteral("matrix\\(([^)]*)\\)"));
+    const auto match = matrix.match(transform);
+    if (!match.hasMatch())
+        return {};
+    const QStringList v = match.captured(1).split(QLatin1Char(','));
+    return {v[0].toDouble(), v[1].toDouble(), v[2].toDouble(), v[3].toDouble(), v[4].toDouble(), v[5].toDouble()};
+}
+
+SvgContent ReadSvg(const QByteArray& svg)
+{
+    SvgContent content;
+    std::vector<QXmlStreamAttributes> groups;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("g"))
+            groups.pop_back();
+        if (!xml.isStartElement())
+            continue;
+        const auto attributes = xml.attributes();
+        const auto number = [&](const char* name) { return attributes.value(QLatin1String(name)).toDouble(); };
+        if (xml.name() == QLatin1String("g")) {
+            groups.push_back(attributes);
+        } else if (xml.name() == QLatin1String("text")) {
+            content.text += xml.readElementText();
+        } else if (xml.name() == QLatin1String("rect") || xml.name() == QLatin1String("circle")) {
+            const QString fill = Inherited(groups, QStringLiteral("fill"));
+            if (fill == QLatin1String("none") || Inherited(groups, QStringLiteral("stroke")) == QLatin1String("none"))
+                continue;
+            const bool circle = xml.name() == QLatin1String("circle");
+            const double r = number("r");
+            const QRectF box = circle ? QRectF(number("cx") - r, number("cy") - r, 2 * r, 2 * r)
+                                      : QRectF(number("x"), number("y"), number("width"), number("height"));
+            content.cells.push_back({Matrix(Inherited(groups, QStringLiteral("transform"))).mapRect(box),
+                                     QColor(fill), circle});
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return content;
+}
+
+class SvgPicture : public testing::TestWithParam<int> {};
+
+}  // namespace
+
+TEST_P(SvgPicture, HoldsTheFormsCellsInOrderAndTheProofAsText)
+{
+    const Tessalo form = Shown(GetParam(), 4);
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(WritePicture(svg, PictureFormat::Svg, Picture{form}));
+    const SvgContent content = ReadSvg(svg.data());
+    const std::vector<Cell> cells = VisibleCells(form);
+    ASSERT_EQ(content.cells.size(), cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const Cell& cell = cells[i];
+        const SvgShape& shape = content.cells[i];
+        const QRectF expected(cell.Left / 15, cell.Top / 15, cell.Width / 15, cell.Height / 15);
+        EXPECT_NEAR(shape.box.left(), expected.left(), 0.01) << "cell " << i;
+        EXPECT_NEAR(shape.box.top(), expected.top(), 0.01) << "cell " << i;
+        EXPECT_NEAR(shape.box.width(), expected.width(), 0.01) << "cell " << i;
+        EXPECT_NEAR(shape.box.height(), expected.height(), 0.01) << "cell " << i;
+        EXPECT_EQ(shape.fill, ColourOf(cell)) << "cell " << i;
+        EXPECT_EQ(shape.circle, cell.Shape == kCircle) << "cell " << i;
+    }
+    // the lines follow one another, cut wherever the script changes
+    EXPECT_TRUE(content.text.endsWith(PictureText(form).remove(QLatin1Char('\n')))) << content.text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, SvgPicture, testing::Range(1, 7),
+                         [](const testing::TestParamInfo<int>& info) { return "Kind" + std::to_string(info.param); });
+
+namespace {
+
+struct PixelRow {
+    const char* name;
+    const char* file;
+    int kind;
+};
+
+void PrintTo(const PixelRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class PictureFile : public testing::TestWithParam<PixelRow> {};
+
+QString Output(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+// A PNG is read as it is; a PDF is turned back into pixels by poppler.
+TEST_P(PictureFile, ShowsEveryCellsColourAtItsCentreAndTheBoardAndTextAround)
+{
+    const PixelRow& row = GetParam();
+    const bool pdf = QByteArray(row.file).endsWith(".pdf");
+    if (pdf && QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    const Tessalo form = Shown(row.kind, 3);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QString::fromLatin1(row.file));
+    ASSERT_FALSE(SavePicture(path, Picture{form}));
+    if (pdf)
+        Output(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("192"),
+                                            QStringLiteral("-singlefile"), path, path});
+    const QImage image(pdf ? path + QStringLiteral(".png") : path);
+    ASSERT_FALSE(image.isNull());
+    const double scale = image.width() / PictureSize(form).width();  // pixels to a pixel at 100 %
+    EXPECT_NEAR(scale, 2, 0.01);
+    const auto at = [&](double twipsX, double twipsY) { return image.pixelColor(QPointF(twipsX, twipsY).toPoint() * scale / 15); };
+    for (const Cell& cell : VisibleCells(form))
+        EXPECT_EQ(at(cell.Left + cell.Width / 2, cell.Top + cell.Height / 2), ColourOf(cell)) << cell.Left << ", " << cell.Top;
+    EXPECT_EQ(at(3000, 3750), QColor(128, 128, 255)) << "the free board";
+    EXPECT_EQ(at(1300, 100), QColor(255, 192, 128)) << "the title's label";
+    EXPECT_EQ(at(8000, 4900), Qt::white) << "beside the proof text";
+    if (pdf && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        const QString text = Output(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        EXPECT_TRUE(text.contains(PictureText(form).section(QLatin1Char('\n'), -2, -2))) << text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, PictureFile,
+                         testing::Values(PixelRow{"PngBrownDiagonal", "a.png", 2},
+                                         PixelRow{"PdfBrownDiagonal", "a.pdf", 2},
+                                         PixelRow{"PdfWhiteBands", "a.pdf", 4}),
+                         [](const testing::TestParamInfo<PixelRow>& info) { return info.param.name; });
+
+// The board lets clicks through, so the menu belongs to the form beneath it.
+TEST(PictureMenu, RightClickOnTheBoardOffersSaveCopyAndPrint)
+{
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QPoint free(200, 250);
+    QWidget* under = window.childAt(free);
+    ASSERT_NE(under, nullptr);
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions())
+                offered << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, under->mapFrom(&window, free), window.mapToGlobal(free));
+    QApplication::sendEvent(under, &event);
+    EXPECT_EQ(offered.join(QLatin1String(" | ")).toStdString(),
+              "Запази картината... Ctrl+S | Копирай картината Ctrl+C | Печат... Ctrl+P");
+}
