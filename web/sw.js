@@ -1,0 +1,23 @@
+// Keeps the page working offline: every file is cached on the first visit and
+// served from the cache afterwards. The cache's name follows the files'
+// contents, so a new build replaces it.
+const CACHE = 'tessalo-@VERSION@';
+const FILES = ['./', @FILES@];
+
+self.addEventListener('install', event => {
+  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(FILES)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', event => {
+  event.waitUntil(caches.keys()
+    .then(names => Promise.all(names.filter(name => name !== CACHE).map(name => caches.delete(name))))
+    .then(() => self.clients.claim()));
+});
+
+self.addEventListener('fetch', event => {
+  if (event.request.method !== 'GET')
+    return;
+  event.respondWith(caches.open(CACHE)
+    .then(cache => cache.match(event.request, {ignoreSearch: true}))
+    .then(cached => cached || fetch(event.request)));
+});
