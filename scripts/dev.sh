@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Tessalo and builds it, then
 #   run:  opens the window;
-#   test: runs every test without a display.
+#   test: runs every test without a display;
+#   web:  builds the web page and serves it on http://localhost:8000/.
 # It asks for sudo only to install missing packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,17 @@ packages=(
   desktop-file-utils appstream dpkg-dev file  # the packaging tests
   poppler-utils  # reads saved PDFs back as pixels in the tests
 )
+
+# --- the web page ---
+# emscripten builds the core as WebAssembly; googletest's sources build its tests
+# for it, which run under Node; chromium is the headless browser of the page's
+# tests and benchmarks, driven over the DevTools pipe by Python alone.
+packages+=(emscripten googletest chromium)
+# Node: the distribution's, unless another build of it (which brings its own npm) is installed
+command -v node >/dev/null || packages+=(nodejs)
+# (The web preset points Node at the distribution's JavaScript modules, which
+# emscripten's tools need: a Node of another build does not look there.)
+# --- end of the web page ---
 
 install_missing() {
   local missing=() package
@@ -57,9 +69,18 @@ case "${1:-}" in
     build sanitize
     ctest --preset sanitize
     bash scripts/memcheck.sh release
+    # the core's tests again as WebAssembly under Node, then the page in headless Chromium
+    build web
+    ctest --preset web
+    ;;
+  web)
+    install_missing
+    build web
+    echo "Serving build/web/site on http://localhost:8000/ (Ctrl+C stops)"
+    exec python3 -m http.server --bind 127.0.0.1 --directory build/web/site 8000
     ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|web" >&2
     exit 2
     ;;
 esac
