@@ -9,7 +9,6 @@
   const TWIPS_PER_PIXEL = 15;
   const SVG = 'http://www.w3.org/2000/svg';
   const STEP_MARK = '#5a0028';  // dark wine: at least 3:1 against every cell colour and the background
-  const SQUARE = 1;
   const CIRCLE = 3;
   // what a screen reader calls the controls that have no caption of their own
   const TEXT_BOX_NAMES = ['Доказателство', 'Цитат'];
@@ -75,21 +74,40 @@
     return board;
   }
 
-  function cellMarkup(cell) {
-    const colour = `#${cell.colour.toString(16).padStart(6, '0')}`;
-    const paint = `fill="${colour}" stroke="#000" stroke-width="1" vector-effect="non-scaling-stroke"`;
+  // The outline of a cell as path data; a circle is two half arcs.
+  function cellPath(cell) {
     if (cell.shape === CIRCLE) {
-      return `<ellipse cx="${cell.left + cell.width / 2}" cy="${cell.top + cell.height / 2}" ` +
-             `rx="${cell.width / 2}" ry="${cell.height / 2}" ${paint}/>`;
+      const rx = cell.width / 2;
+      const ry = cell.height / 2;
+      return `M${cell.left} ${cell.top + ry}a${rx} ${ry} 0 1 0 ${cell.width} 0a${rx} ${ry} 0 1 0 ${-cell.width} 0z`;
     }
-    return `<rect x="${cell.left}" y="${cell.top}" width="${cell.width}" height="${cell.height}" ${paint}/>`;
+    return `M${cell.left} ${cell.top}h${cell.width}v${cell.height}h${-cell.width}z`;
   }
 
   // A frame inside the cell's square, a fifth of the cell thick, so that it never covers a neighbour.
-  function markMarkup(cell) {
-    const thickness = Math.min(cell.width, cell.height) / 5;
-    return `<rect x="${cell.left + thickness / 2}" y="${cell.top + thickness / 2}" ` +
-           `width="${cell.width - thickness}" height="${cell.height - thickness}" stroke-width="${thickness}"/>`;
+  function markPath(cell, thickness) {
+    return `M${cell.left + thickness / 2} ${cell.top + thickness / 2}h${cell.width - thickness}` +
+           `v${cell.height - thickness}h${thickness - cell.width}z`;
+  }
+
+  // Shows one path per value in a group: the cells of one colour, or the marks of one
+  // thickness, share a path. Cells never overlap, so their order among each other
+  // does not show, and a few long attributes cost far less than a hundred elements.
+  function showPaths(group, paths, attribute, extra) {
+    let at = 0;
+    for (const [value, data] of paths) {
+      let path = group.children[at++];
+      if (!path) {
+        path = svgElement('path', extra);
+        group.append(path);
+      }
+      if (path.getAttribute(attribute) !== value)
+        path.setAttribute(attribute, value);
+      if (path.getAttribute('d') !== data)
+        path.setAttribute('d', data);
+    }
+    while (group.children.length > at)
+      group.lastChild.remove();
   }
 
   // The loaded cells from the core, template first.
@@ -108,24 +126,26 @@
     return cells;
   }
 
+  const CELL_OUTLINE = {stroke: '#000', 'stroke-width': 1, 'vector-effect': 'non-scaling-stroke'};
+
   function drawBoard() {
-    const cells = readCells();
-    let template = '';
-    let loaded = '';
-    let marks = '';
-    for (const cell of cells) {
+    const template = new Map();
+    const loaded = new Map();
+    const marks = new Map();
+    const add = (paths, key, data) => paths.set(key, (paths.get(key) || '') + data);
+    for (const cell of readCells()) {
       if (cell.visible) {
-        if (cell.index === 0)
-          template = cellMarkup(cell);
-        else
-          loaded += cellMarkup(cell);
+        const colour = `#${cell.colour.toString(16).padStart(6, '0')}`;
+        add(cell.index === 0 ? template : loaded, colour, cellPath(cell));
       }
-      if (cell.added)
-        marks += markMarkup(cell);
+      if (cell.added) {
+        const thickness = Math.min(cell.width, cell.height) / 5;
+        add(marks, String(thickness), markPath(cell, thickness));
+      }
     }
-    templateCell.innerHTML = template;
-    cellGroup.innerHTML = loaded;
-    markGroup.innerHTML = marks;
+    showPaths(templateCell, template, 'fill', CELL_OUTLINE);
+    showPaths(cellGroup, loaded, 'fill', CELL_OUTLINE);
+    showPaths(markGroup, marks, 'stroke-width', {});
   }
 
   // --- the controls, in the layout's stacking order ---

@@ -34,9 +34,13 @@ class Site:
         def log_message(self, *args):
             pass
 
+    class Server(http.server.ThreadingHTTPServer):
+        def handle_error(self, request, client_address):
+            pass  # a browser that closes a connection early is no fault of the page
+
     def __init__(self, folder):
         handler = functools.partial(self.Handler, directory=folder)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.server = self.Server(("127.0.0.1", 0), handler)
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
         self.thread.start()
