@@ -90,6 +90,25 @@ def startup(build, runs):
         server.wait()
 
 
+def export_from_command_line(build, runs):
+    """Median milliseconds of the whole process `tessalo --kind 4 --n 11 --export x.svg`, and of the floor
+    beside it (a bare Qt program that starts on the offscreen platform and exits), alternating, no display."""
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    env["XDG_CONFIG_HOME"] = CONFIG_HOME
+    with tempfile.TemporaryDirectory(prefix="tessalo-export-") as out:
+        programs = {"export": [f"{build}/src/ui/tessalo", "--kind", "4", "--n", "11", "--export", f"{out}/x.svg"],
+                    "floor": [f"{build}/bench/tessalo_offscreen_floor"]}
+        times = {name: [] for name in programs}
+        for command in programs.values():  # one unmeasured run each, for the disk cache
+            subprocess.run(command, check=True, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(runs):
+            for name, command in programs.items():
+                start = time.monotonic_ns()
+                subprocess.run(command, check=True, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                times[name].append((time.monotonic_ns() - start) / 1e6)
+    return statistics.median(times["export"]), statistics.median(times["floor"])
+
+
 def soak(build, cycles):
     out = subprocess.run([f"{build}/bench/tessalo_soak", str(cycles)], check=True, capture_output=True, text=True,
                          env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout.split()
@@ -124,6 +143,17 @@ def main():
     rows += [("Paint 121 cells, 96 DPI", f"{paint1 / 1000:.3f} ms", "≤ 1 ms", paint1 <= 1000),
              ("Paint 121 cells, pixel ratio 2", f"{paint2 / 1000:.3f} ms", "", None),
              ("Grab the whole window", f"{grab / 1000:.3f} ms", "", None)]
+
+    saves = google_benchmark(f"{build}/bench/tessalo_export_bench", dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    pdf, svg, png = (saves[f"SaveFromWindow/{f}"] / 1000 for f in ("pdf", "svg", "png"))
+    rows += [("Save the n = 11 picture as PDF from the window", f"{pdf:.2f} ms", "≤ 50 ms", pdf <= 50),
+             ("  the same as SVG", f"{svg:.2f} ms", "", None),
+             ("  the same as PNG, 1092 pixels wide", f"{png:.2f} ms", "", None)]
+    runs = max(args.runs, 10)
+    e_ms, f_ms = export_from_command_line(build, runs)
+    rows += [(f"--export x.svg, n = 11, median of {runs} (floor {f_ms:.1f} ms)", f"{e_ms:.1f} ms",
+              "≤ 1.5 × floor", e_ms <= 1.5 * f_ms),
+             ("  ratio to the floor", f"{e_ms / f_ms:.2f}", "≤ 1.5", None)]
 
     if shutil.which("Xvfb") and shutil.which("openbox"):
         window, full = click_to_paint(build)

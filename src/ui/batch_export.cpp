@@ -74,9 +74,17 @@ bool SaveSeries(const QString& folder, int kind)
     return true;
 }
 
+// Every file is complete and closed by now: tearing the toolkit down would
+// only add to a run that takes a few milliseconds.
+[[noreturn]] void End(int status)
+{
+    std::fflush(stdout);
+    std::_Exit(status);
+}
+
 }  // namespace
 
-int RunBatchExport(int& argc, char** argv, const CommandLine& command)
+void RunBatchExport(int& argc, char** argv, const CommandLine& command)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(ErrorsOnly);
@@ -86,9 +94,7 @@ int RunBatchExport(int& argc, char** argv, const CommandLine& command)
         if (command.printText)
             PrintText(form.Text1(0).Text);
         if (!command.exportPath.isEmpty() && !Save(command.exportPath, form, command.pngWidth.value_or(DefaultPngWidth())))
-            return 1;
+            End(1);
     }
-    if (!command.seriesFolder.isEmpty() && !SaveSeries(command.seriesFolder, command.kind))
-        return 1;
-    return 0;
+    End(command.seriesFolder.isEmpty() || SaveSeries(command.seriesFolder, command.kind) ? 0 : 1);
 }

@@ -3,6 +3,6 @@
 struct CommandLine;
 
 // Draws what the command line asks for (a picture file, the proof text, a
-// series) without a window or a display, on the offscreen platform, and
-// returns the exit status: 0, or 1 when a file could not be written.
-int RunBatchExport(int& argc, char** argv, const CommandLine& command);
+// series) without a window or a display, on the offscreen platform, then ends
+// the process at once with status 0, or 1 when a file could not be written.
+[[noreturn]] void RunBatchExport(int& argc, char** argv, const CommandLine& command);

@@ -31,6 +31,9 @@ QFont PictureFont()
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(static_cast<int>(std::lround(kWindowLayout.fontPoints * 20 / kTwipsPerPixel)));
     font.setHintingPreference(QFont::PreferNoHinting);
+    // The font has every letter the texts use; looking for others would cost
+    // more than the whole picture.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -55,9 +58,11 @@ QSizeF PictureSize(const Tessalo& form)
     return {width, std::ceil(BoardHeight() + text.height() + 2 * kMargin)};
 }
 
-void PaintPicture(QPainter& painter, const Picture& picture, const QRectF& target)
+namespace {
+
+// `size` is the picture's: laying the text out to measure it costs as much as drawing it.
+void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const QRectF& target)
 {
-    const QSizeF size = PictureSize(picture.form);
     const double scale = std::min(target.width() / size.width(), target.height() / size.height());
     painter.save();
     painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
@@ -74,20 +79,35 @@ void PaintPicture(QPainter& painter, const Picture& picture, const QRectF& targe
     painter.restore();
 }
 
+}  // namespace
+
+void PaintPicture(QPainter& painter, const Picture& picture, const QRectF& target)
+{
+    PaintPicture(painter, picture, PictureSize(picture.form), target);
+}
+
 int DefaultPngWidth()
 {
     return static_cast<int>(std::lround(2 * kWindowLayout.clientWidth / kTwipsPerPixel));
 }
 
-QImage PictureImage(const Picture& picture, int width)
+namespace {
+
+QImage PictureImage(const Picture& picture, QSizeF size, int width)
 {
-    const QSizeF size = PictureSize(picture.form);
     QImage image(width, static_cast<int>(std::lround(width * size.height() / size.width())), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintPicture(painter, picture, image.rect());
+    PaintPicture(painter, picture, size, image.rect());
     return image;
+}
+
+}  // namespace
+
+QImage PictureImage(const Picture& picture, int width)
+{
+    return PictureImage(picture, PictureSize(picture.form), width);
 }
 
 bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth)
@@ -95,7 +115,7 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
     const QSizeF size = PictureSize(picture.form);
     const QString title = QStringLiteral("Tessalo");
     switch (format) {
-    case PictureFormat::Png: return PictureImage(picture, pngWidth).save(&device, "PNG");
+    case PictureFormat::Png: return PictureImage(picture, size, pngWidth).save(&device, "PNG");
     case PictureFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&device);
@@ -104,7 +124,7 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
         svg.setViewBox(QRectF(QPointF(), size));
         svg.setTitle(title);
         QPainter painter(&svg);
-        PaintPicture(painter, picture, QRectF(QPointF(), size));
+        PaintPicture(painter, picture, size, QRectF(QPointF(), size));
         return painter.end();
     }
     case PictureFormat::Pdf: {
@@ -115,7 +135,7 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
         pdf.setPageSize(QPageSize(size * 0.75, QPageSize::Point, {}, QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF());
         QPainter painter(&pdf);
-        PaintPicture(painter, picture, QRectF(0, 0, pdf.width(), pdf.height()));
+        PaintPicture(painter, picture, size, QRectF(0, 0, pdf.width(), pdf.height()));
         return painter.end();
     }
     }

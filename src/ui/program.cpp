@@ -23,7 +23,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(MainWindow&)>& b
         return *command.exitStatus;
     }
     if (command.drawsWithoutWindow())
-        return RunBatchExport(argc, argv, command);
+        RunBatchExport(argc, argv, command);
 
     const auto app = OpenApplication(argc, argv);
     UseTessaloStyle();

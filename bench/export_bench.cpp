@@ -1,0 +1,47 @@
+// Saving the largest picture (the fourth identity at n = 11) from the window,
+// as PDF, SVG and PNG, into a file; offscreen.
+#include "ui/main_window.h"
+#include "ui/picture_file.h"
+#include "ui/style.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void SaveFromWindow(benchmark::State& state, const char* name)
+{
+    MainWindow window;
+    window.findChild<QAbstractButton*>(QStringLiteral("Option1(3)"))->click();
+    window.findChild<QListWidget*>(QStringLiteral("List1(0)"))->setCurrentRow(10);
+    window.findChild<QAbstractButton*>(QStringLiteral("Command1(1)"))->click();
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    for (auto _ : state) {
+        if (SavePicture(path, Picture{window.form()})) {
+            state.SkipWithError("the picture was not saved");
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(SaveFromWindow, pdf, "picture.pdf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFromWindow, svg, "picture.svg")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFromWindow, png, "picture.png")->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    UseTessaloStyle();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
