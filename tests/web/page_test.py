@@ -204,7 +204,7 @@ class OfflineTest(unittest.TestCase):
                 site.stop()
             browser.open(site.url)
             browser.evaluate("tessaloCore._tessalo_choose_n(11); document.getElementById('Command1-1').click()")
-            self.assertEqual(browser.evaluate("tessaloCore._tessalo_cell_count()"), 67)
+            self.assertEqual(browser.evaluate("tessaloCore._tessalo_cell_count()"), 66)
             self.assertGreater(browser.evaluate("document.querySelectorAll('#board path').length"), 0)
 
 
