@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Runs every benchmark of Tessalo and prints its figures beside their targets.
 
-  python3 bench/run.py [--build DIR] [--runs N] [--cycles N] [--skip-soak]
+  python3 bench/run.py [--build DIR] [--runs N] [--cycles N] [--skip-soak] [--web DIR]
 
 Needs a release build (cmake --preset release && cmake --build --preset release)
-and Xvfb for the start-up figures (it starts its own server)."""
+and Xvfb for the start-up figures (it starts its own server); the web page's
+figures need the web build (cmake --preset web && cmake --build --preset web)
+and chromium, and are skipped without them."""
 
 import argparse
 import json
@@ -122,6 +124,7 @@ def main():
     parser.add_argument("--runs", type=int, default=15, help="start-up runs of each program (at least 10)")
     parser.add_argument("--cycles", type=int, default=100000, help="Show/Clear cycles in the soak")
     parser.add_argument("--skip-soak", action="store_true")
+    parser.add_argument("--web", default="build/web/site", help="the web page's folder (cmake --preset web)")
     args = parser.parse_args()
     build = args.build
     rows = []
@@ -172,6 +175,16 @@ def main():
                  ("  ratio to the floor", f"{t_kib / f_kib:.2f}", "≤ 1.10", None)]
     else:
         rows.append(("Start-up figures", "skipped: no Xvfb", "", None))
+
+    if shutil.which("chromium") and os.path.isfile(os.path.join(args.web, "index.html")):
+        import web_page
+        fcp, kib, show_web = web_page.figures(args.web)
+        rows += [("Web page: first contentful paint, cold cache, median of 9", f"{fcp:.0f} ms", "≤ 300 ms",
+                  fcp <= 300),
+                 ("Web page: all files, gzip", f"{kib:.1f} KiB", "≤ 200 KiB", kib <= 200),
+                 ("Web page: Show, n = 11, to the SVG, slowest kind", f"{show_web:.3f} ms", "≤ 1 ms", show_web <= 1)]
+    else:
+        rows.append(("Web page figures", "skipped: no chromium or web build", "", None))
 
     if not args.skip_soak:
         growth = soak(build, args.cycles)
