@@ -193,6 +193,42 @@ class KeyboardTest(PageCase):
         self.assertEqual(self.browser.evaluate(CELLS), [])
 
 
+def contrast(a, b):
+    """WCAG contrast ratio of two sRGB colours."""
+    def luminance(colour):
+        linear = [c / 255 / 12.92 if c <= 10 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in colour]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+class FocusTest(PageCase):
+    VIEWPORT = (360, 640)  # the smallest scale: the ring must not shrink with the form
+
+    def test_every_tab_stop_shows_a_ring_two_pixels_thick_at_three_to_one(self):
+        stops = ["Text1-0", "Text1-1", "List1-0", "Command1-0", "Option1-0", "Command1-1"]
+        for stop in stops:
+            with self.subTest(stop=stop):
+                if stop != stops[0]:  # the page opens on the first
+                    self.browser.press("Tab")
+                self.assertEqual(self.browser.evaluate("document.activeElement.id"), stop)
+                # the middles of the visible box's left and top edges: 0.5 and 1.5 pixels inside, 2.5 outside
+                box = self.browser.evaluate(f"""(() => {{
+                    let element = document.getElementById('{stop}');
+                    if (element.type === 'radio') element = element.parentElement;
+                    const box = element.getBoundingClientRect();
+                    const form = document.getElementById('form').getBoundingClientRect();
+                    return [box.left, box.top, Math.min(box.right, form.right), Math.min(box.bottom, form.bottom)];
+                }})()""")
+                middle_x, middle_y = (box[0] + box[2]) / 2, (box[1] + box[3]) / 2
+                points = [(box[0] + 0.5, middle_y), (box[0] + 1.5, middle_y), (box[0] - 2.5, middle_y),
+                          (middle_x, box[1] + 0.5), (middle_x, box[1] + 1.5), (middle_x, box[1] - 2.5)]
+                seen = self.browser.colours_at(self.browser.screenshot(), points)
+                for ring, outside in ((seen[0], seen[2]), (seen[1], seen[2]), (seen[3], seen[5]),
+                                      (seen[4], seen[5])):
+                    self.assertGreaterEqual(contrast(ring, outside), 3, f"{ring} against {outside}")
+
+
 class OfflineTest(unittest.TestCase):
     def test_reload_without_the_server_after_the_first_visit(self):
         site = chromium.Site(SITE)
