@@ -230,12 +230,13 @@ class FocusTest(PageCase):
 
 
 class OfflineTest(unittest.TestCase):
-    def test_reload_without_the_server_after_the_first_visit(self):
+    def test_installable_and_reloads_without_the_server_after_the_first_visit(self):
         site = chromium.Site(SITE)
         with chromium.Browser() as browser:
             try:
                 browser.open(site.url)
                 browser.wait_until("navigator.serviceWorker.controller !== null")
+                self.assertEqual(browser.call("Page.getInstallabilityErrors")["installabilityErrors"], [])
             finally:
                 site.stop()
             browser.open(site.url)
