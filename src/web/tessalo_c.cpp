@@ -66,7 +66,9 @@ int tessalo_choose_kind(int kind)
 
 void tessalo_choose_n(int n)
 {
-    ListBox& list = ThePage().form.List1(0);
+    Page& page = ThePage();
+    page.added.clear();  // the marks last until the next action, and this is one
+    ListBox& list = page.form.List1(0);
     list.ListIndex = n >= 1 && n <= list.ListCount() ? n - 1 : -1;
 }
 
