@@ -52,8 +52,8 @@ QString SuggestedName(const Tessalo& form)
 PictureActions::PictureActions(MainWindow& window)
     : QObject(&window),
       window_(window),
-      board_(*static_cast<const BoardSurface*>(window.findChild<QWidget*>(QStringLiteral("Board")))),
-      folder_(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+      // the window's surface, by the name it gives it
+      board_(*static_cast<const BoardSurface*>(window.findChild<QWidget*>(QStringLiteral("Board"))))
 {
     const QList<QAction*> actions{
         addAction(QStringLiteral("Запази картината..."), QKeySequence::Save, &PictureActions::save),
@@ -91,6 +91,8 @@ int PictureActions::defaultPngWidth() const
 
 void PictureActions::save()
 {
+    if (folder_.isEmpty())
+        folder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     QFileDialog dialog(&window_, QStringLiteral("Запазване на картината"), folder_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;

@@ -32,5 +32,5 @@ private:
 
     MainWindow& window_;
     const BoardSurface& board_;
-    QString folder_;  // where the last picture was saved
+    QString folder_;  // where the last picture was saved; at first, the user's pictures
 };
