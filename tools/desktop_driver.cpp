@@ -124,24 +124,52 @@ bool RunningProgram::waitForWindow(int milliseconds)
 {
     if (!program_.waitForStarted(milliseconds))
         return false;
-    QByteArray found;
-    const QString timeout = QString::number(milliseconds / 1000);
-    if (!RunTool({QStringLiteral("timeout"), timeout, QStringLiteral("xdotool"), QStringLiteral("search"),
-                  QStringLiteral("--sync"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                  QString::number(program_.processId())},
-                 &found, display_))
-        return false;
-    window_ = found.split('\n').first().trimmed().toULongLong();
+    // Asked again and again rather than with --sync: a search dies of an X
+    // error when a window it walks past goes away meanwhile, as the window
+    // manager's and the toolkit's short-lived windows do.
+    QElapsedTimer searched;
+    searched.start();
+    while (window_ == 0 && searched.elapsed() < milliseconds) {
+        QByteArray found;
+        RunTool({QStringLiteral("xdotool"), QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--pid"), QString::number(program_.processId())},
+                &found, display_);
+        window_ = found.split('\n').first().trimmed().toULongLong();
+        if (window_ == 0)
+            Pause(100);
+    }
     if (window_ == 0)
         return false;
     // painted: the window's own lilac shows at its top right corner
     const QImage picture = grabWhen([](const QImage& image) {
         return !image.isNull() && image.pixel(image.width() - 2, 2) == qRgb(128, 128, 255);
     });
-    return RunTool({QStringLiteral("xdotool"), QStringLiteral("windowfocus"), QStringLiteral("--sync"),
-                    QString::number(window_)},
-                   nullptr, display_) &&
-           !picture.isNull();
+    if (picture.isNull())
+        return false;
+    // The window manager may still be taking the window in: ask for the
+    // keyboard until the server says the window has it, and the window
+    // manager (where there is one) that it is the active window, which is
+    // when the toolkit takes keys for it.
+    QElapsedTimer waited;
+    waited.start();
+    const QString id = QString::number(window_);
+    const auto tool = [this](const QString& command, QByteArray* out = nullptr) {
+        return RunTool({QStringLiteral("xdotool"), command}, out, display_);
+    };
+    while (waited.elapsed() < milliseconds) {
+        RunTool({QStringLiteral("xdotool"), QStringLiteral("windowactivate"), id}, nullptr, display_);
+        RunTool({QStringLiteral("xdotool"), QStringLiteral("windowfocus"), id}, nullptr, display_);
+        QByteArray focused;
+        QByteArray active;
+        tool(QStringLiteral("getwindowfocus"), &focused);
+        const bool managed = tool(QStringLiteral("getactivewindow"), &active);
+        if (focused.trimmed() == id.toLatin1() && (!managed || active.trimmed() == id.toLatin1())) {
+            Pause(200);  // the toolkit reads the same events
+            return true;
+        }
+        Pause(100);
+    }
+    return false;
 }
 
 void RunningProgram::keys(const QStringList& names)

@@ -28,16 +28,15 @@ void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message)
     g_heldBack.emplace_back(type, message);
 }
 
+}  // namespace
+
 void LoadToolkitTranslations(QApplication& app)
 {
-    // context menus, standard dialogs and buttons in Bulgarian
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Bulgarian), QStringLiteral("qt"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
-
-}  // namespace
 
 std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv)
 {

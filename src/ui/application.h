@@ -9,3 +9,7 @@
 // prints one line saying so and ends the program with status 1, instead of
 // the toolkit's abort.
 std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv);
+
+// The toolkit's own texts (context menus, standard dialogs) in Bulgarian;
+// OpenApplication() does it.
+void LoadToolkitTranslations(QApplication& app);

@@ -5,6 +5,8 @@
 #include "ui/hamburger_icon.h"
 #include "ui/picture_actions.h"
 #include "ui/qt_colour.h"
+#include "ui/focus_ring.h"
+#include "ui/wide_radio_button.h"
 #include "ui/presentation.h"
 #include "ui/style.h"
 #include "ui/twips.h"
@@ -62,7 +64,7 @@ QString ButtonStyleSheet(const Colour& background, double zoom)
 {
     const QColor colour = ToQColor(background);
     const auto pixels = [zoom](int width) { return std::max(1L, std::lround(width * zoom)); };
-    return QStringLiteral("QPushButton { background-color: %1; border: %3px solid black; }"
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: %3px solid black; }"
                           "QPushButton:focus { border: %4px solid black; }"
                           "QPushButton:pressed { background-color: %2; }")
         .arg(colour.name(), colour.darker(125).name())
@@ -70,10 +72,13 @@ QString ButtonStyleSheet(const Colour& background, double zoom)
         .arg(pixels(2));
 }
 
+// A fixed background, and text in the design's black on it whatever the theme.
 void SetBackground(QWidget* widget, const Colour& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), ToQColor(colour));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -109,6 +114,7 @@ MainWindow::MainWindow(QWidget* parent)
         case ControlKind::Shape: break;  // painted by the board surface
         }
     }
+    focusRing_ = new FocusRing(formArea_);
     layOut(zoom_);
     setTabOrder();
     new Presentation(*this);
@@ -170,12 +176,14 @@ void MainWindow::layOut(double zoom)
             widget->setFont(zoomed);  // a widget with a sheet of its own no longer follows its parent's font
         }
     }
+    focusRing_->follow(zoom);
 }
 
 QPushButton* MainWindow::createButton(const ControlLayout& layout)
 {
     auto* button = new QPushButton(ToQString(layout.text), formArea_);
     place(button, layout);
+    button->setAutoDefault(true);  // Enter and keypad Enter press it, as Space does
     const int index = layout.index;
     connect(button, &QPushButton::clicked, this, [this, index] {
         run([this, index] { form_.Command1_Click(index); });
@@ -193,7 +201,7 @@ QGroupBox* MainWindow::createFrame(const ControlLayout& layout)
 
 QRadioButton* MainWindow::createOption(const ControlLayout& layout)
 {
-    auto* option = new QRadioButton(ToQString(layout.text), frame_);
+    auto* option = new WideRadioButton(ToQString(layout.text), frame_);
     place(option, layout);
     SetBackground(option, *layout.background);
     const int index = layout.index;

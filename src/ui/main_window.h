@@ -11,6 +11,7 @@
 
 struct ControlLayout;
 class BoardSurface;
+class FocusRing;
 class QGroupBox;
 class QListWidget;
 class QPlainTextEdit;
@@ -64,6 +65,7 @@ private:
     double zoom_ = 1.0;
     QWidget* formArea_ = nullptr;  // the form's client area, centred in the window
     BoardSurface* board_ = nullptr;
+    FocusRing* focusRing_ = nullptr;
     QGroupBox* frame_ = nullptr;
     QListWidget* list_ = nullptr;
     std::array<QPlainTextEdit*, 2> textBoxes_{};

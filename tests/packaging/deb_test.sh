@@ -9,7 +9,7 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" > /dev/null
 deb=$(ls "$out"/tessalo_*.deb)
 info=$(dpkg-deb -I "$deb")
 depends=$(sed -n 's/^ Depends: //p' <<< "$info")
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liberation qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 fonts-liberation qt6-qpa-plugins qt6-translations-l10n; do
   grep -q "$needed" <<< "$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 contents=$(dpkg-deb -c "$deb")

@@ -1,3 +1,4 @@
+#include "ui/application.h"
 #include "ui/style.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
     QApplication app(argc, argv);
+    LoadToolkitTranslations(app);
     UseTessaloStyle();
     return RUN_ALL_TESTS();
 }

@@ -1,11 +1,13 @@
 #include "app/fixed_texts.h"
 #include "ui/main_window.h"
+#include "ui/twips.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -142,15 +144,23 @@ TEST_F(Window, TheFirstIdentityIsChosenAtStart)
 
 TEST_F(Window, ClicksReachTheForm)
 {
+    auto* list = control<QListWidget>("List1(0)");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     for (int i : {3, 5, 0}) {
-        click(QStringLiteral("Option1(%1)").arg(i).toUtf8());
+        // far right on the button's rectangle, past its caption
+        auto* option = control<QRadioButton>(QStringLiteral("Option1(%1)").arg(i).toUtf8());
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->width() - 4, option->height() / 2));
         EXPECT_EQ(window.form().ProofKind, i + 1);
-        EXPECT_EQ(control<QRadioButton>("Option1(3)")->isChecked(), i == 3);
+        for (int j = 0; j < 6; ++j) {
+            EXPECT_EQ(control<QRadioButton>(QStringLiteral("Option1(%1)").arg(j).toUtf8())->isChecked(), i == j)
+                << "after " << i << ", button " << j;
+            EXPECT_EQ(window.form().Option1(j).Value, i == j) << "after " << i << ", value " << j;
+        }
+        EXPECT_EQ(window.form().List1(0).ListIndex, 0) << "n = 1 stays chosen";
+        EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(0)});
     }
 
-    auto* list = control<QListWidget>("List1(0)");
-    const QRect item = list->visualItemRect(list->item(2));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
     EXPECT_EQ(window.form().List1(0).ListIndex, 2);
 
     click("Command1(1)");
@@ -160,6 +170,26 @@ TEST_F(Window, ClicksReachTheForm)
     EXPECT_EQ(window.form().List1(0).ListIndex, -1);
     EXPECT_TRUE(list->selectedItems().isEmpty());
     EXPECT_FALSE(window.form().Shape1(0).Visible);
+}
+
+// Enter and keypad Enter press the focused button, as Space does.
+TEST_F(Window, EnterPressesTheFocusedButton)
+{
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.form().List1(0).ListIndex = 2;
+    window.showState();
+    const struct {
+        const char* button;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int cells;  // on the board afterwards, the template included
+    } rows[] = {{"Command1(1)", Qt::Key_Return, Qt::NoModifier, 6}, {"Command1(0)", Qt::Key_Enter, Qt::KeypadModifier, 1}};
+    for (const auto& row : rows) {
+        control(row.button)->setFocus();
+        QTest::keyClick(control(row.button), row.key, row.modifiers);
+        EXPECT_EQ(window.form().Shape1.Count(), row.cells) << row.button;
+    }
 }
 
 TEST_F(Window, GrabShowsTheLayoutColours)
@@ -238,6 +268,8 @@ TEST_F(Window, ScreenReadersHearANameForEveryControlAndTheProof)
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
     EXPECT_EQ(control("List1(0)")->accessibleName(), QStringLiteral("Брой"));
     EXPECT_EQ(control("Command1(1)")->accessibleName(), QStringLiteral("Изведи"));
+    EXPECT_EQ(control("Text1(0)")->accessibleName(), QStringLiteral("Доказателство"));
+    EXPECT_EQ(control("Text1(1)")->accessibleName(), QStringLiteral("Цитат"));
 
     QWidget* board = control("Board");
     EXPECT_FALSE(board->accessibleName().isEmpty());
@@ -300,4 +332,40 @@ TEST_F(Window, ZoomKeysStepTheWindowAndStopAtTheScreensEdge)
     key(Qt::Key_Equal);
     EXPECT_EQ(control("Command1(1)")->geometry(), QRect(480, 90, 121, 31));
     EXPECT_EQ(QFontInfo(control("Command1(1)")->font()).pointSizeF(), 15);
+}
+
+// Edges round to the nearest pixel at every screen density, never down.
+TEST(TwipsToPixels, RoundsEveryEdge)
+{
+    const struct {
+        int dpi;
+        QRect twips;  // left, top, width, height
+        QRect pixels;
+    } rows[] = {
+        {96, {5760, 1080, 1455, 375}, {384, 72, 97, 25}},
+        {120, {5760, 1080, 1455, 375}, {480, 90, 121, 31}},  // right edge 601.25, bottom 121.25
+        {120, {45, 0, 90, 45}, {4, 0, 7, 4}},                // left 3.75, right 11.25, bottom 3.75
+        {144, {2280, 600, 375, 375}, {228, 60, 38, 38}},     // right 265.5, bottom 97.5: up
+        {144, {4560, 840, 855, 1485}, {456, 84, 86, 149}},   // right 541.5, bottom 232.5
+    };
+    for (const auto& row : rows) {
+        const QRect& t = row.twips;
+        EXPECT_EQ(TwipsToPixels(t.x(), t.y(), t.width(), t.height(), TwipsPerPixel(row.dpi)), row.pixels)
+            << row.dpi << " DPI, " << t.x() << ", " << t.y();
+    }
+}
+
+// The toolkit's own words are Bulgarian too: the text boxes' context menu.
+TEST_F(Window, TheTextBoxMenuSpeaksBulgarian)
+{
+    const std::unique_ptr<QMenu> menu(control<QPlainTextEdit>("Text1(0)")->createStandardContextMenu());
+    int entries = 0;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        ++entries;
+        EXPECT_TRUE(action->text().contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}"))))
+            << action->text().toStdString();
+    }
+    EXPECT_GE(entries, 2);
 }

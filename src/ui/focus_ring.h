@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// A black ring just outside whichever control of the form has the keyboard
+// focus, 2 pixels thick at 100 % and growing with the zoom, in a thin white rim:
+// the controls' own focus marks are faint or missing on the form's fixed colours.
+class FocusRing : public QWidget {
+public:
+    // Follows the focus among the children of `form`, above all of them.
+    explicit FocusRing(QWidget* form);
+
+    // Places the ring again, as the form was laid out at `zoom`.
+    void follow(double zoom);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void follow();
+    int halo() const;  // the white rim's width
+
+    QPointer<QWidget> target_;
+    int thickness_ = 2;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QRadioButton>
+
+// A radio button that takes a click anywhere on its rectangle, as wide as the
+// layout makes it, not only on its circle and caption.
+class WideRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
