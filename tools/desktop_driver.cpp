@@ -81,12 +81,14 @@ void XServer::StartWindowManager()
     windowManager_.setStandardOutputFile(QProcess::nullDevice());
     windowManager_.setStandardErrorFile(QProcess::nullDevice());
     windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    // ready once it has claimed the screen: its check window is set on the root
+    // ready once it has claimed the screen and loaded its theme, the last of
+    // its start: a window mapped earlier may be left half managed
     const auto claimed = [this] {
         QByteArray out;
-        RunTool({QStringLiteral("xprop"), QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")}, &out,
-                display_);
-        return out.contains("window id");
+        RunTool({QStringLiteral("xprop"), QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK"),
+                 QStringLiteral("_OB_THEME")},
+                &out, display_);
+        return out.contains("window id") && out.contains("_OB_THEME(UTF8_STRING)");
     };
     QElapsedTimer waited;
     waited.start();
