@@ -18,6 +18,7 @@ packages=(
   valgrind python3
   xdotool  # types keys into the real window in the desktop tests
   openbox x11-utils  # a window manager for full screen in those tests, and xprop
+  dbus at-spi2-core python3-pyatspi  # a private accessibility bus, to hear what a screen reader is told
   desktop-file-utils appstream dpkg-dev file  # the packaging tests
   poppler-utils  # reads saved PDFs back as pixels in the tests
 )

@@ -1,12 +1,17 @@
 #include "ui/main_window.h"
 
 #include "app/layout.h"
+#include "app/induction_step.h"
+#include "app/spoken_result.h"
+#include "ui/announcer.h"
 #include "ui/board_surface.h"
+#include "ui/build_up.h"
 #include "ui/hamburger_icon.h"
 #include "ui/picture_actions.h"
 #include "ui/qt_colour.h"
 #include "ui/focus_ring.h"
 #include "ui/wide_radio_button.h"
+#include "ui/induction_keys.h"
 #include "ui/presentation.h"
 #include "ui/style.h"
 #include "ui/twips.h"
@@ -119,6 +124,9 @@ MainWindow::MainWindow(QWidget* parent)
     setTabOrder();
     new Presentation(*this);
     new PictureActions(*this);
+    announcer_ = new Announcer(this);
+    buildUp_ = new BuildUp(*this, *board_);
+    new InductionKeys(*this, *buildUp_);
     run([this] { form_.Form_Load(); });
 }
 
@@ -186,7 +194,8 @@ QPushButton* MainWindow::createButton(const ControlLayout& layout)
     button->setAutoDefault(true);  // Enter and keypad Enter press it, as Space does
     const int index = layout.index;
     connect(button, &QPushButton::clicked, this, [this, index] {
-        run([this, index] { form_.Command1_Click(index); });
+        if (run([this, index] { form_.Command1_Click(index); }))
+            after(index == 1 ? Command::Show : index == 0 ? Command::Clear : Command::Choice);
     });
     return button;
 }
@@ -207,8 +216,8 @@ QRadioButton* MainWindow::createOption(const ControlLayout& layout)
     const int index = layout.index;
     options_[index] = option;
     connect(option, &QRadioButton::toggled, this, [this, index](bool on) {
-        if (on)
-            run([this, index] { form_.ChooseOption(index); });
+        if (on && run([this, index] { form_.ChooseOption(index); }))
+            after(Command::Choice);
     });
     return option;
 }
@@ -222,8 +231,11 @@ QListWidget* MainWindow::createList(const ControlLayout& layout)
         list_->addItem(ToQString(item));
     // choosing n has no handler of its own: the form only keeps the selection
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (showingState_)
+            return;  // the form already holds it
         const auto selected = list_->selectionModel()->selectedRows();
         form_.List1(0).ListIndex = selected.isEmpty() ? -1 : selected.first().row();
+        after(Command::Choice);
     });
     return list_;
 }
@@ -255,16 +267,37 @@ void MainWindow::setTabOrder()
 }
 
 template <class Handler>
-void MainWindow::run(Handler handler)
+bool MainWindow::run(Handler handler)
 {
     try {
         handler();
     } catch (const RuntimeError& error) {
         QMessageBox::critical(this, windowTitle(), QString::fromUtf8(error.what()));
         QApplication::exit(1);
-        return;
+        return false;
     }
     showState();
+    return true;
+}
+
+void MainWindow::step(int delta)
+{
+    const Tessalo before = form_;
+    if (run([this, delta] { StepN(form_, delta); }))
+        after(delta > 0 ? Command::StepUp : Command::StepDown, &before);
+}
+
+void MainWindow::after(Command command, const Tessalo* before)
+{
+    board_->setMarked(command == Command::StepUp ? AddedCells(*before, form_) : std::vector<int>{});
+    const bool drawn = command != Command::Clear && command != Command::Choice && form_.List1(0).ListIndex >= 0;
+    if (drawn)
+        buildUp_->start(form_.CellTotal);
+    else
+        buildUp_->finish();
+    static constexpr Spoken kSpoken[] = {Spoken::Show, Spoken::Clear, Spoken::StepUp, Spoken::StepDown};
+    if (command != Command::Choice)
+        announcer_->say(ToQString(SpokenResult(kSpoken[static_cast<int>(command)], form_, before)));
 }
 
 void MainWindow::showState()
@@ -281,7 +314,9 @@ void MainWindow::showState()
         list_->clearSelection();
         list_->setCurrentIndex({});
     } else if (list_->currentRow() != listIndex || !list_->currentItem()->isSelected()) {
+        showingState_ = true;
         list_->setCurrentRow(listIndex);
+        showingState_ = false;
     }
     // Radio buttons are exclusive: turning one on turns the others off.
     for (int i = 0; i < form_.Option1.Count(); ++i) {

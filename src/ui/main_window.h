@@ -10,7 +10,9 @@
 #include <vector>
 
 struct ControlLayout;
+class Announcer;
 class BoardSurface;
+class BuildUp;
 class FocusRing;
 class QGroupBox;
 class QListWidget;
@@ -39,6 +41,11 @@ public:
     // Resizes the window so that the form is shown at `zoom`.
     void resizeToZoom(double zoom);
 
+    // Steps n by `delta` and shows the picture, as choosing that n and pressing
+    // Show do; after a step up, the cells it added are framed.
+    void step(int delta);
+    BoardSurface& board() { return *board_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -55,9 +62,15 @@ private:
     void layOut(double zoom);
 
     // Runs one of the form's handlers, then shows the state it left. An error
-    // inside a handler ends the program, as nothing in the form catches it.
+    // inside a handler ends the program, as nothing in the form catches it;
+    // then it returns false.
     template <class Handler>
-    void run(Handler handler);
+    bool run(Handler handler);
+
+    enum class Command { Show, Clear, StepUp, StepDown, Choice };
+    // What the window adds to a command: the step's frames, the build-up and
+    // the sentence for screen readers. `before` is the form before a step.
+    void after(Command command, const Tessalo* before = nullptr);
 
     Tessalo form_;
     double baseTwipsPerPixel_;  // at 100 %
@@ -66,6 +79,9 @@ private:
     QWidget* formArea_ = nullptr;  // the form's client area, centred in the window
     BoardSurface* board_ = nullptr;
     FocusRing* focusRing_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    BuildUp* buildUp_ = nullptr;
+    bool showingState_ = false;  // the list's selection is being set from the form
     QGroupBox* frame_ = nullptr;
     QListWidget* list_ = nullptr;
     std::array<QPlainTextEdit*, 2> textBoxes_{};

@@ -52,19 +52,17 @@ QString SuggestedName(const Tessalo& form)
 PictureActions::PictureActions(MainWindow& window)
     : QObject(&window),
       window_(window),
-      // the window's surface, by the name it gives it
-      board_(*static_cast<const BoardSurface*>(window.findChild<QWidget*>(QStringLiteral("Board"))))
+      board_(window.board())
 {
-    const QList<QAction*> actions{
-        addAction(QStringLiteral("Запази картината..."), QKeySequence::Save, &PictureActions::save),
-        addAction(QStringLiteral("Копирай картината"), QKeySequence::Copy, &PictureActions::copy),
-        addAction(QStringLiteral("Печат..."), QKeySequence::Print, &PictureActions::print),
-    };
+    addAction(QStringLiteral("Запази картината..."), QKeySequence::Save, &PictureActions::save);
+    addAction(QStringLiteral("Копирай картината"), QKeySequence::Copy, &PictureActions::copy);
+    addAction(QStringLiteral("Печат..."), QKeySequence::Print, &PictureActions::print);
     // The board lets clicks through to the form beneath it, which holds the menu.
     auto* form = window.findChild<QWidget*>(QStringLiteral("Form"));
     form->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(form, &QWidget::customContextMenuRequested, this, [form, actions](const QPoint& at) {
-        QMenu::exec(actions, form->mapToGlobal(at), nullptr, form);
+    // every command the window has, these first
+    connect(form, &QWidget::customContextMenuRequested, this, [form](const QPoint& at) {
+        QMenu::exec(form->window()->actions(), form->mapToGlobal(at), nullptr, form);
     });
 }
 

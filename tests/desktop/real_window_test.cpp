@@ -1,4 +1,5 @@
 // The built program in a real window on Xvfb, used with the keyboard alone.
+#include "app/induction_step.h"
 #include "app/tessalo.h"
 #include "desktop_driver.h"
 
@@ -155,3 +156,46 @@ TEST_P(FullScreen, TheFormFillsTheScreenCentredAndEscLeaves)
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, FullScreen, testing::Range(1, 7),
                          [](const testing::TestParamInfo<int>& info) { return "Kind" + std::to_string(info.param); });
+
+// PageDown from n = 3, with the focus in the list, draws n = 4 and frames in
+// wine exactly the cells the step added: inside each, near its edge, the
+// frame; in every other cell there, its own colour.
+TEST_F(RealWindow, PageDownStepsAndFramesTheAddedCells)
+{
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display());
+    ASSERT_TRUE(program.waitForWindow());
+    program.keys(KeysToShow(4, 3));
+    program.keys({QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab"), QStringLiteral("shift+Tab"),
+                  QStringLiteral("Next")});
+    const Tessalo expected = Expected(4, 4);
+    const std::vector<int> added = AddedCells(Expected(4, 3), expected);
+    ASSERT_EQ(added.size(), 7u);
+    const auto nearEdge = [](const Cell& cell) {
+        return QPoint(static_cast<int>((cell.Left + cell.Width / 10) / 15), static_cast<int>((cell.Top + cell.Height / 2) / 15));
+    };
+    const QRgb wine = qRgb(0x5a, 0x00, 0x28);
+    const QImage image = program.grabWhen([&](const QImage& picture) { return picture.pixel(nearEdge(expected.Shape1(added.back()))) == wine; });
+    for (int i = 0; i < expected.Shape1.Count(); ++i) {
+        const Cell& cell = expected.Shape1(i);
+        const bool isAdded = std::find(added.begin(), added.end(), i) != added.end();
+        EXPECT_EQ(Rgb(image.pixel(nearEdge(cell))), Rgb(isAdded ? wine : ColourOf(cell))) << "cell " << i;
+        EXPECT_EQ(Rgb(image.pixel(CentreInPixels(cell, 1))), Rgb(ColourOf(cell))) << "centre of cell " << i;
+    }
+}
+
+// With build-up on (Ctrl+B), Show draws the cells one by one over 1.5 s; a key
+// shows the rest at once.
+TEST_F(RealWindow, BuildUpEndsOnAKey)
+{
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display());
+    ASSERT_TRUE(program.waitForWindow());
+    program.keys({QStringLiteral("ctrl+b")});
+    program.keys(KeysToShow(5, 11));
+    const Tessalo expected = Expected(5, 11);
+    const QPoint last = CentreInPixels(expected.Shape1(expected.Shape1.Count() - 1), 1);
+    EXPECT_EQ(Rgb(program.grab().pixel(last)), Rgb(kLilac)) << "the last of 121 cells is still to come";
+    program.keys({QStringLiteral("shift")});
+    const QImage image = program.grabWhen([&](const QImage& picture) { return picture.pixel(last) != kLilac; }, 500);
+    for (int i = 0; i < expected.Shape1.Count(); ++i)
+        EXPECT_EQ(Rgb(image.pixel(CentreInPixels(expected.Shape1(i), 1))), Rgb(ColourOf(expected.Shape1(i)))) << "cell " << i;
+}

@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, PictureFile,
                          [](const testing::TestParamInfo<PixelRow>& info) { return info.param.name; });
 
 // The board lets clicks through, so the menu belongs to the form beneath it.
-TEST(PictureMenu, RightClickOnTheBoardOffersSaveCopyAndPrint)
+TEST(PictureMenu, RightClickOnTheBoardOffersTheWindowsCommands)
 {
     MainWindow window;
     window.show();
@@ -221,5 +221,6 @@ TEST(PictureMenu, RightClickOnTheBoardOffersSaveCopyAndPrint)
     QContextMenuEvent event(QContextMenuEvent::Mouse, under->mapFrom(&window, free), window.mapToGlobal(free));
     QApplication::sendEvent(under, &event);
     EXPECT_EQ(offered.join(QLatin1String(" | ")).toStdString(),
-              "Запази картината... Ctrl+S | Копирай картината Ctrl+C | Печат... Ctrl+P");
+              "Запази картината... Ctrl+S | Копирай картината Ctrl+C | Печат... Ctrl+P | "
+              "Постепенно построяване Ctrl+B | Клавиши F1");
 }

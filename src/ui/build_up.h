@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class BoardSurface;
+class QWidget;
+
+// Build-up: after Show or a step, the cells appear one by one in the order the
+// proof made them, the whole picture in about 1.5 s whatever its size; any key
+// or click shows the rest at once. Only the painting waits: the form is final.
+// Off unless chosen; the choice is remembered.
+class BuildUp : public QObject {
+public:
+    BuildUp(QWidget& window, BoardSurface& board);
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool on);
+    // Shows the template, then cells 1 .. lastCell one at a time.
+    void start(int lastCell);
+    // Shows every cell now.
+    void finish();
+    bool running() const { return timer_.isActive(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void next();
+
+    QWidget& window_;
+    BoardSurface& board_;
+    QTimer timer_;
+    int lastCell_ = 0;
+    bool enabled_ = false;
+};

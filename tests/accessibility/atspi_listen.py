@@ -1,0 +1,69 @@
+#!/usr/bin/python3
+"""atspi_listen.py PROGRAM SENTENCE... -- KEY...
+
+Starts PROGRAM with accessibility on, types the keys one at a time, and passes
+when, in order, notifications became "showing" (what Orca reads aloud) with
+each SENTENCE as their name."""
+import os
+import subprocess
+import sys
+
+import pyatspi
+from gi.repository import GLib
+
+split = sys.argv.index("--")
+program, sentences, keys = sys.argv[1], sys.argv[2:split], sys.argv[split + 1:]
+heard = []
+
+
+def on_showing(event):
+    try:
+        # libatspi caches names, and the toolkit sends the name changes that
+        # would refresh it only to whoever listens for them: read it afresh
+        event.source.clearCache()
+        role, name = event.source.getRoleName(), event.source.name
+    except Exception as error:  # the object may be gone already
+        role, name = "?", repr(error)
+    if event.detail1 == 1 and role == "notification":
+        print(f"heard {name!r}", flush=True)
+        heard.append(name)
+
+
+# listen first: the toolkit sends only the events someone has asked for
+pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+child = subprocess.Popen([program], env=environment)
+
+
+def drive():
+    window = ""
+    for _ in range(100):
+        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(child.pid)],
+                                capture_output=True, text=True).stdout.split()
+        if window:
+            break
+        subprocess.run(["sleep", "0.2"])
+    if not window:
+        print("the window did not open", flush=True)
+        pyatspi.Registry.stop()
+        return False
+    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], timeout=10)
+    # one key per turn of the main loop, so that each event is read back from
+    # the program before the next key changes the name
+    for i, key in enumerate(keys):
+        GLib.timeout_add(300 * (i + 1), lambda key=key: subprocess.run(["xdotool", "key", key]) and False)
+    GLib.timeout_add(300 * len(keys) + 3000, lambda: pyatspi.Registry.stop())
+    return False
+
+
+GLib.timeout_add(500, drive)
+GLib.timeout_add_seconds(60, lambda: pyatspi.Registry.stop())  # whatever happens
+pyatspi.Registry.start()
+child.terminate()
+child.wait(5)
+if heard[-len(sentences):] == sentences:
+    print(f"{len(sentences)} passed, 0 failed")
+    sys.exit(0)
+print("expected, in order:", *sentences, sep="\n  ")
+print("heard:", *heard, sep="\n  ")
+sys.exit(1)

@@ -1,0 +1,48 @@
+#!/bin/bash
+# What a screen reader is told after Show and after a step: the program runs on
+# a private X server, session bus and accessibility bus, and atspi_listen.py
+# checks that the notifications Orca reads aloud carry the sentences.
+#   spoken_test.sh TESSALO
+# Everything it starts is stopped by process id on exit.
+set -u
+program=$1
+here=$(dirname "$0")
+tmp=$(mktemp -d)
+mkdir -m 700 "$tmp/run"
+pids=()
+trap 'for ((i=${#pids[@]}-1; i>=0; i--)); do kill "${pids[i]}" 2>/dev/null; done; sleep 0.3; rm -rf "$tmp"' EXIT
+export XDG_RUNTIME_DIR=$tmp/run HOME=$tmp XDG_CONFIG_HOME=$tmp/config GSETTINGS_BACKEND=memory LANG=C.UTF-8
+
+wait_for() {  # wait_for FILE: until FILE has content, 10 s at most
+  for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done
+  echo "spoken_test: $1 stayed empty" >&2; exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+pids+=($!)
+wait_for "$tmp/display"
+export DISPLAY=:$(tr -dc 0-9 <"$tmp/display")
+
+dbus-daemon --session --nofork --nopidfile --address="unix:path=$tmp/run/bus" --print-address=3 \
+  3>"$tmp/bus" 2>/dev/null &
+pids+=($!)
+wait_for "$tmp/bus"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$tmp/bus")
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+for _ in $(seq 100); do
+  address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' \n')
+  [ -n "$address" ] && break
+  sleep 0.1
+done
+/usr/libexec/at-spi2-registryd &
+pids+=($!)
+sleep 0.5
+
+# Show of the first identity at n = 4, then PageDown to n = 5
+/usr/bin/python3 "$here/atspi_listen.py" "$program" \
+  "Сума на първите естествени числа, n = 4: стълба от кръгове в 4 реда, 1 + 2 + 3 + 4 = 10." \
+  "Сума на първите естествени числа, n = 5: стълба от кръгове в 5 реда, 1 + 2 + 3 + 4 + 5 = 15; стъпката добави 5 кръга." \
+  -- Tab Tab Down Down Down Down Tab Tab Tab space Next
