@@ -2,6 +2,7 @@
 // largest picture of each kind, in a 100 % window and in full screen. Run it on
 // an X server with a window manager (full screen needs one); bench/run.py
 // starts Xvfb at 3840 × 2160 with Openbox.
+#include "qt_benchmark_main.h"
 #include "ui/main_window.h"
 #include "ui/style.h"
 
@@ -52,10 +53,5 @@ BENCHMARK(ClickShowToPainted)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    UseTessaloStyle();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

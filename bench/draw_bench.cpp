@@ -1,5 +1,6 @@
 // Painting the board with the largest picture (121 squares) into an image at
 // device pixel ratios 1 and 2, and grabbing the whole window; offscreen.
+#include "qt_benchmark_main.h"
 #include "ui/main_window.h"
 #include "ui/style.h"
 
@@ -49,11 +50,5 @@ BENCHMARK(GrabWindow)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    UseTessaloStyle();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // Saving the largest picture (the fourth identity at n = 11) from the window,
 // as PDF, SVG and PNG, into a file; offscreen.
+#include "qt_benchmark_main.h"
 #include "ui/main_window.h"
 #include "ui/picture_file.h"
 #include "ui/style.h"
@@ -37,11 +38,5 @@ BENCHMARK_CAPTURE(SaveFromWindow, png, "picture.png")->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    UseTessaloStyle();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

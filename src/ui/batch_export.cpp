@@ -1,5 +1,6 @@
 #include "ui/batch_export.h"
 
+#include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "ui/command_line.h"
 #include "ui/picture_file.h"
@@ -11,17 +12,6 @@
 #include <string>
 
 namespace {
-
-// The form as the window leaves it after choosing the identity and n and pressing Show.
-Tessalo Shown(int kind, int n)
-{
-    Tessalo form;
-    form.Form_Load();
-    form.ChooseOption(kind - 1);
-    form.List1(0).ListIndex = n - 1;
-    form.Command1_Click(1);
-    return form;
-}
 
 void PrintText(const std::string& text)
 {
@@ -68,7 +58,7 @@ bool SaveSeries(const QString& folder, int kind)
     QDir().mkpath(folder);  // if it cannot be made, the first file says why
     for (int n = 1; n <= 11; ++n) {
         const QString name = QStringLiteral("kind-%1-n-%2.svg").arg(kind).arg(n, 2, 10, QLatin1Char('0'));
-        if (!Save(QDir(folder).filePath(name), Shown(kind, n), DefaultPngWidth()))
+        if (!Save(QDir(folder).filePath(name), ShownForm(kind, n), DefaultPngWidth()))
             return false;
     }
     return true;
@@ -90,7 +80,7 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
     qInstallMessageHandler(ErrorsOnly);
     const QGuiApplication app(argc, argv);  // fonts, for the labels and the text
     if (command.printText || !command.exportPath.isEmpty()) {
-        const Tessalo form = Shown(command.kind, command.n);
+        const Tessalo form = ShownForm(command.kind, command.n);
         if (command.printText)
             PrintText(form.Text1(0).Text);
         if (!command.exportPath.isEmpty() && !Save(command.exportPath, form, command.pngWidth.value_or(DefaultPngWidth())))

@@ -1,6 +1,7 @@
 // The program's command line, where no display is to be had: help, the
 // version and every mistake are answered before the program looks for one,
 // and pictures and proof texts are drawn without one.
+#include "app/shown_form.h"
 #include "app/tessalo.h"
 
 #include <QDir>
@@ -95,26 +96,12 @@ INSTANTIATE_TEST_SUITE_P(
                         "е файл, а не папка. / cannot write"}),
     [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
 
-namespace {
-
-Tessalo Shown(int kind, int n)
-{
-    Tessalo form;
-    form.Form_Load();
-    form.ChooseOption(kind - 1);
-    form.List1(0).ListIndex = n - 1;
-    form.Command1_Click(1);
-    return form;
-}
-
-}  // namespace
-
 TEST(CommandLineDrawing, TextIsTheFormsProofTextWithTheSystemsLineEnds)
 {
     const auto [status, out, err] = RunWithoutDisplay({"--kind", "5", "--n", "4", "--text"});
     EXPECT_EQ(status, 0) << err.toStdString();
     EXPECT_EQ(err.toStdString(), "");
-    EXPECT_EQ(out, QByteArray::fromStdString(Shown(5, 4).Text1(0).Text).replace("\r\n", "\n"));
+    EXPECT_EQ(out, QByteArray::fromStdString(ShownForm(5, 4).Text1(0).Text).replace("\r\n", "\n"));
 }
 
 TEST(CommandLineDrawing, SeriesWritesTheElevenPicturesOfAKindIntoANewFolder)

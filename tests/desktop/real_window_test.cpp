@@ -1,5 +1,6 @@
 // The built program in a real window on Xvfb, used with the keyboard alone.
 #include "app/induction_step.h"
+#include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "desktop_driver.h"
 
@@ -17,12 +18,7 @@ constexpr QRgb kLilac = qRgb(128, 128, 255);
 // The picture the core draws for the same choice: the cells to look for.
 Tessalo Expected(int kind, int n)
 {
-    Tessalo form;
-    form.Form_Load();
-    form.ChooseOption(kind - 1);
-    form.List1(0).ListIndex = n - 1;
-    form.Command1_Click(1);
-    return form;
+    return ShownForm(kind, n);
 }
 
 QPoint CentreInPixels(const Cell& cell, double scale)

@@ -1,5 +1,6 @@
 // The picture as it leaves the program: the form's cells in SVG, PNG and PDF,
 // the proof text as text, and the menu that offers them in the window.
+#include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
 #include "ui/main_window.h"
@@ -22,16 +23,6 @@
 #include <vector>
 
 namespace {
-
-Tessalo Shown(int kind, int n)
-{
-    Tessalo form;
-    form.Form_Load();
-    form.ChooseOption(kind - 1);
-    form.List1(0).ListIndex = n - 1;
-    form.Command1_Click(1);
-    return form;
-}
 
 std::vector<Cell> VisibleCells(const Tessalo& form)
 {
@@ -115,7 +106,7 @@ class SvgPicture : public testing::TestWithParam<int> {};
 
 TEST_P(SvgPicture, HoldsTheFormsCellsInOrderAndTheProofAsText)
 {
-    const Tessalo form = Shown(GetParam(), 4);
+    const Tessalo form = ShownForm(GetParam(), 4);
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
     ASSERT_TRUE(WritePicture(svg, PictureFormat::Svg, Picture{form}));
@@ -172,7 +163,7 @@ TEST_P(PictureFile, ShowsEveryCellsColourAtItsCentreAndTheBoardAndTextAround)
     const bool pdf = QByteArray(row.file).endsWith(".pdf");
     if (pdf && QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    const Tessalo form = Shown(row.kind, 3);
+    const Tessalo form = ShownForm(row.kind, 3);
     QTemporaryDir folder;
     const QString path = folder.filePath(QString::fromLatin1(row.file));
     ASSERT_FALSE(SavePicture(path, Picture{form}));

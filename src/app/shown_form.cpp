@@ -1,0 +1,11 @@
+#include "app/shown_form.h"
+
+Tessalo ShownForm(int kind, int n)
+{
+    Tessalo form;
+    form.Form_Load();
+    form.ChooseOption(kind - 1);
+    form.List1(0).ListIndex = n - 1;
+    form.Command1_Click(1);
+    return form;
+}
