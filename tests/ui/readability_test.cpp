@@ -2,6 +2,8 @@
 // window: caption contrast in three themes (WCAG relative luminance) and the
 // focus ring at every tab stop.
 #include "app/layout.h"
+#include "board/colours.h"
+#include "ui/board_painter.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -166,4 +168,17 @@ TEST(FocusRing, MarksEveryTabStop)
         }
         EXPECT_GE(seen, 2) << name;
     }
+}
+
+// The frame around the cells a step added stands out at least 3:1 against
+// every cell colour and the board's background.
+TEST(StepMark, StandsOutFromEveryCellColourAndTheBackground)
+{
+    const Colour background = kWindowLayout.background;
+    std::vector<std::pair<std::string, Colour>> colours{{"background", background}};
+    for (std::int16_t state = 0; CellColour(state); ++state)
+        colours.emplace_back("cell colour " + std::to_string(state), *CellColour(state));
+    ASSERT_EQ(colours.size(), 4u);
+    for (const auto& [name, colour] : colours)
+        EXPECT_GE(Contrast(QRgb(kStepMarkRgb), qRgb(colour.red, colour.green, colour.blue)), 3) << name;
 }
