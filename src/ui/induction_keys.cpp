@@ -1,12 +1,16 @@
 #include "ui/induction_keys.h"
 
+#include "ui/board_surface.h"
 #include "ui/build_up.h"
 #include "ui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
 
 InductionKeys::InductionKeys(MainWindow& window, BuildUp& buildUp) : QObject(&window), window_(window)
 {
@@ -21,11 +25,7 @@ InductionKeys::InductionKeys(MainWindow& window, BuildUp& buildUp) : QObject(&wi
     help->setShortcuts(QKeySequence::HelpContents);
     if (!help->shortcuts().contains(QKeySequence(Qt::Key_F1)))
         help->setShortcut(Qt::Key_F1);
-    connect(help, &QAction::triggered, this, [&window] {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Клавиши"), KeyHelpText(), QMessageBox::Close, &window);
-        box.setTextFormat(Qt::RichText);
-        box.exec();
-    });
+    connect(help, &QAction::triggered, this, [&window] { ShowKeyHelp(window); });
     window.addAction(help);
 
     // Before any control sees them: the list and the text boxes would page.
@@ -44,6 +44,21 @@ bool InductionKeys::eventFilter(QObject* watched, QEvent* event)
         return false;
     window_.step(key->key() == Qt::Key_PageDown ? +1 : -1);
     return true;
+}
+
+void InductionKeys::ShowKeyHelp(MainWindow& window)
+{
+    QDialog dialog(&window);
+    dialog.setWindowTitle(QStringLiteral("Клавиши"));
+    dialog.setFont(window.board().font());  // the form's letters, as large as the zoom makes them
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* keys = new QLabel(KeyHelpText());
+    keys->setTextFormat(Qt::RichText);
+    layout->addWidget(keys);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.exec();
 }
 
 QString KeyHelpText()

@@ -17,6 +17,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The keys in a dialog, in the form's letters at its zoom.
+    static void ShowKeyHelp(MainWindow& window);
+
     MainWindow& window_;
 };
 

@@ -146,12 +146,14 @@ void MainWindow::resizeToZoom(double zoom)
     layOut(zoom_);
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent*)
 {
     // A size made for a zoom step keeps that step exactly; any other size
     // shows the form as large as fits.
-    if (event->size() != ZoomedSize(baseSize_, zoom_))
-        zoom_ = FittingZoom(baseSize_, event->size());
+    // The window's size now, not the event's: an event held back from before
+    // the window was shown can arrive after the window manager resized it.
+    if (size() != ZoomedSize(baseSize_, zoom_))
+        zoom_ = FittingZoom(baseSize_, size());
     layOut(zoom_);
 }
 

@@ -4,6 +4,10 @@
 #include "app/tessalo.h"
 #include "desktop_driver.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -108,13 +112,31 @@ TEST_F(RealWindow, ScaleTwoDoublesTheWindowWithSharpCells)
 
 namespace {
 
+// At full screen on 1920 × 1080 the form grows until its height fits, centred
+// across the width: the pixel of a point in twips.
+QPoint AtFullScreen(double twipsX, double twipsY)
+{
+    const double scale = 1080.0 / 462;  // pixels per pixel at 100 %
+    const int left = (1920 - qRound(546 * scale)) / 2;
+    return {left + static_cast<int>(twipsX / 15 * scale), static_cast<int>(twipsY / 15 * scale)};
+}
+
+// The title label (1200 .. 6735 twips across) shows where the form stands.
+void ExpectFormCentred(const QImage& image)
+{
+    const QRgb orange = qRgb(255, 192, 128);
+    EXPECT_EQ(Rgb(image.pixel(AtFullScreen(1200, 200) + QPoint(3, 0))), Rgb(orange));
+    EXPECT_EQ(Rgb(image.pixel(AtFullScreen(1200, 200) - QPoint(3, 0))), Rgb(kLilac));
+    EXPECT_EQ(Rgb(image.pixel(AtFullScreen(6735, 200) - QPoint(3, 0))), Rgb(orange));
+    EXPECT_EQ(Rgb(image.pixel(AtFullScreen(6735, 200) + QPoint(3, 0))), Rgb(kLilac));
+}
+
 class FullScreen : public RealWindow, public testing::WithParamInterface<int> {};
 
 }  // namespace
 
-// F11 fills the 1920 × 1080 screen: the form grows until its height fits,
-// centred across the width, every cell at its place in twips at that scale.
-// Esc brings the window back to the size it had.
+// F11 fills the screen, every cell at its place in twips at that scale; Esc
+// brings the window back to the size it had.
 TEST_P(FullScreen, TheFormFillsTheScreenCentredAndEscLeaves)
 {
     const int kind = GetParam();
@@ -123,28 +145,19 @@ TEST_P(FullScreen, TheFormFillsTheScreenCentredAndEscLeaves)
     program.keys({QStringLiteral("F11")});
     ASSERT_TRUE(program.waitForSize(QSize(1920, 1080))) << "size " << program.size().width();
 
-    const double scale = 1080.0 / 462;        // pixels per pixel at 100 %
-    const int left = (1920 - qRound(546 * scale)) / 2;  // the form's left edge
-    const auto at = [&](double twipsX, double twipsY) {
-        return QPoint(left + static_cast<int>(twipsX / 15 * scale), static_cast<int>(twipsY / 15 * scale));
-    };
     const Tessalo expected = Expected(kind, 5);
     const Cell& last = expected.Shape1(expected.Shape1.Count() - 1);
     program.keys(KeysToShow(kind, 5));
     const QImage image = program.grabWhen([&](const QImage& picture) {
-        return picture.pixel(at(last.Left + last.Width / 2, last.Top + last.Height / 2)) == ColourOf(last);
+        return picture.pixel(AtFullScreen(last.Left + last.Width / 2, last.Top + last.Height / 2)) == ColourOf(last);
     });
     for (int i = 0; i < expected.Shape1.Count(); ++i) {
         const Cell& cell = expected.Shape1(i);
-        EXPECT_EQ(Rgb(image.pixel(at(cell.Left + cell.Width / 2, cell.Top + cell.Height / 2))), Rgb(ColourOf(cell)))
+        EXPECT_EQ(Rgb(image.pixel(AtFullScreen(cell.Left + cell.Width / 2, cell.Top + cell.Height / 2))),
+                  Rgb(ColourOf(cell)))
             << "cell " << i;
     }
-    // the title label (1200 .. 6735 twips across) shows where the form stands
-    const QRgb orange = qRgb(255, 192, 128);
-    EXPECT_EQ(Rgb(image.pixel(at(1200, 200) + QPoint(3, 0))), Rgb(orange));
-    EXPECT_EQ(Rgb(image.pixel(at(1200, 200) - QPoint(3, 0))), Rgb(kLilac));
-    EXPECT_EQ(Rgb(image.pixel(at(6735, 200) - QPoint(3, 0))), Rgb(orange));
-    EXPECT_EQ(Rgb(image.pixel(at(6735, 200) + QPoint(3, 0))), Rgb(kLilac));
+    ExpectFormCentred(image);
 
     program.keys({QStringLiteral("Escape")});
     EXPECT_TRUE(program.waitForSize(QSize(546, 462)));
@@ -152,6 +165,25 @@ TEST_P(FullScreen, TheFormFillsTheScreenCentredAndEscLeaves)
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, FullScreen, testing::Range(1, 7),
                          [](const testing::TestParamInfo<int>& info) { return "Kind" + std::to_string(info.param); });
+
+// A window that was left in full screen, with its place remembered, opens in
+// full screen again with the form filling it.
+TEST_F(RealWindow, RemembersFullScreen)
+{
+    QTemporaryDir settings;
+    QDir(settings.path()).mkpath(QStringLiteral("tessalo"));
+    QFile file(settings.filePath(QStringLiteral("tessalo/tessalo.conf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[window]\nfullScreen=true\nposition=@Point(0 0)\nzoom=100\n");
+    file.close();
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display(),
+                           {QStringLiteral("XDG_CONFIG_HOME=") + settings.path()});
+    ASSERT_TRUE(program.waitForWindow());
+    ASSERT_TRUE(program.waitForSize(QSize(1920, 1080)));
+    ExpectFormCentred(program.grabWhen([](const QImage& picture) {
+        return picture.pixel(AtFullScreen(1200, 200) + QPoint(3, 0)) == qRgb(255, 192, 128);
+    }));
+}
 
 // PageDown from n = 3, with the focus in the list, draws n = 4 and frames in
 // wine exactly the cells the step added: inside each, near its edge, the
