@@ -36,3 +36,15 @@ void StepN(Tessalo& form, int delta)
     }
     form.Command1_Click(1);
 }
+
+Tessalo PictureForN(const Tessalo& form, int n)
+{
+    Tessalo picture;
+    picture.Form_Load();
+    picture.ChooseOption(form.ProofKind - 1);
+    if (n >= 1 && n <= picture.List1(0).ListCount()) {
+        picture.List1(0).ListIndex = n - 1;
+        picture.Command1_Click(1);
+    }
+    return picture;
+}

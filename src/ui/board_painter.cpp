@@ -35,15 +35,22 @@ void PaintCell(QPainter& painter, const Cell& cell, double outlineTwips)
     }
 }
 
-// A frame inside the cell's square, a fifth of the cell thick, so that it
-// never covers a neighbour.
+// A frame inside the cell, a fifth of the cell thick, so that it never covers
+// a neighbour; round on a circle, which stays a circle.
 void PaintMark(QPainter& painter, const Cell& cell)
 {
     const double thickness = std::min(cell.Width, cell.Height) / 5;
     painter.setPen(QPen(QColor::fromRgb(kStepMarkRgb), thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(cell.Left, cell.Top, cell.Width, cell.Height)
-                         .adjusted(thickness / 2, thickness / 2, -thickness / 2, -thickness / 2));
+    const QRectF inside = QRectF(cell.Left, cell.Top, cell.Width, cell.Height)
+                              .adjusted(thickness / 2, thickness / 2, -thickness / 2, -thickness / 2);
+    if (cell.Shape == kCircle) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawEllipse(inside);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+        painter.drawRect(inside);
+    }
 }
 
 }  // namespace

@@ -35,7 +35,9 @@ QString HelpText(const std::vector<Option>& options)
         text += QStringLiteral("  %1%2\n").arg(shown, -22).arg(option.description());
     text += QStringLiteral("\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n"
                            "\nКлавиши: F11 цял екран, Ctrl+плюс/минус/0 мащаб, Esc излиза от цял екран,\n"
-                           "Ctrl+S запазва картината, Ctrl+C я копира, Ctrl+P я печата.\n");
+                           "PageDown/PageUp следващото или предишното n, Ctrl+B постепенно построяване,\n"
+                           "Ctrl+S запазва картината, Ctrl+C я копира, Ctrl+P я печата,\n"
+                           "F1 всички клавиши, Ctrl+Q изход.\n");
     return text;
 }
 

@@ -18,7 +18,11 @@ InductionKeys::InductionKeys(MainWindow& window, BuildUp& buildUp) : QObject(&wi
     gradual->setCheckable(true);
     gradual->setChecked(buildUp.enabled());
     gradual->setShortcut(Qt::CTRL | Qt::Key_B);
-    connect(gradual, &QAction::toggled, &buildUp, &BuildUp::setEnabled);
+    connect(gradual, &QAction::toggled, this, [&window, &buildUp](bool on) {
+        buildUp.setEnabled(on);
+        window.announce(on ? QStringLiteral("Постепенното построяване е включено.")
+                           : QStringLiteral("Постепенното построяване е изключено."));
+    });
     window.addAction(gradual);
 
     auto* help = new QAction(QStringLiteral("Клавиши"), this);
@@ -77,7 +81,7 @@ QString KeyHelpText()
         {"F1", "този списък"},
         {"Ctrl+Q", "изход"},
     };
-    QString table = QStringLiteral("<table cellspacing=\"4\">");
+    QString table = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"4\">");
     for (const auto& [keys, meaning] : rows)
         table += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                      .arg(QString::fromUtf8(keys).toHtmlEscaped(), QString::fromUtf8(meaning).toHtmlEscaped());

@@ -146,6 +146,20 @@ void MainWindow::resizeToZoom(double zoom)
     layOut(zoom_);
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // the list's current item catches up with a selection made from elsewhere
+    if (watched == list_ && event->type() == QEvent::FocusIn) {
+        const auto selected = list_->selectionModel()->selectedRows();
+        if (!selected.isEmpty() && selected.first() != list_->currentIndex()) {
+            showingState_ = true;
+            list_->selectionModel()->setCurrentIndex(selected.first(), QItemSelectionModel::NoUpdate);
+            showingState_ = false;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void MainWindow::resizeEvent(QResizeEvent*)
 {
     // A size made for a zoom step keeps that step exactly; any other size
@@ -229,6 +243,7 @@ QListWidget* MainWindow::createList(const ControlLayout& layout)
     list_ = new QListWidget(formArea_);
     place(list_, layout);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->installEventFilter(this);
     for (auto item : form_.List1(0).items)
         list_->addItem(ToQString(item));
     // choosing n has no handler of its own: the form only keeps the selection
@@ -284,14 +299,31 @@ bool MainWindow::run(Handler handler)
 
 void MainWindow::step(int delta)
 {
-    const Tessalo before = form_;
-    if (run([this, delta] { StepN(form_, delta); }))
-        after(delta > 0 ? Command::StepUp : Command::StepDown, &before);
+    const int from = form_.List1(0).ListIndex;
+    if (!run([this, delta] { StepN(form_, delta); }))
+        return;
+    const Command command = delta > 0 ? Command::StepUp : Command::StepDown;
+    const int to = form_.List1(0).ListIndex;
+    if (to == from) {
+        after(command, &form_);  // at an end: the same picture again, its frames kept
+        return;
+    }
+    // the step from the picture for the n next to this one, of this identity,
+    // whatever the board showed before
+    const Tessalo neighbour = PictureForN(form_, to + 1 - delta);
+    board_->setMarked(delta > 0 ? AddedCells(neighbour, form_) : std::vector<int>{});
+    after(command, &neighbour);
+}
+
+void MainWindow::announce(const QString& sentence)
+{
+    announcer_->say(sentence);
 }
 
 void MainWindow::after(Command command, const Tessalo* before)
 {
-    board_->setMarked(command == Command::StepUp ? AddedCells(*before, form_) : std::vector<int>{});
+    if (command != Command::StepUp && command != Command::StepDown)
+        board_->setMarked({});  // a step sets its own
     const bool drawn = command != Command::Clear && command != Command::Choice && form_.List1(0).ListIndex >= 0;
     if (drawn)
         buildUp_->start(form_.CellTotal);
@@ -299,7 +331,7 @@ void MainWindow::after(Command command, const Tessalo* before)
         buildUp_->finish();
     static constexpr Spoken kSpoken[] = {Spoken::Show, Spoken::Clear, Spoken::StepUp, Spoken::StepDown};
     if (command != Command::Choice)
-        announcer_->say(ToQString(SpokenResult(kSpoken[static_cast<int>(command)], form_, before)));
+        announce(ToQString(SpokenResult(kSpoken[static_cast<int>(command)], form_, before)));
 }
 
 void MainWindow::showState()
@@ -315,9 +347,16 @@ void MainWindow::showState()
     if (listIndex < 0) {
         list_->clearSelection();
         list_->setCurrentIndex({});
-    } else if (list_->currentRow() != listIndex || !list_->currentItem()->isSelected()) {
+    } else if (!list_->item(listIndex)->isSelected() || (list_->hasFocus() && list_->currentRow() != listIndex)) {
         showingState_ = true;
-        list_->setCurrentRow(listIndex);
+        if (list_->hasFocus()) {
+            list_->setCurrentRow(listIndex);
+        } else {
+            // Only the selection: moving the current item would tell a screen
+            // reader that the focus went to the list. It follows on focus-in.
+            list_->selectionModel()->select(list_->model()->index(listIndex, 0),
+                                            QItemSelectionModel::ClearAndSelect);
+        }
         showingState_ = false;
     }
     // Radio buttons are exclusive: turning one on turns the others off.

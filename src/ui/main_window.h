@@ -45,9 +45,12 @@ public:
     // Show do; after a step up, the cells it added are framed.
     void step(int delta);
     BoardSurface& board() { return *board_; }
+    // Tells a screen reader one sentence; the focus stays where it is.
+    void announce(const QString& sentence);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -68,8 +71,9 @@ private:
     bool run(Handler handler);
 
     enum class Command { Show, Clear, StepUp, StepDown, Choice };
-    // What the window adds to a command: the step's frames, the build-up and
-    // the sentence for screen readers. `before` is the form before a step.
+    // What the window adds to a command: no frames but a step's, the build-up
+    // and the sentence for screen readers. `before` is the picture a step is
+    // measured from.
     void after(Command command, const Tessalo* before = nullptr);
 
     Tessalo form_;

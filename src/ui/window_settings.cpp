@@ -34,7 +34,7 @@ WindowSettings ReadWindowSettings(const QSettings& settings, const QRect& screen
     bool isNumber = false;
     const int percent = settings.value(kZoom).toInt(&isNumber);
     if (isNumber && percent >= kMinZoomPercent && percent <= kMaxZoomPercent)
-        window.zoom = std::min(percent / 100.0, FittingZoom(base, screen.size()));
+        window.zoom = ZoomThatFits(percent / 100.0, base, screen.size());
     window.fullScreen = settings.value(kFullScreen).toString() == QLatin1String("true");
     const QVariant position = settings.value(kPosition);
     if (position.canConvert<QPoint>() && position.typeId() == QMetaType::QPoint) {
@@ -62,7 +62,7 @@ void ShowWindow(MainWindow& window, const QSettings& settings, const CommandLine
     const std::optional<QPoint> near = saved.typeId() == QMetaType::QPoint ? std::optional(saved.toPoint()) : std::nullopt;
     WindowSettings start = ReadWindowSettings(settings, FreeArea(near), window.baseSize());
     if (command.zoomPercent)
-        start.zoom = std::min(*command.zoomPercent / 100.0, FittingZoom(window.baseSize(), FreeArea(near).size()));
+        start.zoom = ZoomThatFits(*command.zoomPercent / 100.0, window.baseSize(), FreeArea(near).size());
     if (!command.geometryGiven) {
         window.resizeToZoom(start.zoom);
         if (start.position)

@@ -21,17 +21,34 @@ QSize ZoomedSize(QSize base, double zoom)
     return {static_cast<int>(std::lround(base.width() * zoom)), static_cast<int>(std::lround(base.height() * zoom))};
 }
 
+namespace {
+
+bool Fits(QSize base, double zoom, QSize room)
+{
+    const QSize size = ZoomedSize(base, zoom);
+    return size.width() <= room.width() && size.height() <= room.height();
+}
+
+}  // namespace
+
+double ZoomThatFits(double zoom, QSize base, QSize room)
+{
+    if (Fits(base, zoom, room))
+        return zoom;
+    for (auto it = kZoomSteps.rbegin(); it != kZoomSteps.rend(); ++it) {
+        if (*it / 100.0 < zoom && Fits(base, *it / 100.0, room))
+            return *it / 100.0;
+    }
+    return 1.0;
+}
+
 double NextZoomStep(double zoom, int direction, QSize base, QSize room)
 {
-    const auto fits = [&](double step) {
-        const QSize size = ZoomedSize(base, step);
-        return size.width() <= room.width() && size.height() <= room.height();
-    };
     if (direction > 0) {
         for (int percent : kZoomSteps) {
             const double step = percent / 100.0;
             if (step > zoom + kSameZoom)
-                return fits(step) ? step : zoom;
+                return Fits(base, step, room) ? step : zoom;
         }
     } else {
         for (auto it = kZoomSteps.rbegin(); it != kZoomSteps.rend(); ++it) {

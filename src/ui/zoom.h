@@ -20,3 +20,7 @@ QSize ZoomedSize(QSize base, double zoom);
 // The next step above `zoom` (direction > 0) or below it (direction < 0) whose
 // form still fits `room`; `zoom` itself when there is none.
 double NextZoomStep(double zoom, int direction, QSize base, QSize room);
+
+// `zoom` if the form fits `room` at it; else the largest step that fits, so
+// that a window made on a larger screen keeps its title bar on this one.
+double ZoomThatFits(double zoom, QSize base, QSize room);

@@ -62,6 +62,7 @@ TEST_P(EveryStep, KeepsThePreviousPictureAndAddsTheLastTerm)
     Tessalo form = previous;
     StepN(form, +1);
     ASSERT_EQ(Capture(form), Capture(Shown(kind, n)));
+    EXPECT_EQ(Capture(PictureForN(form, n - 1)), Capture(previous));
 
     const auto now = Positions(form);
     const auto before = Positions(previous);

@@ -59,8 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"Corrupt", std::string("\0\xff[[[=\n\x01zoom\n[window]\nzoom=\xfe\xfe", 26), 1, false, std::nullopt},
         Row{"ZoomTooSmall", "[window]\nzoom=50\n", 1, false, std::nullopt},
         Row{"ZoomNotANumber", "[window]\nzoom=abc\nfullScreen=maybe\n", 1, false, std::nullopt},
-        // 400 % was saved on a larger screen: the largest zoom that fits 1366 × 768
-        Row{"ZoomFromALargerScreen", "[window]\nzoom=400\n", 768.0 / 462, false, std::nullopt},
+        // saved on a larger screen: the largest step that fits 1366 × 768
+        Row{"ZoomFromALargerScreen", "[window]\nzoom=400\n", 1.5, false, std::nullopt},
+        Row{"FreeZoomThatFits", "[window]\nzoom=137\n", 1.37, false, std::nullopt},
         Row{"PositionOffTheScreen", "[window]\nposition=@Point(3000 -50)\n", 1, false, QPoint(1366 - 546, 0)},
         Row{"PositionNotAPoint", "[window]\nposition=here\n", 1, false, std::nullopt}),
     [](const testing::TestParamInfo<Row>& info) { return info.param.name; });

@@ -1,4 +1,5 @@
 #include "app/fixed_texts.h"
+#include "ui/board_surface.h"
 #include "ui/main_window.h"
 #include "ui/twips.h"
 
@@ -368,4 +369,18 @@ TEST_F(Window, TheTextBoxMenuSpeaksBulgarian)
             << action->text().toStdString();
     }
     EXPECT_GE(entries, 2);
+}
+
+// A step is measured against the picture for n − 1 of the identity now
+// chosen, not against what the board showed before it.
+TEST_F(Window, AStepAfterAnotherIdentityFramesItsOwnLastTerm)
+{
+    click("Option1(4)");
+    control<QListWidget>("List1(0)")->setCurrentRow(2);
+    click("Command1(1)");
+    click("Option1(5)");
+    window.step(+1);
+    EXPECT_EQ(window.board().marked().size(), 4u) << "the fourth term of the alternating squares";
+    window.step(+1);
+    EXPECT_EQ(window.board().marked().size(), 5u);
 }
