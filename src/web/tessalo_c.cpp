@@ -90,12 +90,22 @@ int tessalo_clear(void)
 
 int tessalo_step(int delta)
 {
-    return Run([delta](Page& page) {
-        const Tessalo before = page.form;
+    const std::vector<int> framed = ThePage().added;
+    return Run([delta, &framed](Page& page) {
+        const int from = page.form.List1(0).ListIndex;
         StepN(page.form, delta);
-        page.spoken = SpokenResult(delta > 0 ? Spoken::StepUp : Spoken::StepDown, page.form, &before);
+        const Spoken what = delta > 0 ? Spoken::StepUp : Spoken::StepDown;
+        if (page.form.List1(0).ListIndex == from) {
+            // at an end: the same picture again, its frames kept
+            page.spoken = SpokenResult(what, page.form, &page.form);
+            page.added = framed;
+            return;
+        }
+        // the step from the picture for the next n of this identity, whatever was shown
+        const Tessalo neighbour = PictureForN(page.form, page.form.List1(0).ListIndex + 1 - delta);
+        page.spoken = SpokenResult(what, page.form, &neighbour);
         if (delta > 0)
-            page.added = AddedCells(before, page.form);
+            page.added = AddedCells(neighbour, page.form);
     });
 }
 
