@@ -20,19 +20,24 @@ void PaintLabel(QPainter& painter, const Label& label, const BoardView& view)
                      QString::fromUtf8(label.Caption.data(), static_cast<qsizetype>(label.Caption.size())));
 }
 
-// Draws in twips: the painter is already scaled.
-void PaintCell(QPainter& painter, const Cell& cell, double outlineTwips)
+// A circle, smoothed, or a square with sharp edges, in the painter's pen and brush.
+void DrawShape(QPainter& painter, const QRectF& box, std::int16_t shape)
 {
-    painter.setPen(QPen(Qt::black, outlineTwips));
-    painter.setBrush(ToQColor(cell.BackColor));
-    const QRectF box(cell.Left, cell.Top, cell.Width, cell.Height);
-    if (cell.Shape == kCircle) {
+    if (shape == kCircle) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.drawEllipse(box);
         painter.setRenderHint(QPainter::Antialiasing, false);
     } else {
         painter.drawRect(box);
     }
+}
+
+// Draws in twips: the painter is already scaled.
+void PaintCell(QPainter& painter, const Cell& cell, double outlineTwips)
+{
+    painter.setPen(QPen(Qt::black, outlineTwips));
+    painter.setBrush(ToQColor(cell.BackColor));
+    DrawShape(painter, QRectF(cell.Left, cell.Top, cell.Width, cell.Height), cell.Shape);
 }
 
 // A frame inside the cell, a fifth of the cell thick, so that it never covers
@@ -42,15 +47,9 @@ void PaintMark(QPainter& painter, const Cell& cell)
     const double thickness = std::min(cell.Width, cell.Height) / 5;
     painter.setPen(QPen(QColor::fromRgb(kStepMarkRgb), thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    const QRectF inside = QRectF(cell.Left, cell.Top, cell.Width, cell.Height)
-                              .adjusted(thickness / 2, thickness / 2, -thickness / 2, -thickness / 2);
-    if (cell.Shape == kCircle) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.drawEllipse(inside);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-    } else {
-        painter.drawRect(inside);
-    }
+    const double half = thickness / 2;
+    DrawShape(painter, QRectF(cell.Left, cell.Top, cell.Width, cell.Height).adjusted(half, half, -half, -half),
+              cell.Shape);
 }
 
 }  // namespace
