@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <utility>
 
 namespace {
 
@@ -44,12 +45,19 @@ void ClearAfterEleven(benchmark::State& state)
     }
 }
 
-void AddedCellsToEleven(benchmark::State& state)
+// The pictures for n = 10 and n = 11 of one kind, the second stepped to from the first.
+std::pair<Tessalo, Tessalo> StepToEleven(int kind)
 {
-    Tessalo previous = FormFor(static_cast<int>(state.range(0)), 10);
+    Tessalo previous = FormFor(kind, 10);
     previous.Command1_Click(1);
     Tessalo form = previous;
     StepN(form, +1);
+    return {previous, form};
+}
+
+void AddedCellsToEleven(benchmark::State& state)
+{
+    const auto [previous, form] = StepToEleven(static_cast<int>(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(AddedCells(previous, form));
 }
@@ -57,10 +65,7 @@ void AddedCellsToEleven(benchmark::State& state)
 // The longest sentence: after a step up, with what the step added.
 void SpokenStepToEleven(benchmark::State& state)
 {
-    Tessalo previous = FormFor(static_cast<int>(state.range(0)), 10);
-    previous.Command1_Click(1);
-    Tessalo form = previous;
-    StepN(form, +1);
+    const auto [previous, form] = StepToEleven(static_cast<int>(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(SpokenResult(Spoken::StepUp, form, &previous));
 }

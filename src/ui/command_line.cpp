@@ -61,21 +61,24 @@ CommandLine Stop(int status, const QString& message)
     return line;
 }
 
-// "150" -> 150; nothing when the value is not a whole number from `low` to `high`.
-std::optional<int> WholeNumber(const QString& value, int low, int high)
+// Reads --`name` into `field` when it is given: a whole number from `low` to
+// `high`. Otherwise the stop that says so, naming the option as `what`.
+std::optional<CommandLine> ReadNumber(const QCommandLineParser& parser, const char* name, const char* what, int low,
+                                      int high, std::optional<int>& field)
 {
+    const QString option = QString::fromLatin1(name);
+    if (!parser.isSet(option))
+        return std::nullopt;
+    const QString value = parser.value(option);
     bool isNumber = false;
     const int number = value.trimmed().toInt(&isNumber);
-    if (!isNumber || number < low || number > high)
+    if (isNumber && number >= low && number <= high) {
+        field = number;
         return std::nullopt;
-    return number;
-}
-
-CommandLine OutOfRange(const QString& bulgarian, const QString& option, int low, int high, const QString& value)
-{
+    }
     return Stop(2, QStringLiteral("tessalo: %1 е цяло число от %3 до %4, не „%5“. / "
-                                  "%2 takes a whole number from %3 to %4, not '%5'.\n")
-                       .arg(bulgarian, option)
+                                  "--%2 takes a whole number from %3 to %4, not '%5'.\n")
+                       .arg(QString::fromUtf8(what), option)
                        .arg(low)
                        .arg(high)
                        .arg(value));
@@ -84,37 +87,19 @@ CommandLine OutOfRange(const QString& bulgarian, const QString& option, int low,
 // Checks the options that draw without a window, and fills them in.
 CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine line)
 {
-    const struct {
-        const char* name;
-        const char* bulgarian;
-        int low;
-        int high;
-        int* field;
-    } numbers[] = {
-        {"kind", "тъждеството", 1, 6, &line.kind},
-        {"n", "n", 1, kListCount, &line.n},
-    };
-    for (const auto& number : numbers) {
-        const QString name = QString::fromLatin1(number.name);
-        if (!parser.isSet(name))
-            continue;
-        const QString value = parser.value(name);
-        const auto read = WholeNumber(value, number.low, number.high);
-        if (!read)
-            return OutOfRange(QString::fromUtf8(number.bulgarian), QStringLiteral("--") + name, number.low,
-                              number.high, value);
-        *number.field = *read;
+    std::optional<int> kind;
+    std::optional<int> n;
+    for (const auto& stop : {ReadNumber(parser, "kind", "тъждеството", 1, 6, kind),
+                             ReadNumber(parser, "n", "n", 1, kListCount, n),
+                             ReadNumber(parser, "width", "ширината", kMinPngWidth, kMaxPngWidth, line.pngWidth)}) {
+        if (stop)
+            return *stop;
     }
+    line.kind = kind.value_or(0);
+    line.n = n.value_or(0);
     line.exportPath = parser.value(QStringLiteral("export"));
     line.printText = parser.isSet(QStringLiteral("text"));
     line.seriesFolder = parser.value(QStringLiteral("series"));
-    if (parser.isSet(QStringLiteral("width"))) {
-        const QString value = parser.value(QStringLiteral("width"));
-        line.pngWidth = WholeNumber(value, kMinPngWidth, kMaxPngWidth);
-        if (!line.pngWidth)
-            return OutOfRange(QStringLiteral("ширината"), QStringLiteral("--width"), kMinPngWidth, kMaxPngWidth,
-                              value);
-    }
 
     if (!line.exportPath.isEmpty() && !FormatOfFile(line.exportPath))
         return Stop(2, QStringLiteral("tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / "
@@ -207,13 +192,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 
     CommandLine line;
     line.fullScreen = parser.isSet(QStringLiteral("fullscreen"));
-    if (parser.isSet(QStringLiteral("zoom"))) {
-        const QString value = parser.value(QStringLiteral("zoom"));
-        line.zoomPercent = WholeNumber(value, kMinZoomPercent, kMaxZoomPercent);
-        if (!line.zoomPercent)
-            return OutOfRange(QStringLiteral("мащабът"), QStringLiteral("--zoom"), kMinZoomPercent, kMaxZoomPercent,
-                              value);
-    }
+    if (auto stop = ReadNumber(parser, "zoom", "мащабът", kMinZoomPercent, kMaxZoomPercent, line.zoomPercent))
+        return *stop;
     line.geometryGiven = parser.isSet(QStringLiteral("geometry")) || parser.isSet(QStringLiteral("qwindowgeometry"));
     return ReadPictureOptions(parser, line);
 }
