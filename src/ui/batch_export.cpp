@@ -3,7 +3,7 @@
 #include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "ui/command_line.h"
-#include "ui/picture_file.h"
+#include "picture/picture_file.h"
 
 #include <QDir>
 #include <QGuiApplication>

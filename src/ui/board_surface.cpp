@@ -1,6 +1,6 @@
 #include "ui/board_surface.h"
 
-#include "ui/board_painter.h"
+#include "picture/board_painter.h"
 
 #include <QPainter>
 

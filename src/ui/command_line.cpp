@@ -1,7 +1,7 @@
 #include "ui/command_line.h"
 
 #include "app/layout.h"
-#include "ui/picture_file.h"
+#include "picture/picture_file.h"
 #include "ui/zoom.h"
 
 #include <QCommandLineParser>

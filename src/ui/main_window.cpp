@@ -8,13 +8,13 @@
 #include "ui/build_up.h"
 #include "ui/hamburger_icon.h"
 #include "ui/picture_actions.h"
-#include "ui/qt_colour.h"
+#include "picture/qt_colour.h"
 #include "ui/focus_ring.h"
 #include "ui/wide_radio_button.h"
 #include "ui/induction_keys.h"
 #include "ui/presentation.h"
 #include "ui/style.h"
-#include "ui/twips.h"
+#include "picture/twips.h"
 #include "ui/zoom.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "app/tessalo.h"
 #include "ui/board_surface.h"
 #include "ui/main_window.h"
-#include "ui/picture_file.h"
+#include "picture/picture_file.h"
 
 #include <QAction>
 #include <QApplication>

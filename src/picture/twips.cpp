@@ -1,4 +1,4 @@
-#include "ui/twips.h"
+#include "picture/twips.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "ui/board_painter.h"
+#include "picture/board_painter.h"
 
 #include "app/layout.h"
 #include "app/tessalo.h"
-#include "ui/qt_colour.h"
-#include "ui/twips.h"
+#include "picture/qt_colour.h"
+#include "picture/twips.h"
 
 #include <QPainter>
 

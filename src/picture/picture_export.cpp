@@ -1,8 +1,8 @@
-#include "ui/picture_export.h"
+#include "picture/picture_export.h"
 
 #include "app/layout.h"
 #include "app/tessalo.h"
-#include "ui/board_painter.h"
+#include "picture/board_painter.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/picture_export.h"
+#include "picture/picture_export.h"
 
 #include <QString>
 

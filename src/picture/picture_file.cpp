@@ -1,4 +1,4 @@
-#include "ui/picture_file.h"
+#include "picture/picture_file.h"
 
 #include <QDir>
 #include <QFileInfo>
