@@ -13,6 +13,7 @@ class BoardSurface : public QWidget {
 public:
     BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* parent);
 
+    const Tessalo& form() const { return form_; }
     // The scale, as the window zooms; takes effect at the next paint.
     void setTwipsPerPixel(double twipsPerPixel);
     // Cells framed as the ones a step added; none after any other action.

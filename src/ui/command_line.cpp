@@ -2,6 +2,7 @@
 
 #include "app/layout.h"
 #include "picture/picture_file.h"
+#include "ui/command_table.h"
 #include "ui/zoom.h"
 
 #include <QCommandLineParser>
@@ -33,11 +34,9 @@ QString HelpText(const std::vector<Option>& options)
                                   "Опции:\n");
     for (const auto& [option, shown] : options)
         text += QStringLiteral("  %1%2\n").arg(shown, -22).arg(option.description());
-    text += QStringLiteral("\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n"
-                           "\nКлавиши: F11 цял екран, Ctrl+плюс/минус/0 мащаб, Esc излиза от цял екран,\n"
-                           "PageDown/PageUp следващото или предишното n, Ctrl+B постепенно построяване,\n"
-                           "Ctrl+S запазва картината, Ctrl+C я копира, Ctrl+P я печата,\n"
-                           "F1 всички клавиши, Ctrl+Q изход.\n");
+    text += QStringLiteral("\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n\nКлавиши в прозореца:\n");
+    for (const CommandRow& row : kCommands)
+        text += QStringLiteral("  %1%2\n").arg(OwnKeysText(row), -22).arg(QString::fromUtf8(row.meaning));
     return text;
 }
 

@@ -6,17 +6,18 @@
 #include "ui/announcer.h"
 #include "ui/board_surface.h"
 #include "ui/build_up.h"
+#include "picture/qt_colour.h"
+#include "picture/twips.h"
+#include "ui/focus_ring.h"
+#include "ui/full_screen_zoom.h"
 #include "ui/hamburger_icon.h"
 #include "ui/picture_actions.h"
-#include "picture/qt_colour.h"
-#include "ui/focus_ring.h"
-#include "ui/wide_radio_button.h"
-#include "ui/induction_keys.h"
-#include "ui/presentation.h"
 #include "ui/style.h"
-#include "picture/twips.h"
+#include "ui/wide_radio_button.h"
+#include "ui/window_commands.h"
 #include "ui/zoom.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QListWidget>
@@ -122,12 +123,43 @@ MainWindow::MainWindow(QWidget* parent)
     focusRing_ = new FocusRing(formArea_);
     layOut(zoom_);
     setTabOrder();
-    new Presentation(*this);
-    new PictureActions(*this);
     announcer_ = new Announcer(this);
     buildUp_ = new BuildUp(*this, *board_);
-    new InductionKeys(*this, *buildUp_);
+    connectCommands();
     run([this] { form_.Form_Load(); });
+}
+
+void MainWindow::connectCommands()
+{
+    commands_ = new WindowCommands(*this);
+    const WindowCommands& commands = *commands_;
+    const auto on = [this, &commands](Command command, auto&& doIt) {
+        connect(&commands[command], &QAction::triggered, this, doIt);
+    };
+    auto* pictures = new PictureActions(*this, *board_);
+    on(Command::Save, [pictures] { pictures->save(); });
+    on(Command::Copy, [pictures] { pictures->copy(); });
+    on(Command::Print, [pictures] { pictures->print(); });
+    on(Command::StepUp, [this] { step(+1); });
+    on(Command::StepDown, [this] { step(-1); });
+    commands[Command::BuildUp].setChecked(buildUp_->enabled());
+    on(Command::BuildUp, [this](bool enabled) {
+        buildUp_->setEnabled(enabled);
+        announce(enabled ? QStringLiteral("Постепенното построяване е включено.")
+                         : QStringLiteral("Постепенното построяване е изключено."));
+    });
+    auto* screen = new FullScreenZoom({*this, baseSize_, [this] { return zoom_; },
+                                       [this](double zoom) { resizeToZoom(zoom); }},
+                                      commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
+    on(Command::ZoomIn, [screen] { screen->zoom(+1); });
+    on(Command::ZoomOut, [screen] { screen->zoom(-1); });
+    on(Command::ZoomReset, [screen] { screen->zoom(0); });
+    on(Command::Keys, [this] { commands_->showKeyList(*board_); });
+    on(Command::Quit, [this] { close(); });
+    // The board lets clicks through to the form beneath it, which holds the menu.
+    formArea_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(formArea_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { commands_->showMenu(formArea_->mapToGlobal(at), *board_); });
 }
 
 void MainWindow::place(QWidget* widget, const ControlLayout& layout)
@@ -148,8 +180,10 @@ void MainWindow::resizeToZoom(double zoom)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // the list's current item catches up with a selection made from elsewhere
-    if (watched == list_ && event->type() == QEvent::FocusIn) {
+    // The list's current item catches up with a selection made from elsewhere;
+    // not on a click, which makes the item under the pointer current itself.
+    if (watched == list_ && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
         const auto selected = list_->selectionModel()->selectedRows();
         if (!selected.isEmpty() && selected.first() != list_->currentIndex()) {
             showingState_ = true;
@@ -211,7 +245,7 @@ QPushButton* MainWindow::createButton(const ControlLayout& layout)
     const int index = layout.index;
     connect(button, &QPushButton::clicked, this, [this, index] {
         if (run([this, index] { form_.Command1_Click(index); }))
-            after(index == 1 ? Command::Show : index == 0 ? Command::Clear : Command::Choice);
+            after(index == 1 ? FormEvent::Show : index == 0 ? FormEvent::Clear : FormEvent::Choice);
     });
     return button;
 }
@@ -233,7 +267,7 @@ QRadioButton* MainWindow::createOption(const ControlLayout& layout)
     options_[index] = option;
     connect(option, &QRadioButton::toggled, this, [this, index](bool on) {
         if (on && run([this, index] { form_.ChooseOption(index); }))
-            after(Command::Choice);
+            after(FormEvent::Choice);
     });
     return option;
 }
@@ -252,7 +286,7 @@ QListWidget* MainWindow::createList(const ControlLayout& layout)
             return;  // the form already holds it
         const auto selected = list_->selectionModel()->selectedRows();
         form_.List1(0).ListIndex = selected.isEmpty() ? -1 : selected.first().row();
-        after(Command::Choice);
+        after(FormEvent::Choice);
     });
     return list_;
 }
@@ -302,7 +336,7 @@ void MainWindow::step(int delta)
     const int from = form_.List1(0).ListIndex;
     if (!run([this, delta] { StepN(form_, delta); }))
         return;
-    const Command command = delta > 0 ? Command::StepUp : Command::StepDown;
+    const FormEvent command = delta > 0 ? FormEvent::StepUp : FormEvent::StepDown;
     const int to = form_.List1(0).ListIndex;
     if (to == from) {
         after(command, &form_);  // at an end: the same picture again, its frames kept
@@ -320,17 +354,17 @@ void MainWindow::announce(const QString& sentence)
     announcer_->say(sentence);
 }
 
-void MainWindow::after(Command command, const Tessalo* before)
+void MainWindow::after(FormEvent command, const Tessalo* before)
 {
-    if (command != Command::StepUp && command != Command::StepDown)
+    if (command != FormEvent::StepUp && command != FormEvent::StepDown)
         board_->setMarked({});  // a step sets its own
-    const bool drawn = command != Command::Clear && command != Command::Choice && form_.List1(0).ListIndex >= 0;
+    const bool drawn = command != FormEvent::Clear && command != FormEvent::Choice && form_.List1(0).ListIndex >= 0;
     if (drawn)
         buildUp_->start(form_.CellTotal);
     else
         buildUp_->finish();
     static constexpr Spoken kSpoken[] = {Spoken::Show, Spoken::Clear, Spoken::StepUp, Spoken::StepDown};
-    if (command != Command::Choice)
+    if (command != FormEvent::Choice)
         announce(ToQString(SpokenResult(kSpoken[static_cast<int>(command)], form_, before)));
 }
 
@@ -357,6 +391,8 @@ void MainWindow::showState()
             list_->selectionModel()->select(list_->model()->index(listIndex, 0),
                                             QItemSelectionModel::ClearAndSelect);
         }
+        // in view, so that what the pupil sees selected is what a click selects
+        list_->scrollToItem(list_->item(listIndex));
         showingState_ = false;
     }
     // Radio buttons are exclusive: turning one on turns the others off.

@@ -19,6 +19,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class WindowCommands;
 
 // The main window. It owns the form, builds one widget per control of the layout
 // table (named "Name(index)"), forwards the user's commands to the form's
@@ -45,6 +46,7 @@ public:
     // Show do; after a step up, the cells it added are framed.
     void step(int delta);
     BoardSurface& board() { return *board_; }
+    const WindowCommands& commands() const { return *commands_; }
     // Tells a screen reader one sentence; the focus stays where it is.
     void announce(const QString& sentence);
 
@@ -61,6 +63,8 @@ private:
     QPlainTextEdit* createTextBox(const ControlLayout& layout);
     void place(QWidget* widget, const ControlLayout& layout);
     void setTabOrder();
+    // Connects every command of the window to the part that does it.
+    void connectCommands();
     // Centres the form in the window and places every control at `zoom`.
     void layOut(double zoom);
 
@@ -70,11 +74,11 @@ private:
     template <class Handler>
     bool run(Handler handler);
 
-    enum class Command { Show, Clear, StepUp, StepDown, Choice };
+    enum class FormEvent { Show, Clear, StepUp, StepDown, Choice };
     // What the window adds to a command: no frames but a step's, the build-up
     // and the sentence for screen readers. `before` is the picture a step is
     // measured from.
-    void after(Command command, const Tessalo* before = nullptr);
+    void after(FormEvent command, const Tessalo* before = nullptr);
 
     Tessalo form_;
     double baseTwipsPerPixel_;  // at 100 %
@@ -85,6 +89,7 @@ private:
     FocusRing* focusRing_ = nullptr;
     Announcer* announcer_ = nullptr;
     BuildUp* buildUp_ = nullptr;
+    WindowCommands* commands_ = nullptr;
     bool showingState_ = false;  // the list's selection is being set from the form
     QGroupBox* frame_ = nullptr;
     QListWidget* list_ = nullptr;

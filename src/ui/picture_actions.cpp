@@ -1,18 +1,16 @@
 #include "ui/picture_actions.h"
 
 #include "app/tessalo.h"
-#include "ui/board_surface.h"
-#include "ui/main_window.h"
+#include "app/visible_cells.h"
 #include "picture/picture_file.h"
+#include "ui/board_surface.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -47,84 +45,107 @@ QString SuggestedName(const Tessalo& form)
     return QStringLiteral("tessalo-kind-%1-n-%2").arg(form.ProofKind).arg(n);
 }
 
-}  // namespace
-
-PictureActions::PictureActions(MainWindow& window)
-    : QObject(&window),
-      window_(window),
-      board_(window.board())
+QString SuffixOf(const QString& filter)
 {
-    addAction(QStringLiteral("Запази картината..."), QKeySequence::Save, &PictureActions::save);
-    addAction(QStringLiteral("Копирай картината"), QKeySequence::Copy, &PictureActions::copy);
-    addAction(QStringLiteral("Печат..."), QKeySequence::Print, &PictureActions::print);
-    // The board lets clicks through to the form beneath it, which holds the menu.
-    auto* form = window.findChild<QWidget*>(QStringLiteral("Form"));
-    form->setContextMenuPolicy(Qt::CustomContextMenu);
-    // every command the window has, these first
-    connect(form, &QWidget::customContextMenuRequested, this, [form](const QPoint& at) {
-        QMenu::exec(form->window()->actions(), form->mapToGlobal(at), nullptr, form);
-    });
+    for (const auto& kind : kFileKinds) {
+        if (filter == QString::fromUtf8(kind.filter))
+            return QString::fromLatin1(kind.suffix);
+    }
+    return QString::fromLatin1(kFileKinds[0].suffix);
 }
 
-QAction* PictureActions::addAction(const QString& text, QKeySequence::StandardKey key,
-                                   void (PictureActions::*command)())
+QFileDialog* NewSaveDialog(QWidget& window)
 {
-    auto* action = new QAction(text, this);
-    action->setShortcuts(key);
-    connect(action, &QAction::triggered, this, command);
-    window_.addAction(action);
-    return action;
+    auto* dialog = new QFileDialog(&window, QStringLiteral("Запазване на картината"),
+                                   QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const auto& kind : kFileKinds)
+        filters << QString::fromUtf8(kind.filter);
+    dialog->setNameFilters(filters);
+    dialog->setDefaultSuffix(SuffixOf(filters.first()));
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
+                     [dialog](const QString& filter) { dialog->setDefaultSuffix(SuffixOf(filter)); });
+    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Име на файла:"));
+    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Вид на файла:"));
+    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Запази"));
+    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Отказ"));
+    return dialog;
+}
+
+}  // namespace
+
+PictureActions::PictureActions(QWidget& window, const BoardSurface& board)
+    : QObject(&window), window_(window), board_(board)
+{
 }
 
 Picture PictureActions::picture() const
 {
-    return {window_.form(), board_.marked(), board_.lastCell()};
+    return {board_.form(), board_.marked(), board_.lastCell()};
 }
 
 int PictureActions::defaultPngWidth() const
 {
-    const double pixels = 2 * window_.baseSize().width() * window_.zoom() * window_.devicePixelRatioF();
+    const double pixels = 2 * board_.width() * board_.devicePixelRatioF();
     return std::clamp(static_cast<int>(std::lround(pixels)), kMinPngWidth, kMaxPngWidth);
+}
+
+void PictureActions::tell(QMessageBox::Icon icon, const QString& title, const QString& text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, &window_);
+    box.setFont(board_.font());
+    box.exec();
+}
+
+bool PictureActions::hasPicture()
+{
+    bool any = false;
+    ForEachVisibleCell(board_.form().Shape1, [&](int, const Cell&) { any = true; });
+    if (!any) {
+        tell(QMessageBox::Information, QStringLiteral("Няма картина"),
+             QStringLiteral("Дъската е празна: изберете n и натиснете „Изведи“."));
+    }
+    return any;
+}
+
+QString PictureActions::chooseFile()
+{
+    if (!dialog_)
+        dialog_ = NewSaveDialog(window_);
+    dialog_->setFont(board_.font());
+    dialog_->selectFile(SuggestedName(board_.form()) + QLatin1Char('.') + dialog_->defaultSuffix());
+    if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
+        return {};
+    return dialog_->selectedFiles().first();
 }
 
 void PictureActions::save()
 {
-    if (folder_.isEmpty())
-        folder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QFileDialog dialog(&window_, QStringLiteral("Запазване на картината"), folder_);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    QStringList filters;
-    for (const auto& kind : kFileKinds)
-        filters << QString::fromUtf8(kind.filter);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QString::fromLatin1(kFileKinds[0].suffix));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
-        dialog.setDefaultSuffix(QString::fromLatin1(kFileKinds[std::max(0, int(filters.indexOf(filter)))].suffix));
-    });
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Име на файла:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Вид на файла:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Запази"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отказ"));
-    dialog.selectFile(SuggestedName(window_.form()) + QLatin1Char('.') + dialog.defaultSuffix());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (!hasPicture())
         return;
-    const QString path = dialog.selectedFiles().first();
-    folder_ = QFileInfo(path).absolutePath();
-
+    const QString path = chooseFile();
+    if (path.isEmpty())
+        return;
     int width = defaultPngWidth();
     if (FormatOfFile(path) == PictureFormat::Png) {
-        bool chosen = false;
-        width = QInputDialog::getInt(&window_, QStringLiteral("Ширина на картината"),
-                                     QStringLiteral("Ширина в пиксели:"), width, kMinPngWidth, kMaxPngWidth, 100,
-                                     &chosen);
-        if (!chosen)
+        QInputDialog ask(&window_);
+        ask.setFont(board_.font());
+        ask.setWindowTitle(QStringLiteral("Ширина на картината"));
+        ask.setLabelText(QStringLiteral("Ширина в пиксели:"));
+        ask.setInputMode(QInputDialog::IntInput);
+        ask.setIntRange(kMinPngWidth, kMaxPngWidth);
+        ask.setIntStep(100);
+        ask.setIntValue(width);
+        if (ask.exec() != QDialog::Accepted)
             return;
+        width = ask.intValue();
     }
     if (const auto failure = SavePicture(path, picture(), width)) {
-        QMessageBox::warning(&window_, QStringLiteral("Картината не е запазена"),
-                             QStringLiteral("Файлът „%1“ не беше запазен: %2.\n\n(%3)")
-                                 .arg(QDir::toNativeSeparators(path), failure->cause, failure->systemText));
+        tell(QMessageBox::Warning, QStringLiteral("Картината не е запазена"),
+             QStringLiteral("Файлът „%1“ не беше запазен: %2.\n\n(%3)")
+                 .arg(QDir::toNativeSeparators(path), failure->cause, failure->systemText));
     }
 }
 
@@ -135,28 +156,32 @@ void PictureActions::copy()
         text->copy();
         return;
     }
+    if (!hasPicture())
+        return;
     auto* data = new QMimeData;
     data->setImageData(PictureImage(picture(), defaultPngWidth()));
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
     WritePicture(svg, PictureFormat::Svg, picture());
     data->setData(QStringLiteral("image/svg+xml"), svg.data());
-    data->setText(PictureText(window_.form()));
+    data->setText(PictureText(board_.form()));
     QApplication::clipboard()->setMimeData(data);
 }
 
 void PictureActions::print()
 {
+    if (!hasPicture())
+        return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(SuggestedName(window_.form()));
+    printer.setDocName(SuggestedName(board_.form()));
     QPrintDialog dialog(&printer, &window_);
+    dialog.setFont(board_.font());
     dialog.setWindowTitle(QStringLiteral("Печат на картината"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::warning(&window_, QStringLiteral("Печатът не започна"),
-                             QStringLiteral("Принтерът не прие картината."));
+        tell(QMessageBox::Warning, QStringLiteral("Печатът не започна"), QStringLiteral("Принтерът не прие картината."));
         return;
     }
     PaintPicture(painter, picture(), QRectF(0, 0, printer.width(), printer.height()));

@@ -2,21 +2,22 @@
 
 #include "picture/picture_export.h"
 
-#include <QKeySequence>
+#include <QMessageBox>
 #include <QObject>
-#include <QString>
+#include <QPointer>
 
 class BoardSurface;
-class MainWindow;
-class QAction;
+class QFileDialog;
+class QWidget;
 
-// What a window offers for its picture, by key and in the context menu of the
-// form: Save (Ctrl+S) as SVG, PNG or PDF through a file dialog; Copy (Ctrl+C;
-// in a text box, its selected text instead) as an image, as SVG and as the
-// proof text; Print (Ctrl+P), scaled to the page and centred.
+// What a window offers for its picture: Save as SVG, PNG or PDF through a file
+// dialog that remembers its folder and format; Copy (in a text box, its
+// selected text instead) as an image, as SVG and as the proof text; Print,
+// scaled to the page and centred. Dialogs speak in the board's letters, as
+// large as the window's zoom makes them.
 class PictureActions : public QObject {
 public:
-    explicit PictureActions(MainWindow& window);
+    PictureActions(QWidget& window, const BoardSurface& board);
 
     // The picture as the window shows it now.
     Picture picture() const;
@@ -28,9 +29,14 @@ public:
     void print();
 
 private:
-    QAction* addAction(const QString& text, QKeySequence::StandardKey key, void (PictureActions::*command)());
+    // A message in the board's letters.
+    void tell(QMessageBox::Icon icon, const QString& title, const QString& text);
+    // False, after saying so, while the board shows no cell.
+    bool hasPicture();
+    // The file the user chose, or empty.
+    QString chooseFile();
 
-    MainWindow& window_;
+    QWidget& window_;
     const BoardSurface& board_;
-    QString folder_;  // where the last picture was saved; at first, the user's pictures
+    QPointer<QFileDialog> dialog_;  // one for the window's life: it keeps the folder and format
 };

@@ -13,7 +13,7 @@ constexpr double kSameZoom = 1e-6;
 double FittingZoom(QSize base, QSize room)
 {
     const double zoom = std::min(double(room.width()) / base.width(), double(room.height()) / base.height());
-    return std::clamp(zoom, 1.0, kMaxZoomPercent / 100.0);
+    return std::max(zoom, 1.0);
 }
 
 QSize ZoomedSize(QSize base, double zoom)

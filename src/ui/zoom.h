@@ -11,7 +11,8 @@ inline constexpr int kMinZoomPercent = 100;
 inline constexpr int kMaxZoomPercent = 400;
 
 // The largest zoom at which a form of `base` pixels at 100 % fits `room`,
-// keeping its proportions; never below 1.
+// keeping its proportions; never below 1. The steps stop at 400 %, but a full
+// screen or a maximised window is filled whatever its size.
 double FittingZoom(QSize base, QSize room);
 
 // The form's pixel size at `zoom`, rounded as the layout rounds its edges.

@@ -3,8 +3,10 @@
 #include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
+#include "ui/command_line.h"
 #include "ui/main_window.h"
-#include "ui/picture_file.h"
+#include "ui/window_commands.h"
+#include "picture/picture_file.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -20,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -193,7 +196,9 @@ INSTANTIATE_TEST_SUITE_P(Formats, PictureFile,
                          [](const testing::TestParamInfo<PixelRow>& info) { return info.param.name; });
 
 // The board lets clicks through, so the menu belongs to the form beneath it.
-TEST(PictureMenu, RightClickOnTheBoardOffersTheWindowsCommands)
+// The menu, the key list and the help are made from one table of commands:
+// each of them names every command, with its keys.
+TEST(PictureMenu, TheMenuTheKeyListAndTheHelpOfferEveryCommand)
 {
     MainWindow window;
     window.show();
@@ -211,7 +216,21 @@ TEST(PictureMenu, RightClickOnTheBoardOffersTheWindowsCommands)
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, under->mapFrom(&window, free), window.mapToGlobal(free));
     QApplication::sendEvent(under, &event);
-    EXPECT_EQ(offered.join(QLatin1String(" | ")).toStdString(),
-              "Запази картината... Ctrl+S | Копирай картината Ctrl+C | Печат... Ctrl+P | "
-              "Постепенно построяване Ctrl+B | Клавиши F1");
+
+    QStringList expected;
+    for (const CommandRow& row : kCommands)
+        expected << QString::fromUtf8(row.text) + QLatin1Char(' ') + window.commands()[row.command].shortcut().toString();
+    EXPECT_EQ(offered, expected);
+    EXPECT_TRUE(offered.contains(QStringLiteral("Следващото n PgDown")));
+
+    const auto keyList = KeyListRows(window.commands());
+    const QString help = ParseCommandLine({QStringLiteral("tessalo"), QStringLiteral("--help")}).output;
+    for (const CommandRow& row : kCommands) {
+        const QString meaning = QString::fromUtf8(row.meaning);
+        const QString keys = window.commands()[row.command].shortcut().toString(QKeySequence::NativeText);
+        EXPECT_TRUE(std::any_of(keyList.begin(), keyList.end(), [&](const auto& line) {
+            return line.second == meaning && line.first.contains(keys);
+        })) << "F1: " << row.text;
+        EXPECT_TRUE(help.contains(OwnKeysText(row).leftJustified(22) + meaning)) << "--help: " << row.text;
+    }
 }

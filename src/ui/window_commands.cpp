@@ -1,0 +1,131 @@
+#include "ui/window_commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The keys of every action's platform binding and ours, each once: two
+// shortcuts on the same keys would both stay silent.
+QList<QKeySequence> KeysOf(const CommandRow& row)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(row.standard);
+    for (const QKeyCombination key : row.keys) {
+        if (key != kNoKey && !keys.contains(QKeySequence(key)))
+            keys << QKeySequence(key);
+    }
+    return keys;
+}
+
+// Keys the toolkit's controls answer to themselves, before any command.
+constexpr std::pair<const char*, const char*> kFormKeys[] = {
+    {"Tab, Shift+Tab", "към следващата или предишната контрола"},
+    {"стрелки", "избор на n в списъка и на тъждество"},
+    {"Интервал, Enter", "натиска бутона на фокуса"},
+};
+
+}  // namespace
+
+WindowCommands::WindowCommands(QWidget& window) : QObject(&window), window_(window)
+{
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        const CommandRow& row = kCommands[i];
+        auto* action = new QAction(QString::fromUtf8(row.text), this);
+        action->setShortcuts(KeysOf(row));
+        action->setCheckable(row.checkable);
+        action->setToolTip(QString::fromUtf8(row.meaning));
+        window.addAction(action);
+        actions_[i] = action;
+    }
+    qApp->installEventFilter(this);
+}
+
+QAction& WindowCommands::operator[](Command command) const
+{
+    return *actions_[static_cast<std::size_t>(&FindCommand(command) - kCommands.data())];
+}
+
+void WindowCommands::showMenu(const QPoint& globalPosition, const QWidget& fontOf) const
+{
+    QMenu menu(&window_);
+    menu.setFont(fontOf.font());
+    for (QAction* action : actions_)
+        menu.addAction(action);
+    menu.exec(globalPosition);
+}
+
+void WindowCommands::showKeyList(const QWidget& fontOf) const
+{
+    QDialog dialog(&window_);
+    dialog.setWindowTitle(QString::fromUtf8(FindCommand(Command::Keys).text));
+    dialog.setFont(fontOf.font());
+    const auto rows = KeyListRows(*this);
+    auto* table = new QTableWidget(static_cast<int>(rows.size()), 2, &dialog);
+    table->setAccessibleName(dialog.windowTitle());
+    table->setHorizontalHeaderLabels({QStringLiteral("Клавиши"), QStringLiteral("Действие")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);
+    table->setWordWrap(false);
+    for (int i = 0; i < rows.size(); ++i) {
+        table->setItem(i, 0, new QTableWidgetItem(rows[i].first));
+        table->setItem(i, 1, new QTableWidgetItem(rows[i].second));
+    }
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setCurrentCell(0, 0);
+    const QSize contents(table->horizontalHeader()->length() + 2 * table->frameWidth(),
+                         table->verticalHeader()->length() + table->horizontalHeader()->height() +
+                             2 * table->frameWidth());
+    table->setMinimumSize(contents.boundedTo(window_.screen()->availableSize() * 3 / 4));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(table);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+bool WindowCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    // A key a control took for itself, where the shortcut would have triggered
+    // the command had the control not wanted it: the command goes first.
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != &window_)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        if (kCommands[i].everywhere && actions_[i]->isEnabled() && actions_[i]->shortcuts().contains(pressed)) {
+            actions_[i]->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+QList<std::pair<QString, QString>> KeyListRows(const WindowCommands& commands)
+{
+    QList<std::pair<QString, QString>> rows;
+    for (const auto& [keys, meaning] : kFormKeys)
+        rows.emplaceBack(QString::fromUtf8(keys), QString::fromUtf8(meaning));
+    for (const CommandRow& row : kCommands) {
+        QStringList keys;
+        for (const QKeySequence& sequence : commands[row.command].shortcuts())
+            keys << sequence.toString(QKeySequence::NativeText);
+        rows.emplaceBack(keys.join(QLatin1String(", ")), QString::fromUtf8(row.meaning));
+    }
+    return rows;
+}

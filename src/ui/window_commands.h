@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/command_table.h"
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QWidget;
+
+// The window's commands as actions: one QAction for each row of the command
+// table, with its text and every key it answers to, made here and nowhere else.
+// The window connects each to what it does; the context menu and the key list
+// are made from them, so a new command appears in both at once.
+class WindowCommands : public QObject {
+public:
+    // The actions' keys work anywhere in `window`.
+    explicit WindowCommands(QWidget& window);
+
+    QAction& operator[](Command command) const;
+
+    // Opens the commands as a menu at `globalPosition`, in `fontOf`'s letters.
+    void showMenu(const QPoint& globalPosition, const QWidget& fontOf) const;
+    // The key list in a dialog, in `fontOf`'s letters.
+    void showKeyList(const QWidget& fontOf) const;
+
+protected:
+    // Triggers a command whose key a control would otherwise take for itself.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& window_;
+    std::array<QAction*, kCommands.size()> actions_{};
+};
+
+// The key list as rows of (keys, meaning): the form's own keys, then every command's.
+QList<std::pair<QString, QString>> KeyListRows(const WindowCommands& commands);
