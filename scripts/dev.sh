@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++ pkg-config
+  libfast-float-dev  # reads numbers as std::from_chars does, where the library lacks it
   qt6-base-dev libgl-dev
   qt6-svg-dev  # the icon, and pictures saved as SVG
   qt6-translations-l10n  # the toolkit's own texts in Bulgarian

@@ -2,110 +2,38 @@
 
 #include "board/runtime_error.h"
 
-#include <cerrno>
+#include <fast_float/fast_float.h>
+
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 
-// Numbers are read and written here without the floating-point overloads of
-// std::from_chars and std::to_chars, which not every standard library has (the
-// WebAssembly build's has neither); the results are what those give, exactly,
-// whatever the C locale.
+// Numbers are read with fast_float, which parses exactly as the floating-point
+// std::from_chars does; that overload, and its std::to_chars twin, are missing
+// from the WebAssembly build's standard library. Writing keeps the shortest
+// form those give, whatever the C locale.
 
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Whether text starts with word, ignoring case.
-bool StartsWithWord(std::string_view text, std::string_view word)
+// The number at the start of text, in from_chars' general format; none if
+// there is none or it lies outside a double's range (fast_float gives an
+// infinity there without saying so).
+std::optional<double> ParseNumber(std::string_view text)
 {
-    if (text.size() < word.size())
-        return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if (Lower(text[i]) != word[i])
-            return false;
-    return true;
-}
-
-// The length of the number at the start of text in from_chars' general format
-// (an optional minus; digits with at most one point, or inf, infinity, nan,
-// nan(...); an exponent only when complete); 0 if there is none.
-std::size_t NumberLength(std::string_view text)
-{
-    std::size_t at = text.starts_with('-') ? 1 : 0;
-    const std::string_view rest = text.substr(at);
-    if (StartsWithWord(rest, "infinity"))
-        return at + 8;
-    if (StartsWithWord(rest, "inf"))
-        return at + 3;
-    if (StartsWithWord(rest, "nan")) {
-        at += 3;
-        if (at < text.size() && text[at] == '(') {
-            std::size_t end = at + 1;
-            while (end < text.size() && (IsDigit(text[end]) || text[end] == '_' ||
-                                         (Lower(text[end]) >= 'a' && Lower(text[end]) <= 'z')))
-                ++end;
-            if (end < text.size() && text[end] == ')')
-                at = end + 1;
-        }
-        return at;
-    }
-    std::size_t digits = 0;
-    while (at < text.size() && IsDigit(text[at]))
-        ++at, ++digits;
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-        while (at < text.size() && IsDigit(text[at]))
-            ++at, ++digits;
-    }
-    if (digits == 0)
-        return 0;
-    if (at < text.size() && Lower(text[at]) == 'e') {
-        std::size_t end = at + 1;
-        if (end < text.size() && (text[end] == '+' || text[end] == '-'))
-            ++end;
-        if (end < text.size() && IsDigit(text[end])) {
-            while (end < text.size() && IsDigit(text[end]))
-                ++end;
-            at = end;
-        }
-    }
-    return at;
-}
-
-// strtod on a number in the "C" locale's spelling: its point becomes the
-// current locale's, since strtod reads that one.
-double ParseCNumber(std::string_view number, bool& outOfRange)
-{
-    const char* point = std::localeconv()->decimal_point;
-    const std::size_t pointLength = std::strlen(point);
-    char small[64];
-    std::string large;  // only for numbers too long for the small buffer
-    char* buffer = small;
-    if (number.size() * pointLength + 1 > sizeof small) {
-        large.resize(number.size() * pointLength + 1);
-        buffer = large.data();
-    }
-    char* out = buffer;
-    for (char c : number) {
-        if (c == '.') {
-            std::memcpy(out, point, pointLength);
-            out += pointLength;
-        } else {
-            *out++ = c;
-        }
-    }
-    *out = '\0';
-    errno = 0;
-    const double value = std::strtod(buffer, nullptr);
-    outOfRange = errno == ERANGE && (std::isinf(value) || value == 0);
+    double value = 0;
+    const auto result = fast_float::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc())
+        return std::nullopt;
+    const std::size_t sign = text.starts_with('-') ? 1 : 0;
+    const char first = text.size() > sign ? text[sign] : '\0';
+    if (std::isinf(value) && first != 'i' && first != 'I')
+        return std::nullopt;
     return value;
 }
 
@@ -132,8 +60,7 @@ double Parse(const Decimal& decimal)
     for (int i = 1; i < decimal.count; ++i)
         text[at++] = decimal.digits[i];
     at += std::snprintf(text + at, sizeof text - at, "e%d", decimal.exponent);
-    bool outOfRange = false;
-    return ParseCNumber(std::string_view(text, static_cast<std::size_t>(at)), outOfRange);
+    return ParseNumber(std::string_view(text, static_cast<std::size_t>(at))).value_or(0);
 }
 
 // The correctly rounded `precision` significant digits of magnitude.
@@ -256,12 +183,7 @@ double Val(std::string_view text)
     // a minus sign belongs to the number, a plus sign does not
     if (text.front() == '+')
         text.remove_prefix(1);
-    const std::size_t length = NumberLength(text);
-    if (length == 0)
-        return 0;
-    bool outOfRange = false;
-    const double value = ParseCNumber(text.substr(0, length), outOfRange);
-    return outOfRange ? 0 : value;
+    return ParseNumber(text).value_or(0);
 }
 
 void AppendNumber(std::string& text, double value)
