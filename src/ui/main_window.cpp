@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -89,12 +90,30 @@ void SetBackground(QWidget* widget, const Colour& colour)
     widget->setAutoFillBackground(true);
 }
 
+// Lines break where they break at 100 %: letters whose widths are rounded to
+// whole pixels are not in proportion from one size to the next, and the box's
+// edges are rounded apart from its letters. So a zoomed box measures its
+// letters unrounded, at a size in proportion to the width it has for them, its
+// margin included; `base` is that width at 100 %.
+void ScaleTextLayout(QPlainTextEdit& box, const QFont& font, int base)
+{
+    static const qreal margin = QTextDocument().documentMargin();
+    const int width = box.maximumViewportSize().width();
+    const double scale = width == base ? 1.0 : double(width) / base;
+    QFont letters = font;
+    letters.setPointSizeF(kWindowLayout.fontPoints * scale);
+    box.setFont(letters);
+    box.document()->setUseDesignMetrics(scale != 1.0);
+    box.document()->setDocumentMargin(margin * scale);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
       baseTwipsPerPixel_(TwipsPerPixel(logicalDpiX())),
-      baseSize_(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, baseTwipsPerPixel_).size())
+      baseSize_(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, baseTwipsPerPixel_).size()),
+      baseLetters_(QApplication::font())
 {
     setWindowTitle(ToQString(kWindowLayout.caption));
     setWindowIcon(HamburgerIcon());
@@ -159,7 +178,7 @@ void MainWindow::connectCommands()
     // The board lets clicks through to the form beneath it, which holds the menu.
     formArea_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(formArea_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { commands_->showMenu(formArea_->mapToGlobal(at), *board_); });
+            [this](const QPoint& at) { commands_->showMenu(formArea_->mapToGlobal(at)); });
 }
 
 void MainWindow::place(QWidget* widget, const ControlLayout& layout)
@@ -215,6 +234,12 @@ void MainWindow::paintEvent(QPaintEvent*)
 void MainWindow::layOut(double zoom)
 {
     SetStyleZoom(zoom);
+    // Menus and dialogs opened from the window, the toolkit's own included,
+    // speak in letters as much larger as the form's.
+    QFont letters = baseLetters_;
+    letters.setPointSizeF(baseLetters_.pointSizeF() * zoom);
+    QApplication::setFont(letters, "QMenu");
+    QApplication::setFont(letters, "QDialog");
     const double twipsPerPixel = baseTwipsPerPixel_ / zoom;
     const QSize formSize = ZoomedSize(baseSize_, zoom);
     formArea_->setGeometry(QRect(QPoint((width() - formSize.width()) / 2, (height() - formSize.height()) / 2),
@@ -233,6 +258,11 @@ void MainWindow::layOut(double zoom)
                 widget->setStyleSheet(sheet);
             widget->setFont(zoomed);  // a widget with a sheet of its own no longer follows its parent's font
         }
+    }
+    for (std::size_t i = 0; i < textBoxes_.size(); ++i) {
+        if (zoom == 1.0)
+            textWidths_[i] = textBoxes_[i]->maximumViewportSize().width();
+        ScaleTextLayout(*textBoxes_[i], zoomed, textWidths_[i]);
     }
     focusRing_->follow(zoom);
 }

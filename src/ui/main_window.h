@@ -83,6 +83,7 @@ private:
     Tessalo form_;
     double baseTwipsPerPixel_;  // at 100 %
     QSize baseSize_;
+    QFont baseLetters_;  // the toolkit's, at 100 %
     double zoom_ = 1.0;
     QWidget* formArea_ = nullptr;  // the form's client area, centred in the window
     BoardSurface* board_ = nullptr;
@@ -94,6 +95,7 @@ private:
     QGroupBox* frame_ = nullptr;
     QListWidget* list_ = nullptr;
     std::array<QPlainTextEdit*, 2> textBoxes_{};
+    std::array<int, 2> textWidths_{};  // the boxes' room for their lines at 100 %
     std::array<QRadioButton*, 6> options_{};
     std::vector<std::pair<QWidget*, const ControlLayout*>> placed_;
     std::vector<std::pair<int, QWidget*>> tabChain_;  // (tab index, widget)

@@ -95,7 +95,6 @@ int PictureActions::defaultPngWidth() const
 void PictureActions::tell(QMessageBox::Icon icon, const QString& title, const QString& text)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, &window_);
-    box.setFont(board_.font());
     box.exec();
 }
 
@@ -114,7 +113,6 @@ QString PictureActions::chooseFile()
 {
     if (!dialog_)
         dialog_ = NewSaveDialog(window_);
-    dialog_->setFont(board_.font());
     dialog_->selectFile(SuggestedName(board_.form()) + QLatin1Char('.') + dialog_->defaultSuffix());
     if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
         return {};
@@ -131,7 +129,6 @@ void PictureActions::save()
     int width = defaultPngWidth();
     if (FormatOfFile(path) == PictureFormat::Png) {
         QInputDialog ask(&window_);
-        ask.setFont(board_.font());
         ask.setWindowTitle(QStringLiteral("Ширина на картината"));
         ask.setLabelText(QStringLiteral("Ширина в пиксели:"));
         ask.setInputMode(QInputDialog::IntInput);
@@ -175,7 +172,6 @@ void PictureActions::print()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(SuggestedName(board_.form()));
     QPrintDialog dialog(&printer, &window_);
-    dialog.setFont(board_.font());
     dialog.setWindowTitle(QStringLiteral("Печат на картината"));
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -13,8 +13,7 @@ class QWidget;
 // What a window offers for its picture: Save as SVG, PNG or PDF through a file
 // dialog that remembers its folder and format; Copy (in a text box, its
 // selected text instead) as an image, as SVG and as the proof text; Print,
-// scaled to the page and centred. Dialogs speak in the board's letters, as
-// large as the window's zoom makes them.
+// scaled to the page and centred.
 class PictureActions : public QObject {
 public:
     PictureActions(QWidget& window, const BoardSurface& board);
@@ -29,7 +28,7 @@ public:
     void print();
 
 private:
-    // A message in the board's letters.
+    // A message about the picture.
     void tell(QMessageBox::Icon icon, const QString& title, const QString& text);
     // False, after saying so, while the board shows no cell.
     bool hasPicture();

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOptionSlider>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,6 +22,8 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+        if (atHundred_)
+            return pixels;
         switch (metric) {
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
@@ -34,8 +39,32 @@ public:
         }
     }
 
+    // Fusion draws a scroll bar's arrows at a size of its own: the whole bar is
+    // drawn as at 100 %, then scaled.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_ScrollBar || !bar || zoom_ == 1.0) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSlider small = *bar;
+        const QSize size(std::max(1L, std::lround(bar->rect.width() / zoom_)),
+                         std::max(1L, std::lround(bar->rect.height() / zoom_)));
+        small.rect = QRect(QPoint(), size);
+        painter->save();
+        painter->translate(bar->rect.topLeft());
+        painter->scale(double(bar->rect.width()) / size.width(), double(bar->rect.height()) / size.height());
+        atHundred_ = true;
+        QProxyStyle::drawComplexControl(control, &small, painter, widget);
+        atHundred_ = false;
+        painter->restore();
+    }
+
 private:
     double zoom_ = 1.0;
+    mutable bool atHundred_ = false;  // while a scroll bar is drawn at 100 %
 };
 
 QPointer<TessaloStyle> g_style;

@@ -52,10 +52,9 @@ QAction& WindowCommands::operator[](Command command) const
     return *actions_[static_cast<std::size_t>(&FindCommand(command) - kCommands.data())];
 }
 
-void WindowCommands::showMenu(const QPoint& globalPosition, const QWidget& fontOf) const
+void WindowCommands::showMenu(const QPoint& globalPosition) const
 {
     QMenu menu(&window_);
-    menu.setFont(fontOf.font());
     for (QAction* action : actions_)
         menu.addAction(action);
     menu.exec(globalPosition);

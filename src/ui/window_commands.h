@@ -20,8 +20,8 @@ public:
 
     QAction& operator[](Command command) const;
 
-    // Opens the commands as a menu at `globalPosition`, in `fontOf`'s letters.
-    void showMenu(const QPoint& globalPosition, const QWidget& fontOf) const;
+    // Opens the commands as a menu at `globalPosition`.
+    void showMenu(const QPoint& globalPosition) const;
     // The key list in a dialog, in `fontOf`'s letters.
     void showKeyList(const QWidget& fontOf) const;
 

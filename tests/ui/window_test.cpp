@@ -3,6 +3,7 @@
 #include "ui/main_window.h"
 #include "picture/twips.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -14,6 +15,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -383,4 +386,27 @@ TEST_F(Window, AStepAfterAnotherIdentityFramesItsOwnLastTerm)
     EXPECT_EQ(window.board().marked().size(), 4u) << "the fourth term of the alternating squares";
     window.step(+1);
     EXPECT_EQ(window.board().marked().size(), 5u);
+}
+
+// Letters rounded to whole pixels are not in proportion from one size to the
+// next: without care the method text wrapped at other words at 150 %.
+TEST_F(Window, TheTextsBreakAtEveryZoomWhereTheyBreakAtHundredPercent)
+{
+    const auto lines = [&](const char* name) {
+        QApplication::processEvents();  // the boxes lay their text out when they can
+        QStringList lengths;
+        const QTextDocument* document = control<QPlainTextEdit>(name)->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (int i = 0; i < block.layout()->lineCount(); ++i)
+                lengths << QString::number(block.layout()->lineAt(i).textLength());
+        }
+        return lengths.join(QLatin1Char(',')).toStdString();
+    };
+    const std::string method = lines("Text1(0)");
+    const std::string quotation = lines("Text1(1)");
+    for (const double zoom : {1.5, 1.6667, 2.0, 4.675, 7.03}) {
+        window.resizeToZoom(zoom);
+        EXPECT_EQ(lines("Text1(0)"), method) << "at " << zoom;
+        EXPECT_EQ(lines("Text1(1)"), quotation) << "at " << zoom;
+    }
 }
