@@ -55,7 +55,7 @@ XServer::XServer()
     // Xvfb picks a free display itself and writes its number to standard output,
     // so that servers started side by side never meet.
     server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                           QStringLiteral("0"), QStringLiteral("1920x1080x24"),
+                                           QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(kScreen.width()).arg(kScreen.height()),
                                            QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     QElapsedTimer waited;
     waited.start();
@@ -179,6 +179,14 @@ void RunningProgram::keys(const QStringList& names)
     QStringList command{QStringLiteral("xdotool"), QStringLiteral("key"), QStringLiteral("--delay"),
                         QStringLiteral("60")};
     RunTool(command + names, nullptr, display_);
+    Pause(150);
+}
+
+void RunningProgram::click(QPoint at)
+{
+    RunTool({QStringLiteral("xdotool"), QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(window_),
+             QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")},
+            nullptr, display_);
     Pause(150);
 }
 

@@ -5,14 +5,20 @@
 // xdotool, and the window's pixels read back through Qt.
 
 #include <QImage>
+#include <QPoint>
 #include <QProcess>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <functional>
 
-// An Xvfb on a free display with a 1920 × 1080 screen, and a window manager
+// The test screen: a projector's 4K, where a full screen form is larger than
+// the largest zoom step.
+inline constexpr QSize kScreen(3840, 2160);
+
+// An Xvfb on a free display with a kScreen screen, and a window manager
 // (Openbox) on it when one is installed, as a desktop has: full screen needs
 // one. Stopped with the object. Create it before the QGuiApplication that is to
 // read its screen, and point DISPLAY at it.
@@ -50,6 +56,8 @@ public:
     bool waitForWindow(int milliseconds = 20000);
     // Types xdotool key names, such as "Tab", "Down", "space", "shift+Tab".
     void keys(const QStringList& names);
+    // Clicks the left button at `at` in the window.
+    void click(QPoint at);
     QImage grab() const;
     // Grabs until `ready` holds or the time is up; returns the last picture.
     QImage grabWhen(const std::function<bool(const QImage&)>& ready, int milliseconds = 5000) const;

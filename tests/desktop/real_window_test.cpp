@@ -112,12 +112,12 @@ TEST_F(RealWindow, ScaleTwoDoublesTheWindowWithSharpCells)
 
 namespace {
 
-// At full screen on 1920 × 1080 the form grows until its height fits, centred
+// At full screen the form grows until its height fits, centred
 // across the width: the pixel of a point in twips.
 QPoint AtFullScreen(double twipsX, double twipsY)
 {
-    const double scale = 1080.0 / 462;  // pixels per pixel at 100 %
-    const int left = (1920 - qRound(546 * scale)) / 2;
+    const double scale = kScreen.height() / 462.0;  // pixels per pixel at 100 %, above the largest zoom step
+    const int left = (kScreen.width() - qRound(546 * scale)) / 2;
     return {left + static_cast<int>(twipsX / 15 * scale), static_cast<int>(twipsY / 15 * scale)};
 }
 
@@ -143,7 +143,7 @@ TEST_P(FullScreen, TheFormFillsTheScreenCentredAndEscLeaves)
     RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display());
     ASSERT_TRUE(program.waitForWindow());
     program.keys({QStringLiteral("F11")});
-    ASSERT_TRUE(program.waitForSize(QSize(1920, 1080))) << "size " << program.size().width();
+    ASSERT_TRUE(program.waitForSize(kScreen)) << "size " << program.size().width();
 
     const Tessalo expected = Expected(kind, 5);
     const Cell& last = expected.Shape1(expected.Shape1.Count() - 1);
@@ -179,7 +179,7 @@ TEST_F(RealWindow, RemembersFullScreen)
     RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display(),
                            {QStringLiteral("XDG_CONFIG_HOME=") + settings.path()});
     ASSERT_TRUE(program.waitForWindow());
-    ASSERT_TRUE(program.waitForSize(QSize(1920, 1080)));
+    ASSERT_TRUE(program.waitForSize(kScreen));
     ExpectFormCentred(program.grabWhen([](const QImage& picture) {
         return picture.pixel(AtFullScreen(1200, 200) + QPoint(3, 0)) == qRgb(255, 192, 128);
     }));
@@ -226,4 +226,33 @@ TEST_F(RealWindow, BuildUpEndsOnAKey)
     const QImage image = program.grabWhen([&](const QImage& picture) { return picture.pixel(last) != kLilac; }, 500);
     for (int i = 0; i < expected.Shape1.Count(); ++i)
         EXPECT_EQ(Rgb(image.pixel(CentreInPixels(expected.Shape1(i), 1))), Rgb(ColourOf(expected.Shape1(i)))) << "cell " << i;
+}
+
+// After steps from the keyboard the list keeps the chosen n in view, so that
+// a click picks the number the pupil sees: the highlight is where she clicked.
+TEST_F(RealWindow, TheListShowsTheSteppedNAndAClickPicksWhatIsSeen)
+{
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display());
+    ASSERT_TRUE(program.waitForWindow());
+    program.keys(KeysToShow(1, 5) << QStringLiteral("Next") << QStringLiteral("Next") << QStringLiteral("Next")
+                                  << QStringLiteral("Next") << QStringLiteral("Next") << QStringLiteral("Next"));
+    const QRect list(304, 56, 57, 99);  // List1(0) at 100 %
+    // the selected row's top in the list, found by its highlight
+    const auto highlighted = [&](const QImage& image) {
+        for (int y = list.top() + 2; y < list.bottom() - 2; ++y) {
+            const QRgb pixel = image.pixel(list.left() + 8, y);
+            if (qBlue(pixel) > 150 && qRed(pixel) < 100)
+                return y;
+        }
+        return -1;
+    };
+    const QPoint lastCell = CentreInPixels(Expected(1, 11).Shape1(Expected(1, 11).Shape1.Count() - 1), 1);
+    const QImage stepped = program.grabWhen([&](const QImage& image) { return image.pixel(lastCell) != kLilac; });
+    EXPECT_GE(highlighted(stepped), list.top()) << "n = 11 is chosen, out of sight";
+
+    const QPoint top(list.left() + 15, list.top() + 8);
+    program.click(top);
+    const int row = highlighted(program.grabWhen([&](const QImage& image) { return highlighted(image) <= top.y(); }));
+    EXPECT_GE(row, list.top());
+    EXPECT_LE(row, top.y()) << "the row clicked is the row chosen";
 }
