@@ -107,13 +107,8 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     if (line.pngWidth && FormatOfFile(line.exportPath) != PictureFormat::Png)
         return Stop(2, QStringLiteral("tessalo: --width е само за PNG (--export ФАЙЛ.png). / "
                                       "--width is for PNG only (--export FILE.png).\n"));
-    if (!line.drawsWithoutWindow()) {
-        if (line.kind != 0 || line.n != 0)
-            return Stop(2, QStringLiteral("tessalo: --kind и --n вървят с --export, --text или --series. / "
-                                          "--kind and --n go with --export, --text or --series.\n") +
-                               kHelpHint);
-        return line;
-    }
+    if (!line.drawsWithoutWindow())
+        return line;  // the window opens on the identity and n given
     if (line.kind == 0)
         return Stop(2, QStringLiteral("tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
                                       "which identity? Add --kind from 1 to 6.\n"));
@@ -137,7 +132,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         {{QStringLiteral("zoom"), QStringLiteral("Мащаб в проценти, от 100 до 400 (напр. 150)."),
           QStringLiteral("проценти")},
          QStringLiteral("--zoom ПРОЦЕНТИ")},
-        {{QStringLiteral("kind"), QStringLiteral("Тъждество от 1 до 6, по реда в прозореца."), QStringLiteral("вид")},
+        {{QStringLiteral("kind"), QStringLiteral("Тъждество от 1 до 6, по реда в прозореца; без --export прозорецът се отваря на него."), QStringLiteral("вид")},
          QStringLiteral("--kind ВИД")},
         {{QStringLiteral("n"), QStringLiteral("n от 1 до 11."), QStringLiteral("n")}, QStringLiteral("--n N")},
         {{QStringLiteral("export"), QStringLiteral("Записва картината без прозорец: .svg, .png или .pdf."),

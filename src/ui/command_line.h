@@ -15,7 +15,8 @@ struct CommandLine {
     // Pictures drawn without a window: identity `kind` (1..6, the radio
     // buttons' order) at n (1..11), written to `exportPath` (.svg, .png, .pdf;
     // a PNG `pngWidth` pixels wide), its proof text to standard output, or the
-    // eleven SVG pictures of the kind into `seriesFolder`.
+    // eleven SVG pictures of the kind into `seriesFolder`. Without any of
+    // these, the window opens on that identity and n.
     int kind = 0;  // 0: none given
     int n = 0;
     QString exportPath;

@@ -181,6 +181,16 @@ void MainWindow::connectCommands()
             [this](const QPoint& at) { commands_->showMenu(formArea_->mapToGlobal(at)); });
 }
 
+void MainWindow::open(int kind, int n)
+{
+    if (kind >= 1 && kind <= static_cast<int>(options_.size()))
+        options_[kind - 1]->setChecked(true);
+    if (n >= 1 && n <= list_->count()) {
+        list_->setCurrentRow(n - 1);
+        findChild<QPushButton*>(QStringLiteral("Command1(1)"))->click();
+    }
+}
+
 void MainWindow::place(QWidget* widget, const ControlLayout& layout)
 {
     widget->setObjectName(QStringLiteral("%1(%2)").arg(ToQString(layout.name)).arg(layout.index));

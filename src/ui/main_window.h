@@ -35,6 +35,10 @@ public:
     Tessalo& form() { return form_; }
     void showState();
 
+    // Chooses identity `kind` (1..6) and n (1..11) as a user would, and shows
+    // the picture when both are given; 0 leaves either as it is.
+    void open(int kind, int n);
+
     // The form's scale: 1.0 at 100 %, set by the window's size.
     double zoom() const { return zoom_; }
     // The form's size in pixels at 100 %, the smallest the window can be.

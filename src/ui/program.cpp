@@ -28,6 +28,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(MainWindow&)>& b
     const auto app = OpenApplication(argc, argv);
     UseTessaloStyle();
     MainWindow window;
+    window.open(command.kind, command.n);
     if (beforeShow)
         beforeShow(window);
     QSettings settings;

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"NTwelve", {"--kind", "4", "--n", "12", "--text"}, 2, "", "от 1 до 11, не „12“"},
                     Row{"NNotANumber", {"--kind", "4", "--n", "abc", "--text"}, 2, "", "--n takes a whole number from 1 to 11, not 'abc'"},
                     Row{"NMissing", {"--kind", "4", "--export", "a.svg"}, 2, "", "Добавете --n от 1 до 11"},
-                    Row{"KindWithoutWhatToDo", {"--kind", "4", "--n", "3"}, 2, "", "--export, --text или --series"},
+                    Row{"WindowOnNTwelve", {"--kind", "4", "--n", "12"}, 2, "", "от 1 до 11, не „12“"},
                     Row{"UnknownExtension", {"--kind", "4", "--n", "3", "--export", "a.jpg"}, 2, "",
                         "„a.jpg“: непознат вид файл; позволени са .svg, .png и .pdf"},
                     Row{"WidthForSvg", {"--kind", "4", "--n", "3", "--export", "a.svg", "--width", "500"}, 2, "",

@@ -49,12 +49,14 @@ protected:
             GTEST_SKIP() << "no real-window test: " << g_server->error().toStdString();
     }
 
-    // Shows `kind` for `n` by keyboard and checks every cell's colour at its centre.
-    QImage ShowAndCheck(RunningProgram& program, int kind, int n, double scale)
+    // Shows `kind` for `n` by keyboard (unless the program was started on it)
+    // and checks every cell's colour at its centre.
+    QImage ShowAndCheck(RunningProgram& program, int kind, int n, double scale, bool byKeys = true)
     {
         const Tessalo expected = Expected(kind, n);
         const Cell& last = expected.Shape1(expected.Shape1.Count() - 1);
-        program.keys(KeysToShow(kind, n));
+        if (byKeys)
+            program.keys(KeysToShow(kind, n));
         const QImage image = program.grabWhen(
             [&](const QImage& picture) { return picture.pixel(CentreInPixels(last, scale)) == ColourOf(last); });
         for (int i = 0; i < expected.Shape1.Count(); ++i) {
@@ -84,6 +86,15 @@ TEST_F(RealWindow, KeyboardAloneShowsAndClearsAPicture)
     EXPECT_EQ(program.grab().size(), QSize(546, 462));
     ShowAndCheck(program, 4, 3, 1);
     ClearAndCheck(program, Expected(4, 3), 1);
+}
+
+// One line in a lesson plan opens the same picture as a link to the page.
+TEST_F(RealWindow, OpensOnThePictureTheCommandLineNames)
+{
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display(), {},
+                           {QStringLiteral("--kind"), QStringLiteral("6"), QStringLiteral("--n"), QStringLiteral("4")});
+    ASSERT_TRUE(program.waitForWindow());
+    ShowAndCheck(program, 6, 4, 1, false);
 }
 
 // At a screen scale of 2 everything doubles, and cell edges stay sharp: across
