@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/tessalo.h"
+
+#include <string>
+#include <vector>
+
+// What a line of the argument does; the numbers are stable (the page reads them).
+enum class ArgumentRole {
+    Claim = 0,            // P(n) for the identity
+    BaseCase = 1,         // P(1) checked with numbers
+    Hypothesis = 2,       // P(n - 1) with numbers for the chosen n
+    StepWithNumbers = 3,  // the sum for n as the sum for n - 1 and the last term, with numbers
+    StepInLetters = 4,    // the same step for any n
+    Conclusion = 5,
+};
+
+struct ArgumentLine {
+    ArgumentRole role;
+    std::string text;        // UTF-8, formulas as a teacher writes them: ·, ², a/b
+    std::vector<int> cells;  // Shape1 indices, ascending, of the cells the line counts
+};
+
+// The induction argument for one identity and n: the claim, the base case, and for
+// n >= 2 the hypothesis, the step with numbers and in letters, and the conclusion.
+struct InductionArgument {
+    std::vector<ArgumentLine> lines;
+};
+
+// The lines for identity `kind` (1..6) and n (1..11) with no cells; for any other n
+// the claim alone, and for any other kind no lines.
+InductionArgument ArgumentLines(int kind, int n);
+
+// The lines for the form's identity and chosen n, each with the cells of the
+// form's board it counts; the board must show that picture as Show draws it, and
+// `added` be AddedCells(PictureForN(form, n - 1), form). The hypothesis counts the
+// cells the picture for n - 1 holds by position, the step's last term the added cells.
+InductionArgument ArgumentWithCells(const Tessalo& form, const std::vector<int>& added);
+
+// The lines' texts, each ended by "\n".
+std::string ArgumentText(const InductionArgument& argument);
