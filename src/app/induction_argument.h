@@ -27,6 +27,9 @@ struct InductionArgument {
     std::vector<ArgumentLine> lines;
 };
 
+// The right-hand side of identity `kind` (1..6) for n: n² for kinds 4 and 5, n(n + 1)/2 otherwise.
+long IdentityValue(int kind, int n);
+
 // The lines for identity `kind` (1..6) and n (1..11) with no cells; for any other n
 // the claim alone, and for any other kind no lines.
 InductionArgument ArgumentLines(int kind, int n);
