@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -250,26 +251,32 @@ InductionArgument ArgumentLines(int kind, int n)
     return argument;
 }
 
+InductionArgument ArgumentWithCells(int kind, int n, ArgumentCells cells)
+{
+    InductionArgument argument = ArgumentLines(kind, n);
+    if (argument.lines.size() < 2)
+        return argument;  // no n chosen: the claim alone, about no picture in particular
+    for (ArgumentLine& line : argument.lines) {
+        switch (line.role) {
+        case ArgumentRole::BaseCase: line.cells = std::move(cells.base); break;
+        case ArgumentRole::Hypothesis: line.cells = std::move(cells.previous); break;
+        case ArgumentRole::StepWithNumbers: line.cells = std::move(cells.added); break;
+        default: line.cells = cells.all;
+        }
+    }
+    return argument;
+}
+
 InductionArgument ArgumentWithCells(const Tessalo& form, const std::vector<int>& added)
 {
     const ListBox& list = form.List1(0);
     const int n = list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
-    InductionArgument argument = ArgumentLines(form.ProofKind, n);
-    if (argument.lines.size() < 2)
-        return argument;  // no n chosen: the claim alone, about no picture in particular
-    const std::vector<int> all = VisibleCells(form);
-    for (ArgumentLine& line : argument.lines) {
-        switch (line.role) {
-        case ArgumentRole::BaseCase:
-            // the cells at the places of the picture for 1
-            line.cells = Without(all, AddedCells(PictureForN(form, 1), form));
-            break;
-        case ArgumentRole::Hypothesis: line.cells = Without(all, added); break;
-        case ArgumentRole::StepWithNumbers: line.cells = added; break;
-        default: line.cells = all;
-        }
-    }
-    return argument;
+    ArgumentCells cells;
+    cells.all = VisibleCells(form);
+    cells.base = Without(cells.all, AddedCells(PictureForN(form, 1), form));
+    cells.previous = Without(cells.all, added);
+    cells.added = added;
+    return ArgumentWithCells(form.ProofKind, n, std::move(cells));
 }
 
 std::string ArgumentText(const InductionArgument& argument)

@@ -34,6 +34,17 @@ long IdentityValue(int kind, int n);
 // the claim alone, and for any other kind no lines.
 InductionArgument ArgumentLines(int kind, int n);
 
+// The cells of a board showing a picture that the lines count, Shape1 indices ascending.
+struct ArgumentCells {
+    std::vector<int> all;       // every visible cell
+    std::vector<int> base;      // at the places of the picture for 1
+    std::vector<int> previous;  // at the places of the picture for n - 1
+    std::vector<int> added;     // the others: what the step to n added
+};
+
+// The lines for identity `kind` and n as ArgumentLines gives them, each with its cells.
+InductionArgument ArgumentWithCells(int kind, int n, ArgumentCells cells);
+
 // The lines for the form's identity and chosen n, each with the cells of the
 // form's board it counts; the board must show that picture as Show draws it, and
 // `added` be AddedCells(PictureForN(form, n - 1), form). The hypothesis counts the

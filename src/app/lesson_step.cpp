@@ -6,6 +6,7 @@
 #include "board/numbers.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -17,43 +18,96 @@ int ChosenN(const Tessalo& form)
     return list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
 }
 
-bool KnownKind(const Tessalo& form)
-{
-    return form.ProofKind >= 1 && form.ProofKind <= 6;
-}
-
-// Whether the board shows `picture`: the same visible cells at the same places.
-bool Shows(const Tessalo& form, const Tessalo& picture)
-{
-    int count = 0;
-    ForEachVisibleCell(form.Shape1, [&](int, const Cell&) { ++count; });
-    int expected = 0;
-    ForEachVisibleCell(picture.Shape1, [&](int, const Cell&) { ++expected; });
-    return count == expected && AddedCells(picture, form).empty();
-}
-
-// Every visible cell in the order the induction makes them: the picture for 1,
-// then what each step to 2, 3, .., n adds, each part in index order. The odd
-// numbers' square grows band by band, the inverted staircase diagonal by diagonal.
-std::vector<int> InductionOrder(const Tessalo& form, int n)
-{
-    std::vector<std::pair<int, int>> staged;  // (step that adds the cell, index)
-    staged.reserve(static_cast<std::size_t>(form.Shape1.Count()));
-    ForEachVisibleCell(form.Shape1, [&](int index, const Cell&) { staged.emplace_back(n, index); });
-    // the pictures are nested, so each cell belongs to every picture from its step on
-    for (int m = n - 1; m >= 1; --m) {
-        const std::vector<int> added = AddedCells(PictureForN(form, m), form);
-        for (auto& [step, index] : staged) {
-            if (step == m + 1 && !std::binary_search(added.begin(), added.end(), index))
-                step = m;
-        }
+// The step from which each visible cell of a board showing the picture for n
+// stands: the smallest m whose picture holds its place. The pictures are drawn by
+// the same arithmetic from the same origin, so a place that stays has exactly the
+// same float position, and each picture holds the one before it.
+class Steps {
+public:
+    Steps(const Tessalo& form, int n) : form_(form), n_(n), step_(static_cast<std::size_t>(form.Shape1.End()), 0)
+    {
+        places_.reserve(static_cast<std::size_t>(form.Shape1.Count()));
+        ForEachVisibleCell(form.Shape1, [&](int index, const Cell& cell) {
+            places_.emplace_back(cell.Left, cell.Top, index);
+            step_[static_cast<std::size_t>(index)] = n;
+        });
+        std::sort(places_.begin(), places_.end());
+        picture_.Form_Load();
+        picture_.ChooseOption(form.ProofKind - 1);
     }
-    std::sort(staged.begin(), staged.end());
-    std::vector<int> order;
-    order.reserve(staged.size());
-    for (const auto& [step, index] : staged)
-        order.push_back(index);
-    return order;
+
+    // Marks the cells at the places of the picture for m (1 <= m < n), called with m descending.
+    void Mark(int m)
+    {
+        picture_.List1(0).ListIndex = m - 1;
+        picture_.Command1_Click(1);
+        ForEachVisibleCell(picture_.Shape1, [&](int, const Cell& cell) {
+            const auto at = std::lower_bound(places_.begin(), places_.end(), std::tuple(cell.Left, cell.Top, -1));
+            if (at != places_.end() && std::get<0>(*at) == cell.Left && std::get<1>(*at) == cell.Top)
+                step_[static_cast<std::size_t>(std::get<2>(*at))] = m;
+        });
+    }
+
+    // The visible cells whose step lies in first..last, ascending.
+    std::vector<int> Between(int first, int last) const
+    {
+        std::vector<int> cells;
+        cells.reserve(places_.size());
+        for (std::size_t i = 0; i < step_.size(); ++i) {
+            if (step_[i] >= first && step_[i] <= last)
+                cells.push_back(static_cast<int>(i));
+        }
+        return cells;
+    }
+
+    // Every visible cell in the order the induction makes them: the picture for 1,
+    // then what each step to 2, 3, .., n adds, each part in index order. The odd
+    // numbers' square grows band by band, the inverted staircase diagonal by diagonal.
+    // Needs every m marked.
+    std::vector<int> InOrder() const
+    {
+        std::vector<int> order = Between(1, n_);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return step_[static_cast<std::size_t>(a)] < step_[static_cast<std::size_t>(b)];
+        });
+        return order;
+    }
+
+    // The argument with its cells; needs m = n - 1 and m = 1 marked.
+    InductionArgument Argument() const
+    {
+        return ArgumentWithCells(form_.ProofKind, n_,
+                                 {Between(1, n_), Between(1, 1), Between(1, n_ - 1), Between(n_, n_)});
+    }
+
+private:
+    const Tessalo& form_;
+    int n_;
+    std::vector<int> step_;  // by Shape1 index; 0: not visible
+    std::vector<std::tuple<float, float, int>> places_;  // (Left, Top, index), sorted
+    Tessalo picture_;  // drawn again for each m
+};
+
+// Marks the pictures for n - 1 and 1, which the argument counts.
+Steps StepsForArgument(const Tessalo& form, int n)
+{
+    Steps steps(form, n);
+    if (n > 1)
+        steps.Mark(n - 1);
+    if (n > 2)
+        steps.Mark(1);
+    return steps;
+}
+
+// Whether the board shows the picture for n: the same visible cells at the same places.
+bool ShowsPicture(const Tessalo& form, int n)
+{
+    const Tessalo picture = PictureForN(form, n);
+    int shown = 0;
+    ForEachVisibleCell(form.Shape1, [&](int, const Cell&) { ++shown; });
+    int drawn = 0;
+    ForEachVisibleCell(picture.Shape1, [&](int, const Cell&) { ++drawn; });
+    return shown == drawn && AddedCells(picture, form).empty();
 }
 
 }  // namespace
@@ -62,52 +116,50 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
 {
     LessonView view;
     const int n = ChosenN(form);
-    const bool drawn = n >= 1 && KnownKind(form);
-    // what the step to n added: the picture for n - 1 by position, the rest
-    const auto addedToN = [&] { return AddedCells(PictureForN(form, n - 1), form); };
+    const bool drawn = n >= 1 && form.ProofKind >= 1 && form.ProofKind <= 6;
 
     switch (command) {
     case LessonCommand::Show:
         view.spoken = SpokenResult(Spoken::Show, form);
         if (drawn) {
-            view.argument = ArgumentWithCells(form, addedToN());
-            view.buildOrder = InductionOrder(form, n);
+            Steps steps(form, n);
+            for (int m = n - 1; m >= 1; --m)
+                steps.Mark(m);
+            view.argument = steps.Argument();
+            view.buildOrder = steps.InOrder();
             return view;
         }
         break;
     case LessonCommand::Clear: view.spoken = SpokenResult(Spoken::Clear, form); break;
     case LessonCommand::StepUp:
     case LessonCommand::StepDown: {
-        const bool up = command == LessonCommand::StepUp;
-        const Spoken what = up ? Spoken::StepUp : Spoken::StepDown;
+        const Spoken what = command == LessonCommand::StepUp ? Spoken::StepUp : Spoken::StepDown;
+        if (!drawn) {
+            view.spoken = SpokenResult(what, form, &form);
+            break;
+        }
+        const Steps steps = StepsForArgument(form, n);
+        view.argument = steps.Argument();
         if (n == nBefore) {
             // at an end: the same picture again, its frames kept
-            view.spoken = SpokenResult(what, form, &form);
+            view.spoken = SpokenAfterStep(what, form, 0);
             view.framed = previous.framed;
-            if (!drawn)
-                break;
-            view.argument = ArgumentWithCells(form, addedToN());
-            return view;
-        }
-        // measured against the picture for the n next to this one, whatever the board showed
-        const Tessalo neighbour = PictureForN(form, up ? n - 1 : n + 1);
-        view.spoken = SpokenResult(what, form, &neighbour);
-        if (up) {
-            view.framed = AddedCells(neighbour, form);
-            view.argument = ArgumentWithCells(form, view.framed);
+        } else if (what == Spoken::StepUp) {
+            // measured against the picture for n - 1, whatever the board showed before
+            view.framed = steps.Between(n, n);
+            view.spoken = SpokenAfterStep(what, form, view.framed.size());
             view.buildOrder = view.framed;
         } else {
-            view.argument = ArgumentWithCells(form, addedToN());
+            const Tessalo next = PictureForN(form, n + 1);
+            view.spoken = SpokenResult(what, form, &next);
         }
         return view;
     }
     case LessonCommand::Choice:
         // the board may still show another picture: its cells then count for nothing here
-        if (drawn) {
-            if (Shows(form, PictureForN(form, n))) {
-                view.argument = ArgumentWithCells(form, addedToN());
-                return view;
-            }
+        if (drawn && ShowsPicture(form, n)) {
+            view.argument = StepsForArgument(form, n).Argument();
+            return view;
         }
         break;
     }

@@ -107,9 +107,8 @@ long VisibleCount(const Tessalo& form)
     return count;
 }
 
-}  // namespace
-
-std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before)
+// The sentence; `changed` < 0: no step, or nothing to measure it against.
+std::string Sentence(Spoken what, const Tessalo& form, long changed)
 {
     if (what == Spoken::Clear)
         return "Дъската е изчистена.";
@@ -145,19 +144,34 @@ std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before
     text += " = ";
     AppendNumber(text, static_cast<double>(VisibleCount(form)));
 
-    if (before && what != Spoken::Show) {
+    if (changed >= 0 && what != Spoken::Show) {
         const bool up = what == Spoken::StepUp;
-        const auto changed = up ? AddedCells(*before, form) : AddedCells(form, *before);
-        if (changed.empty()) {
+        if (changed == 0) {
             text += "; стъпката не промени картината";
         } else {
             text += up ? "; стъпката добави " : "; стъпката премахна ";
-            AppendCounted(text, static_cast<long>(changed.size()), circles ? "кръг" : "квадрат",
-                          circles ? "кръга" : "квадрата");
+            AppendCounted(text, changed, circles ? "кръг" : "квадрат", circles ? "кръга" : "квадрата");
             if (up && n >= 2)
                 AppendStepArithmetic(text, form.ProofKind, static_cast<int>(n));
         }
     }
     text += '.';
     return text;
+}
+
+}  // namespace
+
+std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before)
+{
+    long changed = -1;
+    if (before && what != Spoken::Show && what != Spoken::Clear && form.List1(0).ListIndex >= 0) {
+        const bool up = what == Spoken::StepUp;
+        changed = static_cast<long>((up ? AddedCells(*before, form) : AddedCells(form, *before)).size());
+    }
+    return Sentence(what, form, changed);
+}
+
+std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t changed)
+{
+    return Sentence(what, form, static_cast<long>(changed));
 }

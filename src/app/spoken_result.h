@@ -12,3 +12,7 @@ enum class Spoken { Show, StepUp, StepDown, Clear };
 // step, with `before` the form as it was, how many cells the step added or removed,
 // and after a step up to n >= 2 its arithmetic in words ("10 плюс 5 прави 15, ...").
 std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before = nullptr);
+
+// The same after a step, with `changed` the number of cells it added or removed
+// already counted.
+std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t changed);
