@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -10,6 +11,18 @@
 namespace {
 
 const QString kTitle = QString::fromUtf8("Доказателство по индукция");
+
+// A gap between lines that grows with the zoomed font. (The list's own spacing
+// would wrap the texts wider than it paints them.)
+class SpacedLines : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, option.fontMetrics.height() / 3);
+    }
+};
 
 }  // namespace
 
@@ -38,6 +51,7 @@ ArgumentPanel::ArgumentPanel(QWidget* parent) : QWidget(parent), list_(new QList
     layout->addWidget(title);
     layout->addWidget(list_, 1);
     setFocusProxy(list_);
+    list_->setItemDelegate(new SpacedLines(list_));
 
     connect(list_, &QListWidget::currentRowChanged, this, [this] { updateRing(); });
     connect(list_, &QListWidget::itemEntered, this, [this](QListWidgetItem* item) {
