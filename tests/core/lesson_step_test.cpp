@@ -189,7 +189,8 @@ class EveryLesson : public testing::TestWithParam<Picture> {};
 // hypothesis counts the picture for n - 1, the step's last term the added cells.
 TEST_P(EveryLesson, ArgumentHoldsAndEachLineCountsItsCells)
 {
-    const auto [kind, n] = GetParam();
+    const int kind = GetParam().kind;  // plain names: the lambda below captures them
+    const int n = GetParam().n;
     const Tessalo form = SteppedTo(kind, n);
     const LessonView view = LessonStep(form, LessonCommand::StepUp, n - 1, {});
 
