@@ -1,11 +1,7 @@
 #include "app/induction_argument.h"
 
-#include "app/induction_step.h"
-#include "app/visible_cells.h"
 #include "board/numbers.h"
 
-#include <algorithm>
-#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -207,23 +203,6 @@ std::string Conclusion()
            "естествено n.";
 }
 
-std::vector<int> VisibleCells(const Tessalo& form)
-{
-    std::vector<int> cells;
-    cells.reserve(static_cast<std::size_t>(form.Shape1.Count()));
-    ForEachVisibleCell(form.Shape1, [&](int index, const Cell&) { cells.push_back(index); });
-    return cells;
-}
-
-// The sorted cells of `all` that are not in the sorted `removed`.
-std::vector<int> Without(const std::vector<int>& all, const std::vector<int>& removed)
-{
-    std::vector<int> rest;
-    rest.reserve(all.size());
-    std::set_difference(all.begin(), all.end(), removed.begin(), removed.end(), std::back_inserter(rest));
-    return rest;
-}
-
 }  // namespace
 
 long IdentityValue(int kind, int n)
@@ -265,18 +244,6 @@ InductionArgument ArgumentWithCells(int kind, int n, ArgumentCells cells)
         }
     }
     return argument;
-}
-
-InductionArgument ArgumentWithCells(const Tessalo& form, const std::vector<int>& added)
-{
-    const ListBox& list = form.List1(0);
-    const int n = list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
-    ArgumentCells cells;
-    cells.all = VisibleCells(form);
-    cells.base = Without(cells.all, AddedCells(PictureForN(form, 1), form));
-    cells.previous = Without(cells.all, added);
-    cells.added = added;
-    return ArgumentWithCells(form.ProofKind, n, std::move(cells));
 }
 
 std::string ArgumentText(const InductionArgument& argument)

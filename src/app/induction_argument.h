@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/tessalo.h"
-
 #include <string>
 #include <vector>
 
@@ -42,14 +40,10 @@ struct ArgumentCells {
     std::vector<int> added;     // the others: what the step to n added
 };
 
-// The lines for identity `kind` and n as ArgumentLines gives them, each with its cells.
+// The lines for identity `kind` and n as ArgumentLines gives them, each with its
+// cells: the base case, the hypothesis and the step with numbers theirs, the other
+// lines every cell.
 InductionArgument ArgumentWithCells(int kind, int n, ArgumentCells cells);
-
-// The lines for the form's identity and chosen n, each with the cells of the
-// form's board it counts; the board must show that picture as Show draws it, and
-// `added` be AddedCells(PictureForN(form, n - 1), form). The hypothesis counts the
-// cells the picture for n - 1 holds by position, the step's last term the added cells.
-InductionArgument ArgumentWithCells(const Tessalo& form, const std::vector<int>& added);
 
 // The lines' texts, each ended by "\n".
 std::string ArgumentText(const InductionArgument& argument);
