@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -54,10 +55,6 @@ ArgumentPanel::ArgumentPanel(QWidget* parent) : QWidget(parent), list_(new QList
     list_->setItemDelegate(new SpacedLines(list_));
 
     connect(list_, &QListWidget::currentRowChanged, this, [this] { updateRing(); });
-    connect(list_, &QListWidget::itemEntered, this, [this](QListWidgetItem* item) {
-        hovered_ = list_->row(item);
-        updateRing();
-    });
 }
 
 void ArgumentPanel::setArgument(const InductionArgument& argument)
@@ -88,8 +85,11 @@ QStringList ArgumentPanel::lines() const
 bool ArgumentPanel::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (watched == list_->viewport() && type == QEvent::Leave) {
-        hovered_ = -1;
+    if (watched == list_->viewport() && (type == QEvent::MouseMove || type == QEvent::Leave)) {
+        // below the last line the mouse points at none
+        const QListWidgetItem* item =
+            type == QEvent::Leave ? nullptr : list_->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        hovered_ = item ? list_->row(item) : -1;
         updateRing();
     } else if (watched == list_ && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
         // after the focus has really moved, so that hasFocus() says where it is

@@ -7,7 +7,6 @@
 #include <vector>
 
 class QListWidget;
-class QListWidgetItem;
 
 // The induction argument beside the form: a title and one list of its lines, a
 // single tab stop in which the arrow keys move from line to line and a screen
