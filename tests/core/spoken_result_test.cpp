@@ -74,18 +74,6 @@ int SpokenSumValue(const std::string& sum)
     return total;
 }
 
-std::vector<std::string> Split(const std::string& text, const std::string& separator)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
-        parts.push_back(text.substr(start, at - start));
-        start = at + separator.size();
-    }
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 struct Picture {
     int kind;
     int n;
