@@ -6,7 +6,8 @@
 #include "board/numbers.h"
 
 #include <algorithm>
-#include <tuple>
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 namespace {
@@ -16,6 +17,15 @@ int ChosenN(const Tessalo& form)
 {
     const ListBox& list = form.List1(0);
     return list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
+}
+
+// A cell's place as one number, equal for equal positions: the bits of Left and
+// Top. (Both are finite, and never the zero of either sign in one picture and
+// the other in the next.)
+std::uint64_t Place(const Cell& cell)
+{
+    return static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(cell.Left)) << 32 |
+           std::bit_cast<std::uint32_t>(cell.Top);
 }
 
 // The step from which each visible cell of a board showing the picture for n
@@ -28,7 +38,7 @@ public:
     {
         places_.reserve(static_cast<std::size_t>(form.Shape1.Count()));
         ForEachVisibleCell(form.Shape1, [&](int index, const Cell& cell) {
-            places_.emplace_back(cell.Left, cell.Top, index);
+            places_.emplace_back(Place(cell), index);
             step_[static_cast<std::size_t>(index)] = n;
         });
         std::sort(places_.begin(), places_.end());
@@ -42,9 +52,10 @@ public:
         picture_.List1(0).ListIndex = m - 1;
         picture_.Command1_Click(1);
         ForEachVisibleCell(picture_.Shape1, [&](int, const Cell& cell) {
-            const auto at = std::lower_bound(places_.begin(), places_.end(), std::tuple(cell.Left, cell.Top, -1));
-            if (at != places_.end() && std::get<0>(*at) == cell.Left && std::get<1>(*at) == cell.Top)
-                step_[static_cast<std::size_t>(std::get<2>(*at))] = m;
+            const std::uint64_t place = Place(cell);
+            const auto at = std::lower_bound(places_.begin(), places_.end(), std::pair(place, -1));
+            if (at != places_.end() && at->first == place)
+                step_[static_cast<std::size_t>(at->second)] = m;
         });
     }
 
@@ -84,7 +95,7 @@ private:
     const Tessalo& form_;
     int n_;
     std::vector<int> step_;  // by Shape1 index; 0: not visible
-    std::vector<std::tuple<float, float, int>> places_;  // (Left, Top, index), sorted
+    std::vector<std::pair<std::uint64_t, int>> places_;  // (place, index), sorted
     Tessalo picture_;  // drawn again for each m
 };
 
