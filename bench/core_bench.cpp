@@ -1,7 +1,9 @@
 // Show for every kind at n = 1 and n = 11 on a loaded form (each Show clears the
 // picture before it), Clear after the largest picture of each kind, and the step
-// from n = 10 to 11: the cells it added and the sentence a screen reader speaks.
+// from n = 10 to 11: the cells it added, the sentence a screen reader speaks and
+// the whole lesson step after it and after Show (frames, sentence, argument, build-up).
 #include "app/induction_step.h"
+#include "app/lesson_step.h"
 #include "app/spoken_result.h"
 #include "app/tessalo.h"
 
@@ -70,9 +72,22 @@ void SpokenStepToEleven(benchmark::State& state)
         benchmark::DoNotOptimize(SpokenResult(Spoken::StepUp, form, &previous));
 }
 
+// command 0: Show at n = 11, which orders the whole build-up; 2: the step up to 11.
+void LessonStepAtEleven(benchmark::State& state)
+{
+    const auto command = static_cast<LessonCommand>(state.range(1));
+    const auto [previous, form] = StepToEleven(static_cast<int>(state.range(0)));
+    const LessonView before;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LessonStep(form, command, command == LessonCommand::Show ? 11 : 10, before));
+}
+
 }  // namespace
 
 BENCHMARK(Show)->ArgNames({"kind", "n"})->ArgsProduct({{1, 2, 3, 4, 5, 6}, {1, 11}});
 BENCHMARK(ClearAfterEleven)->ArgName("kind")->DenseRange(1, 6)->UseManualTime()->Iterations(20000);
 BENCHMARK(AddedCellsToEleven)->ArgName("kind")->DenseRange(1, 6);
 BENCHMARK(SpokenStepToEleven)->ArgName("kind")->DenseRange(1, 6);
+BENCHMARK(LessonStepAtEleven)
+    ->ArgNames({"kind", "command"})
+    ->ArgsProduct({{1, 2, 3, 4, 5, 6}, {static_cast<int>(LessonCommand::Show), static_cast<int>(LessonCommand::StepUp)}});

@@ -1,5 +1,6 @@
 #include "app/spoken_result.h"
 
+#include "app/induction_argument.h"
 #include "app/induction_step.h"
 #include "app/visible_cells.h"
 #include "board/numbers.h"
@@ -71,6 +72,34 @@ void AppendSum(std::string& text, int kind, int n)
     }
 }
 
+// The step from n - 1 to n in words: "10 плюс 5 прави 15, колкото е 5 по 6 върху 2";
+// the alternating squares: "25 минус 10 прави 15, ...".
+void AppendStepArithmetic(std::string& text, int kind, int n)
+{
+    const long before = IdentityValue(kind, n - 1);
+    const long after = IdentityValue(kind, n);
+    text += ": ";
+    if (kind == 6) {
+        AppendNumber(text, static_cast<double>(n) * n);
+        text += " минус ";
+    } else {
+        AppendNumber(text, static_cast<double>(before));
+        text += " плюс ";
+    }
+    AppendNumber(text, static_cast<double>(kind == 6 ? before : after - before));
+    text += " прави ";
+    AppendNumber(text, static_cast<double>(after));
+    text += ", колкото е ";
+    AppendNumber(text, n);
+    text += " по ";
+    if (kind == 4 || kind == 5) {
+        AppendNumber(text, n);
+        return;
+    }
+    AppendNumber(text, n + 1);
+    text += " върху 2";
+}
+
 long VisibleCount(const Tessalo& form)
 {
     long count = 0;
@@ -78,9 +107,8 @@ long VisibleCount(const Tessalo& form)
     return count;
 }
 
-}  // namespace
-
-std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before)
+// The sentence; `changed` < 0: no step, or nothing to measure it against.
+std::string Sentence(Spoken what, const Tessalo& form, long changed)
 {
     if (what == Spoken::Clear)
         return "Дъската е изчистена.";
@@ -116,17 +144,34 @@ std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before
     text += " = ";
     AppendNumber(text, static_cast<double>(VisibleCount(form)));
 
-    if (before && what != Spoken::Show) {
+    if (changed >= 0 && what != Spoken::Show) {
         const bool up = what == Spoken::StepUp;
-        const auto changed = up ? AddedCells(*before, form) : AddedCells(form, *before);
-        if (changed.empty()) {
+        if (changed == 0) {
             text += "; стъпката не промени картината";
         } else {
             text += up ? "; стъпката добави " : "; стъпката премахна ";
-            AppendCounted(text, static_cast<long>(changed.size()), circles ? "кръг" : "квадрат",
-                          circles ? "кръга" : "квадрата");
+            AppendCounted(text, changed, circles ? "кръг" : "квадрат", circles ? "кръга" : "квадрата");
+            if (up && n >= 2)
+                AppendStepArithmetic(text, form.ProofKind, static_cast<int>(n));
         }
     }
     text += '.';
     return text;
+}
+
+}  // namespace
+
+std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before)
+{
+    long changed = -1;
+    if (before && what != Spoken::Show && what != Spoken::Clear && form.List1(0).ListIndex >= 0) {
+        const bool up = what == Spoken::StepUp;
+        changed = static_cast<long>((up ? AddedCells(*before, form) : AddedCells(form, *before)).size());
+    }
+    return Sentence(what, form, changed);
+}
+
+std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t changed)
+{
+    return Sentence(what, form, static_cast<long>(changed));
 }

@@ -1,21 +1,25 @@
 #include "web/tessalo_c.h"
 
 #include "app/induction_step.h"
-#include "app/spoken_result.h"
+#include "app/lesson_step.h"
 #include "app/tessalo.h"
 
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
+
+// The lesson's lists of Shape1 indices go out as they are.
+static_assert(std::is_same_v<int, std::int32_t>);
 
 namespace {
 
 struct Page {
     Tessalo form;
     std::vector<TessaloCell> cells;
-    std::vector<int> added;
-    std::string spoken;
+    LessonView lesson;  // what the page shows beyond the form after the last event
+    std::string argumentText;
     std::string error;
 };
 
@@ -28,19 +32,31 @@ Page& ThePage()
     return *g_page;
 }
 
-// Runs one event as the window does: a run-time error ends the handler and is reported.
+// Runs one event as the window does, then takes what the page shows after it
+// from the lesson step; a run-time error ends the handler, is reported, and
+// leaves nothing framed, said or argued.
 template <class Handler>
-int Run(Handler handler)
+int Run(LessonCommand command, Handler handler)
 {
     Page& page = ThePage();
-    page.added.clear();
+    const int nBefore = page.form.List1(0).ListIndex + 1;
     try {
-        handler(page);
+        handler(page.form);
     } catch (const RuntimeError& error) {
+        page.lesson = {};
+        page.argumentText.clear();
         page.error = error.what();
         return error.Number();
     }
+    page.lesson = LessonStep(page.form, command, nBefore, page.lesson);
+    page.argumentText = ArgumentText(page.lesson.argument);
     return 0;
+}
+
+const ArgumentLine* Line(int line)
+{
+    const auto& lines = ThePage().lesson.argument.lines;
+    return line >= 0 && line < static_cast<int>(lines.size()) ? &lines[static_cast<std::size_t>(line)] : nullptr;
 }
 
 std::uint32_t Rgb(const Colour& colour)
@@ -56,57 +72,36 @@ extern "C" {
 int tessalo_load(void)
 {
     g_page = std::make_unique<Page>();
-    return Run([](Page& page) { page.form.Form_Load(); });
+    return Run(LessonCommand::Choice, [](Tessalo& form) { form.Form_Load(); });
 }
 
 int tessalo_choose_kind(int kind)
 {
-    return Run([kind](Page& page) { page.form.ChooseOption(kind); });
+    return Run(LessonCommand::Choice, [kind](Tessalo& form) { form.ChooseOption(kind); });
 }
 
 void tessalo_choose_n(int n)
 {
-    Page& page = ThePage();
-    page.added.clear();  // the marks last until the next action, and this is one
-    ListBox& list = page.form.List1(0);
-    list.ListIndex = n >= 1 && n <= list.ListCount() ? n - 1 : -1;
+    Run(LessonCommand::Choice, [n](Tessalo& form) {
+        ListBox& list = form.List1(0);
+        list.ListIndex = n >= 1 && n <= list.ListCount() ? n - 1 : -1;
+    });
 }
 
 int tessalo_show(void)
 {
-    return Run([](Page& page) {
-        page.form.Command1_Click(1);
-        page.spoken = SpokenResult(Spoken::Show, page.form);
-    });
+    return Run(LessonCommand::Show, [](Tessalo& form) { form.Command1_Click(1); });
 }
 
 int tessalo_clear(void)
 {
-    return Run([](Page& page) {
-        page.form.Command1_Click(0);
-        page.spoken = SpokenResult(Spoken::Clear, page.form);
-    });
+    return Run(LessonCommand::Clear, [](Tessalo& form) { form.Command1_Click(0); });
 }
 
 int tessalo_step(int delta)
 {
-    const std::vector<int> framed = ThePage().added;
-    return Run([delta, &framed](Page& page) {
-        const int from = page.form.List1(0).ListIndex;
-        StepN(page.form, delta);
-        const Spoken what = delta > 0 ? Spoken::StepUp : Spoken::StepDown;
-        if (page.form.List1(0).ListIndex == from) {
-            // at an end: the same picture again, its frames kept
-            page.spoken = SpokenResult(what, page.form, &page.form);
-            page.added = framed;
-            return;
-        }
-        // the step from the picture for the next n of this identity, whatever was shown
-        const Tessalo neighbour = PictureForN(page.form, page.form.List1(0).ListIndex + 1 - delta);
-        page.spoken = SpokenResult(what, page.form, &neighbour);
-        if (delta > 0)
-            page.added = AddedCells(neighbour, page.form);
-    });
+    return Run(delta > 0 ? LessonCommand::StepUp : LessonCommand::StepDown,
+               [delta](Tessalo& form) { StepN(form, delta); });
 }
 
 int tessalo_kind(void)
@@ -132,7 +127,8 @@ int tessalo_cell_count(void)
         if (!shapes.Exists(i))
             continue;
         const Cell& cell = shapes(i);
-        const bool added = std::binary_search(page.added.begin(), page.added.end(), i);
+        const auto& framed = page.lesson.framed;
+        const bool added = std::binary_search(framed.begin(), framed.end(), i);
         page.cells.push_back({i, cell.Left, cell.Top, cell.Width, cell.Height, Rgb(cell.BackColor), cell.Shape,
                               cell.Visible ? 1 : 0, added ? 1 : 0});
     }
@@ -151,12 +147,56 @@ const char* tessalo_proof_text(void)
 
 const char* tessalo_spoken(void)
 {
-    return ThePage().spoken.c_str();
+    return ThePage().lesson.spoken.c_str();
 }
 
 const char* tessalo_error(void)
 {
     return ThePage().error.c_str();
+}
+
+int tessalo_argument_count(void)
+{
+    return static_cast<int>(ThePage().lesson.argument.lines.size());
+}
+
+const char* tessalo_argument_text(int line)
+{
+    const ArgumentLine* found = Line(line);
+    return found ? found->text.c_str() : "";
+}
+
+int tessalo_argument_role(int line)
+{
+    const ArgumentLine* found = Line(line);
+    return found ? static_cast<int>(found->role) : -1;
+}
+
+int tessalo_argument_cell_count(int line)
+{
+    const ArgumentLine* found = Line(line);
+    return found ? static_cast<int>(found->cells.size()) : 0;
+}
+
+const int32_t* tessalo_argument_cells(int line)
+{
+    const ArgumentLine* found = Line(line);
+    return found ? found->cells.data() : nullptr;
+}
+
+const char* tessalo_argument_plain(void)
+{
+    return ThePage().argumentText.c_str();
+}
+
+int tessalo_build_count(void)
+{
+    return static_cast<int>(ThePage().lesson.buildOrder.size());
+}
+
+const int32_t* tessalo_build_order(void)
+{
+    return ThePage().lesson.buildOrder.data();
 }
 
 }  // extern "C"

@@ -24,6 +24,16 @@ typedef struct TessaloCell {
     int32_t added;     // 1: the last step up added it (framed until the next event)
 } TessaloCell;
 
+// The roles of the induction argument's lines.
+enum {
+    TESSALO_CLAIM = 0,
+    TESSALO_BASE_CASE = 1,
+    TESSALO_HYPOTHESIS = 2,
+    TESSALO_STEP_WITH_NUMBERS = 3,  // its cells are the step's added cells
+    TESSALO_STEP_IN_LETTERS = 4,
+    TESSALO_CONCLUSION = 5
+};
+
 // A new form after Form_Load.
 int tessalo_load(void);
 // The user picks identity `kind` (0..5, the radio button's index).
@@ -48,6 +58,22 @@ const TessaloCell* tessalo_cells(void);
 const char* tessalo_proof_text(void);
 const char* tessalo_spoken(void);
 const char* tessalo_error(void);
+
+// The induction argument after the last event, valid until the next one: its
+// lines, each with its UTF-8 text, its role (TESSALO_CLAIM ..) and the Shape1
+// indices, ascending, of the cells it counts; outside 0 .. count - 1 a line is
+// empty, of role -1, with no cells.
+int tessalo_argument_count(void);
+const char* tessalo_argument_text(int line);
+int tessalo_argument_role(int line);
+int tessalo_argument_cell_count(int line);
+const int32_t* tessalo_argument_cells(int line);
+// The whole argument as plain text, each line ended by "\n".
+const char* tessalo_argument_plain(void);
+// The Shape1 indices a build-up paints after the last event, in order (the other
+// cells stand from the start), valid until the next event; none: nothing is built.
+int tessalo_build_count(void);
+const int32_t* tessalo_build_order(void);
 
 #ifdef __cplusplus
 }

@@ -125,3 +125,16 @@ inline int LastNumber(const std::string& text)
     const auto start = text.find_last_not_of("0123456789", end) + 1;
     return std::stoi(text.substr(start, end - start + 1));
 }
+
+// "a = b = c" split at " = " -> {"a", "b", "c"}.
+inline std::vector<std::string> Split(const std::string& text, const std::string& separator)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
+        parts.push_back(text.substr(start, at - start));
+        start = at + separator.size();
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}

@@ -25,7 +25,14 @@ void PrintTo(const SpokenExample& example, std::ostream* out)
 const SpokenExample kExamples[] = {
     {"StepUpToFour", 1, 3, Spoken::StepUp,
      "Сума на първите естествени числа, n = 4: стълба от кръгове в 4 реда, 1 + 2 + 3 + 4 = 10; "
-     "стъпката добави 4 кръга."},
+     "стъпката добави 4 кръга: 6 плюс 4 прави 10, колкото е 4 по 5 върху 2."},
+    {"OddNumbersStepUpToThree", 4, 2, Spoken::StepUp,
+     "Сума на първите нечетни числа, n = 3: квадрат 3 по 3 от Г-образни ивици, последователно бели и сини "
+     "от горния ляв ъгъл, 1 + 3 + 5 = 3 по 3 = 9; стъпката добави 5 квадрата: 4 плюс 5 прави 9, колкото е "
+     "3 по 3."},
+    {"AlternatingSquaresStepUpToThree", 6, 2, Spoken::StepUp,
+     "Сума на квадратите с редуващи се знаци, n = 3: обърната стълба от квадрати в 3 реда, най-дългият ред "
+     "отгоре, 9 минус 4 + 1 = 6; стъпката добави 3 квадрата: 9 минус 3 прави 6, колкото е 3 по 4 върху 2."},
     {"FirstStepAfterClear", 6, 0, Spoken::StepUp,
      "Сума на квадратите с редуващи се знаци, n = 1: обърната стълба от квадрати в 1 ред, най-дългият "
      "ред отгоре, 1 = 1; стъпката добави 1 квадрат."},
@@ -65,18 +72,6 @@ int SpokenSumValue(const std::string& sum)
             total += sign * std::stoi(word);
     }
     return total;
-}
-
-std::vector<std::string> Split(const std::string& text, const std::string& separator)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
-        parts.push_back(text.substr(start, at - start));
-        start = at + separator.size();
-    }
-    parts.push_back(text.substr(start));
-    return parts;
 }
 
 struct Picture {

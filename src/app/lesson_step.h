@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/induction_argument.h"
+#include "app/tessalo.h"
+
+#include <string>
+#include <vector>
+
+// The commands a front end passes to the form (a choice: a radio button, the list,
+// an unknown button).
+enum class LessonCommand { Show, Clear, StepUp, StepDown, Choice };
+
+// What a front end shows beyond the form after one command.
+struct LessonView {
+    std::vector<int> framed;     // Shape1 indices, ascending, framed as the step's added cells
+    std::string spoken;          // the sentence for a screen reader; empty: nothing is said
+    InductionArgument argument;  // for the chosen identity and n; without cells while the
+                                 // board shows another picture (after a choice)
+    std::vector<int> buildOrder; // Shape1 indices a build-up paints, in order, every other
+                                 // cell standing; empty: nothing is built
+};
+
+// The view after `command` has run on `form`. `nBefore` is the n chosen before it
+// (0: none) and `previous` the view before it: a step at an end keeps its frames.
+LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous);

@@ -1,0 +1,114 @@
+#include "ui/argument_panel.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString kTitle = QString::fromUtf8("Доказателство по индукция");
+
+// A gap between lines that grows with the zoomed font. (The list's own spacing
+// would wrap the texts wider than it paints them.)
+class SpacedLines : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, option.fontMetrics.height() / 3);
+    }
+};
+
+}  // namespace
+
+ArgumentPanel::ArgumentPanel(QWidget* parent) : QWidget(parent), list_(new QListWidget(this))
+{
+    auto* title = new QLabel(kTitle, this);
+    // only the weight is set, so the size still follows the parent's font
+    QFont bold;
+    bold.setBold(true);
+    title->setFont(bold);
+    title->setBuddy(list_);
+
+    list_->setObjectName(QStringLiteral("argumentLines"));
+    list_->setAccessibleName(kTitle);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setWordWrap(true);
+    list_->setResizeMode(QListView::Adjust);  // lines wrap again when the panel's width changes
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list_->setMouseTracking(true);
+    list_->viewport()->installEventFilter(this);
+    list_->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(title);
+    layout->addWidget(list_, 1);
+    setFocusProxy(list_);
+    list_->setItemDelegate(new SpacedLines(list_));
+
+    connect(list_, &QListWidget::currentRowChanged, this, [this] { updateRing(); });
+}
+
+void ArgumentPanel::setArgument(const InductionArgument& argument)
+{
+    const int row = list_->currentRow();
+    lines_ = argument.lines;
+    {
+        const QSignalBlocker quiet(list_);  // one ring update below, for the new lines
+        list_->clear();
+        for (const ArgumentLine& line : lines_)
+            list_->addItem(QString::fromStdString(line.text));
+        if (!lines_.empty())
+            list_->setCurrentRow(std::clamp(row, 0, static_cast<int>(lines_.size()) - 1));
+    }
+    if (hovered_ >= static_cast<int>(lines_.size()))
+        hovered_ = -1;
+    updateRing();
+}
+
+QStringList ArgumentPanel::lines() const
+{
+    QStringList texts;
+    for (int i = 0; i < list_->count(); ++i)
+        texts << list_->item(i)->text();
+    return texts;
+}
+
+bool ArgumentPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    if (watched == list_->viewport() && (type == QEvent::MouseMove || type == QEvent::Leave)) {
+        // below the last line the mouse points at none
+        const QListWidgetItem* item =
+            type == QEvent::Leave ? nullptr : list_->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        hovered_ = item ? list_->row(item) : -1;
+        updateRing();
+    } else if (watched == list_ && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
+        // after the focus has really moved, so that hasFocus() says where it is
+        QMetaObject::invokeMethod(this, &ArgumentPanel::updateRing, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ArgumentPanel::updateRing()
+{
+    int row = hovered_;
+    if (row < 0 && list_->hasFocus())
+        row = list_->currentRow();
+    const bool valid = row >= 0 && row < static_cast<int>(lines_.size());
+    const std::vector<int> cells = valid ? lines_[static_cast<std::size_t>(row)].cells : std::vector<int>{};
+    const bool added = valid && lines_[static_cast<std::size_t>(row)].role == ArgumentRole::StepWithNumbers;
+    if (cells == ringed_ && added == ringedAdded_)
+        return;
+    ringed_ = cells;
+    ringedAdded_ = added;
+    emit ringChanged(ringed_, ringedAdded_);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/induction_argument.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QListWidget;
+
+// The induction argument beside the form: a title and one list of its lines, a
+// single tab stop in which the arrow keys move from line to line and a screen
+// reader reads each line. The line under the mouse, or else the keyboard's line
+// while the list has the focus, is the one whose cells the board rings. The fonts
+// follow the parent's, so the window's zoom scales the panel with the form.
+class ArgumentPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ArgumentPanel(QWidget* parent = nullptr);
+
+    // Shows these lines; the keyboard stays on the line of the same place.
+    void setArgument(const InductionArgument& argument);
+    // The lines' texts as shown, for tests and the clipboard.
+    QStringList lines() const;
+
+signals:
+    // The line to ring changed: its Shape1 cells, ascending, none when no line is
+    // pointed at, and whether they are the step's added cells (the step's frame
+    // colour) or another line's.
+    void ringChanged(const std::vector<int>& cells, bool added);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Emits ringChanged for the line under the mouse, else the keyboard's line
+    // while the list has the focus, else none; only when that changes.
+    void updateRing();
+
+    QListWidget* list_;
+    std::vector<ArgumentLine> lines_;
+    int hovered_ = -1;  // the row under the mouse, -1 for none
+    std::vector<int> ringed_;
+    bool ringedAdded_ = false;
+};

@@ -1,0 +1,250 @@
+// What a front end shows beyond the form after a command: the frames, the
+// sentence, the induction argument with the cells each line counts, the build-up.
+#include "app/induction_step.h"
+#include "app/lesson_step.h"
+#include "app/spoken_result.h"
+#include "formula.h"
+#include "proof_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+struct Picture {
+    int kind;
+    int n;
+};
+
+void PrintTo(const Picture& picture, std::ostream* out)
+{
+    *out << "kind " << picture.kind << ", n " << picture.n;
+}
+
+std::vector<Picture> AllPictures()
+{
+    std::vector<Picture> pictures;
+    for (int kind = 1; kind <= 6; ++kind) {
+        for (int n = 1; n <= 11; ++n)
+            pictures.push_back({kind, n});
+    }
+    return pictures;
+}
+
+std::set<std::pair<float, float>> Positions(const Tessalo& form)
+{
+    std::set<std::pair<float, float>> positions;
+    for (const Cell& cell : Cells(form))
+        positions.insert({cell.Left, cell.Top});
+    return positions;
+}
+
+// The cells of `form` at places `picture` holds, ascending.
+std::vector<int> CellsAtPlacesOf(const Tessalo& form, const Tessalo& picture)
+{
+    const auto places = Positions(picture);
+    std::vector<int> cells;
+    for (int i = 0; i < form.Shape1.Count(); ++i) {
+        if (places.contains({form.Shape1(i).Left, form.Shape1(i).Top}))
+            cells.push_back(i);
+    }
+    return cells;
+}
+
+// The form just stepped up to n, from n - 1 or, for n = 1, from a cleared board.
+Tessalo SteppedTo(int kind, int n)
+{
+    Tessalo form = Shown(kind, std::max(n - 1, 1));
+    if (n == 1)
+        form.Command1_Click(0);
+    StepN(form, +1);
+    return form;
+}
+
+class EveryLesson : public testing::TestWithParam<Picture> {};
+
+}  // namespace
+
+// The mathematics is the oracle: each equation of the argument evaluates, the
+// hypothesis counts the picture for n - 1, the step's last term the added cells.
+TEST_P(EveryLesson, ArgumentHoldsAndEachLineCountsItsCells)
+{
+    const int kind = GetParam().kind;  // plain names: the lambda below captures them
+    const int n = GetParam().n;
+    const Tessalo form = SteppedTo(kind, n);
+    const LessonView view = LessonStep(form, LessonCommand::StepUp, n - 1, {});
+
+    std::vector<ArgumentRole> roles;
+    for (const ArgumentLine& line : view.argument.lines) {
+        roles.push_back(line.role);
+        EXPECT_EQ(line.text.find_first_of("*^"), std::string::npos) << line.text;
+    }
+    using enum ArgumentRole;
+    const std::vector<ArgumentRole> expected =
+        n == 1 ? std::vector{Claim, BaseCase}
+               : std::vector{Claim, BaseCase, Hypothesis, StepWithNumbers, StepInLetters, Conclusion};
+    ASSERT_EQ(roles, expected);
+
+    const Tessalo previous = n > 1 ? Shown(kind, n - 1) : LoadedForm();
+    const std::vector<int> added = AddedCells(previous, form);
+    EXPECT_EQ(view.framed, added);
+    EXPECT_EQ(view.buildOrder, added);
+    EXPECT_EQ(static_cast<int>(added.size()), Value(kind, n) - (n > 1 ? Value(kind, n - 1) : 0));
+
+    for (const ArgumentLine& line : view.argument.lines) {
+        SCOPED_TRACE(line.text);
+        const auto checked = [&](int m) {
+            const std::vector<long> sides = ChainValues(line.text);
+            ASSERT_GE(sides.size(), 2u);
+            for (long side : sides)
+                EXPECT_EQ(side, Value(kind, m));
+        };
+        switch (line.role) {
+        case BaseCase:
+            checked(1);
+            EXPECT_EQ(line.cells, CellsAtPlacesOf(form, Shown(kind, 1)));
+            EXPECT_EQ(line.cells.size(), 1u);
+            break;
+        case Hypothesis:
+            checked(n - 1);
+            EXPECT_EQ(line.cells, CellsAtPlacesOf(form, previous));
+            EXPECT_EQ(static_cast<int>(line.cells.size()), Value(kind, n - 1));
+            break;
+        case StepWithNumbers:
+            checked(n);
+            EXPECT_EQ(line.cells, added);
+            break;
+        default: EXPECT_EQ(static_cast<int>(line.cells.size()), Value(kind, n));
+        }
+    }
+}
+
+// After Show the build-up paints the picture for 1, then what each step adds:
+// its first cells for every m are exactly the picture for m.
+TEST_P(EveryLesson, ShowBuildsInTheInductionsOrder)
+{
+    const auto [kind, n] = GetParam();
+    const Tessalo form = Shown(kind, n);
+    const LessonView view = LessonStep(form, LessonCommand::Show, n, {});
+    EXPECT_TRUE(view.framed.empty());
+    ASSERT_EQ(static_cast<int>(view.buildOrder.size()), form.Shape1.Count());
+    for (int m = 1; m <= n; ++m) {
+        std::vector<int> first(view.buildOrder.begin(), view.buildOrder.begin() + Value(kind, m));
+        std::sort(first.begin(), first.end());
+        EXPECT_EQ(first, CellsAtPlacesOf(form, Shown(kind, m))) << "m = " << m;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllKindsAndNumbers, EveryLesson, testing::ValuesIn(AllPictures()),
+                         [](const auto& info) {
+                             return "Kind" + std::to_string(info.param.kind) + "N" + std::to_string(info.param.n);
+                         });
+
+struct WrittenArgument {
+    std::string name;
+    int kind;
+    int n;
+    std::string text;
+};
+
+void PrintTo(const WrittenArgument& argument, std::ostream* out)
+{
+    *out << argument.name;
+}
+
+class ArgumentAsWritten : public testing::TestWithParam<WrittenArgument> {};
+
+TEST_P(ArgumentAsWritten, MatchesTheExample)
+{
+    const WrittenArgument& example = GetParam();
+    const Tessalo form = Shown(example.kind, example.n);
+    EXPECT_EQ(ArgumentText(LessonStep(form, LessonCommand::Show, example.n, {}).argument), example.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, ArgumentAsWritten,
+    testing::Values(
+        WrittenArgument{"NaturalNumbersToFive", 1, 5,
+                        "Твърдение P(n): 1 + 2 + … + n = n(n + 1)/2 за всяко естествено n.\n"
+                        "База, n = 1: 1 = 1·2/2 = 1, лявата и дясната страна са равни.\n"
+                        "Индукционно предположение, P(4): 1 + 2 + 3 + 4 = 4·5/2 = 10\n"
+                        "Индукционна стъпка, P(5): (1 + 2 + 3 + 4) + 5 = 10 + 5 = 15 = 5·6/2\n"
+                        "Стъпката за всяко n: (n − 1)n/2 + n = n(n + 1)/2\n"
+                        "Заключение: P(1) е вярно и от P(n − 1) следва P(n), следователно P(n) е вярно за "
+                        "всяко естествено n.\n"},
+        WrittenArgument{"AlternatingSquaresToThree", 6, 3,
+                        "Твърдение P(n): n² − (n − 1)² + (n − 2)² − … ± 1² = n(n + 1)/2 за всяко естествено n.\n"
+                        "База, n = 1: 1² = 1·2/2 = 1, лявата и дясната страна са равни.\n"
+                        "Индукционно предположение, P(2): 2² − 1² = 2·3/2 = 3\n"
+                        "Индукционна стъпка, P(3): 3² − (2² − 1²) = 9 − 3 = 6 = 3 + 3 = 3·4/2\n"
+                        "Стъпката за всяко n: n² − (n − 1)n/2 = n(n + 1)/2\n"
+                        "Заключение: P(1) е вярно и от P(n − 1) следва P(n), следователно P(n) е вярно за "
+                        "всяко естествено n.\n"},
+        WrittenArgument{"RisingAndFallingToTwo", 5, 2,
+                        "Твърдение P(n): 1 + 2 + … + (n − 1) + n + (n − 1) + … + 2 + 1 = n² за всяко "
+                        "естествено n.\n"
+                        "База, n = 1: 1 = 1² = 1, лявата и дясната страна са равни.\n"
+                        "Индукционно предположение, P(1): 1 = 1² = 1\n"
+                        "Индукционна стъпка, P(2): 1 + (1 + 2) = 1 + 3 = 4 = 2²\n"
+                        "Стъпката за всяко n: (n − 1)² + (n − 1) + n = n²\n"
+                        "Заключение: P(1) е вярно и от P(n − 1) следва P(n), следователно P(n) е вярно за "
+                        "всяко естествено n.\n"},
+        WrittenArgument{"OddNumbersToTwo", 4, 2,
+                        "Твърдение P(n): 1 + 3 + 5 + … + (2n − 1) = n² за всяко естествено n.\n"
+                        "База, n = 1: 1 = 1² = 1, лявата и дясната страна са равни.\n"
+                        "Индукционно предположение, P(1): 1 = 1² = 1\n"
+                        "Индукционна стъпка, P(2): 1 + 3 = 4 = 2²\n"
+                        "Стъпката за всяко n: (n − 1)² + (2n − 1) = n²\n"
+                        "Заключение: P(1) е вярно и от P(n − 1) следва P(n), следователно P(n) е вярно за "
+                        "всяко естествено n.\n"}),
+    [](const auto& info) { return info.param.name; });
+
+// The commands other than a step up to a new n: what is framed, said, built and counted.
+TEST(LessonStep, FramesOnlyAStepUpAndCountsCellsOnlyOnThePictureShown)
+{
+    const Tessalo eleven = SteppedTo(3, 11);
+    const LessonView stepped = LessonStep(eleven, LessonCommand::StepUp, 10, {});
+    struct Row {
+        std::string name;
+        Tessalo form;
+        LessonCommand command;
+        int nBefore;
+        bool framedKept;        // the frames of the step to 11, else none
+        bool spoken;            // a sentence, else silence
+        std::size_t lines;
+        bool cells;             // the lines count cells of the board
+        bool built;
+    };
+    Tessalo atEnd = eleven;
+    StepN(atEnd, +1);
+    Tessalo down = eleven;
+    StepN(down, -1);
+    Tessalo cleared = eleven;
+    cleared.Command1_Click(0);
+    Tessalo otherKind = eleven;
+    otherKind.ChooseOption(0);
+    Tessalo sameN = eleven;  // the list chosen again, the board unchanged
+    Tessalo otherN = eleven;
+    otherN.List1(0).ListIndex = 4;
+    const Row rows[] = {
+        {"StepUpAtTheEnd", atEnd, LessonCommand::StepUp, 11, true, true, 6, true, false},
+        {"StepDown", down, LessonCommand::StepDown, 11, false, true, 6, true, false},
+        {"Clear", cleared, LessonCommand::Clear, 11, false, true, 1, false, false},
+        {"ChoiceOfAnotherKind", otherKind, LessonCommand::Choice, 11, false, false, 6, false, false},
+        {"ChoiceOfTheShownN", sameN, LessonCommand::Choice, 11, false, false, 6, true, false},
+        {"ChoiceOfAnotherN", otherN, LessonCommand::Choice, 11, false, false, 6, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const LessonView view = LessonStep(row.form, row.command, row.nBefore, stepped);
+        EXPECT_EQ(view.framed, row.framedKept ? stepped.framed : std::vector<int>{});
+        EXPECT_EQ(view.spoken.empty(), !row.spoken);
+        ASSERT_EQ(view.argument.lines.size(), row.lines);
+        EXPECT_EQ(view.argument.lines.back().cells.empty(), !row.cells);
+        EXPECT_EQ(view.buildOrder.empty(), !row.built);
+    }
+}
