@@ -52,6 +52,23 @@ void PaintMark(QPainter& painter, const Cell& cell)
               cell.Shape);
 }
 
+// A ring about the cell's centre, inside the step's frame, so that it shows
+// on a framed cell too and never covers a neighbour.
+void PaintRing(QPainter& painter, const Cell& cell, QRgb colour)
+{
+    const double side = std::min(cell.Width, cell.Height);
+    painter.setPen(QPen(QColor::fromRgb(colour), side / 10));
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawEllipse(QPointF(cell.Left + cell.Width / 2, cell.Top + cell.Height / 2), side * 0.27, side * 0.27);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+bool Contains(std::span<const int> ascending, int cell)
+{
+    return std::binary_search(ascending.begin(), ascending.end(), cell);
+}
+
 }  // namespace
 
 void PaintBoard(QPainter& painter, const Tessalo& form, const BoardView& view)
@@ -69,17 +86,21 @@ void PaintBoard(QPainter& painter, const Tessalo& form, const BoardView& view)
     for (const auto& control : kControls) {
         if (control.kind == ControlKind::Label)
             PaintLabel(painter, form.Label1(control.index), view);
-        else if (control.kind == ControlKind::Shape && form.Shape1(0).Visible)
+        else if (control.kind == ControlKind::Shape && form.Shape1(0).Visible && !Contains(view.hidden, 0))
             paintCells([&] { PaintCell(painter, form.Shape1(0), view.outlineTwips); });
     }
     paintCells([&] {
-        for (int i = 1; i < form.Shape1.End() && i <= view.lastCell; ++i) {
-            if (form.Shape1.Exists(i) && form.Shape1(i).Visible)
+        for (int i = 1; i < form.Shape1.End(); ++i) {
+            if (form.Shape1.Exists(i) && form.Shape1(i).Visible && !Contains(view.hidden, i))
                 PaintCell(painter, form.Shape1(i), view.outlineTwips);
         }
         for (int i : view.marked) {
-            if (i <= view.lastCell && form.Shape1.Exists(i))
+            if (form.Shape1.Exists(i) && !Contains(view.hidden, i))
                 PaintMark(painter, form.Shape1(i));
+        }
+        for (int i : view.ringed) {
+            if (form.Shape1.Exists(i) && form.Shape1(i).Visible && !Contains(view.hidden, i))
+                PaintRing(painter, form.Shape1(i), view.ringedAdded ? kStepMarkRgb : kRingRgb);
         }
     });
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <climits>
 #include <span>
 
 class QPainter;
@@ -12,7 +11,9 @@ struct BoardView {
     double twipsPerPixel = 15;    // twips to one unit of the painter
     double outlineTwips = 0;      // the cells' outline; 0 is one device pixel
     std::span<const int> marked;  // cells framed as the ones the step added
-    int lastCell = INT_MAX;       // cells above this index are not drawn yet
+    std::span<const int> hidden;  // cells not drawn yet, ascending
+    std::span<const int> ringed;  // cells ringed as a line of the argument counts them
+    bool ringedAdded = false;     // those are the step's: ringed in the step's colour
 };
 
 // The one drawing routine of the board, for the screen, files and the
@@ -24,3 +25,5 @@ void PaintBoard(QPainter& painter, const Tessalo& form, const BoardView& view);
 // The frame around a cell a step added: dark wine, at least 3:1 against every
 // cell colour and the background.
 inline constexpr unsigned kStepMarkRgb = 0x5a0028;
+// The ring of any other cell a line of the argument counts.
+inline constexpr unsigned kRingRgb = 0x000000;

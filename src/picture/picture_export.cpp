@@ -51,10 +51,17 @@ QString PictureText(const Tessalo& form)
                                                                                        QLatin1String("\n"));
 }
 
-QSizeF PictureSize(const Tessalo& form)
+QString PictureText(const Picture& picture)
+{
+    const QString proof = PictureText(picture.form);
+    return picture.argument.isEmpty() ? proof : proof + QLatin1Char('\n') + picture.argument;
+}
+
+QSizeF PictureSize(const Picture& picture)
 {
     const double width = kWindowLayout.clientWidth / kTwipsPerPixel;
-    const QRectF text = QFontMetricsF(PictureFont()).boundingRect(TextArea(width), Qt::TextWordWrap, PictureText(form));
+    const QRectF text =
+        QFontMetricsF(PictureFont()).boundingRect(TextArea(width), Qt::TextWordWrap, PictureText(picture));
     return {width, std::ceil(BoardHeight() + text.height() + 2 * kMargin)};
 }
 
@@ -69,13 +76,13 @@ void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const 
     painter.scale(scale, scale);
     painter.setFont(PictureFont());
     // The outline is a pixel at 100 % and grows with the picture, as in a zoomed window.
-    PaintBoard(painter, picture.form, {kTwipsPerPixel, kTwipsPerPixel, picture.marked, picture.lastCell});
+    PaintBoard(painter, picture.form, {kTwipsPerPixel, kTwipsPerPixel, picture.marked, picture.hidden, {}, false});
     // The board fills the whole form; the text's white covers what lies below it.
     const double formHeight = kWindowLayout.clientHeight / kTwipsPerPixel;
     painter.fillRect(QRectF(0, BoardHeight(), size.width(), std::max(size.height(), formHeight) - BoardHeight()),
                      Qt::white);
     painter.setPen(Qt::black);
-    painter.drawText(TextArea(size.width()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, PictureText(picture.form));
+    painter.drawText(TextArea(size.width()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, PictureText(picture));
     painter.restore();
 }
 
@@ -83,7 +90,7 @@ void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const 
 
 void PaintPicture(QPainter& painter, const Picture& picture, const QRectF& target)
 {
-    PaintPicture(painter, picture, PictureSize(picture.form), target);
+    PaintPicture(painter, picture, PictureSize(picture), target);
 }
 
 int DefaultPngWidth()
@@ -107,12 +114,12 @@ QImage PictureImage(const Picture& picture, QSizeF size, int width)
 
 QImage PictureImage(const Picture& picture, int width)
 {
-    return PictureImage(picture, PictureSize(picture.form), width);
+    return PictureImage(picture, PictureSize(picture), width);
 }
 
 bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth)
 {
-    const QSizeF size = PictureSize(picture.form);
+    const QSizeF size = PictureSize(picture);
     const QString title = QStringLiteral("Tessalo");
     switch (format) {
     case PictureFormat::Png: return PictureImage(picture, size, pngWidth).save(&device, "PNG");

@@ -4,7 +4,6 @@
 #include <QSizeF>
 #include <QString>
 
-#include <climits>
 #include <span>
 
 class QIODevice;
@@ -17,17 +16,20 @@ class Tessalo;
 struct Picture {
     const Tessalo& form;
     std::span<const int> marked = {};
-    int lastCell = INT_MAX;
+    std::span<const int> hidden = {};  // cells a build-up has not drawn yet, ascending
+    QString argument = {};  // the induction argument beneath the proof, when it is shown
 };
 
 enum class PictureFormat { Svg, Png, Pdf };
 
 // The proof text beneath the picture, its lines ending in "\n".
 QString PictureText(const Tessalo& form);
+// What is written beneath the picture: the proof text, then the argument.
+QString PictureText(const Picture& picture);
 
 // The picture's size in pixels at 100 % (96 DPI): the form's width; the board
-// down to the top of the proof's text box, then the proof text.
-QSizeF PictureSize(const Tessalo& form);
+// down to the top of the proof's text box, then the text beneath it.
+QSizeF PictureSize(const Picture& picture);
 
 // Paints the picture as large as fits `target` (the painter's units), centred,
 // keeping its proportions: the board through PaintBoard, the text as text.

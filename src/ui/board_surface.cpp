@@ -27,10 +27,19 @@ void BoardSurface::setMarked(std::vector<int> cells)
     }
 }
 
-void BoardSurface::setLastCell(int index)
+void BoardSurface::setHidden(std::vector<int> cells)
 {
-    if (index != lastCell_) {
-        lastCell_ = index;
+    if (cells != hidden_) {
+        hidden_ = std::move(cells);
+        update();
+    }
+}
+
+void BoardSurface::setRinged(std::vector<int> cells, bool added)
+{
+    if (cells != ringed_ || added != ringedAdded_) {
+        ringed_ = std::move(cells);
+        ringedAdded_ = added;
         update();
     }
 }
@@ -41,5 +50,5 @@ void BoardSurface::paintEvent(QPaintEvent*)
     // One pixel at 100 %; above, a pen as wide in twips as that pixel, so that
     // it grows with the cells and neighbours stay distinct from the back of the room.
     const double outline = twipsPerPixel_ < baseTwipsPerPixel_ ? baseTwipsPerPixel_ : 0;
-    PaintBoard(painter, form_, {twipsPerPixel_, outline, marked_, lastCell_});
+    PaintBoard(painter, form_, {twipsPerPixel_, outline, marked_, hidden_, ringed_, ringedAdded_});
 }

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-#include <climits>
 #include <vector>
 
 class Tessalo;
@@ -19,9 +18,11 @@ public:
     // Cells framed as the ones a step added; none after any other action.
     void setMarked(std::vector<int> cells);
     const std::vector<int>& marked() const { return marked_; }
-    // Cells above this index wait for the build-up; INT_MAX shows them all.
-    void setLastCell(int index);
-    int lastCell() const { return lastCell_; }
+    // Cells that wait for the build-up, ascending; none shows them all.
+    void setHidden(std::vector<int> cells);
+    const std::vector<int>& hidden() const { return hidden_; }
+    // Cells ringed as the argument's line counts them, in the step's colour when `added`.
+    void setRinged(std::vector<int> cells, bool added);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,5 +32,7 @@ private:
     double twipsPerPixel_;
     const double baseTwipsPerPixel_;  // at 100 %
     std::vector<int> marked_;
-    int lastCell_ = INT_MAX;
+    std::vector<int> hidden_;
+    std::vector<int> ringed_;
+    bool ringedAdded_ = false;
 };

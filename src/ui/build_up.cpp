@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QSettings>
 
-#include <climits>
+#include <algorithm>
 
 namespace {
 
@@ -29,31 +29,35 @@ void BuildUp::setEnabled(bool on)
         finish();
 }
 
-void BuildUp::start(int lastCell)
+void BuildUp::start(std::vector<int> order)
 {
-    if (!enabled_ || lastCell < 1) {
+    if (!enabled_ || order.empty()) {
         finish();
         return;
     }
-    lastCell_ = lastCell;
-    board_.setLastCell(0);
-    timer_.start(kWholePictureMs / lastCell);
+    order_ = std::move(order);
+    shown_ = 0;
+    next();
+    timer_.start(kWholePictureMs / static_cast<int>(order_.size()));
     qApp->installEventFilter(this);
 }
 
 void BuildUp::next()
 {
-    if (board_.lastCell() + 1 >= lastCell_)
+    if (++shown_ >= order_.size()) {
         finish();
-    else
-        board_.setLastCell(board_.lastCell() + 1);
+        return;
+    }
+    std::vector<int> hidden(order_.begin() + static_cast<std::ptrdiff_t>(shown_), order_.end());
+    std::sort(hidden.begin(), hidden.end());
+    board_.setHidden(std::move(hidden));
 }
 
 void BuildUp::finish()
 {
     timer_.stop();
     qApp->removeEventFilter(this);
-    board_.setLastCell(INT_MAX);
+    board_.setHidden({});
 }
 
 bool BuildUp::eventFilter(QObject* watched, QEvent* event)

@@ -3,12 +3,14 @@
 #include <QObject>
 #include <QTimer>
 
+#include <vector>
+
 class BoardSurface;
 class QWidget;
 
-// Build-up: after Show or a step, the cells appear one by one in the order the
-// proof made them, the whole picture in about 1.5 s whatever its size; any key
-// or click shows the rest at once. Only the painting waits: the form is final.
+// Build-up: after Show or a step, the cells appear one by one in the order
+// given, the whole picture in about 1.5 s whatever its size; any key or click
+// shows the rest at once. Only the painting waits: the form is final.
 // Off unless chosen; the choice is remembered.
 class BuildUp : public QObject {
 public:
@@ -16,8 +18,8 @@ public:
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);
-    // Shows the template, then cells 1 .. lastCell one at a time.
-    void start(int lastCell);
+    // Shows the cells of `order` one at a time, in that order, the others at once.
+    void start(std::vector<int> order);
     // Shows every cell now.
     void finish();
     bool running() const { return timer_.isActive(); }
@@ -31,6 +33,7 @@ private:
     QWidget& window_;
     BoardSurface& board_;
     QTimer timer_;
-    int lastCell_ = 0;
+    std::vector<int> order_;
+    std::size_t shown_ = 0;  // of order_
     bool enabled_ = false;
 };

@@ -13,7 +13,7 @@ using Keys = std::array<QKeyCombination, 3>;
 }  // namespace
 
 // Ctrl+= zooms in too: on many keyboards plus is Shift+=.
-const std::array<CommandRow, 13> kCommands{{
+const std::array<CommandRow, 14> kCommands{{
     {Command::Save, "Запази картината...", "запазва картината (SVG, PNG, PDF)", QKeySequence::Save,
      Keys{kCtrl | Qt::Key_S, kNoKey, kNoKey}},
     {Command::Copy, "Копирай картината", "копира картината; в текстово поле — избрания текст", QKeySequence::Copy,
@@ -25,6 +25,8 @@ const std::array<CommandRow, 13> kCommands{{
      Keys{QKeyCombination(Qt::Key_PageUp), kNoKey, kNoKey}, false, true},
     {Command::BuildUp, "Постепенно построяване", "построява картината клетка по клетка, вкл./изкл.",
      QKeySequence::UnknownKey, Keys{kCtrl | Qt::Key_B, kNoKey, kNoKey}, true},
+    {Command::Argument, "Доказателство по индукция", "доказателството по индукция до картината, вкл./изкл.",
+     QKeySequence::UnknownKey, Keys{QKeyCombination(Qt::Key_F2), kNoKey, kNoKey}, true},
     {Command::ZoomIn, "По-едро", "по-едро; също Ctrl+колелце", QKeySequence::ZoomIn,
      Keys{kCtrl | Qt::Key_Plus, kCtrl | Qt::Key_Equal, kCtrlKeypad | Qt::Key_Plus}},
     {Command::ZoomOut, "По-дребно", "по-дребно", QKeySequence::ZoomOut,

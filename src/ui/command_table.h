@@ -13,6 +13,7 @@ enum class Command {
     StepUp,
     StepDown,
     BuildUp,
+    Argument,
     ZoomIn,
     ZoomOut,
     ZoomReset,
@@ -35,7 +36,7 @@ struct CommandRow {
 
 inline constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 
-extern const std::array<CommandRow, 13> kCommands;
+extern const std::array<CommandRow, 14> kCommands;
 
 const CommandRow& FindCommand(Command command);
 

@@ -31,7 +31,7 @@ void FullScreenZoom::zoom(int direction)
     // the window manager's frame stays the same size while the window grows
     const QSize extra = frameExtra();
     const QSize room = window.screen()->availableGeometry().size() - extra;
-    const double zoom = direction == 0 ? 1.0 : NextZoomStep(window_.zoom(), direction, window_.base, room);
+    const double zoom = direction == 0 ? 1.0 : NextZoomStep(window_.zoom(), direction, window_.base(), room);
     window_.resizeToZoom(zoom);
     keepOnScreen(extra);
 }

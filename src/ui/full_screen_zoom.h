@@ -15,7 +15,7 @@ class FullScreenZoom : public QObject {
 public:
     struct Window {
         QWidget& widget;
-        QSize base;                                // the form's size at 100 %
+        std::function<QSize()> base;               // what the window shows at 100 %
         std::function<double()> zoom;              // the form's zoom now
         std::function<void(double)> resizeToZoom;  // shows the form at that zoom
     };

@@ -2,8 +2,8 @@
 
 #include "app/layout.h"
 #include "app/induction_step.h"
-#include "app/spoken_result.h"
 #include "ui/announcer.h"
+#include "ui/argument_panel.h"
 #include "ui/board_surface.h"
 #include "ui/build_up.h"
 #include "picture/qt_colour.h"
@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QSettings>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -107,6 +108,11 @@ void ScaleTextLayout(QPlainTextEdit& box, const QFont& font, int base)
     box.document()->setDocumentMargin(margin * scale);
 }
 
+const QString kArgumentSetting = QStringLiteral("view/argument");
+// The panel beside the form at 100 %, in pixels, and its margin.
+constexpr int kPanelWidth = 330;
+constexpr int kPanelMargin = 8;
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -139,6 +145,11 @@ MainWindow::MainWindow(QWidget* parent)
         case ControlKind::Shape: break;  // painted by the board surface
         }
     }
+    argument_ = new ArgumentPanel(this);
+    argument_->setObjectName(QStringLiteral("Argument"));
+    argument_->hide();
+    connect(argument_, &ArgumentPanel::ringChanged, board_,
+            [this](const std::vector<int>& cells, bool added) { board_->setRinged(cells, added); });
     focusRing_ = new FocusRing(formArea_);
     layOut(zoom_);
     setTabOrder();
@@ -155,7 +166,11 @@ void MainWindow::connectCommands()
     const auto on = [this, &commands](Command command, auto&& doIt) {
         connect(&commands[command], &QAction::triggered, this, doIt);
     };
-    auto* pictures = new PictureActions(*this, *board_);
+    auto* pictures = new PictureActions(*this, *board_, [this] {
+        const bool argument = argument_->isVisibleTo(this);
+        return Picture{form_, board_->marked(), board_->hidden(),
+                       argument ? ToQString(ArgumentText(lesson_.argument)) : QString()};
+    });
     on(Command::Save, [pictures] { pictures->save(); });
     on(Command::Copy, [pictures] { pictures->copy(); });
     on(Command::Print, [pictures] { pictures->print(); });
@@ -167,7 +182,13 @@ void MainWindow::connectCommands()
         announce(enabled ? QStringLiteral("Постепенното построяване е включено.")
                          : QStringLiteral("Постепенното построяване е изключено."));
     });
-    auto* screen = new FullScreenZoom({*this, baseSize_, [this] { return zoom_; },
+    commands[Command::Argument].setChecked(QSettings().value(kArgumentSetting).toBool());
+    setArgumentShown(commands[Command::Argument].isChecked());
+    on(Command::Argument, [this](bool shown) {
+        QSettings().setValue(kArgumentSetting, shown);
+        setArgumentShown(shown);
+    });
+    auto* screen = new FullScreenZoom({*this, [this] { return baseSize(); }, [this] { return zoom_; },
                                        [this](double zoom) { resizeToZoom(zoom); }},
                                       commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
     on(Command::ZoomIn, [screen] { screen->zoom(+1); });
@@ -200,9 +221,29 @@ void MainWindow::place(QWidget* widget, const ControlLayout& layout)
         tabChain_.emplace_back(layout.tabIndex, widget);
 }
 
+QSize MainWindow::baseSize() const
+{
+    return argument_ && argument_->isVisibleTo(this) ? baseSize_ + QSize(kPanelWidth, 0) : baseSize_;
+}
+
+void MainWindow::setArgumentShown(bool shown)
+{
+    argument_->setVisible(shown);
+    if (!shown)
+        board_->setRinged({}, false);
+    setMinimumSize(baseSize());
+    // A window of its own size grows by the panel; a full screen or maximised
+    // one shares its room between them.
+    if (!isFullScreen() && !isMaximized())
+        resize(ZoomedSize(baseSize(), zoom_));
+    else
+        zoom_ = FittingZoom(baseSize(), size());
+    layOut(zoom_);
+}
+
 void MainWindow::resizeToZoom(double zoom)
 {
-    resize(ZoomedSize(baseSize_, zoom));
+    resize(ZoomedSize(baseSize(), zoom));
     zoom_ = zoom;
     layOut(zoom_);
 }
@@ -229,8 +270,8 @@ void MainWindow::resizeEvent(QResizeEvent*)
     // shows the form as large as fits.
     // The window's size now, not the event's: an event held back from before
     // the window was shown can arrive after the window manager resized it.
-    if (size() != ZoomedSize(baseSize_, zoom_))
-        zoom_ = FittingZoom(baseSize_, size());
+    if (size() != ZoomedSize(baseSize(), zoom_))
+        zoom_ = FittingZoom(baseSize(), size());
     layOut(zoom_);
 }
 
@@ -252,11 +293,19 @@ void MainWindow::layOut(double zoom)
     QApplication::setFont(letters, "QDialog");
     const double twipsPerPixel = baseTwipsPerPixel_ / zoom;
     const QSize formSize = ZoomedSize(baseSize_, zoom);
-    formArea_->setGeometry(QRect(QPoint((width() - formSize.width()) / 2, (height() - formSize.height()) / 2),
-                                 formSize));
+    const QSize content = ZoomedSize(baseSize(), zoom);
+    const QPoint corner((width() - content.width()) / 2, (height() - content.height()) / 2);
+    formArea_->setGeometry(QRect(corner, formSize));
     QFont zoomed = font();
     zoomed.setPointSizeF(kWindowLayout.fontPoints * zoom);
     formArea_->setFont(zoomed);
+    if (argument_->isVisibleTo(this)) {
+        const int margin = static_cast<int>(std::lround(kPanelMargin * zoom));
+        argument_->setGeometry(QRect(corner + QPoint(formSize.width(), 0),
+                                     QSize(content.width() - formSize.width(), formSize.height()))
+                                   .adjusted(margin, margin, -margin, -margin));
+        argument_->setFont(zoomed);
+    }
     board_->setGeometry(formArea_->rect());
     board_->setTwipsPerPixel(twipsPerPixel);
     for (const auto& [widget, layout] : placed_) {
@@ -284,8 +333,9 @@ QPushButton* MainWindow::createButton(const ControlLayout& layout)
     button->setAutoDefault(true);  // Enter and keypad Enter press it, as Space does
     const int index = layout.index;
     connect(button, &QPushButton::clicked, this, [this, index] {
+        const int nBefore = chosenN();
         if (run([this, index] { form_.Command1_Click(index); }))
-            after(index == 1 ? FormEvent::Show : index == 0 ? FormEvent::Clear : FormEvent::Choice);
+            after(index == 1 ? LessonCommand::Show : index == 0 ? LessonCommand::Clear : LessonCommand::Choice, nBefore);
     });
     return button;
 }
@@ -307,7 +357,7 @@ QRadioButton* MainWindow::createOption(const ControlLayout& layout)
     options_[index] = option;
     connect(option, &QRadioButton::toggled, this, [this, index](bool on) {
         if (on && run([this, index] { form_.ChooseOption(index); }))
-            after(FormEvent::Choice);
+            after(LessonCommand::Choice, chosenN());
     });
     return option;
 }
@@ -325,8 +375,9 @@ QListWidget* MainWindow::createList(const ControlLayout& layout)
         if (showingState_)
             return;  // the form already holds it
         const auto selected = list_->selectionModel()->selectedRows();
+        const int nBefore = chosenN();
         form_.List1(0).ListIndex = selected.isEmpty() ? -1 : selected.first().row();
-        after(FormEvent::Choice);
+        after(LessonCommand::Choice, nBefore);
     });
     return list_;
 }
@@ -354,6 +405,7 @@ void MainWindow::setTabOrder()
     std::sort(tabChain_.begin(), tabChain_.end());
     for (std::size_t i = 1; i < tabChain_.size(); ++i)
         QWidget::setTabOrder(tabChain_[i - 1].second, tabChain_[i].second);
+    QWidget::setTabOrder(tabChain_.back().second, argument_);  // after the form's own stops
     tabChain_.front().second->setFocus();  // the window opens on the first stop
 }
 
@@ -371,22 +423,16 @@ bool MainWindow::run(Handler handler)
     return true;
 }
 
+int MainWindow::chosenN() const
+{
+    return form_.List1(0).ListIndex + 1;
+}
+
 void MainWindow::step(int delta)
 {
-    const int from = form_.List1(0).ListIndex;
-    if (!run([this, delta] { StepN(form_, delta); }))
-        return;
-    const FormEvent command = delta > 0 ? FormEvent::StepUp : FormEvent::StepDown;
-    const int to = form_.List1(0).ListIndex;
-    if (to == from) {
-        after(command, &form_);  // at an end: the same picture again, its frames kept
-        return;
-    }
-    // the step from the picture for the n next to this one, of this identity,
-    // whatever the board showed before
-    const Tessalo neighbour = PictureForN(form_, to + 1 - delta);
-    board_->setMarked(delta > 0 ? AddedCells(neighbour, form_) : std::vector<int>{});
-    after(command, &neighbour);
+    const int nBefore = chosenN();
+    if (run([this, delta] { StepN(form_, delta); }))
+        after(delta > 0 ? LessonCommand::StepUp : LessonCommand::StepDown, nBefore);
 }
 
 void MainWindow::announce(const QString& sentence)
@@ -394,18 +440,15 @@ void MainWindow::announce(const QString& sentence)
     announcer_->say(sentence);
 }
 
-void MainWindow::after(FormEvent command, const Tessalo* before)
+void MainWindow::after(LessonCommand command, int nBefore)
 {
-    if (command != FormEvent::StepUp && command != FormEvent::StepDown)
-        board_->setMarked({});  // a step sets its own
-    const bool drawn = command != FormEvent::Clear && command != FormEvent::Choice && form_.List1(0).ListIndex >= 0;
-    if (drawn)
-        buildUp_->start(form_.CellTotal);
-    else
-        buildUp_->finish();
-    static constexpr Spoken kSpoken[] = {Spoken::Show, Spoken::Clear, Spoken::StepUp, Spoken::StepDown};
-    if (command != FormEvent::Choice)
-        announce(ToQString(SpokenResult(kSpoken[static_cast<int>(command)], form_, before)));
+    lesson_ = LessonStep(form_, command, nBefore, lesson_);
+    board_->setMarked(lesson_.framed);
+    buildUp_->start(lesson_.buildOrder);
+    if (argument_)
+        argument_->setArgument(lesson_.argument);
+    if (!lesson_.spoken.empty())
+        announce(ToQString(lesson_.spoken));
 }
 
 void MainWindow::showState()

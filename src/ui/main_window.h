@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/lesson_step.h"
 #include "app/tessalo.h"
 
 #include <QWidget>
@@ -11,6 +12,7 @@
 
 struct ControlLayout;
 class Announcer;
+class ArgumentPanel;
 class BoardSurface;
 class BuildUp;
 class FocusRing;
@@ -41,8 +43,11 @@ public:
 
     // The form's scale: 1.0 at 100 %, set by the window's size.
     double zoom() const { return zoom_; }
-    // The form's size in pixels at 100 %, the smallest the window can be.
-    QSize baseSize() const { return baseSize_; }
+    // What the window shows at 100 % in pixels, the smallest it can be: the
+    // form, and the argument beside it while that is shown.
+    QSize baseSize() const;
+    // Shows the induction argument beside the form, or hides it.
+    void setArgumentShown(bool shown);
     // Resizes the window so that the form is shown at `zoom`.
     void resizeToZoom(double zoom);
 
@@ -78,13 +83,15 @@ private:
     template <class Handler>
     bool run(Handler handler);
 
-    enum class FormEvent { Show, Clear, StepUp, StepDown, Choice };
-    // What the window adds to a command: no frames but a step's, the build-up
-    // and the sentence for screen readers. `before` is the picture a step is
-    // measured from.
-    void after(FormEvent command, const Tessalo* before = nullptr);
+    // n as the list has it, 0 for none.
+    int chosenN() const;
+    // What the window shows beyond the form after a command, as the lesson
+    // step says: the frames, the build-up, the argument and the sentence for
+    // screen readers. `nBefore` is the n chosen before the command.
+    void after(LessonCommand command, int nBefore);
 
     Tessalo form_;
+    LessonView lesson_;
     double baseTwipsPerPixel_;  // at 100 %
     QSize baseSize_;
     QFont baseLetters_;  // the toolkit's, at 100 %
@@ -94,6 +101,7 @@ private:
     FocusRing* focusRing_ = nullptr;
     Announcer* announcer_ = nullptr;
     BuildUp* buildUp_ = nullptr;
+    ArgumentPanel* argument_ = nullptr;  // beside the form while it is shown
     WindowCommands* commands_ = nullptr;
     bool showingState_ = false;  // the list's selection is being set from the form
     QGroupBox* frame_ = nullptr;

@@ -3,7 +3,6 @@
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
 #include "picture/picture_file.h"
-#include "ui/board_surface.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -76,14 +75,9 @@ QFileDialog* NewSaveDialog(QWidget& window)
 
 }  // namespace
 
-PictureActions::PictureActions(QWidget& window, const BoardSurface& board)
-    : QObject(&window), window_(window), board_(board)
+PictureActions::PictureActions(QWidget& window, const QWidget& board, std::function<Picture()> picture)
+    : QObject(&window), window_(window), board_(board), picture_(std::move(picture))
 {
-}
-
-Picture PictureActions::picture() const
-{
-    return {board_.form(), board_.marked(), board_.lastCell()};
 }
 
 int PictureActions::defaultPngWidth() const
@@ -101,7 +95,7 @@ void PictureActions::tell(QMessageBox::Icon icon, const QString& title, const QS
 bool PictureActions::hasPicture()
 {
     bool any = false;
-    ForEachVisibleCell(board_.form().Shape1, [&](int, const Cell&) { any = true; });
+    ForEachVisibleCell(picture_().form.Shape1, [&](int, const Cell&) { any = true; });
     if (!any) {
         tell(QMessageBox::Information, QStringLiteral("Няма картина"),
              QStringLiteral("Дъската е празна: изберете n и натиснете „Изведи“."));
@@ -113,7 +107,7 @@ QString PictureActions::chooseFile()
 {
     if (!dialog_)
         dialog_ = NewSaveDialog(window_);
-    dialog_->selectFile(SuggestedName(board_.form()) + QLatin1Char('.') + dialog_->defaultSuffix());
+    dialog_->selectFile(SuggestedName(picture_().form) + QLatin1Char('.') + dialog_->defaultSuffix());
     if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
         return {};
     return dialog_->selectedFiles().first();
@@ -139,7 +133,7 @@ void PictureActions::save()
             return;
         width = ask.intValue();
     }
-    if (const auto failure = SavePicture(path, picture(), width)) {
+    if (const auto failure = SavePicture(path, picture_(), width)) {
         tell(QMessageBox::Warning, QStringLiteral("Картината не е запазена"),
              QStringLiteral("Файлът „%1“ не беше запазен: %2.\n\n(%3)")
                  .arg(QDir::toNativeSeparators(path), failure->cause, failure->systemText));
@@ -155,13 +149,14 @@ void PictureActions::copy()
     }
     if (!hasPicture())
         return;
+    const Picture shown = picture_();
     auto* data = new QMimeData;
-    data->setImageData(PictureImage(picture(), defaultPngWidth()));
+    data->setImageData(PictureImage(shown, defaultPngWidth()));
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
-    WritePicture(svg, PictureFormat::Svg, picture());
+    WritePicture(svg, PictureFormat::Svg, shown);
     data->setData(QStringLiteral("image/svg+xml"), svg.data());
-    data->setText(PictureText(board_.form()));
+    data->setText(PictureText(shown));
     QApplication::clipboard()->setMimeData(data);
 }
 
@@ -170,7 +165,7 @@ void PictureActions::print()
     if (!hasPicture())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(SuggestedName(board_.form()));
+    printer.setDocName(SuggestedName(picture_().form));
     QPrintDialog dialog(&printer, &window_);
     dialog.setWindowTitle(QStringLiteral("Печат на картината"));
     if (dialog.exec() != QDialog::Accepted)
@@ -180,5 +175,5 @@ void PictureActions::print()
         tell(QMessageBox::Warning, QStringLiteral("Печатът не започна"), QStringLiteral("Принтерът не прие картината."));
         return;
     }
-    PaintPicture(painter, picture(), QRectF(0, 0, printer.width(), printer.height()));
+    PaintPicture(painter, picture_(), QRectF(0, 0, printer.width(), printer.height()));
 }

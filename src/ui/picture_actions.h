@@ -6,7 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
-class BoardSurface;
+#include <functional>
+
 class QFileDialog;
 class QWidget;
 
@@ -16,10 +17,9 @@ class QWidget;
 // scaled to the page and centred.
 class PictureActions : public QObject {
 public:
-    PictureActions(QWidget& window, const BoardSurface& board);
+    // `picture` gives the picture as the window shows it now, drawn on `board`.
+    PictureActions(QWidget& window, const QWidget& board, std::function<Picture()> picture);
 
-    // The picture as the window shows it now.
-    Picture picture() const;
     // A PNG's width unless another is chosen: twice the form's device pixels.
     int defaultPngWidth() const;
 
@@ -36,6 +36,7 @@ private:
     QString chooseFile();
 
     QWidget& window_;
-    const BoardSurface& board_;
+    const QWidget& board_;
+    std::function<Picture()> picture_;
     QPointer<QFileDialog> dialog_;  // one for the window's life: it keeps the folder and format
 };

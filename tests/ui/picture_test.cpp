@@ -175,7 +175,7 @@ TEST_P(PictureFile, ShowsEveryCellsColourAtItsCentreAndTheBoardAndTextAround)
                                             QStringLiteral("-singlefile"), path, path});
     const QImage image(pdf ? path + QStringLiteral(".png") : path);
     ASSERT_FALSE(image.isNull());
-    const double scale = image.width() / PictureSize(form).width();  // pixels to a pixel at 100 %
+    const double scale = image.width() / PictureSize(Picture{form}).width();  // pixels to a pixel at 100 %
     EXPECT_NEAR(scale, 2, 0.01);
     const auto at = [&](double twipsX, double twipsY) { return image.pixelColor(QPointF(twipsX, twipsY).toPoint() * scale / 15); };
     for (const Cell& cell : VisibleCells(form))

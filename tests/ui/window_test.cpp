@@ -1,8 +1,12 @@
 #include "app/fixed_texts.h"
+#include "app/induction_step.h"
+#include "app/shown_form.h"
 #include "ui/board_surface.h"
 #include "ui/main_window.h"
+#include "ui/window_commands.h"
 #include "picture/twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -409,4 +413,39 @@ TEST_F(Window, TheTextsBreakAtEveryZoomWhereTheyBreakAtHundredPercent)
         EXPECT_EQ(lines("Text1(0)"), method) << "at " << zoom;
         EXPECT_EQ(lines("Text1(1)"), quotation) << "at " << zoom;
     }
+}
+
+// F2 puts the argument beside the form and takes it away again, leaving the
+// window as it was; on the step's line the board rings exactly the cells the
+// step added, in the step's colour, inside their frames.
+TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
+{
+    window.open(4, 4);
+    window.step(+1);
+    const QImage before = grab();
+    QAction& argument = window.commands()[Command::Argument];
+    argument.trigger();
+    EXPECT_EQ(window.size(), QSize(546 + 330, 462)) << "the window grows by the panel";
+    argument.trigger();
+    EXPECT_EQ(window.size(), QSize(546, 462));
+    EXPECT_EQ(grab(), before);
+
+    argument.trigger();
+    auto* lines = control<QListWidget>("argumentLines");
+    QApplication::setActiveWindow(&window);
+    lines->setFocus();
+    lines->setCurrentRow(3);  // the step with numbers
+    QApplication::processEvents();
+    const QImage ringed = grab();
+    const Tessalo& form = window.form();
+    const std::vector<int> added = AddedCells(ShownForm(4, 4), form);
+    ASSERT_EQ(added.size(), 9u);
+    for (int i = 0; i < form.Shape1.Count(); ++i) {
+        const Cell& cell = form.Shape1(i);
+        const QPoint ring(static_cast<int>((cell.Left + cell.Width / 2) / 15) + 7,
+                          static_cast<int>((cell.Top + cell.Height / 2) / 15));
+        const bool isAdded = std::find(added.begin(), added.end(), i) != added.end();
+        EXPECT_EQ(ringed.pixel(ring) == qRgb(0x5a, 0x00, 0x28), isAdded) << "cell " << i;
+    }
+    argument.trigger();  // remembered: the next window opens without it
 }
