@@ -2,7 +2,7 @@
 // as PDF, SVG and PNG, into a file; offscreen.
 #include "qt_benchmark_main.h"
 #include "ui/main_window.h"
-#include "ui/picture_file.h"
+#include "picture/picture_file.h"
 #include "ui/style.h"
 
 #include <QAbstractButton>

@@ -90,7 +90,7 @@ void SetBackground(QWidget* widget, const Colour& colour)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
     : QWidget(parent),
       baseTwipsPerPixel_(TwipsPerPixel(logicalDpiX())),
       baseSize_(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, baseTwipsPerPixel_).size())
@@ -125,7 +125,7 @@ MainWindow::MainWindow(QWidget* parent)
     new Presentation(*this);
     new PictureActions(*this);
     announcer_ = new Announcer(this);
-    buildUp_ = new BuildUp(*this, *board_);
+    buildUp_ = new BuildUp(*this, *board_, settings);
     new InductionKeys(*this, *buildUp_);
     run([this] { form_.Form_Load(); });
 }

@@ -4,7 +4,7 @@
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
 #include "ui/main_window.h"
-#include "ui/picture_file.h"
+#include "picture/picture_file.h"
 
 #include <QApplication>
 #include <QBuffer>

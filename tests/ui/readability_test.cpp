@@ -3,7 +3,7 @@
 // focus ring at every tab stop.
 #include "app/layout.h"
 #include "board/colours.h"
-#include "ui/board_painter.h"
+#include "picture/board_painter.h"
 #include "ui/main_window.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/fixed_texts.h"
 #include "ui/board_surface.h"
 #include "ui/main_window.h"
-#include "ui/twips.h"
+#include "picture/twips.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
