@@ -216,6 +216,34 @@ QSize RunningProgram::size() const
     return {width, height};
 }
 
+QRect RunningProgram::frame() const
+{
+    QByteArray info;
+    QByteArray extents;
+    const QString id = QString::number(window_);
+    RunTool({QStringLiteral("xwininfo"), QStringLiteral("-id"), id}, &info, display_);
+    RunTool({QStringLiteral("xprop"), QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")}, &extents,
+            display_);
+    QRect client;
+    for (const QByteArray& line : info.split('\n')) {
+        const QByteArray value = line.mid(line.indexOf(':') + 1).trimmed();
+        if (line.contains("Absolute upper-left X:"))
+            client.moveLeft(value.toInt());
+        else if (line.contains("Absolute upper-left Y:"))
+            client.moveTop(value.toInt());
+        else if (line.contains("Width:"))
+            client.setWidth(value.toInt());
+        else if (line.contains("Height:"))
+            client.setHeight(value.toInt());
+    }
+    // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"; none without a window manager
+    const QList<QByteArray> sides = extents.mid(extents.indexOf('=') + 1).split(',');
+    if (sides.size() != 4)
+        return client;
+    return client.adjusted(-sides[0].trimmed().toInt(), -sides[2].trimmed().toInt(), sides[1].trimmed().toInt(),
+                           sides[3].trimmed().toInt());
+}
+
 bool RunningProgram::waitForSize(QSize wanted, int milliseconds) const
 {
     QElapsedTimer waited;

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -55,6 +56,9 @@ public:
     QImage grabWhen(const std::function<bool(const QImage&)>& ready, int milliseconds = 5000) const;
     // The window's size on the screen, as the X server has it.
     QSize size() const;
+    // The window's frame on the screen, title bar included, as the window
+    // manager has it.
+    QRect frame() const;
     // Waits until the window has `size`; false when the time is up.
     bool waitForSize(QSize size, int milliseconds = 5000) const;
 
