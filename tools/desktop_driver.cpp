@@ -2,10 +2,13 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <qguiapplication_platform.h>
 #include <QPixmap>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -242,6 +245,18 @@ QRect RunningProgram::frame() const
         return client;
     return client.adjusted(-sides[0].trimmed().toInt(), -sides[2].trimmed().toInt(), sides[1].trimmed().toInt(),
                            sides[3].trimmed().toInt());
+}
+
+int RunningProgram::destroyWindow(int milliseconds)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return -1;
+    xcb_destroy_window(x11->connection(), static_cast<xcb_window_t>(window_));
+    xcb_flush(x11->connection());
+    if (!program_.waitForFinished(milliseconds) || program_.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return program_.exitCode();
 }
 
 bool RunningProgram::waitForSize(QSize wanted, int milliseconds) const

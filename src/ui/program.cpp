@@ -37,6 +37,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(MainWindow&)>& b
     if (beforeShow)
         beforeShow(window);
     ShowWindow(window, settings, command);
+    EndWhenDestroyedFromOutside(window);
     const int status = QApplication::exec();
     RememberWindow(window, settings);
     return status;

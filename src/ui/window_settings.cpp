@@ -64,6 +64,16 @@ private:
     QWidget& window_;
 };
 
+// Room for full screen on the largest screen, 8K included, and no more: a
+// window dragged larger by hand would take gigabytes for its pixels.
+QSize LargestUsefulSize()
+{
+    QSize largest(7680, 4320);
+    for (const QScreen* screen : QGuiApplication::screens())
+        largest = largest.expandedTo(screen->geometry().size());
+    return largest;
+}
+
 }  // namespace
 
 QRect FrameOnScreen(QRect frame, const QRect& screen)
@@ -93,6 +103,7 @@ void ShowWindow(MainWindow& window, const SettingsFile& settings, const CommandL
     const QRect free = FreeArea(SavedPosition(settings));
     const WindowSettings start = ReadWindowSettings(settings, free, window.baseSize());
     bool fullScreen = command.fullScreen;
+    window.setMaximumSize(LargestUsefulSize());
     if (!command.geometryGiven) {
         if (window.restoreGeometry(start.geometry)) {
             // a size made for a zoom step keeps that step exactly

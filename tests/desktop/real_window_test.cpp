@@ -229,6 +229,15 @@ TEST_F(RealWindow, BuildUpEndsOnAKey)
         EXPECT_EQ(Rgb(image.pixel(CentreInPixels(expected.Shape1(i), 1))), Rgb(ColourOf(expected.Shape1(i)))) << "cell " << i;
 }
 
+// A window another X client destroys ends the program, which would otherwise
+// go on with nothing on the screen.
+TEST_F(RealWindow, EndsWhenItsWindowIsDestroyedFromOutside)
+{
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display());
+    ASSERT_TRUE(program.waitForWindow());
+    EXPECT_EQ(program.destroyWindow(), 1);
+}
+
 namespace {
 
 // A settings file as an earlier version left it, for a program of its own.

@@ -1,5 +1,6 @@
 #include "ui/window_settings.h"
 
+#include "ui/command_line.h"
 #include "ui/main_window.h"
 #include "ui/settings_file.h"
 
@@ -211,3 +212,15 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  false, "the file is locked"}),
     [](const testing::TestParamInfo<WriteRow>& info) { return info.param.name; });
+
+// A window dragged to the toolkit's limit would take gigabytes for its
+// pixels: it stops at what full screen on an 8K screen needs.
+TEST(WindowSettings, ShownWindowStopsAtAnEightKScreen)
+{
+    QTemporaryDir folder;
+    const SettingsFile settings(folder.filePath(QStringLiteral("tessalo.conf")));
+    MainWindow window;
+    ShowWindow(window, settings, CommandLine{});
+    window.resize(32767, 32767);
+    EXPECT_EQ(window.size(), QSize(7680, 4320));
+}
