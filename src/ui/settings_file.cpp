@@ -29,6 +29,20 @@ bool Refuse(const QString& path, const QString& cause, const QString& english)
     return false;
 }
 
+// An INI file gives every value back as text: a value read back is the one
+// written when both say the same.
+bool SameValues(const QVariantMap& read, const QVariantMap& written)
+{
+    if (read.keys() != written.keys())
+        return false;
+    for (auto it = written.begin(); it != written.end(); ++it) {
+        const QVariant& back = read[it.key()];
+        if (back != it.value() && (back.toString() != it.value().toString() || back.toByteArray() != it.value().toByteArray()))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 SettingsFile::SettingsFile() : SettingsFile(QSettings().fileName()) {}
@@ -76,9 +90,14 @@ bool SettingsFile::write() const
     QDir().mkpath(folder);  // a first run; if it cannot be made, the write says why
 
     QLockFile lock(path_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs))
-        return Refuse(path_, QStringLiteral("файлът е заключен (%1.lock)").arg(QFileInfo(path_).fileName()),
-                      QStringLiteral("the file is locked (%1.lock)").arg(QFileInfo(path_).fileName()));
+    if (!lock.tryLock(kLockWaitMs)) {
+        const QString name = QFileInfo(path_).fileName();
+        if (lock.error() == QLockFile::LockFailedError)
+            return Refuse(path_, QStringLiteral("файлът е заключен (%1.lock)").arg(name),
+                          QStringLiteral("the file is locked (%1.lock)").arg(name));
+        return Refuse(path_, QStringLiteral("ключалката %1.lock не може да бъде създадена (може би дискът е пълен)").arg(name),
+                      QStringLiteral("its lock %1.lock cannot be made (the disk may be full)").arg(name));
+    }
 
     // Written whole beside the target, then renamed over it: a full disk
     // leaves the old file as it was.
@@ -91,9 +110,12 @@ bool SettingsFile::write() const
         for (auto it = values_.begin(); it != values_.end(); ++it)
             out.setValue(it.key(), it.value());
         out.sync();
-        if (out.status() != QSettings::NoError)
-            return Refuse(path_, QStringLiteral("записът прекъсна"), QStringLiteral("the write failed"));
     }
+    // The toolkit's save file can take a last buffer the disk refused for
+    // written: what is on the disk is read back before it replaces anything.
+    if (!SameValues(SettingsFile(whole.fileName()).values_, values_))
+        return Refuse(path_, QStringLiteral("записът прекъсна (може би дискът е пълен)"),
+                      QStringLiteral("the write was cut short (the disk may be full)"));
     if (::rename(QFile::encodeName(whole.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
         const WriteFailure failure = FailureOf(target, errno);
         return Refuse(path_, failure.cause, failure.systemText);
