@@ -34,9 +34,12 @@ void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message)
 
 // The toolkit takes no notice when another X client destroys a window: the
 // program would go on with nothing on the screen.
-class DestroyedFromOutside : public QAbstractNativeEventFilter {
+class DestroyedFromOutside : public QObject, public QAbstractNativeEventFilter {
 public:
-    explicit DestroyedFromOutside(const QWidget& window) : window_(window) {}
+    explicit DestroyedFromOutside(QWidget& window) : QObject(&window), window_(window)
+    {
+        qApp->installNativeEventFilter(this);
+    }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
     {
@@ -59,10 +62,10 @@ private:
 
 }  // namespace
 
-void EndWhenDestroyedFromOutside(const QWidget& window)
+void EndWhenDestroyedFromOutside(QWidget& window)
 {
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        qApp->installNativeEventFilter(new DestroyedFromOutside(window));
+        new DestroyedFromOutside(window);  // the window's, and gone with it
 }
 
 void LoadToolkitTranslations(QApplication& app)

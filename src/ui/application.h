@@ -16,4 +16,4 @@ void LoadToolkitTranslations(QApplication& app);
 
 // Ends the event loop with status 1 when another program destroys `window`
 // (on X11, where the toolkit would go on without it).
-void EndWhenDestroyedFromOutside(const QWidget& window);
+void EndWhenDestroyedFromOutside(QWidget& window);
