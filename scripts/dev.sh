@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
+  libxcb1-dev  # a window destroyed by another X client: noticed by the window, done by the desktop tests
   qt6-svg-dev  # the icon, and pictures saved as SVG
   qt6-translations-l10n  # the toolkit's own texts in Bulgarian
   libgtest-dev libgmock-dev libbenchmark-dev
