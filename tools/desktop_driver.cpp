@@ -2,10 +2,13 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <qguiapplication_platform.h>
 #include <QPixmap>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -222,6 +225,46 @@ QSize RunningProgram::size() const
             height = line.mid(7).toInt();
     }
     return {width, height};
+}
+
+QRect RunningProgram::frame() const
+{
+    QByteArray info;
+    QByteArray extents;
+    const QString id = QString::number(window_);
+    RunTool({QStringLiteral("xwininfo"), QStringLiteral("-id"), id}, &info, display_);
+    RunTool({QStringLiteral("xprop"), QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")}, &extents,
+            display_);
+    QRect client;
+    for (const QByteArray& line : info.split('\n')) {
+        const QByteArray value = line.mid(line.indexOf(':') + 1).trimmed();
+        if (line.contains("Absolute upper-left X:"))
+            client.moveLeft(value.toInt());
+        else if (line.contains("Absolute upper-left Y:"))
+            client.moveTop(value.toInt());
+        else if (line.contains("Width:"))
+            client.setWidth(value.toInt());
+        else if (line.contains("Height:"))
+            client.setHeight(value.toInt());
+    }
+    // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"; none without a window manager
+    const QList<QByteArray> sides = extents.mid(extents.indexOf('=') + 1).split(',');
+    if (sides.size() != 4)
+        return client;
+    return client.adjusted(-sides[0].trimmed().toInt(), -sides[2].trimmed().toInt(), sides[1].trimmed().toInt(),
+                           sides[3].trimmed().toInt());
+}
+
+int RunningProgram::destroyWindow(int milliseconds)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return -1;
+    xcb_destroy_window(x11->connection(), static_cast<xcb_window_t>(window_));
+    xcb_flush(x11->connection());
+    if (!program_.waitForFinished(milliseconds) || program_.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return program_.exitCode();
 }
 
 bool RunningProgram::waitForSize(QSize wanted, int milliseconds) const

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -63,6 +64,12 @@ public:
     QImage grabWhen(const std::function<bool(const QImage&)>& ready, int milliseconds = 5000) const;
     // The window's size on the screen, as the X server has it.
     QSize size() const;
+    // The window's frame on the screen, title bar included, as the window
+    // manager has it.
+    QRect frame() const;
+    // Destroys the window as another X client would, and waits for the
+    // program to end: its exit status, or -1 when it did not end by itself.
+    int destroyWindow(int milliseconds = 5000);
     // Waits until the window has `size`; false when the time is up.
     bool waitForSize(QSize size, int milliseconds = 5000) const;
 

@@ -1,40 +1,96 @@
 #include "picture/picture_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <unistd.h>
+
+#include <cerrno>
+
 namespace {
 
-// The reason the system gives is often the same for different mistakes, so the
-// folder is looked at first.
-QString Cause(const QString& path, const QSaveFile& file)
+// The file device keeps only the system's text for an error; the number
+// behind it is found again by that text, so that both languages name one
+// cause.
+int ErrorNumber(const QString& systemText)
 {
-    QFileInfo folder(QFileInfo(path).absolutePath());
-    QFileInfo existing = folder;
+    for (int number : {ENOSPC, EDQUOT, EFBIG, EIO, ENAMETOOLONG, EACCES, EPERM, EROFS, ENOENT, ENOTDIR, EISDIR,
+                       ELOOP, ETXTBSY, EMFILE, ENFILE, ENOMEM}) {
+        if (systemText == qt_error_string(number))
+            return number;
+    }
+    return 0;
+}
+
+// The nearest folder above `path` that exists, or the file that stands where
+// a folder should.
+QFileInfo NearestExisting(const QString& path)
+{
+    QFileInfo existing(QFileInfo(path).absolutePath());
     while (!existing.exists() && !existing.isRoot())
         existing.setFile(existing.absolutePath());
-    if (existing.exists() && !existing.isDir())
-        return QStringLiteral("„%1“ е файл, а не папка").arg(QDir::toNativeSeparators(existing.absoluteFilePath()));
-    if (!folder.exists())
-        return QStringLiteral("папката „%1“ не съществува").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("на това място има папка");
-    if (!folder.isWritable())
-        return QStringLiteral("нямате право да пишете в папката „%1“")
-            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
-    switch (file.error()) {
-    case QFileDevice::WriteError: return QStringLiteral("записът прекъсна (може би дискът е пълен)");
-    case QFileDevice::RenameError: return QStringLiteral("старият файл не може да бъде заменен");
-    default: return QStringLiteral("файлът не може да бъде създаден");
+    return existing;
+}
+
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString Cause(const QString& path, int number)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    switch (number) {
+    case ENOSPC: return QStringLiteral("на диска няма място");
+    case EDQUOT: return QStringLiteral("квотата ви на диска е изчерпана");
+    case EFBIG: return QStringLiteral("файлът става по-голям от позволеното");
+    case EIO: return QStringLiteral("грешка на диска при запис");
+    case ENAMETOOLONG: return QStringLiteral("името на файла е твърде дълго");
+    case EACCES:
+    case EPERM: return QStringLiteral("нямате право да пишете в папката „%1“").arg(Shown(folder.absoluteFilePath()));
+    case EROFS: return QStringLiteral("дискът е само за четене");
+    case ELOOP: return QStringLiteral("пътят минава през твърде много връзки");
+    case EISDIR: return QStringLiteral("на това място има папка");
+    case ENOENT:
+    case ENOTDIR: {
+        const QFileInfo existing = NearestExisting(path);
+        if (existing.exists() && !existing.isDir())
+            return QStringLiteral("„%1“ е файл, а не папка").arg(Shown(existing.absoluteFilePath()));
+        return QStringLiteral("папката „%1“ не съществува").arg(Shown(folder.absoluteFilePath()));
     }
+    default: return QStringLiteral("системата не позволи записа");
+    }
+}
+
+// Writes all of `bytes` to `fd` and syncs it: 0, or the system's error. The
+// file device would report a write cut short (a size limit) as an unknown
+// error, so the writes are made here.
+int WriteWhole(int fd, const QByteArray& bytes)
+{
+    const char* next = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, static_cast<std::size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        next += written;
+        left -= written;
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
 }
 
 }  // namespace
 
 std::optional<PictureFormat> FormatOfFile(const QString& path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    // read off the name itself: file information gives up on very long paths
+    const QStringView name = QStringView(path).mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = dot < 0 ? QString() : name.mid(dot + 1).toString().toLower();
     if (suffix == QLatin1String("svg"))
         return PictureFormat::Svg;
     if (suffix == QLatin1String("png"))
@@ -44,13 +100,37 @@ std::optional<PictureFormat> FormatOfFile(const QString& path)
     return std::nullopt;
 }
 
+WriteFailure FailureOf(const QString& path, int systemError)
+{
+    return {Cause(path, systemError), qt_error_string(systemError)};
+}
+
+WriteFailure FailureOf(const QString& path, const QFileDevice& file)
+{
+    const int number = ErrorNumber(file.errorString());
+    return {Cause(path, number), number ? qt_error_string(number) : file.errorString()};
+}
+
 std::optional<WriteFailure> SavePicture(const QString& path, const Picture& picture, int pngWidth)
 {
-    QSaveFile file(path);
     const auto format = FormatOfFile(path);
-    if (format && file.open(QIODevice::WriteOnly) && WritePicture(file, *format, picture, pngWidth) && file.commit())
-        return std::nullopt;
     if (!format)
         return WriteFailure{QStringLiteral("непознат вид файл"), QStringLiteral("unknown file type")};
-    return WriteFailure{Cause(path, file), file.errorString()};
+    // Drawn in memory first: the SVG writer's text stream drops the device's
+    // errors, and libpng prints its own.
+    QBuffer drawn;
+    drawn.open(QIODevice::WriteOnly);
+    if (!WritePicture(drawn, *format, picture, pngWidth))
+        return WriteFailure{QStringLiteral("картината не можа да бъде нарисувана"),
+                            QStringLiteral("the picture could not be drawn")};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return FailureOf(path, file);
+    if (const int error = WriteWhole(file.handle(), drawn.data())) {
+        file.cancelWriting();
+        return FailureOf(path, error);
+    }
+    if (!file.commit())
+        return FailureOf(path, file);
+    return std::nullopt;
 }

@@ -1,8 +1,12 @@
 #include "ui/application.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
+
+#include <xcb/xcb.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +32,41 @@ void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message)
     g_heldBack.emplace_back(type, message);
 }
 
+// The toolkit takes no notice when another X client destroys a window: the
+// program would go on with nothing on the screen.
+class DestroyedFromOutside : public QObject, public QAbstractNativeEventFilter {
+public:
+    explicit DestroyedFromOutside(QWidget& window) : QObject(&window), window_(window)
+    {
+        qApp->installNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY &&
+            static_cast<const xcb_destroy_notify_event_t*>(message)->window == window_.internalWinId()) {
+            std::fputs("tessalo: окното беше унищожено от друга програма. / the window was destroyed by another "
+                       "program.\n",
+                       stderr);
+            QCoreApplication::exit(1);
+        }
+        return false;
+    }
+
+private:
+    const QWidget& window_;
+};
+
 }  // namespace
+
+void EndWhenDestroyedFromOutside(QWidget& window)
+{
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        new DestroyedFromOutside(window);  // the window's, and gone with it
+}
 
 void LoadToolkitTranslations(QApplication& app)
 {

@@ -13,3 +13,7 @@ std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv);
 // The toolkit's own texts (context menus, standard dialogs) in Bulgarian;
 // OpenApplication() does it.
 void LoadToolkitTranslations(QApplication& app);
+
+// Ends the event loop with status 1 when another program destroys `window`
+// (on X11, where the toolkit would go on without it).
+void EndWhenDestroyedFromOutside(QWidget& window);

@@ -6,14 +6,17 @@
 #include "picture/picture_file.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-void PrintText(const std::string& text)
+bool PrintText(const std::string& text)
 {
 #ifdef Q_OS_WIN
     const std::string& lines = text;
@@ -24,8 +27,7 @@ void PrintText(const std::string& text)
             lines += c;
     }
 #endif
-    std::fwrite(lines.data(), 1, lines.size(), stdout);
-    std::fflush(stdout);
+    return WriteStandardOutput(QByteArray::fromStdString(lines));
 }
 
 // The toolkit's notes (such as a missing runtime folder) would bury the one
@@ -53,12 +55,24 @@ bool Save(const QString& path, const Tessalo& form, int pngWidth)
     return !failure || Report(path, *failure);
 }
 
+// A link where a slide would go is left as it is, and what it points to:
+// the series writes only files of its own. All are looked at before any is
+// written.
 bool SaveSeries(const QString& folder, int kind)
 {
     QDir().mkpath(folder);  // if it cannot be made, the first file says why
+    QStringList paths;
     for (int n = 1; n <= 11; ++n) {
-        const QString name = QStringLiteral("kind-%1-n-%2.svg").arg(kind).arg(n, 2, 10, QLatin1Char('0'));
-        if (!Save(QDir(folder).filePath(name), ShownForm(kind, n), DefaultPngWidth()))
+        paths << QDir(folder).filePath(QStringLiteral("kind-%1-n-%2.svg").arg(kind).arg(n, 2, 10, QLatin1Char('0')));
+        const QFileInfo file(paths.back());
+        if (file.isSymLink()) {
+            const QString target = QDir::toNativeSeparators(file.symLinkTarget());
+            return Report(paths.back(), {QStringLiteral("това е връзка към „%1“ и не се презаписва").arg(target),
+                                         QStringLiteral("it is a link to '%1' and is not overwritten").arg(target)});
+        }
+    }
+    for (int n = 1; n <= 11; ++n) {
+        if (!Save(paths[n - 1], ShownForm(kind, n), DefaultPngWidth()))
             return false;
     }
     return true;
@@ -68,21 +82,45 @@ bool SaveSeries(const QString& folder, int kind)
 // only add to a run that takes a few milliseconds.
 [[noreturn]] void End(int status)
 {
-    std::fflush(stdout);
     std::_Exit(status);
 }
 
 }  // namespace
+
+bool WriteStandardOutput(const QByteArray& bytes)
+{
+    const bool written = std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+                             static_cast<std::size_t>(bytes.size()) &&
+                         std::fflush(stdout) == 0;
+    if (!written) {
+        const WriteFailure failure = FailureOf({}, errno);
+        std::fputs(QStringLiteral("tessalo: стандартният изход не беше записан: %1. / cannot write standard output: %2.\n")
+                       .arg(failure.cause, failure.systemText)
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
+    }
+    return written;
+}
+
+void SayIfNoFontHasCyrillic()
+{
+    if (QFontDatabase::families(QFontDatabase::Cyrillic).isEmpty())
+        std::fputs("tessalo: няма шрифт с кирилица; буквите ще са квадратчета (инсталирайте например fonts-liberation). / "
+                   "no font with Cyrillic letters is installed; letters will show as boxes (install e.g. fonts-liberation).\n",
+                   stderr);
+}
 
 void RunBatchExport(int& argc, char** argv, const CommandLine& command)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(ErrorsOnly);
     const QGuiApplication app(argc, argv);  // fonts, for the labels and the text
+    SayIfNoFontHasCyrillic();
     if (command.printText || !command.exportPath.isEmpty()) {
         const Tessalo form = ShownForm(command.kind, command.n);
-        if (command.printText)
-            PrintText(form.Text1(0).Text);
+        if (command.printText && !PrintText(form.Text1(0).Text))
+            End(1);
         if (!command.exportPath.isEmpty() && !Save(command.exportPath, form, command.pngWidth.value_or(DefaultPngWidth())))
             End(1);
     }

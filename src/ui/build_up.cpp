@@ -1,9 +1,9 @@
 #include "ui/build_up.h"
 
 #include "ui/board_surface.h"
+#include "ui/settings_file.h"
 
 #include <QApplication>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -14,8 +14,12 @@ constexpr int kWholePictureMs = 1500;
 
 }  // namespace
 
-BuildUp::BuildUp(QWidget& window, BoardSurface& board)
-    : QObject(&window), window_(window), board_(board), enabled_(QSettings().value(kSetting).toBool())
+BuildUp::BuildUp(QWidget& window, BoardSurface& board, SettingsFile* settings)
+    : QObject(&window),
+      window_(window),
+      board_(board),
+      settings_(settings),
+      enabled_(settings && settings->value(kSetting).toBool())
 {
     connect(&timer_, &QTimer::timeout, this, &BuildUp::next);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -24,7 +28,8 @@ BuildUp::BuildUp(QWidget& window, BoardSurface& board)
 void BuildUp::setEnabled(bool on)
 {
     enabled_ = on;
-    QSettings().setValue(kSetting, on);
+    if (settings_)
+        settings_->setValue(kSetting, on);
     if (!on)
         finish();
 }

@@ -7,14 +7,15 @@
 
 class BoardSurface;
 class QWidget;
+class SettingsFile;
 
 // Build-up: after Show or a step, the cells appear one by one in the order
 // given, the whole picture in about 1.5 s whatever its size; any key or click
 // shows the rest at once. Only the painting waits: the form is final.
-// Off unless chosen; the choice is remembered.
+// Off unless chosen; the choice is remembered in `settings` when there are any.
 class BuildUp : public QObject {
 public:
-    BuildUp(QWidget& window, BoardSurface& board);
+    BuildUp(QWidget& window, BoardSurface& board, SettingsFile* settings = nullptr);
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);
@@ -32,6 +33,7 @@ private:
 
     QWidget& window_;
     BoardSurface& board_;
+    SettingsFile* settings_;
     QTimer timer_;
     std::vector<int> order_;
     std::size_t shown_ = 0;  // of order_

@@ -100,6 +100,17 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     line.printText = parser.isSet(QStringLiteral("text"));
     line.seriesFolder = parser.value(QStringLiteral("series"));
 
+    // Arguments are read as UTF-8, and a name in another encoding (an old
+    // USB stick's Windows-1251) would come out with its letters replaced, so
+    // that two such names would land in one file.
+    for (const QString* name : {&line.exportPath, &line.seriesFolder}) {
+        if (name->contains(QChar::ReplacementCharacter))
+            return Stop(2, QStringLiteral("tessalo: името „%1“ не е в UTF-8 и не може да бъде използвано; "
+                                          "преименувайте файла или папката. / the name '%1' is not in UTF-8 and "
+                                          "cannot be used; rename the file or folder.\n")
+                               .arg(*name));
+    }
+
     if (!line.exportPath.isEmpty() && !FormatOfFile(line.exportPath))
         return Stop(2, QStringLiteral("tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / "
                                       "'%1': unknown file type; allowed are .svg, .png and .pdf.\n")

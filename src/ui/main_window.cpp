@@ -115,7 +115,7 @@ constexpr int kPanelMargin = 8;
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
     : QWidget(parent),
       baseTwipsPerPixel_(TwipsPerPixel(logicalDpiX())),
       baseSize_(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, baseTwipsPerPixel_).size()),
@@ -154,7 +154,7 @@ MainWindow::MainWindow(QWidget* parent)
     layOut(zoom_);
     setTabOrder();
     announcer_ = new Announcer(this);
-    buildUp_ = new BuildUp(*this, *board_);
+    buildUp_ = new BuildUp(*this, *board_, settings);
     connectCommands();
     run([this] { form_.Form_Load(); });
 }

@@ -21,6 +21,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class SettingsFile;
 class WindowCommands;
 
 // The main window. It owns the form, builds one widget per control of the layout
@@ -31,7 +32,8 @@ class WindowCommands;
 // background, by changing only the twips per pixel. It never shrinks below 100 %.
 class MainWindow : public QWidget {
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // `settings`, when given, keep the window's own choices (build-up).
+    explicit MainWindow(SettingsFile* settings = nullptr, QWidget* parent = nullptr);
 
     // The form the window shows; after changing it, call showState().
     Tessalo& form() { return form_; }

@@ -2,18 +2,21 @@
 
 #include "ui/command_line.h"
 #include "ui/main_window.h"
+#include "ui/settings_file.h"
 #include "ui/zoom.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
+const QString kGeometry = QStringLiteral("window/geometry");
 const QString kZoom = QStringLiteral("window/zoom");  // percent
+// written by earlier versions
 const QString kFullScreen = QStringLiteral("window/fullScreen");
 const QString kPosition = QStringLiteral("window/position");
 
@@ -26,58 +29,111 @@ QRect FreeArea(std::optional<QPoint> at)
     return screen ? screen->availableGeometry() : QRect();
 }
 
+std::optional<QPoint> SavedPosition(const SettingsFile& settings)
+{
+    const QVariant position = settings.value(kPosition);
+    return position.typeId() == QMetaType::QPoint ? std::optional(position.toPoint()) : std::nullopt;
+}
+
+// The window manager frames the window only once it is shown: then its frame
+// is known, and brought onto the screen if a place from another screen, or
+// one the toolkit could not check, left part of it off.
+class FrameKeeper : public QObject {
+public:
+    explicit FrameKeeper(QWidget& window) : QObject(&window), window_(window)
+    {
+        window.windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed()) {
+            if (!window_.isFullScreen() && !window_.isMaximized() && window_.screen()) {
+                const QRect frame = window_.frameGeometry();
+                const QRect kept = FrameOnScreen(frame, window_.screen()->availableGeometry());
+                if (kept != frame)
+                    window_.move(kept.topLeft());
+            }
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+// Room for full screen on the largest screen, 8K included, and no more: a
+// window dragged larger by hand would take gigabytes for its pixels.
+QSize LargestUsefulSize()
+{
+    QSize largest(7680, 4320);
+    for (const QScreen* screen : QGuiApplication::screens())
+        largest = largest.expandedTo(screen->geometry().size());
+    return largest;
+}
+
 }  // namespace
 
-WindowSettings ReadWindowSettings(const QSettings& settings, const QRect& screen, QSize base)
+QRect FrameOnScreen(QRect frame, const QRect& screen)
+{
+    frame.moveLeft(std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width())));
+    frame.moveTop(std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height())));
+    return frame;
+}
+
+WindowSettings ReadWindowSettings(const SettingsFile& settings, const QRect& screen, QSize base)
 {
     WindowSettings window;
+    if (const QVariant geometry = settings.value(kGeometry); geometry.typeId() == QMetaType::QByteArray)
+        window.geometry = geometry.toByteArray();
     bool isNumber = false;
     const int percent = settings.value(kZoom).toInt(&isNumber);
     if (isNumber && percent >= kMinZoomPercent && percent <= kMaxZoomPercent)
         window.zoom = ZoomThatFits(percent / 100.0, base, screen.size());
     window.fullScreen = settings.value(kFullScreen).toString() == QLatin1String("true");
-    const QVariant position = settings.value(kPosition);
-    if (position.canConvert<QPoint>() && position.typeId() == QMetaType::QPoint) {
-        const QSize size = ZoomedSize(base, window.zoom);
-        const QPoint corner = position.toPoint();
-        const int right = std::max(screen.left(), screen.right() + 1 - size.width());
-        const int bottom = std::max(screen.top(), screen.bottom() + 1 - size.height());
-        window.position = QPoint(std::clamp(corner.x(), screen.left(), right),
-                                 std::clamp(corner.y(), screen.top(), bottom));
-    }
+    if (const auto corner = SavedPosition(settings))
+        window.position = FrameOnScreen(QRect(*corner, ZoomedSize(base, window.zoom)), screen).topLeft();
     return window;
 }
 
-void WriteWindowSettings(QSettings& settings, const WindowSettings& window)
+void ShowWindow(MainWindow& window, const SettingsFile& settings, const CommandLine& command)
 {
-    settings.setValue(kZoom, static_cast<int>(std::lround(window.zoom * 100)));
-    settings.setValue(kFullScreen, window.fullScreen);
-    if (window.position)
-        settings.setValue(kPosition, *window.position);
-}
-
-void ShowWindow(MainWindow& window, const QSettings& settings, const CommandLine& command)
-{
-    const QVariant saved = settings.value(kPosition);
-    const std::optional<QPoint> near = saved.typeId() == QMetaType::QPoint ? std::optional(saved.toPoint()) : std::nullopt;
-    WindowSettings start = ReadWindowSettings(settings, FreeArea(near), window.baseSize());
-    if (command.zoomPercent)
-        start.zoom = ZoomThatFits(*command.zoomPercent / 100.0, window.baseSize(), FreeArea(near).size());
+    const QRect free = FreeArea(SavedPosition(settings));
+    const WindowSettings start = ReadWindowSettings(settings, free, window.baseSize());
+    bool fullScreen = command.fullScreen;
+    window.setMaximumSize(LargestUsefulSize());
     if (!command.geometryGiven) {
-        window.resizeToZoom(start.zoom);
-        if (start.position)
-            window.setGeometry(QRect(*start.position, window.size()));
+        if (window.restoreGeometry(start.geometry)) {
+            // a size made for a zoom step keeps that step exactly
+            if (window.size() == ZoomedSize(window.baseSize(), start.zoom))
+                window.resizeToZoom(start.zoom);
+        } else {
+            window.resizeToZoom(start.zoom);
+            if (start.position)
+                window.move(*start.position);  // the frame's corner: the title bar is on the screen
+            fullScreen = fullScreen || start.fullScreen;
+        }
+        if (command.zoomPercent && !window.isFullScreen() && !window.isMaximized())
+            window.resizeToZoom(ZoomThatFits(*command.zoomPercent / 100.0, window.baseSize(), free.size()));
     }
-    if (command.fullScreen || start.fullScreen)
+    window.winId();  // the native window, to watch for its first showing
+    new FrameKeeper(window);
+    if (fullScreen)
         window.showFullScreen();
     else
         window.show();
 }
 
-WindowSettings CurrentSettings(const MainWindow& window)
+void RememberWindow(const MainWindow& window, SettingsFile& settings)
 {
     // full screen and maximised windows remember the window they came from
     const bool normal = !window.isFullScreen() && !window.isMaximized();
     const QRect shown = normal || !window.normalGeometry().isValid() ? window.geometry() : window.normalGeometry();
-    return {FittingZoom(window.baseSize(), shown.size()), window.isFullScreen(), shown.topLeft()};
+    const int percent = static_cast<int>(std::lround(FittingZoom(window.baseSize(), shown.size()) * 100));
+    settings.setValues({{kGeometry, window.saveGeometry()},
+                        {kZoom, percent},
+                        {kFullScreen, QVariant()},
+                        {kPosition, QVariant()}});
 }

@@ -3,17 +3,22 @@
 // and pictures and proof texts are drawn without one.
 #include "app/shown_form.h"
 #include "app/tessalo.h"
+#include "small_disk.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <functional>
+#include <string_view>
 
 namespace {
 
@@ -117,7 +122,8 @@ TEST(CommandLineDrawing, SeriesWritesTheElevenPicturesOfAKindIntoANewFolder)
 }
 
 // A limit on the size of files the program may write makes a write fail
-// halfway, as a full disk would (folder permissions would not stop root).
+// halfway, as a full disk would (folder permissions would not stop root); the
+// signal that limit sends does not end the program.
 TEST(CommandLineDrawing, AFailedWriteLeavesNoFileAndTheOldOneUntouched)
 {
     const QTemporaryDir folder;
@@ -128,14 +134,139 @@ TEST(CommandLineDrawing, AFailedWriteLeavesNoFileAndTheOldOneUntouched)
         old.write("old");
     }
     const auto [status, out, err] = RunWithoutDisplay({"--kind", "4", "--n", "11", "--export", path}, [] {
-        std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the process
+        std::signal(SIGXFSZ, SIG_DFL);
         const rlimit limit{4096, 4096};
         setrlimit(RLIMIT_FSIZE, &limit);
     });
     EXPECT_EQ(status, 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("не беше записан: записът прекъсна"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("не беше записан: файлът става по-голям от позволеното. / cannot write")))
+        << err.toStdString();
+    EXPECT_TRUE(err.endsWith(QStringLiteral(": File too large.\n"))) << err.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.png")});
     QFile old(path);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old");
+}
+
+namespace {
+
+struct DiskRow {
+    const char* name;
+    QStringList arguments;  // the path on the disk follows
+    const char* path;
+    const char* old;  // a file there before, to be kept as it was
+};
+
+void PrintTo(const DiskRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class FullDisk : public testing::TestWithParam<DiskRow> {};
+
+}  // namespace
+
+// With 8 KiB left on the disk, every file is either written whole or not at
+// all: the old one stays byte for byte, no temporary file is left, and the
+// one line says why, the same in both languages.
+TEST_P(FullDisk, EndsWithStatusOneAndLeavesOnlyWholeFiles)
+{
+    const DiskRow& row = GetParam();
+    SmallDisk disk;
+    if (disk.path().isEmpty())
+        GTEST_SKIP() << "no small disk: " << disk.error().toStdString();
+    const QDir root(disk.path());
+    root.mkpath(QFileInfo(root.filePath(QString::fromLatin1(row.old))).path());
+    const QByteArray oldPicture("<svg>the old picture</svg>\n");
+    {
+        QFile old(root.filePath(QString::fromLatin1(row.old)));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(oldPicture);
+    }
+    disk.fill(8);
+    const auto [status, out, err] = RunWithoutDisplay(QStringList(row.arguments) << root.filePath(QString::fromLatin1(row.path)));
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("не беше записан: на диска няма място. / cannot write"))) << err.toStdString();
+    EXPECT_TRUE(err.endsWith(QStringLiteral(": No space left on device.\n"))) << err.toStdString();
+    EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << "one line";
+    for (QDirIterator it(disk.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile file(it.next());
+        if (QFileInfo(file).fileName() == QLatin1String(".filler"))
+            continue;
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (root.relativeFilePath(file.fileName()) == QLatin1String(row.old))
+            EXPECT_EQ(bytes, oldPicture);
+        else
+            EXPECT_TRUE(bytes.endsWith("</svg>\n")) << "a whole slide: " << file.fileName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writes, FullDisk,
+    testing::Values(DiskRow{"SvgOverAnOldFile", {"--kind", "4", "--n", "11", "--export"}, "a.svg", "a.svg"},
+                    DiskRow{"PdfOverAnOldFile", {"--kind", "4", "--n", "11", "--export"}, "a.pdf", "a.pdf"},
+                    DiskRow{"PngOverAnOldFile", {"--kind", "4", "--n", "11", "--export"}, "a.png", "a.png"},
+                    DiskRow{"SeriesIntoANearlyFullFolder", {"--kind", "4", "--series"}, "slides", "slides/kind-4-n-11.svg"}),
+    [](const testing::TestParamInfo<DiskRow>& info) { return info.param.name; });
+
+// A link where a slide would go is not written through: the series stops
+// before its first picture, and the file the link points to is as it was.
+TEST(CommandLineDrawing, SeriesLeavesALinkInItsFolderAndWhatItPointsTo)
+{
+    const QTemporaryDir folder;
+    const QDir slides(folder.filePath(QStringLiteral("slides")));
+    slides.mkpath(QStringLiteral("."));
+    const QString target = folder.filePath(QStringLiteral("lesson-plan.txt"));
+    {
+        QFile plan(target);
+        ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+        plan.write("plan");
+    }
+    ASSERT_TRUE(QFile::link(target, slides.filePath(QStringLiteral("kind-2-n-03.svg"))));
+    const auto [status, out, err] = RunWithoutDisplay({"--kind", "2", "--series", slides.path()});
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("kind-2-n-03.svg“ не беше записан: това е връзка към"))) << err.toStdString();
+    EXPECT_EQ(slides.entryList(QDir::Files | QDir::System), QStringList{QStringLiteral("kind-2-n-03.svg")});
+    QFile plan(target);
+    ASSERT_TRUE(plan.open(QIODevice::ReadOnly));
+    EXPECT_EQ(plan.readAll(), "plan");
+}
+
+// Two names in Windows-1251, as old USB sticks carry them, are not turned
+// into one: the program refuses each, and writes nothing.
+TEST(CommandLineDrawing, NamesThatAreNotUtf8AreRefusedNotMerged)
+{
+    const QTemporaryDir folder;
+    for (const char* name : {"\xcf\xf0\xe8\xec\xe5\xf0.svg", "\xd7\xe8\xf1\xeb\xe0.svg"}) {  // "Пример", "Числа"
+        QProcess shell;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        shell.setProcessEnvironment(environment);
+        shell.setWorkingDirectory(folder.path());
+        // the shell hands the program the name's bytes, which QProcess would re-encode
+        QString octal;
+        for (const char byte : std::string_view(name))
+            octal += QStringLiteral("\\%1").arg(static_cast<unsigned char>(byte), 3, 8, QLatin1Char('0'));
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), QStringLiteral("exec \"$0\" --kind 4 --n 3 --export \"$(printf '%1')\"").arg(octal),
+                     QStringLiteral(TESSALO_BINARY)});
+        ASSERT_TRUE(shell.waitForFinished(20000));
+        EXPECT_EQ(shell.exitCode(), 2);
+        EXPECT_TRUE(QString::fromUtf8(shell.readAllStandardError()).contains(QStringLiteral("не е в UTF-8")));
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
+// What is printed on a full standard output is a failure, said on standard error.
+TEST(CommandLineDrawing, AFullStandardOutputEndsWithStatusOne)
+{
+    for (const QStringList& arguments : {QStringList{"--kind", "4", "--n", "11", "--text"}, QStringList{"--help"}}) {
+        const auto [status, out, err] = RunWithoutDisplay(arguments, [] {
+            const int full = ::open("/dev/full", O_WRONLY);
+            ::dup2(full, STDOUT_FILENO);
+        });
+        EXPECT_EQ(status, 1) << arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("стандартният изход не беше записан: на диска няма място"))) << err.toStdString();
+    }
 }

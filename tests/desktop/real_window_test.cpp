@@ -5,6 +5,7 @@
 #include "desktop_driver.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -267,3 +268,93 @@ TEST_F(RealWindow, TheListShowsTheSteppedNAndAClickPicksWhatIsSeen)
     EXPECT_GE(row, list.top());
     EXPECT_LE(row, top.y()) << "the row clicked is the row chosen";
 }
+
+// A window another X client destroys ends the program, which would otherwise
+// go on with nothing on the screen.
+TEST_F(RealWindow, EndsWhenItsWindowIsDestroyedFromOutside)
+{
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display());
+    ASSERT_TRUE(program.waitForWindow());
+    EXPECT_EQ(program.destroyWindow(), 1);
+}
+
+namespace {
+
+// A settings file as an earlier version left it, for a program of its own.
+class SettingsLeft {
+public:
+    explicit SettingsLeft(const QByteArray& contents)
+    {
+        QDir(folder_.path()).mkpath(QStringLiteral("tessalo"));
+        QFile file(folder_.filePath(QStringLiteral("tessalo/tessalo.conf")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(contents);
+    }
+    QString path() const { return folder_.filePath(QStringLiteral("tessalo/tessalo.conf")); }
+    QString environment() const { return QStringLiteral("XDG_CONFIG_HOME=") + folder_.path(); }
+
+private:
+    QTemporaryDir folder_;
+};
+
+class SavedPosition : public RealWindow, public testing::WithParamInterface<const char*> {};
+
+}  // namespace
+
+// A place saved off the screen (by another screen, or by hand) opens the
+// window with its whole frame on this one, title bar included.
+TEST_P(SavedPosition, OpensWithTheWholeFrameOnTheScreen)
+{
+    const SettingsLeft settings(QByteArray("[window]\nposition=@Point(") + GetParam() + ")\n");
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display(), {settings.environment()});
+    ASSERT_TRUE(program.waitForWindow());
+    const QRect frame = program.frame();
+    EXPECT_GT(frame.height(), 462) << "a frame with a title bar";
+    EXPECT_TRUE(QRect(QPoint(), kScreen).contains(frame))
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+}
+
+INSTANTIATE_TEST_SUITE_P(OffTheScreen, SavedPosition, testing::Values("-3000 -2000", "3000 2000"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return info.param[0] == '-' ? std::string("AboveLeft") : std::string("BelowRight");
+                         });
+
+namespace {
+
+class SettingsLock : public RealWindow, public testing::WithParamInterface<bool> {};
+
+}  // namespace
+
+// A lock beside the settings file that cannot be taken (junk another program
+// left, or a folder) does not hold the window: Ctrl+B turns build-up on at
+// once, and the window closes at once.
+TEST_P(SettingsLock, NeverHoldsTheWindow)
+{
+    const SettingsLeft settings("[view]\nbuildUp=false\n");
+    const QString lock = settings.path() + QStringLiteral(".lock");
+    if (GetParam()) {
+        ASSERT_TRUE(QDir().mkpath(lock));
+    } else {
+        QFile junk(lock);
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("\x01\x02junk");
+    }
+    RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display(), {settings.environment()});
+    ASSERT_TRUE(program.waitForWindow());
+    QElapsedTimer answered;
+    answered.start();
+    program.keys({QStringLiteral("ctrl+b")});
+    program.keys(KeysToShow(5, 11));
+    const Tessalo expected = Expected(5, 11);
+    const QPoint last = CentreInPixels(expected.Shape1(expected.Shape1.Count() - 1), 1);
+    const QPoint first = CentreInPixels(expected.Shape1(1), 1);
+    const QImage image = program.grabWhen([&](const QImage& picture) { return picture.pixel(first) != kLilac; }, 3000);
+    EXPECT_NE(Rgb(image.pixel(first)), Rgb(kLilac)) << "the window answers";
+    EXPECT_EQ(Rgb(image.pixel(last)), Rgb(kLilac)) << "build-up is on: the last cell is still to come";
+    EXPECT_LT(answered.elapsed(), 5000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locks, SettingsLock, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? std::string("Folder") : std::string("Junk");
+                         });

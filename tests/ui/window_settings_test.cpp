@@ -1,11 +1,20 @@
 #include "ui/window_settings.h"
 
-#include <QSettings>
+#include "ui/command_line.h"
+#include "ui/main_window.h"
+#include "ui/settings_file.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -44,7 +53,7 @@ protected:
 TEST_P(WindowSettingsFile, GivesSettingsThatFitTheScreen)
 {
     const Row& row = GetParam();
-    const QSettings settings(write(row.file), QSettings::IniFormat);
+    const SettingsFile settings(write(row.file));
     const WindowSettings read = ReadWindowSettings(settings, kScreen, kBase);
     EXPECT_DOUBLE_EQ(read.zoom, row.zoom);
     EXPECT_EQ(read.fullScreen, row.fullScreen);
@@ -66,13 +75,152 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"PositionNotAPoint", "[window]\nposition=here\n", 1, false, std::nullopt}),
     [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
 
+// The window's place goes through the toolkit's geometry, its zoom beside it.
 TEST(WindowSettings, WhatIsWrittenIsReadBack)
 {
     QTemporaryDir folder;
-    QSettings settings(folder.filePath(QStringLiteral("tessalo.conf")), QSettings::IniFormat);
-    WriteWindowSettings(settings, {1.25, true, QPoint(40, 60)});
-    const WindowSettings read = ReadWindowSettings(settings, kScreen, kBase);
+    const QString path = folder.filePath(QStringLiteral("tessalo.conf"));
+    MainWindow window;
+    window.resizeToZoom(1.25);
+    window.move(40, 60);
+    {
+        SettingsFile settings(path);
+        RememberWindow(window, settings);
+    }
+    const WindowSettings read = ReadWindowSettings(SettingsFile(path), kScreen, kBase);
     EXPECT_DOUBLE_EQ(read.zoom, 1.25);
-    EXPECT_TRUE(read.fullScreen);
-    EXPECT_EQ(read.position, QPoint(40, 60));
+    MainWindow next;
+    ASSERT_TRUE(next.restoreGeometry(read.geometry));
+    EXPECT_EQ(next.geometry(), window.geometry());
+}
+
+namespace {
+
+struct WriteRow {
+    const char* name;
+    // Plants something beside the settings file at `path` in `home`; false
+    // when this user cannot.
+    std::function<bool(const QString& path, const QDir& home, const QDir& elsewhere)> plant;
+    bool written;
+    const char* err;  // found in standard error
+};
+
+void PrintTo(const WriteRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class SettingsWrite : public testing::TestWithParam<WriteRow> {
+protected:
+    void SetUp() override
+    {
+        oldHome_ = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home_.path()));
+    }
+    void TearDown() override { qputenv("HOME", oldHome_); }
+
+    QTemporaryDir home_;
+    QTemporaryDir elsewhere_;
+    QByteArray oldHome_;
+};
+
+const QByteArray kOldSettings("[view]\nbuildUp=false\n");
+
+bool Write(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray Read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The settings file is a link to `target`, which holds older settings.
+bool LinkTo(const QString& path, const QString& target)
+{
+    return Write(target, kOldSettings) && QFile::link(target, path);
+}
+
+}  // namespace
+
+// A setting is written at once, through a link only to the user's own file,
+// and never waits for a lock that cannot be taken; what is not written keeps
+// the file it would have replaced, and says why in one line.
+TEST_P(SettingsWrite, WritesAtOnceOrSaysWhyNot)
+{
+    const WriteRow& row = GetParam();
+    const QDir home(home_.path());
+    const QString path = home.filePath(QStringLiteral(".config/tessalo/tessalo.conf"));
+    QDir().mkpath(QFileInfo(path).path());
+    if (!row.plant(path, home, QDir(elsewhere_.path())))
+        GTEST_SKIP() << "this user cannot plant it";
+    const QString target = QFileInfo(path).isSymLink() ? QFileInfo(path).symLinkTarget() : path;
+    const QByteArray before = Read(target);
+
+    SettingsFile settings(path);
+    testing::internal::CaptureStderr();
+    QElapsedTimer clock;
+    clock.start();
+    const bool written = settings.setValue(QStringLiteral("view/buildUp"), true);
+    const qint64 took = clock.elapsed();
+    const std::string err = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(written, row.written) << err;
+    EXPECT_LT(took, 200) << "milliseconds the window would wait";
+    EXPECT_NE(err.find(row.err), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), row.written ? 0 : 1) << err;
+    EXPECT_EQ(Read(target).contains("buildUp=true"), row.written);
+    if (!row.written) {
+        EXPECT_EQ(Read(target), before);
+    }
+    EXPECT_EQ(QFileInfo(path).isSymLink(), target != path) << "a link stays a link";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SettingsWrite,
+    testing::Values(
+        WriteRow{"NewFile", [](const QString&, const QDir&, const QDir&) { return true; }, true, ""},
+        WriteRow{"LinkToYourOwnFile",  // as dotfile managers make them
+                 [](const QString& path, const QDir& home, const QDir&) {
+                     return LinkTo(path, home.filePath(QStringLiteral("dotfiles/tessalo.conf")));
+                 },
+                 true, ""},
+        WriteRow{"LinkOutOfYourHome",  // as root: a link to /etc/passwd
+                 [](const QString& path, const QDir&, const QDir& elsewhere) {
+                     return LinkTo(path, elsewhere.filePath(QStringLiteral("passwd")));
+                 },
+                 false, "which is not a file of yours in your home folder"},
+        WriteRow{"LinkToAnotherUsersFile",
+                 [](const QString& path, const QDir& home, const QDir&) {
+                     const QString target = home.filePath(QStringLiteral("shared/tessalo.conf"));
+                     return ::geteuid() == 0 && LinkTo(path, target) &&
+                            ::chown(QFile::encodeName(target).constData(), 65534, 65534) == 0;
+                 },
+                 false, "which is not a file of yours"},
+        WriteRow{"JunkLock",
+                 [](const QString& path, const QDir&, const QDir&) {
+                     return Write(path, kOldSettings) && Write(path + QStringLiteral(".lock"), "\x01junk");
+                 },
+                 false, "the file is locked (tessalo.conf.lock)"},
+        WriteRow{"FolderAsLock",
+                 [](const QString& path, const QDir&, const QDir&) {
+                     return Write(path, kOldSettings) && QDir().mkpath(path + QStringLiteral(".lock"));
+                 },
+                 false, "the file is locked"}),
+    [](const testing::TestParamInfo<WriteRow>& info) { return info.param.name; });
+
+// A window dragged to the toolkit's limit would take gigabytes for its
+// pixels: it stops at what full screen on an 8K screen needs.
+TEST(WindowSettings, ShownWindowStopsAtAnEightKScreen)
+{
+    QTemporaryDir folder;
+    const SettingsFile settings(folder.filePath(QStringLiteral("tessalo.conf")));
+    MainWindow window;
+    ShowWindow(window, settings, CommandLine{});
+    window.resize(32767, 32767);
+    EXPECT_EQ(window.size(), QSize(7680, 4320));
 }

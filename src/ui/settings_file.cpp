@@ -1,0 +1,125 @@
+#include "ui/settings_file.h"
+
+#include "picture/picture_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSettings>
+#include <QTemporaryFile>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+// Long enough for another copy of the program to finish its write, short
+// enough that nobody sees the window wait.
+constexpr int kLockWaitMs = 20;
+
+bool Refuse(const QString& path, const QString& cause, const QString& english)
+{
+    std::fputs(QStringLiteral("tessalo: настройките не бяха записани в „%1“: %2. / settings not saved to '%1': %3.\n")
+                   .arg(QDir::toNativeSeparators(path), cause, english)
+                   .toLocal8Bit()
+                   .constData(),
+               stderr);
+    return false;
+}
+
+// An INI file gives every value back as text: a value read back is the one
+// written when both say the same.
+bool SameValues(const QVariantMap& read, const QVariantMap& written)
+{
+    if (read.keys() != written.keys())
+        return false;
+    for (auto it = written.begin(); it != written.end(); ++it) {
+        const QVariant& back = read[it.key()];
+        if (back != it.value() && (back.toString() != it.value().toString() || back.toByteArray() != it.value().toByteArray()))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+SettingsFile::SettingsFile() : SettingsFile(QSettings().fileName()) {}
+
+SettingsFile::SettingsFile(QString path) : path_(std::move(path))
+{
+    // Reading takes no lock: QSettings locks only to write.
+    const QSettings file(path_, QSettings::IniFormat);
+    for (const QString& key : file.allKeys())
+        values_.insert(key, file.value(key));
+}
+
+bool SettingsFile::setValues(const QVariantMap& values)
+{
+    bool changed = false;
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        if (!it.value().isValid())
+            changed = values_.remove(it.key()) > 0 || changed;
+        else if (values_.value(it.key()) != it.value()) {
+            values_.insert(it.key(), it.value());
+            changed = true;
+        }
+    }
+    return !changed || write();
+}
+
+bool SettingsFile::write() const
+{
+    // A dotfile manager links the file into place from the user's own
+    // files; a link to anything else (as root, a file in /etc) is not ours to
+    // replace.
+    QString target = path_;
+    const QFileInfo file(path_);
+    if (file.isSymLink()) {
+        target = file.canonicalFilePath();
+        if (target.isEmpty())
+            return Refuse(path_, QStringLiteral("връзката сочи към „%1“, който липсва").arg(file.symLinkTarget()),
+                          QStringLiteral("the link points to '%1', which is missing").arg(file.symLinkTarget()));
+        const QString home = QDir(QDir::homePath()).canonicalPath() + QLatin1Char('/');
+        if (QFileInfo(target).ownerId() != ::geteuid() || !target.startsWith(home))
+            return Refuse(path_, QStringLiteral("това е връзка към „%1“, който не е ваш файл в домашната ви папка").arg(target),
+                          QStringLiteral("it is a link to '%1', which is not a file of yours in your home folder").arg(target));
+    }
+    const QString folder = QFileInfo(target).absolutePath();
+    QDir().mkpath(folder);  // a first run; if it cannot be made, the write says why
+
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMs)) {
+        const QString name = QFileInfo(path_).fileName();
+        if (lock.error() == QLockFile::LockFailedError)
+            return Refuse(path_, QStringLiteral("файлът е заключен (%1.lock)").arg(name),
+                          QStringLiteral("the file is locked (%1.lock)").arg(name));
+        return Refuse(path_, QStringLiteral("ключалката %1.lock не може да бъде създадена (може би дискът е пълен)").arg(name),
+                      QStringLiteral("its lock %1.lock cannot be made (the disk may be full)").arg(name));
+    }
+
+    // Written whole beside the target, then renamed over it: a full disk
+    // leaves the old file as it was.
+    QTemporaryFile whole(folder + QStringLiteral("/.tessalo-settings-XXXXXX"));
+    if (!whole.open())
+        return Refuse(path_, FailureOf(target, whole).cause, FailureOf(target, whole).systemText);
+    whole.close();
+    {
+        QSettings out(whole.fileName(), QSettings::IniFormat);
+        for (auto it = values_.begin(); it != values_.end(); ++it)
+            out.setValue(it.key(), it.value());
+        out.sync();
+    }
+    // The toolkit's save file can take a last buffer the disk refused for
+    // written: what is on the disk is read back before it replaces anything.
+    if (!SameValues(SettingsFile(whole.fileName()).values_, values_))
+        return Refuse(path_, QStringLiteral("записът прекъсна (може би дискът е пълен)"),
+                      QStringLiteral("the write was cut short (the disk may be full)"));
+    if (::rename(QFile::encodeName(whole.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
+        const WriteFailure failure = FailureOf(target, errno);
+        return Refuse(path_, failure.cause, failure.systemText);
+    }
+    whole.setAutoRemove(false);  // it is the settings file now
+    return true;
+}
