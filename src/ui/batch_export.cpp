@@ -1,5 +1,6 @@
 #include "ui/batch_export.h"
 
+#include "app/induction_argument.h"
 #include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "ui/command_line.h"
@@ -49,9 +50,9 @@ bool Report(const QString& path, const WriteFailure& failure)
     return false;
 }
 
-bool Save(const QString& path, const Tessalo& form, int pngWidth)
+bool Save(const QString& path, const Tessalo& form, int pngWidth, const QString& argument = {})
 {
-    const auto failure = SavePicture(path, Picture{form}, pngWidth);
+    const auto failure = SavePicture(path, Picture{form, {}, {}, argument}, pngWidth);
     return !failure || Report(path, *failure);
 }
 
@@ -117,11 +118,16 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
     qInstallMessageHandler(ErrorsOnly);
     const QGuiApplication app(argc, argv);  // fonts, for the labels and the text
     SayIfNoFontHasCyrillic();
-    if (command.printText || !command.exportPath.isEmpty()) {
+    if (command.printText || command.printArgument || !command.exportPath.isEmpty()) {
         const Tessalo form = ShownForm(command.kind, command.n);
+        const std::string argument = ArgumentText(ArgumentLines(command.kind, command.n));
         if (command.printText && !PrintText(form.Text1(0).Text))
             End(1);
-        if (!command.exportPath.isEmpty() && !Save(command.exportPath, form, command.pngWidth.value_or(DefaultPngWidth())))
+        if (command.printArgument && !PrintText(argument))
+            End(1);
+        const QString beneath = command.withArgument ? QString::fromStdString(argument) : QString();
+        if (!command.exportPath.isEmpty() &&
+            !Save(command.exportPath, form, command.pngWidth.value_or(DefaultPngWidth()), beneath))
             End(1);
     }
     End(command.seriesFolder.isEmpty() || SaveSeries(command.seriesFolder, command.kind) ? 0 : 1);

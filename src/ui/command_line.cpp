@@ -98,6 +98,8 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     line.n = n.value_or(0);
     line.exportPath = parser.value(QStringLiteral("export"));
     line.printText = parser.isSet(QStringLiteral("text"));
+    line.printArgument = parser.isSet(QStringLiteral("argument"));
+    line.withArgument = parser.isSet(QStringLiteral("with-argument"));
     line.seriesFolder = parser.value(QStringLiteral("series"));
 
     // Arguments are read as UTF-8, and a name in another encoding (an old
@@ -123,7 +125,9 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     if (line.kind == 0)
         return Stop(2, QStringLiteral("tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
                                       "which identity? Add --kind from 1 to 6.\n"));
-    if (line.n == 0 && (!line.exportPath.isEmpty() || line.printText))
+    if (line.withArgument && line.exportPath.isEmpty())
+        return Stop(2, QStringLiteral("tessalo: --with-argument е за --export. / --with-argument goes with --export.\n"));
+    if (line.n == 0 && (!line.exportPath.isEmpty() || line.printText || line.printArgument))
         return Stop(2, QStringLiteral("tessalo: кое n? Добавете --n от 1 до %1. / which n? Add --n from 1 to %1.\n")
                            .arg(kListCount));
     return line;
@@ -157,6 +161,10 @@ CommandLine ParseCommandLine(const QStringList& arguments)
           QStringLiteral("пиксели")},
          QStringLiteral("--width ПИКСЕЛИ")},
         {{QStringLiteral("text"), QStringLiteral("Извежда текста на доказателството.")}, QStringLiteral("--text")},
+        {{QStringLiteral("argument"), QStringLiteral("Извежда доказателството по индукция.")},
+         QStringLiteral("--argument")},
+        {{QStringLiteral("with-argument"), QStringLiteral("С --export: доказателството по индукция под картината.")},
+         QStringLiteral("--with-argument")},
         {{QStringLiteral("series"),
           QStringLiteral("Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...)."),
           QStringLiteral("папка")},

@@ -22,8 +22,13 @@ struct CommandLine {
     QString exportPath;
     std::optional<int> pngWidth;
     bool printText = false;
+    bool printArgument = false;  // the induction argument to standard output
+    bool withArgument = false;   // the exported picture has the argument beneath its proof
     QString seriesFolder;
-    bool drawsWithoutWindow() const { return !exportPath.isEmpty() || printText || !seriesFolder.isEmpty(); }
+    bool drawsWithoutWindow() const
+    {
+        return !exportPath.isEmpty() || printText || printArgument || !seriesFolder.isEmpty();
+    }
 
     // Set when the program is to stop at once with this status, after
     // printing `output` (standard output) or `error` (standard error).
