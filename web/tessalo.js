@@ -3,9 +3,9 @@
 // the core (tessalo_core.wasm) and shows the form's state after it, as the
 // window does. Positions are twips; layout.twipsPerPixel of them to a CSS pixel
 // at 100 %.
-'use strict';
-
 (() => {
+  'use strict';
+
   const layout = self.tessaloLayout;
   const TWIPS = layout.twipsPerPixel;
   const SVG = 'http://www.w3.org/2000/svg';
@@ -309,18 +309,10 @@
       board.setAttribute('aria-label', lastLine(text));
       shownText = text;
     }
+    // the list box keeps the chosen n in its view itself, without moving the focus or the page
     const n = core._tessalo_n();
     if (list.selectedIndex !== n - 1)
       list.selectedIndex = n - 1;
-    // the chosen n stays in view after a step, without moving the focus or the page
-    if (n > 0) {
-      const item = list.options[n - 1];
-      const top = item.offsetTop;
-      if (top < list.scrollTop)
-        list.scrollTop = top;
-      else if (top + item.offsetHeight > list.scrollTop + list.clientHeight)
-        list.scrollTop = top + item.offsetHeight - list.clientHeight;
-    }
     const kind = core._tessalo_kind();
     options.forEach((input, index) => { input.checked = index === kind; });
     drawBoard();
