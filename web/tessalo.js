@@ -647,6 +647,7 @@
       document.documentElement.classList.toggle('narrow', narrow);
       setViewBox(narrow ? 'narrow' : 'form');
     }
+    document.documentElement.classList.toggle('zoomed', !narrow && zoom > 1);
     if (narrow) {
       form.style.transform = '';
       form.style.setProperty('--scale', '1');
@@ -658,7 +659,6 @@
     const top = Math.max(0, (viewHeight() - formHeight * scale) / 2);
     form.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
     form.style.setProperty('--scale', String(scale));
-    document.documentElement.classList.toggle('zoomed', zoom > 1);
     // The ring is laid out in whole device pixels before the form is scaled: this
     // width is at least 3 CSS pixels once scaled, and never rounds down to nothing.
     const dpr = window.devicePixelRatio || 1;
@@ -749,6 +749,7 @@
 
   build();
   document.documentElement.dataset.ready = 'false';
+  form.setAttribute('aria-busy', 'true');
   // The core's loader comes after the form is on the screen, so that nothing waits for it.
   const loader = document.createElement('script');
   loader.src = 'tessalo_core.js';
@@ -760,6 +761,7 @@
       event();
     self.tessaloCore = core;  // for the tests and benchmarks
     document.documentElement.dataset.ready = 'true';
+    form.removeAttribute('aria-busy');
     performance.mark('tessalo-ready');
   });
   document.head.append(loader);
