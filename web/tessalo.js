@@ -681,8 +681,13 @@
     if (!tools.classList.contains('open'))
       return;
     tools.classList.remove('open');
-    if (tools.contains(document.activeElement))
-      menuOpener?.focus({preventScroll: true});
+    tools.style.left = tools.style.top = '';
+    if (tools.contains(document.activeElement)) {
+      if (menuOpener && menuOpener !== document.body)
+        menuOpener.focus({preventScroll: true});
+      else
+        document.activeElement.blur();
+    }
   }
 
   let menuOpener = null;

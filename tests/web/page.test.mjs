@@ -337,7 +337,7 @@ describe('links, printing, loading', () => {
     }
   });
 
-  test('saving draws the picture and its proof into SVG and PNG', () => withPage(web.DEVICES.desktop, async page => {
+  test('saving and copying draw the picture and its proof into SVG and PNG', () => withPage(web.DEVICES.desktop, async page => {
     await page.keyboard.press('Control+S');
     assert.match(await spoken(page), /Няма картина/);
     await page.goto(`${site.url}#kind=4&n=5`);
@@ -360,6 +360,17 @@ describe('links, printing, loading', () => {
       await page.evaluate(id => document.getElementById(id).click(), id);
       await check(await readFile(await (await download).path()));
     }
+    // copied as an image and as the proof's text
+    await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+    await page.evaluate(() => document.activeElement.blur());
+    await page.keyboard.press('Control+C');
+    await page.waitForFunction(() => document.getElementById('spoken').textContent.includes('копирана'));
+    const copied = await page.evaluate(async () => {
+      const [item] = await navigator.clipboard.read();
+      return [item.types.toSorted(), await (await item.getType('text/plain')).text()];
+    });
+    assert.deepEqual(copied[0], ['image/png', 'text/plain']);
+    assert.match(copied[1], /1 \+ 3 \+ 5 \+ 7 \+ 9 = 5\*5 = 25/);
   }));
 
   test('installable, and reloads without the server after the first visit', async () => {
