@@ -300,11 +300,24 @@
 
   let shownText = null;
 
+  // On a narrow screen the text boxes show their whole text; where the browser cannot size a
+  // box to its text by itself, the page does.
+  const sizesItself = CSS.supports('field-sizing', 'content');
+
+  function fitTextBoxes() {
+    for (const textBox of textBoxes) {
+      textBox.style.minHeight = '';
+      if (narrow && !sizesItself)
+        textBox.style.minHeight = `${textBox.scrollHeight + textBox.offsetHeight - textBox.clientHeight}px`;
+    }
+  }
+
   function showState() {
     cellsRead = null;  // an event has run
     const text = core.UTF8ToString(core._tessalo_proof_text());
     if (text !== shownText) {
       textBoxes[0].value = toDisplayText(text);
+      fitTextBoxes();
       document.getElementById('print-text').textContent = toDisplayText(text);
       board.setAttribute('aria-label', lastLine(text));
       shownText = text;
@@ -648,6 +661,7 @@
       setViewBox(narrow ? 'narrow' : 'form');
     }
     document.documentElement.classList.toggle('zoomed', !narrow && zoom > 1);
+    fitTextBoxes();
     if (narrow) {
       form.style.transform = '';
       form.style.setProperty('--scale', '1');

@@ -116,6 +116,11 @@ describe('pictures', () => {
         assert.ok(size >= 16, `${id}: ${size} px letters`);
       }
       assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= document.documentElement.clientWidth));
+      // the text boxes show their whole text: the method the page opens with, and the quotation
+      assert.deepEqual(await page.evaluate(() => ['Text1-0', 'Text1-1'].filter(id => {
+        const box = document.getElementById(id);
+        return box.scrollHeight > box.clientHeight;
+      })), []);
       for (let kind = 0; kind < 6; ++kind) {
         await web.tap(page, `Option1-${kind}`);
         await web.tap(page, 'List1-item-10');
