@@ -329,6 +329,8 @@
     const kind = core._tessalo_kind();
     options.forEach((input, index) => { input.checked = index === kind; });
     drawBoard();
+    if (view === 'narrow')
+      setViewBox();
     followInAddress();
   }
 
@@ -621,15 +623,28 @@
 
   // The whole form; on paper the picture down to the proof's box; on a narrow
   // screen the part any picture's cells take, its labels shown beside the page's own.
-  function setViewBox(view) {
+  // On a narrow screen the scale stays for every picture, and the board ends below the picture shown.
+  let view = 'form';
+
+  function setViewBox(to = view) {
+    view = to;
     const margin = control('Text1', 0).left;
-    const {right, bottom} = layout.pictureExtent;
+    const {top: cellsTop, right, bottom: lowest} = layout.pictureExtent;
+    const template = control('Shape1', 0);
+    let bottom = template.top + template.height;
+    for (const cell of core ? readCells() : [])
+      if (cell.visible)
+        bottom = Math.max(bottom, cell.top + cell.height);
+    // (the narrow board starts at the cells: its labels are captions of their own there)
+    const top = view === 'narrow' ? Math.min(cellsTop, template.top) - margin : 0;
     const [width, height] = {
       form: [layout.window.clientWidth, layout.window.clientHeight],
       print: [layout.window.clientWidth, pictureTwips.height],
-      narrow: [right + margin, bottom + margin],
+      narrow: [right + margin, Math.min(bottom, lowest) + margin - top],
     }[view];
-    board.setAttribute('viewBox', `0 0 ${width} ${height}`);
+    const box = `0 ${top} ${width} ${height}`;
+    if (board.getAttribute('viewBox') !== box)
+      board.setAttribute('viewBox', box);
   }
 
   // The board's labels as captions of their own on a narrow screen: above the picture and the list.

@@ -89,12 +89,17 @@ std::string Number(double value)
     return text;
 }
 
-// The lower right corner, in twips, of every cell any picture shows: the part
-// of the board a narrow screen needs.
-std::pair<float, float> PictureExtent()
-{
+struct Extent {
+    float top = 1e9f;
     float right = 0;
     float bottom = 0;
+};
+
+// The top, right and bottom edges, in twips, of every cell any picture shows:
+// the part of the board a narrow screen needs.
+Extent PictureExtent()
+{
+    Extent extent;
     Tessalo form;
     form.Form_Load();
     for (int kind = 0; kind < form.Option1.Count(); ++kind) {
@@ -108,13 +113,14 @@ std::pair<float, float> PictureExtent()
                 ++seen;
                 const Cell& cell = picture.Shape1(i);
                 if (cell.Visible) {
-                    right = std::max(right, cell.Left + cell.Width);
-                    bottom = std::max(bottom, cell.Top + cell.Height);
+                    extent.top = std::min(extent.top, cell.Top);
+                    extent.right = std::max(extent.right, cell.Left + cell.Width);
+                    extent.bottom = std::max(extent.bottom, cell.Top + cell.Height);
                 }
             }
         }
     }
-    return {right, bottom};
+    return extent;
 }
 
 }  // namespace
@@ -149,9 +155,10 @@ int main()
                              static_cast<std::uint8_t>(kStepMarkRgb >> 8 & 0xff),
                              static_cast<std::uint8_t>(kStepMarkRgb & 0xff)})) +
            ", circle: " + std::to_string(kCircle) + ",\n";
-    const auto [right, bottom] = PictureExtent();
-    out += "  // the lower right corner of every cell of every picture\n";
-    out += "  pictureExtent: {right: " + Number(right) + ", bottom: " + Number(bottom) + "},\n";
+    const Extent extent = PictureExtent();
+    out += "  // the edges of every cell of every picture\n";
+    out += "  pictureExtent: {top: " + Number(extent.top) + ", right: " + Number(extent.right) +
+           ", bottom: " + Number(extent.bottom) + "},\n";
     out += "  textBoxNames: [";
     for (std::size_t i = 0; i < std::size(kTextBoxNames); ++i)
         out += (i ? ", " : "") + Quoted(kTextBoxNames[i]);
