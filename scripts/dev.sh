@@ -28,12 +28,19 @@ packages=(
 # --- the web page ---
 # emscripten builds the core as WebAssembly; googletest's sources build its tests
 # for it, which run under Node; chromium is the headless browser of the page's
-# tests and benchmarks, driven over the DevTools pipe by Python alone.
-packages+=(emscripten googletest chromium)
+# tests and benchmarks, driven by Playwright (tests/web/package-lock.json, which
+# downloads no browser); rsvg-convert draws the page's PNG icons from the SVG one.
+packages+=(emscripten googletest chromium librsvg2-bin)
 # Node: the distribution's, unless another build of it (which brings its own npm) is installed
 command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 # (The web preset points Node at the distribution's JavaScript modules, which
 # emscripten's tools need: a Node of another build does not look there.)
+
+# Playwright for the page's tests, exactly as the lock file names it.
+install_page_tools() {
+  (cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+}
 # --- end of the web page ---
 
 install_missing() {
@@ -73,6 +80,7 @@ case "${1:-}" in
     ctest --preset sanitize
     bash scripts/memcheck.sh release
     # the core's tests again as WebAssembly under Node, then the page in headless Chromium
+    install_page_tools
     build web
     ctest --preset web
     ;;

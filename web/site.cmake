@@ -1,13 +1,48 @@
-# Copies the page's own files beside the module and the layout script, and
-# names the service worker's cache after the contents of them all, so that a
-# changed file reaches every visitor and an unchanged one is never fetched twice.
-#   cmake -DSITE=dir -DSOURCE=web -DICON=icon.svg -P site.cmake
-foreach(file index.html tessalo.js tessalo.css manifest.webmanifest)
-  configure_file(${SOURCE}/${file} ${SITE}/${file} COPYONLY)
+# Writes the page beside the module: index.html with the style, the layout
+# script and the page's script in it (one request before the form paints), the
+# PNG icons drawn from the SVG one, and the service worker, its cache named
+# after the contents of every file, so that a changed file reaches every
+# visitor and an unchanged one is never fetched twice.
+#   cmake -DSITE=dir -DSOURCE=web -DICON=icon.svg -DRSVG=rsvg-convert -DWORK=dir-with-layout.js -P site.cmake
+file(READ ${SOURCE}/tessalo.css STYLE)
+file(READ ${WORK}/layout.js layout)
+file(READ ${SOURCE}/tessalo.js script)
+set(SCRIPT "${layout}${script}")
+foreach(text_end STYLE:</style SCRIPT:</script SCRIPT:<!--)
+  string(REPLACE ":" ";" text_end ${text_end})
+  list(GET text_end 0 text)
+  list(GET text_end 1 end)
+  string(TOLOWER "${${text}}" lower)
+  string(FIND "${lower}" "${end}" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "${text} holds \"${end}\", which would end its element in index.html")
+  endif()
 endforeach()
+configure_file(${SOURCE}/index.html ${SITE}/index.html @ONLY)
+configure_file(${SOURCE}/manifest.webmanifest ${SITE}/manifest.webmanifest COPYONLY)
 configure_file(${ICON} ${SITE}/icon.svg COPYONLY)
 
-set(cached index.html tessalo.js tessalo.css layout.js tessalo_core.js tessalo_core.wasm icon.svg manifest.webmanifest)
+# A maskable icon keeps what matters inside the middle circle of 80 %, on an
+# opaque background: launchers cut it to their own shape, and iOS fills
+# transparency with black.
+file(READ ${ICON} svg)
+string(REGEX REPLACE "^.*<svg[^>]*>" "" inner "${svg}")
+string(REGEX REPLACE "</svg>.*$" "" inner "${inner}")
+file(CONFIGURE OUTPUT ${WORK}/icon-maskable.svg CONTENT
+  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\
+<rect width=\"32\" height=\"32\" fill=\"#8080ff\"/><g transform=\"translate(7 7) scale(0.5625)\">${inner}</g></svg>\n")
+set(pngs icon-192.png ${ICON} 192 icon-512.png ${ICON} 512 icon-maskable-512.png ${WORK}/icon-maskable.svg 512
+         apple-touch-icon.png ${WORK}/icon-maskable.svg 180)
+set(icons "")
+while(pngs)
+  list(POP_FRONT pngs png from size)
+  if(NOT EXISTS ${SITE}/${png} OR ${from} IS_NEWER_THAN ${SITE}/${png})
+    execute_process(COMMAND ${RSVG} -w ${size} -h ${size} -o ${SITE}/${png} ${from} COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+  list(APPEND icons ${png})
+endwhile()
+
+set(cached index.html tessalo_core.js tessalo_core.wasm icon.svg ${icons} manifest.webmanifest)
 set(contents "")
 foreach(file ${cached})
   file(SHA256 ${SITE}/${file} hash)

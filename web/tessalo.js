@@ -1,25 +1,27 @@
 // The page: builds the desktop window's controls from the layout table
-// (layout.js, made from the C++ table at build time), forwards every event to
+// (layout.js, made from the C++ side at build time), forwards every event to
 // the core (tessalo_core.wasm) and shows the form's state after it, as the
-// window does. Positions are twips, 15 to a CSS pixel before scaling.
-'use strict';
-
+// window does. Positions are twips; layout.twipsPerPixel of them to a CSS pixel
+// at 100 %.
 (() => {
+  'use strict';
+
   const layout = self.tessaloLayout;
-  const TWIPS_PER_PIXEL = 15;
+  const TWIPS = layout.twipsPerPixel;
   const SVG = 'http://www.w3.org/2000/svg';
-  const STEP_MARK = '#5a0028';  // dark wine: at least 3:1 against every cell colour and the background
-  const CIRCLE = 3;
-  // what a screen reader calls the controls that have no caption of their own
-  const TEXT_BOX_NAMES = ['Доказателство', 'Цитат'];
+  const BUILD_UP_MS = 1500;  // the whole picture, as in the window
+  const BUILD_UP_SETTING = 'tessalo.buildUp';
 
   const form = document.getElementById('form');
   const spoken = document.getElementById('spoken');
-  const formWidth = layout.window.clientWidth / TWIPS_PER_PIXEL;
-  const formHeight = layout.window.clientHeight / TWIPS_PER_PIXEL;
+  const formWidth = layout.window.clientWidth / TWIPS;
+  const formHeight = layout.window.clientHeight / TWIPS;
+  // the picture as saved and printed: the whole width, down to the proof's box
+  const pictureTwips = {width: layout.window.clientWidth, height: 0};
 
-  let core = null;   // the WebAssembly module, once loaded
-  let board, cellGroup, markGroup, templateCell, list, frame;
+  let core = null;     // the WebAssembly module, once loaded
+  const pending = [];  // events that came before it, run once it is there
+  let board, boardContent, cellGroup, markGroup, hatchGroup, templateCell, list, frame;
   const options = [];
   const buttons = [];
   const textBoxes = [];
@@ -27,10 +29,10 @@
   const control = (name, index) => layout.controls.find(c => c.name === name && c.index === index);
 
   function place(element, c) {
-    element.style.left = `${c.left / TWIPS_PER_PIXEL}px`;
-    element.style.top = `${c.top / TWIPS_PER_PIXEL}px`;
-    element.style.width = `${c.width / TWIPS_PER_PIXEL}px`;
-    element.style.height = `${c.height / TWIPS_PER_PIXEL}px`;
+    element.style.left = `${c.left / TWIPS}px`;
+    element.style.top = `${c.top / TWIPS}px`;
+    element.style.width = `${c.width / TWIPS}px`;
+    element.style.height = `${c.height / TWIPS}px`;
     if (c.background)
       element.style.backgroundColor = c.background;
     // the layout's tab indexes start at 0; the page's at 1, as 0 means "in document order"
@@ -49,34 +51,49 @@
 
   // --- the board: labels and cells on one surface beneath every control ---
 
-  function createBoard() {
-    board = svgElement('svg', {
-      id: 'board', role: 'img',
-      viewBox: `0 0 ${layout.window.clientWidth} ${layout.window.clientHeight}`,
+  // Hatchings that tell the cells' colours apart on a black and white print.
+  function hatchings() {
+    const defs = svgElement('defs', {});
+    [45, 0, -45].forEach((angle, shade) => {
+      const pattern = svgElement('pattern', {
+        id: `hatch-${shade}`, width: 60, height: 60, patternUnits: 'userSpaceOnUse',
+        patternTransform: `rotate(${angle})`,
+      });
+      pattern.append(svgElement('path', {d: 'M0 0h60', stroke: '#000', 'stroke-width': 8}));
+      defs.append(pattern);
     });
+    return defs;
+  }
+
+  function createBoard() {
+    board = svgElement('svg', {id: 'board', role: 'img'});
+    boardContent = svgElement('g', {});
+    board.append(hatchings(), boardContent);
     for (const c of layout.controls) {
       if (c.kind === 'Label') {
-        board.append(svgElement('rect', {x: c.left, y: c.top, width: c.width, height: c.height, fill: c.background}));
-        const caption = svgElement('text', {
+        boardContent.append(svgElement('rect', {x: c.left, y: c.top, width: c.width, height: c.height,
+                                                fill: c.background, class: 'label'}));
+        const caption = svgElement('text', {class: 'label',
           x: c.left + c.width / 2, y: c.top, 'text-anchor': 'middle', 'dominant-baseline': 'text-before-edge',
           fill: '#000',
         });
         caption.textContent = c.text;
-        board.append(caption);
+        boardContent.append(caption);
       } else if (c.kind === 'Shape') {
         templateCell = svgElement('g', {});  // the template lies at its own place in the stacking order
-        board.append(templateCell);
+        boardContent.append(templateCell);
       }
     }
     cellGroup = svgElement('g', {});
-    markGroup = svgElement('g', {fill: 'none', stroke: STEP_MARK});
-    board.append(cellGroup, markGroup);
+    hatchGroup = svgElement('g', {class: 'hatching'});
+    markGroup = svgElement('g', {fill: 'none', stroke: layout.stepMark});
+    boardContent.append(cellGroup, hatchGroup, markGroup);
     return board;
   }
 
   // The outline of a cell as path data; a circle is two half arcs.
   function cellPath(cell) {
-    if (cell.shape === CIRCLE) {
+    if (cell.shape === layout.circle) {
       const rx = cell.width / 2;
       const ry = cell.height / 2;
       return `M${cell.left} ${cell.top + ry}a${rx} ${ry} 0 1 0 ${cell.width} 0a${rx} ${ry} 0 1 0 ${-cell.width} 0z`;
@@ -110,23 +127,34 @@
       group.lastChild.remove();
   }
 
-  // The loaded cells from the core, template first.
+  // The loaded cells from the core, template first, read by the struct's layout as the C++ side
+  // gives it (every field four bytes), once per event.
+  let cellsRead = null;
+
   function readCells() {
+    if (cellsRead)
+      return cellsRead;
     const count = core._tessalo_cell_count();
     const base = core._tessalo_cells() / 4;
-    const ints = core.HEAP32;
-    const floats = core.HEAPF32;
-    const cells = [];
-    for (let i = 0, at = base; i < count; ++i, at += 9) {
-      cells.push({
-        index: ints[at], left: floats[at + 1], top: floats[at + 2], width: floats[at + 3], height: floats[at + 4],
-        colour: ints[at + 5], shape: ints[at + 6], visible: ints[at + 7] === 1, added: ints[at + 8] === 1,
-      });
+    const views = {i32: core.HEAP32, u32: core.HEAPU32, f32: core.HEAPF32};
+    const fields = Object.entries(layout.cell.fields).map(([name, [offset, type]]) => [name, offset / 4, views[type]]);
+    const stride = layout.cell.size / 4;
+    cellsRead = [];
+    for (let i = 0, at = base; i < count; ++i, at += stride) {
+      const cell = {};
+      for (const [name, offset, view] of fields)
+        cell[name] = view[at + offset];
+      cell.visible = cell.visible === 1;
+      cell.added = cell.added === 1;
+      cellsRead.push(cell);
     }
-    return cells;
+    return cellsRead;
   }
 
   const CELL_OUTLINE = {stroke: '#000', 'stroke-width': 1, 'vector-effect': 'non-scaling-stroke'};
+  const hex = colour => `#${colour.toString(16).padStart(6, '0')}`;
+
+  let buildUpLast = Infinity;  // cells above this index are not drawn yet
 
   function drawBoard() {
     const template = new Map();
@@ -134,10 +162,10 @@
     const marks = new Map();
     const add = (paths, key, data) => paths.set(key, (paths.get(key) || '') + data);
     for (const cell of readCells()) {
-      if (cell.visible) {
-        const colour = `#${cell.colour.toString(16).padStart(6, '0')}`;
-        add(cell.index === 0 ? template : loaded, colour, cellPath(cell));
-      }
+      if (cell.index > buildUpLast)
+        continue;
+      if (cell.visible)
+        add(cell.index === 0 ? template : loaded, hex(cell.colour), cellPath(cell));
       if (cell.added) {
         const thickness = Math.min(cell.width, cell.height) / 5;
         add(marks, String(thickness), markPath(cell, thickness));
@@ -145,6 +173,9 @@
     }
     showPaths(templateCell, template, 'fill', CELL_OUTLINE);
     showPaths(cellGroup, loaded, 'fill', CELL_OUTLINE);
+    // a hatching per colour, in the colours' order, shown only on paper
+    const hatched = new Map([...loaded.entries()].sort().map(([, data], shade) => [`url(#hatch-${shade % 3})`, data]));
+    showPaths(hatchGroup, hatched, 'fill', {});
     showPaths(markGroup, marks, 'stroke-width', {});
   }
 
@@ -160,14 +191,10 @@
   }
 
   function createFrame(c) {
-    frame = place(document.createElement('div'), c);
+    frame = place(document.createElement('fieldset'), c);
     frame.className = 'frame';
-    frame.setAttribute('role', 'radiogroup');
-    const title = document.createElement('span');
-    title.className = 'title';
-    title.id = 'frame-title';
+    const title = document.createElement('legend');
     title.textContent = c.text;
-    frame.setAttribute('aria-labelledby', title.id);
     frame.append(title);
     return frame;
   }
@@ -176,7 +203,7 @@
     const option = document.createElement('label');
     option.className = 'option';
     for (const [key, value] of [['left', c.left], ['top', c.top], ['width', c.width], ['height', c.height]])
-      option.style[key] = `${value / TWIPS_PER_PIXEL}px`;
+      option.style[key] = `${value / TWIPS}px`;
     option.style.backgroundColor = c.background;
     const input = document.createElement('input');
     input.type = 'radio';
@@ -195,30 +222,18 @@
   }
 
   function createList(c) {
-    list = place(document.createElement('div'), c);
-    list.setAttribute('role', 'listbox');
+    list = place(document.createElement('select'), c);
+    list.size = layout.listItems.length;
     list.setAttribute('aria-label', control('Label1', 1).text);
     layout.listItems.forEach((text, position) => {
-      const item = document.createElement('div');
-      item.setAttribute('role', 'option');
+      const item = new Option(text, String(position + 1));
       item.id = `List1-item-${position}`;
-      item.setAttribute('aria-selected', 'false');
-      item.textContent = text;
-      item.addEventListener('mousedown', event => {
-        event.preventDefault();  // keep the focus where it goes below, without a text selection
-        list.focus();
-        chooseN(position + 1);
-      });
       list.append(item);
     });
-    list.addEventListener('keydown', event => {
-      const count = layout.listItems.length;
-      const n = core ? core._tessalo_n() : 0;
-      const moves = {ArrowDown: Math.min(n + 1, count), ArrowUp: Math.max(n - 1, 1), Home: 1, End: count};
-      if (!(event.key in moves) || event.altKey || event.ctrlKey || event.metaKey)
-        return;
-      event.preventDefault();
-      chooseN(moves[event.key]);
+    list.selectedIndex = -1;
+    list.addEventListener('change', () => {
+      const n = list.selectedIndex + 1;
+      queue(() => chooseN(n));
     });
     return list;
   }
@@ -227,7 +242,7 @@
     const textBox = place(document.createElement('textarea'), c);
     textBox.readOnly = true;
     textBox.spellcheck = false;
-    textBox.setAttribute('aria-label', TEXT_BOX_NAMES[c.index]);
+    textBox.setAttribute('aria-label', layout.textBoxNames[c.index]);
     textBox.value = toDisplayText(c.text);
     textBoxes[c.index] = textBox;
     return textBox;
@@ -244,26 +259,36 @@
 
   // --- events: each goes to the core, then the page shows the form's state ---
 
+  // An event before the core has loaded waits for it, so that a tap is never lost.
+  function queue(event) {
+    if (core)
+      event();
+    else
+      pending.push(event);
+  }
+
   // Choosing n has no handler of its own: the form only keeps the selection.
   function chooseN(n) {
-    if (!core)
-      return;
     core._tessalo_choose_n(n);
+    finishBuildUp();
     showState();
   }
 
   // Runs one event; after Show, a step and Clear a screen reader hears the core's sentence.
   function run(event, speaks = true) {
-    if (!core)
-      return;
-    const error = event();
-    if (error !== 0) {
-      window.alert(`${layout.window.caption}\n\n${core.UTF8ToString(core._tessalo_error())}`);
-      core._tessalo_load();
-    }
-    showState();
-    if (speaks)
-      speak(core.UTF8ToString(core._tessalo_spoken()));
+    queue(() => {
+      finishBuildUp();
+      const error = event();
+      if (error !== 0) {
+        window.alert(`${layout.window.caption}\n\n${core.UTF8ToString(core._tessalo_error())}`);
+        core._tessalo_load();
+      }
+      showState();
+      if (speaks) {
+        speak(core.UTF8ToString(core._tessalo_spoken()));
+        startBuildUp();
+      }
+    });
   }
 
   function speak(sentence) {
@@ -275,53 +300,457 @@
 
   let shownText = null;
 
+  // On a narrow screen the text boxes show their whole text; where the browser cannot size a
+  // box to its text by itself, the page does.
+  const sizesItself = CSS.supports('field-sizing', 'content');
+
+  function fitTextBoxes() {
+    for (const textBox of textBoxes) {
+      textBox.style.minHeight = '';
+      if (narrow && !sizesItself)
+        textBox.style.minHeight = `${textBox.scrollHeight + textBox.offsetHeight - textBox.clientHeight}px`;
+    }
+  }
+
   function showState() {
+    cellsRead = null;  // an event has run
     const text = core.UTF8ToString(core._tessalo_proof_text());
     if (text !== shownText) {
       textBoxes[0].value = toDisplayText(text);
+      fitTextBoxes();
+      document.getElementById('print-text').textContent = toDisplayText(text);
       board.setAttribute('aria-label', lastLine(text));
       shownText = text;
     }
+    // the list box keeps the chosen n in its view itself, without moving the focus or the page
     const n = core._tessalo_n();
-    list.querySelectorAll('[role="option"]').forEach((item, position) => {
-      item.setAttribute('aria-selected', String(position + 1 === n));
-    });
-    if (n > 0) {
-      const item = list.children[n - 1];
-      list.setAttribute('aria-activedescendant', item.id);
-      const top = item.offsetTop - list.clientTop;
-      if (top < list.scrollTop)
-        list.scrollTop = top;
-      else if (top + item.offsetHeight > list.scrollTop + list.clientHeight)
-        list.scrollTop = top + item.offsetHeight - list.clientHeight;
-    } else {
-      list.removeAttribute('aria-activedescendant');
-    }
+    if (list.selectedIndex !== n - 1)
+      list.selectedIndex = n - 1;
     const kind = core._tessalo_kind();
     options.forEach((input, index) => { input.checked = index === kind; });
     drawBoard();
+    if (view === 'narrow')
+      setViewBox();
+    followInAddress();
   }
 
-  // PageDown and PageUp step n, wherever the focus is: what presenter remotes send.
-  document.addEventListener('keydown', event => {
-    if ((event.key !== 'PageDown' && event.key !== 'PageUp') || event.altKey || event.ctrlKey || event.metaKey)
+  // --- the address: #kind=4&n=5 (and &step) names a picture, and follows the pupil's choices ---
+
+  let cellsShown = false;
+
+  function followInAddress() {
+    const cells = readCells();
+    cellsShown = cells.some(cell => cell.index > 0 && cell.visible);
+    const kind = core._tessalo_kind();
+    const n = core._tessalo_n();
+    let address = '';
+    if (cellsShown && kind >= 0 && n > 0)
+      address = `#kind=${kind + 1}&n=${n}${cells.some(cell => cell.added) ? '&step' : ''}`;
+    if (address !== location.hash)
+      history.replaceState(history.state, '', address || location.pathname + location.search);
+  }
+
+  // The kind (1 to 6) and n (1 to 11) an address names; a bad or missing value is null.
+  function fromAddress(hash) {
+    const parameters = new URLSearchParams(hash.replace(/^#/, ''));
+    const whole = (name, last) => {
+      const value = parameters.get(name);
+      return value !== null && /^[0-9]{1,2}$/.test(value) && +value >= 1 && +value <= last ? +value : null;
+    };
+    return {kind: whole('kind', options.length), n: whole('n', layout.listItems.length), step: parameters.has('step')};
+  }
+
+  function openAddress() {
+    const {kind, n, step} = fromAddress(location.hash);
+    if (kind !== null)
+      core._tessalo_choose_kind(kind - 1);
+    if (n !== null && kind !== null) {
+      core._tessalo_choose_n(step && n > 1 ? n - 1 : n);
+      core._tessalo_show();
+      if (step && n > 1)
+        core._tessalo_step(1);
+      showState();
+      speak(core.UTF8ToString(core._tessalo_spoken()));
+    } else {
+      if (n !== null)
+        core._tessalo_choose_n(n);
+      showState();
+    }
+  }
+
+  window.addEventListener('hashchange', () => queue(openAddress));
+
+  // --- build-up: the cells one by one, in the order the proof makes them ---
+
+  let buildUp = localStorage.getItem(BUILD_UP_SETTING) === 'true';
+  let buildUpTimer = 0;
+
+  function startBuildUp() {
+    const last = Math.max(0, ...readCells().map(cell => cell.index));
+    if (!buildUp || last < 1)
       return;
+    buildUpLast = 0;
+    drawBoard();
+    buildUpTimer = setInterval(() => {
+      if (++buildUpLast >= last)
+        finishBuildUp();
+      else
+        drawBoard();
+    }, BUILD_UP_MS / last);
+  }
+
+  function finishBuildUp() {
+    if (buildUpLast === Infinity)
+      return;
+    clearInterval(buildUpTimer);
+    buildUpLast = Infinity;
+    drawBoard();
+  }
+
+  function toggleBuildUp() {
+    buildUp = !buildUp;
+    localStorage.setItem(BUILD_UP_SETTING, String(buildUp));
+    tool('build-up').setAttribute('aria-pressed', String(buildUp));
+    if (!buildUp)
+      finishBuildUp();
+    speak(buildUp ? 'Постепенното построяване е включено.' : 'Постепенното построяване е изключено.');
+  }
+
+  // any key or click shows the rest at once, and still does what it does
+  for (const type of ['keydown', 'pointerdown'])
+    document.addEventListener(type, () => { if (core) finishBuildUp(); }, true);
+
+  // --- the picture as a file: the board with the proof text beneath it, as the window saves it ---
+
+  const FONT_PX = layout.window.fontPoints * 20 / TWIPS;
+  const MARGIN = 8;  // around the text, as the layout's 120 twips
+
+  // The proof text's lines as the picture's width breaks them, measured in the form's font.
+  function pictureLines(text, width) {
+    const context = document.createElement('canvas').getContext('2d');
+    context.font = `${FONT_PX}px ${getComputedStyle(form).fontFamily}`;
+    const lines = [];
+    for (const paragraph of toDisplayText(text).split('\n')) {
+      let line = '';
+      for (const word of paragraph.split(/(?<= )/)) {
+        if (line && context.measureText(line + word).width > width) {
+          lines.push(line.trimEnd());
+          line = word;
+        } else {
+          line += word;
+        }
+      }
+      lines.push(line);
+    }
+    if (lines.length > 1 && lines[lines.length - 1] === '')
+      lines.pop();
+    return lines;
+  }
+
+  function pictureSvg() {
+    const width = formWidth;
+    const boardHeight = pictureTwips.height / TWIPS;
+    const lineHeight = FONT_PX * 1.15;
+    const lines = pictureLines(core.UTF8ToString(core._tessalo_proof_text()), width - 2 * MARGIN);
+    const height = Math.ceil(boardHeight + lines.length * lineHeight + 2 * MARGIN);
+    const escape = s => s.replace(/[&<>"]/g, c => ({'&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;'})[c]);
+    const content = boardContent.cloneNode(true);
+    content.querySelector('.hatching').remove();
+    content.setAttribute('transform', `scale(${1 / TWIPS})`);
+    const texts = lines.map((line, i) =>
+      `<text x="${MARGIN}" y="${boardHeight + MARGIN + i * lineHeight}" dominant-baseline="text-before-edge"` +
+      ` xml:space="preserve">${escape(line)}</text>`).join('');
+    return `<svg xmlns="${SVG}" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}"` +
+      ` font-family="Times New Roman, Liberation Serif, serif" font-size="${FONT_PX}">` +
+      `<rect width="${width}" height="${boardHeight}" fill="${layout.window.background}"/>` +
+      `<rect y="${boardHeight}" width="${width}" height="${height - boardHeight}" fill="#fff"/>` +
+      `<style>text{font-size:${FONT_PX}px} g text{font-size:240px}</style>` +
+      new XMLSerializer().serializeToString(content) + `<g>${texts}</g></svg>`;
+  }
+
+  // The picture as PNG at twice the form's pixels, as the window saves it by default.
+  async function picturePng() {
+    const svg = pictureSvg();
+    const image = new Image();
+    image.src = URL.createObjectURL(new Blob([svg], {type: 'image/svg+xml'}));
+    await image.decode();
+    const canvas = document.createElement('canvas');
+    canvas.width = image.width * 2;
+    canvas.height = image.height * 2;
+    canvas.getContext('2d').drawImage(image, 0, 0, canvas.width, canvas.height);
+    URL.revokeObjectURL(image.src);
+    return new Promise(resolve => canvas.toBlob(resolve, 'image/png'));
+  }
+
+  function pictureName(extension) {
+    const {kind, n} = {kind: core._tessalo_kind() + 1, n: core._tessalo_n()};
+    return `tessalo-kind-${kind}-n-${String(n).padStart(2, '0')}.${extension}`;
+  }
+
+  // Saving with no picture says so instead of writing an empty board.
+  function havePicture() {
+    if (!core || !cellsShown) {
+      speak('Няма картина за запазване: изберете тъждество и n и натиснете „Изведи“.');
+      return false;
+    }
+    return true;
+  }
+
+  function download(blob, name) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+
+  async function save(format) {
+    if (!havePicture())
+      return;
+    finishBuildUp();
+    download(format === 'svg' ? new Blob([pictureSvg()], {type: 'image/svg+xml'}) : await picturePng(),
+             pictureName(format));
+    speak(`Картината е запазена като ${pictureName(format)}.`);
+  }
+
+  async function copy() {
+    if (!havePicture())
+      return;
+    finishBuildUp();
+    const text = toDisplayText(core.UTF8ToString(core._tessalo_proof_text()));
+    try {
+      await navigator.clipboard.write([new ClipboardItem({
+        'image/png': picturePng(), 'text/plain': new Blob([text], {type: 'text/plain'}),
+      })]);
+      speak('Картината е копирана.');
+    } catch {
+      try {
+        await navigator.clipboard.writeText(text);
+        speak('Браузърът не позволява копиране на картина; копиран е текстът.');
+      } catch {
+        speak('Браузърът не позволява копиране.');
+      }
+    }
+  }
+
+  // --- the page's own controls beside the form: what the window has in its menu and keys ---
+
+  const TOOLS = [
+    {id: 'save-svg', text: 'SVG', label: 'Запази картината като SVG (Ctrl+S)', action: () => save('svg')},
+    {id: 'save-png', text: 'PNG', label: 'Запази картината като PNG', action: () => save('png')},
+    {id: 'copy', text: 'Копирай', label: 'Копирай картината (Ctrl+C)', action: copy},
+    {id: 'build-up', text: 'Постепенно', label: 'Постепенно построяване (Ctrl+B)', action: toggleBuildUp},
+    {id: 'help', text: '?', label: 'Клавиши (F1)', action: () => keys.showModal()},
+  ];
+  const tools = document.getElementById('tools');
+  const tool = id => document.getElementById(id);
+  const keys = document.getElementById('keys');
+
+  function createTools() {
+    for (const {id, text, label, action} of TOOLS) {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.id = id;
+      button.textContent = text;
+      button.title = label;
+      button.setAttribute('aria-label', label);
+      button.addEventListener('click', action);
+      tools.append(button);
+    }
+    tool('build-up').setAttribute('aria-pressed', String(buildUp));
+  }
+
+  const KEY_ROWS = [
+    ['Tab, Shift+Tab', 'към следващата или предишната контрола'],
+    ['стрелки', 'избор на n в списъка и на тъждество'],
+    ['Интервал, Enter', 'натиска бутона на фокуса'],
+    ['PageDown, PageUp', 'следващото или предишното n, с картината; новите клетки са в рамка'],
+    ['Ctrl+B', 'постепенно построяване, вкл./изкл.'],
+    ['Ctrl+S', 'запазва картината (SVG; PNG с бутона)'],
+    ['Ctrl+C', 'копира картината; в текстово поле — избрания текст'],
+    ['Ctrl+P', 'печата картината'],
+    ['F1', 'този списък'],
+  ];
+
+  function createKeyList() {
+    const table = document.createElement('table');
+    for (const [key, meaning] of KEY_ROWS) {
+      const row = table.insertRow();
+      const keyCell = document.createElement('th');
+      keyCell.scope = 'row';
+      keyCell.textContent = key;
+      row.append(keyCell);
+      row.insertCell().textContent = meaning;
+    }
+    keys.querySelector('h2').after(table);
+  }
+
+  // PageDown and PageUp step n wherever the focus is (what presenter remotes send); the window's other keys.
+  document.addEventListener('keydown', event => {
+    if (event.altKey || event.metaKey || keys.open && event.key !== 'F1')
+      return;
+    const ctrl = event.ctrlKey;
+    const key = event.key.toLowerCase();
+    if (!ctrl && (event.key === 'PageDown' || event.key === 'PageUp')) {
+      run(() => core._tessalo_step(event.key === 'PageDown' ? 1 : -1));
+    } else if (!ctrl && event.key === 'F1') {
+      keys.open ? keys.close() : keys.showModal();
+    } else if (ctrl && (key === 'b' || event.code === 'KeyB')) {
+      toggleBuildUp();
+    } else if (ctrl && (key === 's' || event.code === 'KeyS')) {
+      save('svg');
+    } else if (ctrl && (key === 'c' || event.code === 'KeyC') && !(event.target instanceof HTMLTextAreaElement)) {
+      copy();
+    } else {
+      return;
+    }
     event.preventDefault();
-    run(() => core._tessalo_step(event.key === 'PageDown' ? 1 : -1));
   });
 
-  // --- scale: the whole form, as large as the browser window allows ---
+  // --- layout: the whole form scaled to the browser window, or laid out for a narrow screen ---
+
+  // Below 100 % the form's controls would be too small to touch: a phone, a small window.
+  const NARROW_BELOW_SCALE = 1;
+  let narrow = null;
+
+  // The browser's zoom on a desktop (a phone's pinch zoom is not this): the form grows with it.
+  function browserZoom() {
+    if (matchMedia('(pointer: coarse)').matches || !window.outerWidth || !viewWidth())
+      return 1;
+    const zoom = window.outerWidth / window.innerWidth;
+    return zoom > 1.05 && zoom < 6 ? zoom : 1;
+  }
+
+  // The whole form; on paper the picture down to the proof's box; on a narrow
+  // screen the part any picture's cells take, its labels shown beside the page's own.
+  // On a narrow screen the scale stays for every picture, and the board ends below the picture shown.
+  let view = 'form';
+
+  function setViewBox(to = view) {
+    view = to;
+    const margin = control('Text1', 0).left;
+    const {top: cellsTop, right, bottom: lowest} = layout.pictureExtent;
+    const template = control('Shape1', 0);
+    let bottom = template.top + template.height;
+    for (const cell of core ? readCells() : [])
+      if (cell.visible)
+        bottom = Math.max(bottom, cell.top + cell.height);
+    // (the narrow board starts at the cells: its labels are captions of their own there)
+    const top = view === 'narrow' ? Math.min(cellsTop, template.top) - margin : 0;
+    const [width, height] = {
+      form: [layout.window.clientWidth, layout.window.clientHeight],
+      print: [layout.window.clientWidth, pictureTwips.height],
+      narrow: [right + margin, Math.min(bottom, lowest) + margin - top],
+    }[view];
+    const box = `0 ${top} ${width} ${height}`;
+    if (board.getAttribute('viewBox') !== box)
+      board.setAttribute('viewBox', box);
+  }
+
+  // The board's labels as captions of their own on a narrow screen: above the picture and the list.
+  function createCaptions() {
+    const caption = (c, id) => {
+      const element = document.createElement('div');
+      element.className = 'caption';
+      element.id = id;
+      element.textContent = c.text;
+      element.style.backgroundColor = c.background;
+      element.setAttribute('aria-hidden', 'true');  // the board and the list already say it
+      return element;
+    };
+    form.prepend(caption(control('Label1', 0), 'title-caption'));
+    list.before(caption(control('Label1', 1), 'list-caption'));
+  }
+
+  // The layout viewport: on a phone the visual one (innerWidth) grows with whatever overflows.
+  const viewWidth = () => document.documentElement.clientWidth;
+  const viewHeight = () => document.documentElement.clientHeight;
 
   function fit() {
-    const scale = Math.min(window.innerWidth / formWidth, window.innerHeight / formHeight);
-    const left = (window.innerWidth - formWidth * scale) / 2;
-    const top = (window.innerHeight - formHeight * scale) / 2;
+    const zoom = browserZoom();
+    const fitted = Math.min(viewWidth() / formWidth, viewHeight() / formHeight) * zoom;
+    const nowNarrow = fitted < NARROW_BELOW_SCALE;
+    if (nowNarrow !== narrow) {
+      narrow = nowNarrow;
+      document.documentElement.classList.toggle('narrow', narrow);
+      setViewBox(narrow ? 'narrow' : 'form');
+    }
+    document.documentElement.classList.toggle('zoomed', !narrow && zoom > 1);
+    fitTextBoxes();
+    if (narrow) {
+      form.style.transform = '';
+      form.style.setProperty('--scale', '1');
+      form.style.setProperty('--ring', '3px');
+      return;
+    }
+    const scale = fitted;
+    const left = Math.max(0, (viewWidth() - formWidth * scale) / 2);
+    const top = Math.max(0, (viewHeight() - formHeight * scale) / 2);
     form.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
     form.style.setProperty('--scale', String(scale));
+    // The ring is laid out in whole device pixels before the form is scaled: this
+    // width is at least 3 CSS pixels once scaled, and never rounds down to nothing.
+    const dpr = window.devicePixelRatio || 1;
+    form.style.setProperty('--ring', `${Math.max(1, Math.ceil(3 * dpr / scale)) / dpr}px`);
+    placeTools(left, top, scale);
   }
+
+  // The page's own buttons in the lilac beside or below the form where there is room; otherwise
+  // they open as a menu on the picture, as the window's context menu does.
+  function placeTools(left, top, scale) {
+    const roomRight = viewWidth() - left - formWidth * scale;
+    const roomBelow = viewHeight() - top - formHeight * scale;
+    tools.classList.toggle('beside', roomRight >= 72);
+    tools.classList.toggle('below', roomRight < 72 && roomBelow >= 56);
+    tools.classList.toggle('menu', roomRight < 72 && roomBelow < 56);
+    closeMenu();
+  }
+
+  function closeMenu() {
+    if (!tools.classList.contains('open'))
+      return;
+    tools.classList.remove('open');
+    tools.style.left = tools.style.top = '';
+    if (tools.contains(document.activeElement)) {
+      if (menuOpener && menuOpener !== document.body)
+        menuOpener.focus({preventScroll: true});
+      else
+        document.activeElement.blur();
+    }
+  }
+
+  let menuOpener = null;
+
+  function openMenu(x, y) {
+    menuOpener = document.activeElement;
+    tools.classList.add('open');
+    tools.style.left = `${Math.max(0, Math.min(x, window.innerWidth - tools.offsetWidth))}px`;
+    tools.style.top = `${Math.max(0, Math.min(y, window.innerHeight - tools.offsetHeight))}px`;
+    tools.firstElementChild.focus();
+  }
+
+  form.addEventListener('contextmenu', event => {
+    if (!tools.classList.contains('menu') || event.target.closest('textarea, select, button, label'))
+      return;
+    event.preventDefault();
+    openMenu(event.clientX, event.clientY);
+  });
+  tools.addEventListener('click', () => setTimeout(closeMenu));
+  tools.addEventListener('keydown', event => { if (event.key === 'Escape') closeMenu(); });
+  document.addEventListener('pointerdown', event => { if (!tools.contains(event.target)) closeMenu(); });
+
+  // Printing: the picture on white and the whole proof text.
+  const printing = matchMedia('print');
+  // (during beforeprint the print media query does not match yet)
+  const onPrint = event => setViewBox(printing.matches || event.type === 'beforeprint' ? 'print'
+    : narrow ? 'narrow' : 'form');
+  printing.addEventListener('change', onPrint);
+  window.addEventListener('beforeprint', onPrint);
+  window.addEventListener('afterprint', onPrint);
 
   function build() {
     document.title = layout.window.caption;
+    pictureTwips.height = control('Text1', 0).top;
     form.style.width = `${formWidth}px`;
     form.style.height = `${formHeight}px`;
     form.style.backgroundColor = layout.window.background;
@@ -341,6 +770,10 @@
       .sort((a, b) => parseFloat(a.style.top) - parseFloat(b.style.top))
       .forEach(option => frame.append(option));
     board.setAttribute('aria-label', lastLine(control('Text1', 0).text));
+    document.getElementById('print-text').textContent = toDisplayText(control('Text1', 0).text);
+    createCaptions();
+    createTools();
+    createKeyList();
     fit();
     window.addEventListener('resize', fit);
     // the page opens on the first tab stop, as the window does
@@ -349,13 +782,23 @@
   }
 
   build();
-  createTessaloCore().then(module => {
+  document.documentElement.dataset.ready = 'false';
+  form.setAttribute('aria-busy', 'true');
+  // The core's loader comes after the form is on the screen, so that nothing waits for it.
+  const loader = document.createElement('script');
+  loader.src = 'tessalo_core.js';
+  loader.onload = () => createTessaloCore().then(module => {
     core = module;
     core._tessalo_load();
-    showState();
+    openAddress();
+    for (const event of pending.splice(0))
+      event();
     self.tessaloCore = core;  // for the tests and benchmarks
     document.documentElement.dataset.ready = 'true';
+    form.removeAttribute('aria-busy');
+    performance.mark('tessalo-ready');
   });
+  document.head.append(loader);
 
   if ('serviceWorker' in navigator && location.protocol !== 'file:')
     navigator.serviceWorker.register('sw.js');

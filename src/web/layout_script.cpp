@@ -1,9 +1,17 @@
-// Writes the layout table and the list items as a script for
-// the page, so that the page lays itself out from the same table as the window.
+// Writes the layout table, the list items and the constants the page shares
+// with the window and the core as a script, so that the page lays itself out,
+// draws and reads the core's cells from the same definitions as the window.
 //   tessalo_layout_script > layout.js
 
+#include "app/induction_step.h"
 #include "app/layout.h"
+#include "app/tessalo.h"
+#include "board/cell.h"
+#include "ui/board_painter.h"
+#include "web/tessalo_c.h"
 
+#include <cstddef>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -54,6 +62,67 @@ std::string_view KindName(ControlKind kind)
     return "";
 }
 
+// What a screen reader calls the text boxes, which have no caption of their own.
+constexpr std::string_view kTextBoxNames[] = {"Доказателство", "Цитат"};
+
+// The page reads TessaloCell from the module's memory by these offsets and types.
+struct CellField {
+    std::string_view name;
+    std::size_t offset;
+    std::string_view type;  // "i32", "u32" or "f32"
+};
+
+constexpr CellField kCellFields[] = {
+    {"index", offsetof(TessaloCell, index), "i32"},   {"left", offsetof(TessaloCell, left), "f32"},
+    {"top", offsetof(TessaloCell, top), "f32"},       {"width", offsetof(TessaloCell, width), "f32"},
+    {"height", offsetof(TessaloCell, height), "f32"}, {"colour", offsetof(TessaloCell, colour), "u32"},
+    {"shape", offsetof(TessaloCell, shape), "i32"},   {"visible", offsetof(TessaloCell, visible), "i32"},
+    {"added", offsetof(TessaloCell, added), "i32"},
+};
+// A field added to the struct but not to this list would go unread by the page.
+static_assert(sizeof(TessaloCell) == std::size(kCellFields) * 4, "every field of TessaloCell is listed, four bytes each");
+
+std::string Number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+struct Extent {
+    float top = 1e9f;
+    float right = 0;
+    float bottom = 0;
+};
+
+// The top, right and bottom edges, in twips, of every cell any picture shows:
+// the part of the board a narrow screen needs.
+Extent PictureExtent()
+{
+    Extent extent;
+    Tessalo form;
+    form.Form_Load();
+    for (int kind = 0; kind < form.Option1.Count(); ++kind) {
+        form.Option1(kind).Value = true;
+        form.Option1_Click(kind);
+        for (int n = 1; n <= kListCount; ++n) {
+            const Tessalo picture = PictureForN(form, n);
+            for (int i = 0, seen = 0; seen < picture.Shape1.Count(); ++i) {
+                if (!picture.Shape1.Exists(i))
+                    continue;
+                ++seen;
+                const Cell& cell = picture.Shape1(i);
+                if (cell.Visible) {
+                    extent.top = std::min(extent.top, cell.Top);
+                    extent.right = std::max(extent.right, cell.Left + cell.Width);
+                    extent.bottom = std::max(extent.bottom, cell.Top + cell.Height);
+                }
+            }
+        }
+    }
+    return extent;
+}
+
 }  // namespace
 
 int main()
@@ -79,7 +148,26 @@ int main()
     out += "  ],\n  listItems: [";
     for (int i = 0; i < kListCount; ++i)
         out += (i ? ", " : "") + Quoted(ListItemText(i));
-    out += "],\n};\n";
+    out += "],\n";
+    out += "  // the board's scale at 100 %, the frame of the cells a step added, a cell's Shape for a circle\n";
+    out += "  twipsPerPixel: " + Number(BoardView{}.twipsPerPixel) + ", stepMark: " +
+           Quoted(Hex(Colour{static_cast<std::uint8_t>(kStepMarkRgb >> 16),
+                             static_cast<std::uint8_t>(kStepMarkRgb >> 8 & 0xff),
+                             static_cast<std::uint8_t>(kStepMarkRgb & 0xff)})) +
+           ", circle: " + std::to_string(kCircle) + ",\n";
+    const Extent extent = PictureExtent();
+    out += "  // the edges of every cell of every picture\n";
+    out += "  pictureExtent: {top: " + Number(extent.top) + ", right: " + Number(extent.right) +
+           ", bottom: " + Number(extent.bottom) + "},\n";
+    out += "  textBoxNames: [";
+    for (std::size_t i = 0; i < std::size(kTextBoxNames); ++i)
+        out += (i ? ", " : "") + Quoted(kTextBoxNames[i]);
+    out += "],\n  // TessaloCell in the module's memory: byte offsets and how to read each field\n";
+    out += "  cell: {size: " + std::to_string(sizeof(TessaloCell)) + ", fields: {";
+    for (std::size_t i = 0; i < std::size(kCellFields); ++i)
+        out += std::string(i ? ", " : "") + std::string(kCellFields[i].name) + ": [" +
+               std::to_string(kCellFields[i].offset) + ", " + Quoted(kCellFields[i].type) + "]";
+    out += "}},\n};\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }

@@ -1,0 +1,139 @@
+// The page's folder served on localhost and the distribution's headless
+// Chromium driven by Playwright: what the page tests, the README's pictures
+// and the benchmarks share. No browser is downloaded.
+import {createServer} from 'node:http';
+import {gzipSync} from 'node:zlib';
+import {readFile} from 'node:fs/promises';
+import {extname, join, normalize} from 'node:path';
+import {chromium} from 'playwright-core';
+
+export const FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+                      '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.svg': 'image/svg+xml', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+};
+
+// The folder on 127.0.0.1 on a free port, until stop(); compressed with gzip as web servers send it.
+export async function serve(folder) {
+  const server = createServer(async (request, response) => {
+    let path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    if (path.endsWith('/'))
+      path += 'index.html';
+    try {
+      const body = await readFile(join(folder, normalize(path)));
+      const headers = {'Content-Type': TYPES[extname(path)] || 'application/octet-stream'};
+      const gzip = /\bgzip\b/.test(request.headers['accept-encoding'] || '') && extname(path) !== '.png';
+      if (gzip)
+        headers['Content-Encoding'] = 'gzip';
+      response.writeHead(200, headers);
+      response.end(gzip ? gzipSync(body) : body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    stop: () => new Promise(resolve => { server.closeAllConnections(); server.close(resolve); }),
+  };
+}
+
+// A browser with a profile on disk: an incognito context may not install the page.
+export function launchWithProfile(folder) {
+  return chromium.launchPersistentContext(folder, {executablePath: '/usr/bin/chromium', args: FLAGS});
+}
+
+export function launch() {
+  // the page's scroll bars are part of its looks: keep them in screenshots
+  return chromium.launch({executablePath: '/usr/bin/chromium', args: FLAGS, ignoreDefaultArgs: ['--hide-scrollbars']});
+}
+
+// Phones and screens the tests and pictures use.
+export const DEVICES = {
+  desktop: {viewport: {width: 1920, height: 1080}},
+  window: {viewport: {width: 546, height: 462}},
+  phone: {viewport: {width: 360, height: 640}, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
+  smallPhone: {viewport: {width: 320, height: 568}, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
+  phoneSideways: {viewport: {width: 640, height: 360}, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
+};
+
+// A new page in a fresh context (no cache, no service worker, no settings), on url, once the core is ready.
+export async function open(browser, url, device = DEVICES.desktop) {
+  const context = await browser.newContext({...device, locale: 'bg-BG'});
+  const page = await context.newPage();
+  await page.goto(url);
+  await ready(page);
+  return page;
+}
+
+export const ready = page => page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+
+// The loaded cells as the core lists them, read by the offsets layout.js gives, each visible
+// one with its centre and its frame's middle in CSS pixels of the viewport.
+export function cells(page) {
+  return page.evaluate(() => {
+    const core = self.tessaloCore;
+    const {size, fields} = self.tessaloLayout.cell;
+    const memory = new DataView(core.HEAPU8.buffer);
+    const read = {i32: 'getInt32', u32: 'getUint32', f32: 'getFloat32'};
+    const field = (at, name) => memory[read[fields[name][1]]](at + fields[name][0], true);
+    // from twips to the viewport's CSS pixels, whatever the board's scale and place
+    const matrix = document.getElementById('board').getScreenCTM();
+    const at = (x, y) => { const p = new DOMPoint(x, y).matrixTransform(matrix); return [p.x, p.y]; };
+    const out = [];
+    for (let i = 0, cell = core._tessalo_cells(); i < core._tessalo_cell_count(); ++i, cell += size) {
+      if (field(cell, 'visible') !== 1)
+        continue;
+      const [left, top, width, height] = ['left', 'top', 'width', 'height'].map(name => field(cell, name));
+      out.push({index: field(cell, 'index'), colour: field(cell, 'colour'), added: field(cell, 'added') === 1,
+                centre: at(left + width / 2, top + height / 2), frame: at(left + width / 10, top + height / 2)});
+    }
+    return out;
+  });
+}
+
+// The [r, g, b] of a screenshot (of the viewport, in device pixels) at each [x, y] in CSS pixels.
+export async function coloursAt(page, points) {
+  const png = (await page.screenshot({scale: 'device'})).toString('base64');
+  return page.evaluate(async ([png, points]) => {
+    const bytes = Uint8Array.from(atob(png), c => c.charCodeAt(0));
+    const image = await createImageBitmap(new Blob([bytes], {type: 'image/png'}));
+    const canvas = new OffscreenCanvas(image.width, image.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const pixels = context.getImageData(0, 0, image.width, image.height).data;
+    const ratio = devicePixelRatio;
+    return points.map(([x, y]) => {
+      const at = (Math.floor(y * ratio) * image.width + Math.floor(x * ratio)) * 4;
+      return [pixels[at], pixels[at + 1], pixels[at + 2]];
+    });
+  }, [png, points]);
+}
+
+export const rgb = value => [(value >> 16) & 255, (value >> 8) & 255, value & 255];
+
+// The element's box in CSS pixels of the viewport.
+export const box = (page, id) => page.evaluate(id => {
+  const {left, top, right, bottom, width, height} = document.getElementById(id).getBoundingClientRect();
+  return {left, top, right, bottom, width, height};
+}, id);
+
+export async function centre(page, id) {
+  const b = await box(page, id);
+  return [b.left + b.width / 2, b.top + b.height / 2];
+}
+
+export async function click(page, id) {
+  const [x, y] = await centre(page, id);
+  await page.mouse.click(x, y);
+}
+
+export async function tap(page, id) {
+  await page.locator(`#${id}`).scrollIntoViewIfNeeded();
+  const [x, y] = await centre(page, id);
+  await page.touchscreen.tap(x, y);
+}
+
+export const state = page => page.evaluate(() => [self.tessaloCore._tessalo_kind(), self.tessaloCore._tessalo_n()]);

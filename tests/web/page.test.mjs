@@ -1,0 +1,412 @@
+// The page in headless Chromium, by mouse, touch and keyboard, against the core
+// it runs: pictures read back from screenshots, the tab order, the spoken
+// sentence, the layout on a desktop and on phones, the focus ring, forced
+// colours, links to a picture, printing, taps before the core has loaded, and a
+// reload without the server.
+//   SITE=build/web/site node --test tests/web/
+import {after, before, describe, test} from 'node:test';
+import assert from 'node:assert/strict';
+import {mkdtemp, readFile, rm} from 'node:fs/promises';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import * as web from './browser.mjs';
+
+const SITE = process.env.SITE || 'build/web/site';
+const STEP_MARK = [0x5a, 0x00, 0x28];
+let site, browser;
+
+before(async () => {
+  site = await web.serve(SITE);
+  browser = await web.launch();
+});
+after(async () => {
+  await browser.close();
+  await site.stop();
+});
+
+// A page for one test, closed after it.
+async function withPage(device, body, url = site.url) {
+  const page = await web.open(browser, url, device);
+  try {
+    await body(page);
+  } finally {
+    await page.context().close();
+  }
+}
+
+// Every visible cell shows its colour at its centre; with marks, the frame's middle is the
+// step mark's wine on the cells a step added and the cell's own colour elsewhere.
+async function assertCellsDrawn(page, cells, {marks = false} = {}) {
+  const points = [...cells.map(cell => cell.centre), ...(marks ? cells.map(cell => cell.frame) : [])];
+  const seen = await web.coloursAt(page, points);
+  const expected = [...cells.map(cell => web.rgb(cell.colour)),
+                    ...(marks ? cells.map(cell => cell.added ? STEP_MARK : web.rgb(cell.colour)) : [])];
+  seen.forEach((got, i) => assert.ok(got.every((c, k) => Math.abs(c - expected[i][k]) <= 12),
+                                     `${got} at ${points[i]}, not ${expected[i]}`));
+}
+
+// Scrolls the list with the wheel until item n shows whole, then clicks it.
+async function chooseNByMouse(page, n) {
+  for (let i = 0; i < 40; ++i) {
+    const where = await page.evaluate(n => {
+      const list = document.getElementById('List1-0').getBoundingClientRect();
+      const item = document.getElementById(`List1-item-${n - 1}`).getBoundingClientRect();
+      return item.top < list.top ? -1 : item.bottom > list.bottom ? 1 : 0;
+    }, n);
+    if (where === 0)
+      break;
+    await page.mouse.move(...await web.centre(page, 'List1-0'));
+    await page.mouse.wheel(0, 40 * where);
+    await page.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
+  }
+  await web.click(page, `List1-item-${n - 1}`);
+}
+
+const spoken = page => page.evaluate(() => document.getElementById('spoken').textContent);
+const focused = page => page.evaluate(() => document.activeElement.id);
+
+function contrast(a, b) {  // WCAG contrast ratio of two sRGB colours
+  const luminance = colour => {
+    const [r, g, b] = colour.map(c => c / 255 <= 0.04045 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+  };
+  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (light + 0.05) / (dark + 0.05);
+}
+
+describe('pictures', () => {
+  test('by mouse on a desktop: every identity at n = 1, 5, 11', () => withPage(web.DEVICES.desktop, async page => {
+    for (let kind = 0; kind < 6; ++kind) {
+      for (const n of [1, 5, 11]) {
+        await web.click(page, `Option1-${kind}`);
+        await chooseNByMouse(page, n);
+        await web.click(page, 'Command1-1');
+        assert.deepEqual(await web.state(page), [kind, n]);
+        const cells = await web.cells(page);
+        assert.ok(cells.length >= n);
+        await assertCellsDrawn(page, cells);
+      }
+    }
+  }));
+
+  test('the form fills a desktop window keeping its proportions', () => withPage(web.DEVICES.desktop, async page => {
+    const {width, height} = web.DEVICES.desktop.viewport;
+    const box = await web.box(page, 'form');
+    assert.ok(Math.abs(box.width / box.height - 8190 / 6930) < 1e-3);
+    assert.ok(box.left >= -0.5 && box.top >= -0.5 && box.right <= width + 0.5 && box.bottom <= height + 0.5);
+    assert.ok(Math.abs(box.width - width) < 1 || Math.abs(box.height - height) < 1);
+  }));
+
+  // A phone held upright: every control whole in view once scrolled to, at least 44 px
+  // and its letters 16, nothing sideways; taps draw each identity's largest picture,
+  // and turning the phone keeps the picture and the choice.
+  for (const [name, device] of [['360 × 640', web.DEVICES.phone], ['320 × 568', web.DEVICES.smallPhone]]) {
+    test(`by touch on a phone upright, ${name}`, () => withPage(device, async page => {
+      const {width} = device.viewport;
+      const targets = await page.evaluate(() => [...document.querySelectorAll(
+        '#form button, #form .option, #form option, #tools button')].map(e => e.id || e.querySelector('input').id));
+      assert.equal(targets.length, 2 + 6 + 11 + 5);
+      for (const id of targets) {
+        const target = id.startsWith('Option1-') ? `label:has(#${id})` : `#${id}`;
+        await page.locator(target).scrollIntoViewIfNeeded();
+        const box = await page.locator(target).boundingBox();
+        const size = await page.locator(target).evaluate(e => parseFloat(getComputedStyle(e).fontSize));
+        assert.ok(box.width >= 44 && box.height >= 44, `${id}: ${box.width} × ${box.height}`);
+        assert.ok(box.x >= 0 && box.x + box.width <= width, `${id} cut off at ${box.x}`);
+        assert.ok(size >= 16, `${id}: ${size} px letters`);
+      }
+      assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= document.documentElement.clientWidth));
+      // the text boxes show their whole text: the method the page opens with, and the quotation
+      assert.deepEqual(await page.evaluate(() => ['Text1-0', 'Text1-1'].filter(id => {
+        const box = document.getElementById(id);
+        return box.scrollHeight > box.clientHeight;
+      })), []);
+      for (let kind = 0; kind < 6; ++kind) {
+        await web.tap(page, `Option1-${kind}`);
+        await web.tap(page, 'List1-item-10');
+        await web.tap(page, 'Command1-1');
+        assert.deepEqual(await web.state(page), [kind, 11]);
+        await page.evaluate(() => scrollTo(0, 0));
+        await assertCellsDrawn(page, await web.cells(page));
+      }
+      await page.setViewportSize({width: device.viewport.height, height: width});
+      assert.deepEqual(await web.state(page), [5, 11]);
+      await page.evaluate(() => scrollTo(0, 0));
+      await assertCellsDrawn(page, await web.cells(page));
+    }));
+  }
+});
+
+describe('keyboard', () => {
+  test('the tab order takes the chosen radio button as one stop', () => withPage(web.DEVICES.desktop, async page => {
+    const rows = {
+      0: ['Text1-1', 'List1-0', 'Command1-0', 'Option1-0', 'Command1-1'],
+      3: ['Text1-1', 'List1-0', 'Command1-0', 'Option1-3', 'Command1-1'],
+      4: ['Text1-1', 'List1-0', 'Command1-0', 'Command1-1', 'Option1-4'],
+      5: ['Text1-1', 'List1-0', 'Command1-0', 'Command1-1', 'Option1-5'],
+    };
+    for (const [kind, order] of Object.entries(rows)) {
+      await web.click(page, `Option1-${kind}`);
+      await web.click(page, 'Text1-0');
+      const seen = [];
+      for (const _ of order) {
+        await page.keyboard.press('Tab');
+        seen.push(await focused(page));
+      }
+      assert.deepEqual(seen, order, `kind ${kind}`);
+    }
+  }));
+
+  test('the keyboard alone shows, steps and clears', () => withPage(web.DEVICES.desktop, async page => {
+    const press = key => page.keyboard.press(key);
+    const entries = await page.evaluate(() => history.length);
+    assert.equal(await focused(page), 'Text1-0');  // the page opens on the first stop
+    await press('Tab'); await press('Tab');
+    for (let i = 0; i < 3; ++i)
+      await press('ArrowDown');  // from no choice: 1, 2, 3
+    await press('Tab'); await press('Tab');
+    assert.equal(await focused(page), 'Option1-0');
+    await press('ArrowDown'); await press('ArrowDown'); await press('ArrowUp');
+    assert.equal(await focused(page), 'Option1-1');
+    await press('ArrowUp');
+    await press('Tab');
+    assert.equal(await focused(page), 'Command1-1');
+    await press('Enter');
+    assert.deepEqual(await web.state(page), [0, 3]);
+    assert.match(await spoken(page), /n = 3/);
+    assert.equal((await web.cells(page)).length, 6);
+    assert.equal(await page.evaluate(() => location.hash), '#kind=1&n=3');
+
+    await press('PageDown');
+    assert.equal(await spoken(page), 'Сума на първите естествени числа, n = 4: стълба от кръгове в 4 реда, ' +
+                                     '1 + 2 + 3 + 4 = 10; стъпката добави 4 кръга.');
+    const cells = await web.cells(page);
+    assert.equal(cells.filter(cell => cell.added).length, 4);
+    await assertCellsDrawn(page, cells, {marks: true});
+    assert.equal(await page.evaluate(() => document.querySelector('#List1-0 option:checked').id), 'List1-item-3');
+    assert.equal(await page.evaluate(() => location.hash), '#kind=1&n=4&step');
+
+    await press('PageUp');
+    assert.equal((await web.state(page))[1], 3);
+    assert.ok(!(await web.cells(page)).some(cell => cell.added));
+
+    await press('Shift+Tab'); await press('Shift+Tab');
+    assert.equal(await focused(page), 'Command1-0');
+    await press(' ');
+    assert.deepEqual(await web.cells(page), []);
+    assert.equal(await page.evaluate(() => document.querySelectorAll('#List1-0 option:checked').length), 0);
+    assert.notEqual(await spoken(page), '');
+    assert.equal(await page.evaluate(() => location.hash), '');
+    assert.equal(await page.evaluate(() => history.length), entries);  // the address followed without new entries
+  }));
+
+  test('Show without n says so', () => withPage(web.DEVICES.desktop, async page => {
+    await web.click(page, 'Command1-1');
+    assert.match(await spoken(page), /n/);
+    assert.deepEqual(await web.cells(page), []);
+  }));
+
+  test('F1 lists the keys and Ctrl+B builds the picture up', () => withPage(web.DEVICES.desktop, async page => {
+    await page.keyboard.press('F1');
+    assert.ok(await page.evaluate(() => document.getElementById('keys').open));
+    assert.match(await page.locator('#keys').innerText(), /PageDown[\s\S]*Ctrl\+B/);
+    await page.keyboard.press('Escape');
+    assert.ok(!await page.evaluate(() => document.getElementById('keys').open));
+
+    await page.keyboard.press('Control+B');
+    assert.match(await spoken(page), /включено/);
+    await web.click(page, 'Option1-0');
+    await chooseNByMouse(page, 11);
+    await web.click(page, 'Command1-1');
+    const drawn = () => page.evaluate(() => document.querySelectorAll('#board path').length &&
+      [...document.querySelectorAll('#board > g > g:not(.hatching) path')]
+        .reduce((count, path) => count + (path.getAttribute('d').match(/M/g) || []).length, 0));
+    const early = await drawn();
+    assert.ok(early < 66, `${early} cells at once`);
+    await page.keyboard.press('Shift');  // any key shows the rest
+    assert.equal(await drawn(), 66);
+  }));
+});
+
+describe('focus and colours', () => {
+  // A ring outside the control's own border, at 3:1 against what lies beyond it, and at least
+  // 2 CSS and 2 device pixels wide: on a phone, at 1366 wide, and on a desktop.
+  const rows = [['phone', web.DEVICES.phone], ['1366 × 768', {viewport: {width: 1366, height: 768}}],
+                ['1920 × 1080', web.DEVICES.desktop]];
+  for (const [name, device] of rows) {
+    test(`every tab stop shows a ring, ${name}`, () => withPage(device, async page => {
+      const dpr = device.deviceScaleFactor || 1;
+      const stops = ['Text1-0', 'Text1-1', 'List1-0', 'Command1-0', 'Option1-0', 'Command1-1'];
+      for (const stop of stops) {
+        if (stop !== stops[0])
+          await page.keyboard.press('Tab');
+        assert.equal(await focused(page), stop);
+        const box = await page.evaluate(id => {
+          let element = document.getElementById(id);
+          if (element.type === 'radio')
+            element = element.parentElement;
+          element.scrollIntoView({block: 'start'});
+          scrollBy(0, -20);
+          const {left, top, right, bottom} = element.getBoundingClientRect();
+          const view = document.documentElement;
+          return {left, top, middleX: (left + Math.min(right, view.clientWidth)) / 2,
+                  middleY: (top + Math.min(bottom, view.clientHeight)) / 2};
+        }, stop);
+        // device pixels 1 to 12 out from the left and the top edge
+        const out = Array.from({length: 12}, (_, i) => (i + 0.5) / dpr);
+        const seen = await web.coloursAt(page, [...out.map(d => [box.left - d, box.middleY]),
+                                                ...out.map(d => [box.middleX, box.top - d])]);
+        for (const edge of [seen.slice(0, 12), seen.slice(12)]) {
+          const beyond = edge[11];
+          const ring = edge.slice(0, 11).filter(colour => contrast(colour, beyond) >= 3).length;
+          assert.ok(ring >= Math.max(2, 2 * dpr), `${stop}: a ring of ${ring} device pixels on ${edge}`);
+        }
+      }
+    }));
+  }
+
+  test('forced colours keep the chosen n and identity visible', () => withPage(web.DEVICES.desktop, async page => {
+    await page.emulateMedia({forcedColors: 'active'});
+    await web.click(page, 'Option1-2');
+    await chooseNByMouse(page, 5);
+    await web.click(page, 'Text1-0');
+    const at = async id => {
+      const b = await web.box(page, id);
+      return [b.left + b.width * 0.75, b.top + b.height / 2];
+    };
+    const [chosenN, otherN, chosenKind, otherKind] = await web.coloursAt(page, [
+      await at('List1-item-4'), await at('List1-item-3'),
+      ...await page.evaluate(() => [2, 3].map(i => {
+        const b = document.getElementById(`Option1-${i}`).parentElement.getBoundingClientRect();
+        return [b.right - 4, b.top + b.height / 2];
+      }))]);
+    assert.ok(contrast(chosenN, otherN) >= 3, `${chosenN} against ${otherN}`);
+    assert.ok(contrast(chosenKind, otherKind) >= 3, `${chosenKind} against ${otherKind}`);
+  }));
+});
+
+describe('links, printing, loading', () => {
+  // kind 1 to 6 and n 1 to 11; a bad or missing value is ignored (the page opens on the first identity)
+  const rows = [['#kind=6&n=4', [5, 4], true, false], ['#kind=4&n=5&step', [3, 5], true, true],
+                ['#kind=7&n=4', [0, 4], false, false], ['#kind=2&n=0', [1, 0], false, false],
+                ['#kind=x&n=', [0, 0], false, false]];
+  test('an address opens its picture', async () => {
+    for (const [hash, state, shown, step] of rows) {
+      await withPage(web.DEVICES.desktop, async page => {
+        assert.deepEqual(await web.state(page), state, hash);
+        const cells = await web.cells(page);
+        assert.equal(cells.length > 0, shown, hash);
+        assert.equal(cells.some(cell => cell.added), step, hash);
+        if (cells.length)
+          await assertCellsDrawn(page, cells, {marks: step});
+      }, site.url + hash);
+    }
+  });
+
+  // The method text the page opens with is longer than its box shows.
+  test('printing gives the picture and the whole proof', () => withPage(web.DEVICES.desktop, async page => {
+    assert.ok(await page.evaluate(() => {
+      const box = document.getElementById('Text1-0');
+      return box.scrollHeight > box.clientHeight;
+    }));
+    await page.emulateMedia({media: 'print'});
+    const proof = await page.evaluate(() => tessaloCore.UTF8ToString(tessaloCore._tessalo_proof_text()));
+    const printed = await page.evaluate(() => {
+      const text = document.getElementById('print-text');
+      const hidden = ['Command1-1', 'List1-0', 'Text1-0'].every(id => !document.getElementById(id).checkVisibility());
+      return {text: text.checkVisibility() ? text.innerText : '', hidden,
+              board: document.getElementById('board').getBoundingClientRect().width};
+    });
+    assert.equal(printed.text.trimEnd(), proof.replaceAll('\r\n', '\n').trimEnd());
+    assert.ok(printed.hidden && printed.board > 0);
+  }));
+
+  test('taps before the core has loaded take effect once it is there', async () => {
+    const context = await browser.newContext(web.DEVICES.phone);
+    try {
+      let release;
+      const held = new Promise(resolve => { release = resolve; });
+      await context.route('**/tessalo_core.wasm', async route => { await held; await route.continue(); });
+      const page = await context.newPage();
+      await page.goto(site.url);
+      await page.waitForSelector('#Command1-1');
+      assert.equal(await page.evaluate(() => document.documentElement.dataset.ready), 'false');
+      for (const id of ['Option1-3', 'List1-item-4', 'Command1-1'])
+        await web.tap(page, id);
+      release();
+      await web.ready(page);
+      assert.deepEqual(await web.state(page), [3, 5]);
+      assert.equal((await web.cells(page)).length, 25);
+    } finally {
+      await context.close();
+    }
+  });
+
+  test('saving and copying draw the picture and its proof into SVG and PNG', () => withPage(web.DEVICES.desktop, async page => {
+    await page.keyboard.press('Control+S');
+    assert.match(await spoken(page), /Няма картина/);
+    await page.goto(`${site.url}#kind=4&n=5`);
+    await web.ready(page);
+    for (const [id, check] of [
+      ['save-svg', async data => {
+        const svg = data.toString();
+        assert.match(svg, /1 \+ 3 \+ 5 \+ 7 \+ 9 = 5\*5 = 25/);
+        assert.equal(await page.evaluate(svg => {
+          const doc = new DOMParser().parseFromString(svg, 'image/svg+xml');
+          return [...doc.querySelectorAll('path')].reduce((count, p) => count + p.getAttribute('d').split('M').length - 1, 0);
+        }, svg), 25);
+      }],
+      ['save-png', data => {
+        assert.equal(data.subarray(1, 4).toString(), 'PNG');
+        assert.equal(data.readUInt32BE(16), 2 * 546);
+      }],
+    ]) {
+      const download = page.waitForEvent('download');
+      await page.evaluate(id => document.getElementById(id).click(), id);
+      await check(await readFile(await (await download).path()));
+    }
+    // copied as an image and as the proof's text
+    await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+    await page.evaluate(() => document.activeElement.blur());
+    await page.keyboard.press('Control+C');
+    await page.waitForFunction(() => document.getElementById('spoken').textContent.includes('копирана'));
+    const copied = await page.evaluate(async () => {
+      const [item] = await navigator.clipboard.read();
+      return [item.types.toSorted(), await (await item.getType('text/plain')).text()];
+    });
+    assert.deepEqual(copied[0], ['image/png', 'text/plain']);
+    assert.match(copied[1], /1 \+ 3 \+ 5 \+ 7 \+ 9 = 5\*5 = 25/);
+  }));
+
+  test('installable, and reloads without the server after the first visit', async () => {
+    const own = await web.serve(SITE);
+    let stopped = false;
+    const profile = await mkdtemp(join(tmpdir(), 'tessalo-chromium-'));
+    const context = await web.launchWithProfile(profile);
+    try {
+      const page = await context.newPage();
+      await page.goto(own.url);
+      await web.ready(page);
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      const session = await context.newCDPSession(page);
+      assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+      const manifest = JSON.parse(await readFile(`${SITE}/manifest.webmanifest`, 'utf8'));
+      for (const icon of manifest.icons.filter(icon => icon.type === 'image/png')) {
+        const png = await readFile(`${SITE}/${icon.src}`);
+        assert.equal(`${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`, icon.sizes, icon.src);
+      }
+      await own.stop();
+      stopped = true;
+      await page.reload();
+      await web.ready(page);
+      await page.evaluate(() => { tessaloCore._tessalo_choose_n(11); document.getElementById('Command1-1').click(); });
+      assert.equal(await page.evaluate(() => tessaloCore._tessalo_cell_count()), 66);
+      assert.ok(await page.evaluate(() => document.querySelectorAll('#board path').length) > 0);
+    } finally {
+      await context.close();
+      await rm(profile, {recursive: true, force: true});
+      if (!stopped)
+        await own.stop();
+    }
+  });
+});
