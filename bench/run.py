@@ -98,7 +98,7 @@ def export_from_command_line(build, runs):
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
     env["XDG_CONFIG_HOME"] = CONFIG_HOME
     with tempfile.TemporaryDirectory(prefix="tessalo-export-") as out:
-        programs = {"export": [f"{build}/src/ui/tessalo", "--kind", "4", "--n", "11", "--export", f"{out}/x.svg"],
+        programs = {"export": [f"{build}/src/main/tessalo", "--kind", "4", "--n", "11", "--export", f"{out}/x.svg"],
                     "floor": [f"{build}/bench/tessalo_offscreen_floor"]}
         times = {name: [] for name in programs}
         for command in programs.values():  # one unmeasured run each, for the disk cache

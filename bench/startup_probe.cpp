@@ -1,9 +1,13 @@
 // The program as it starts for a user, reporting its first painted frame.
 #include "first_frame.h"
+#include "main/window_start.h"
+#include "ui/command_line.h"
 #include "ui/main_window.h"
-#include "ui/program.h"
 
 int main(int argc, char* argv[])
 {
-    return RunProgram(argc, argv, [](MainWindow& window) { ReportFirstFrame(window); });
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return RunWindow(argc, argv, ParseCommandLine(arguments), [](MainWindow& window) { ReportFirstFrame(window); });
 }

@@ -66,7 +66,7 @@ case "${1:-}" in
   run)
     install_missing
     build release
-    exec build/release/src/ui/tessalo
+    exec build/release/src/main/tessalo
     ;;
   test)
     install_missing

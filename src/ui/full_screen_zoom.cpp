@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-FullScreenZoom::FullScreenZoom(Window window, QAction& fullScreen, QAction& leaveFullScreen)
+FullScreenZoom::FullScreenZoom(ZoomableWindow window, QAction& fullScreen, QAction& leaveFullScreen)
     : QObject(&window.widget), window_(std::move(window)), fullScreen_(fullScreen), leaveFullScreen_(leaveFullScreen)
 {
     connect(&fullScreen_, &QAction::triggered, this, &FullScreenZoom::setFullScreen);

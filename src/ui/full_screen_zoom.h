@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QSize>
-
-#include <functional>
+#include "ui/zoom.h"
 
 class QAction;
 class QWidget;
@@ -13,15 +11,9 @@ class QWidget;
 // and back to the window it came from.
 class FullScreenZoom : public QObject {
 public:
-    struct Window {
-        QWidget& widget;
-        std::function<QSize()> base;               // what the window shows at 100 %
-        std::function<double()> zoom;              // the form's zoom now
-        std::function<void(double)> resizeToZoom;  // shows the form at that zoom
-    };
     // `fullScreen` is checked while the window is full screen, and
     // `leaveFullScreen` enabled.
-    FullScreenZoom(Window window, QAction& fullScreen, QAction& leaveFullScreen);
+    FullScreenZoom(ZoomableWindow window, QAction& fullScreen, QAction& leaveFullScreen);
 
     // One zoom step up (direction > 0) or down, or back to 100 % (0).
     void zoom(int direction);
@@ -37,7 +29,7 @@ private:
     void keepOnScreen(QSize frameExtra);
     void showState();
 
-    Window window_;
+    ZoomableWindow window_;
     QAction& fullScreen_;
     QAction& leaveFullScreen_;
     bool wasMaximized_ = false;

@@ -188,8 +188,7 @@ void MainWindow::connectCommands()
         QSettings().setValue(kArgumentSetting, shown);
         setArgumentShown(shown);
     });
-    auto* screen = new FullScreenZoom({*this, [this] { return baseSize(); }, [this] { return zoom_; },
-                                       [this](double zoom) { resizeToZoom(zoom); }},
+    auto* screen = new FullScreenZoom(zoomable(),
                                       commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
     on(Command::ZoomIn, [screen] { screen->zoom(+1); });
     on(Command::ZoomOut, [screen] { screen->zoom(-1); });
@@ -239,6 +238,12 @@ void MainWindow::setArgumentShown(bool shown)
     else
         zoom_ = FittingZoom(baseSize(), size());
     layOut(zoom_);
+}
+
+ZoomableWindow MainWindow::zoomable()
+{
+    return {*this, [this] { return baseSize(); }, [this] { return zoom_; },
+            [this](double zoom) { resizeToZoom(zoom); }};
 }
 
 void MainWindow::resizeToZoom(double zoom)

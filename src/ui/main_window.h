@@ -2,6 +2,7 @@
 
 #include "app/lesson_step.h"
 #include "app/tessalo.h"
+#include "ui/zoom.h"
 
 #include <QWidget>
 
@@ -52,6 +53,8 @@ public:
     void setArgumentShown(bool shown);
     // Resizes the window so that the form is shown at `zoom`.
     void resizeToZoom(double zoom);
+    // The window as the parts that size and place it see it.
+    ZoomableWindow zoomable();
 
     // Steps n by `delta` and shows the picture, as choosing that n and pressing
     // Show do; after a step up, the cells it added are framed.

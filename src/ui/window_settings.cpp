@@ -1,12 +1,12 @@
 #include "ui/window_settings.h"
 
 #include "ui/command_line.h"
-#include "ui/main_window.h"
 #include "ui/settings_file.h"
 #include "ui/zoom.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
@@ -98,25 +98,26 @@ WindowSettings ReadWindowSettings(const SettingsFile& settings, const QRect& scr
     return window;
 }
 
-void ShowWindow(MainWindow& window, const SettingsFile& settings, const CommandLine& command)
+void ShowWindow(const ZoomableWindow& zoomable, const SettingsFile& settings, const CommandLine& command)
 {
+    QWidget& window = zoomable.widget;
     const QRect free = FreeArea(SavedPosition(settings));
-    const WindowSettings start = ReadWindowSettings(settings, free, window.baseSize());
+    const WindowSettings start = ReadWindowSettings(settings, free, zoomable.base());
     bool fullScreen = command.fullScreen;
     window.setMaximumSize(LargestUsefulSize());
     if (!command.geometryGiven) {
         if (window.restoreGeometry(start.geometry)) {
             // a size made for a zoom step keeps that step exactly
-            if (window.size() == ZoomedSize(window.baseSize(), start.zoom))
-                window.resizeToZoom(start.zoom);
+            if (window.size() == ZoomedSize(zoomable.base(), start.zoom))
+                zoomable.resizeToZoom(start.zoom);
         } else {
-            window.resizeToZoom(start.zoom);
+            zoomable.resizeToZoom(start.zoom);
             if (start.position)
                 window.move(*start.position);  // the frame's corner: the title bar is on the screen
             fullScreen = fullScreen || start.fullScreen;
         }
         if (command.zoomPercent && !window.isFullScreen() && !window.isMaximized())
-            window.resizeToZoom(ZoomThatFits(*command.zoomPercent / 100.0, window.baseSize(), free.size()));
+            zoomable.resizeToZoom(ZoomThatFits(*command.zoomPercent / 100.0, zoomable.base(), free.size()));
     }
     window.winId();  // the native window, to watch for its first showing
     new FrameKeeper(window);
@@ -126,12 +127,13 @@ void ShowWindow(MainWindow& window, const SettingsFile& settings, const CommandL
         window.show();
 }
 
-void RememberWindow(const MainWindow& window, SettingsFile& settings)
+void RememberWindow(const ZoomableWindow& zoomable, SettingsFile& settings)
 {
+    const QWidget& window = zoomable.widget;
     // full screen and maximised windows remember the window they came from
     const bool normal = !window.isFullScreen() && !window.isMaximized();
     const QRect shown = normal || !window.normalGeometry().isValid() ? window.geometry() : window.normalGeometry();
-    const int percent = static_cast<int>(std::lround(FittingZoom(window.baseSize(), shown.size()) * 100));
+    const int percent = static_cast<int>(std::lround(FittingZoom(zoomable.base(), shown.size()) * 100));
     settings.setValues({{kGeometry, window.saveGeometry()},
                         {kZoom, percent},
                         {kFullScreen, QVariant()},

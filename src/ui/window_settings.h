@@ -8,7 +8,7 @@
 #include <optional>
 
 struct CommandLine;
-class MainWindow;
+struct ZoomableWindow;
 class QWidget;
 class SettingsFile;
 
@@ -30,9 +30,9 @@ WindowSettings ReadWindowSettings(const SettingsFile& settings, const QRect& scr
 
 // Shows the window as the settings and the command line say; the command
 // line wins. The window's whole frame, title bar included, opens on a screen.
-void ShowWindow(MainWindow& window, const SettingsFile& settings, const CommandLine& command);
+void ShowWindow(const ZoomableWindow& window, const SettingsFile& settings, const CommandLine& command);
 // Writes what the window shows now, for the next run.
-void RememberWindow(const MainWindow& window, SettingsFile& settings);
+void RememberWindow(const ZoomableWindow& window, SettingsFile& settings);
 
 // `frame` moved the least way that puts it inside `screen`; its top left
 // corner when it is larger.

@@ -2,7 +2,10 @@
 
 #include <QSize>
 
+class QWidget;
+
 #include <array>
+#include <functional>
 
 // Zoom is the form's size against its size at 100 %: 1.0, 1.25, ... Steps and
 // the limits are in percent.
@@ -25,3 +28,11 @@ double NextZoomStep(double zoom, int direction, QSize base, QSize room);
 // `zoom` if the form fits `room` at it; else the largest step that fits, so
 // that a window made on a larger screen keeps its title bar on this one.
 double ZoomThatFits(double zoom, QSize base, QSize room);
+
+// A window whose content zooms: what the parts that size and place it need of it.
+struct ZoomableWindow {
+    QWidget& widget;
+    std::function<QSize()> base;               // what the window shows at 100 %
+    std::function<double()> zoom;              // its zoom now
+    std::function<void(double)> resizeToZoom;  // shows it at that zoom
+};

@@ -85,7 +85,7 @@ TEST(WindowSettings, WhatIsWrittenIsReadBack)
     window.move(40, 60);
     {
         SettingsFile settings(path);
-        RememberWindow(window, settings);
+        RememberWindow(window.zoomable(), settings);
     }
     const WindowSettings read = ReadWindowSettings(SettingsFile(path), kScreen, kBase);
     EXPECT_DOUBLE_EQ(read.zoom, 1.25);
@@ -220,7 +220,7 @@ TEST(WindowSettings, ShownWindowStopsAtAnEightKScreen)
     QTemporaryDir folder;
     const SettingsFile settings(folder.filePath(QStringLiteral("tessalo.conf")));
     MainWindow window;
-    ShowWindow(window, settings, CommandLine{});
+    ShowWindow(window.zoomable(), settings, CommandLine{});
     window.resize(32767, 32767);
     EXPECT_EQ(window.size(), QSize(7680, 4320));
 }
