@@ -170,7 +170,8 @@ class KeyboardTest(PageCase):
 
         press("PageDown")
         self.assertEqual(self.spoken(), "Сума на първите естествени числа, n = 4: стълба от кръгове в 4 реда, "
-                                        "1 + 2 + 3 + 4 = 10; стъпката добави 4 кръга.")
+                                        "1 + 2 + 3 + 4 = 10; стъпката добави 4 кръга: 6 плюс 4 прави 10, "
+                                        "колкото е 4 по 5 върху 2.")
         cells = self.browser.evaluate(CELLS)
         self.assertEqual(sum(cell["added"] for cell in cells), 4)
         self.assert_cells_drawn(cells, marks=True)
