@@ -135,11 +135,16 @@ def main():
     clear = max(v for k, v in core.items() if k.startswith("ClearAfterEleven"))
     added = max(v for k, v in core.items() if k.startswith("AddedCellsToEleven"))
     spoken = max(v for k, v in core.items() if k.startswith("SpokenStepToEleven"))
+    lesson_step = max(v for k, v in core.items() if k.startswith("LessonStepAtEleven") and k.endswith("command:2"))
+    lesson_show = max(v for k, v in core.items() if k.startswith("LessonStepAtEleven") and k.endswith("command:0"))
     rows += [("Show, n = 11, slowest kind (core)", f"{show:.2f} µs", "≤ 20 µs", show <= 20),
              ("Show, n = 1, slowest kind (core)", f"{show_one:.3f} µs", "", None),
              ("Clear after n = 11, slowest kind (core)", f"{clear:.2f} µs", "≤ 5 µs", clear <= 5),
              ("Cells added by the step to n = 11, slowest kind (core)", f"{added:.2f} µs", "≤ 20 µs", added <= 20),
-             ("Spoken sentence after that step, slowest kind (core)", f"{spoken:.2f} µs", "≤ 20 µs", spoken <= 20)]
+             ("Spoken sentence after that step, slowest kind (core)", f"{spoken:.2f} µs", "≤ 20 µs", spoken <= 20),
+             ("Lesson step with the argument, step up to n = 11, slowest kind (core)", f"{lesson_step:.2f} µs",
+              "≤ 20 µs", lesson_step <= 20),
+             ("  the same after Show at n = 11, with the build-up's order", f"{lesson_show:.2f} µs", "", None)]
 
     draw = google_benchmark(f"{build}/bench/tessalo_draw_bench", dict(os.environ, QT_QPA_PLATFORM="offscreen"))
     paint1, paint2, grab = draw["PaintBoard/ratio:1"], draw["PaintBoard/ratio:2"], draw["GrabWindow"]

@@ -6,8 +6,8 @@
 #include "board/numbers.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -24,8 +24,13 @@ int ChosenN(const Tessalo& form)
 // the other in the next.)
 std::uint64_t Place(const Cell& cell)
 {
-    return static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(cell.Left)) << 32 |
-           std::bit_cast<std::uint32_t>(cell.Top);
+    // memcpy, not std::bit_cast, which the WebAssembly build's library lacks
+    static_assert(sizeof(float) == sizeof(std::uint32_t));
+    std::uint32_t left = 0;
+    std::uint32_t top = 0;
+    std::memcpy(&left, &cell.Left, sizeof left);
+    std::memcpy(&top, &cell.Top, sizeof top);
+    return static_cast<std::uint64_t>(left) << 32 | top;
 }
 
 // The step from which each visible cell of a board showing the picture for n
