@@ -262,7 +262,15 @@ int RunningProgram::destroyWindow(int milliseconds)
         return -1;
     xcb_destroy_window(x11->connection(), static_cast<xcb_window_t>(window_));
     xcb_flush(x11->connection());
-    if (!program_.waitForFinished(milliseconds) || program_.exitStatus() != QProcess::NormalExit)
+    return waitForExit(milliseconds);
+}
+
+int RunningProgram::waitForExit(int milliseconds)
+{
+    // it may have ended already, while keys were typed
+    if (program_.state() != QProcess::NotRunning && !program_.waitForFinished(milliseconds))
+        return -1;
+    if (program_.exitStatus() != QProcess::NormalExit)
         return -1;
     return program_.exitCode();
 }

@@ -70,6 +70,8 @@ public:
     // Destroys the window as another X client would, and waits for the
     // program to end: its exit status, or -1 when it did not end by itself.
     int destroyWindow(int milliseconds = 5000);
+    // Waits for the program to end: its exit status, or -1.
+    int waitForExit(int milliseconds = 5000);
     // Waits until the window has `size`; false when the time is up.
     bool waitForSize(QSize size, int milliseconds = 5000) const;
 

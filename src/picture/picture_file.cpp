@@ -80,7 +80,7 @@ int WriteWhole(int fd, const QByteArray& bytes)
         next += written;
         left -= written;
     }
-    return ::fsync(fd) == 0 ? 0 : errno;
+    return ::fdatasync(fd) == 0 ? 0 : errno;
 }
 
 }  // namespace

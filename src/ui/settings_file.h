@@ -10,7 +10,7 @@
 // - a lock that another program holds, or that cannot be taken (junk, a
 //   folder), means the settings are not written this time;
 // - a settings file that is a link is written through only when what it
-//   points to belongs to the user running the program;
+//   points to is the user's own file in the home folder;
 // each of these, and a failed write, is one line on standard error.
 class SettingsFile {
 public:

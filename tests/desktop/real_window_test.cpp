@@ -297,6 +297,30 @@ private:
     QTemporaryDir folder_;
 };
 
+}  // namespace
+
+// What one run leaves, the toolkit's geometry, brings the next back to full
+// screen, and Esc back to the window it came from.
+TEST_F(RealWindow, RemembersFullScreenFromOneRunToTheNext)
+{
+    const SettingsLeft settings("");
+    {
+        RunningProgram first(QStringLiteral(TESSALO_BINARY), g_server->display(), {settings.environment()});
+        ASSERT_TRUE(first.waitForWindow());
+        first.keys({QStringLiteral("F11")});
+        ASSERT_TRUE(first.waitForSize(QSize(1920, 1080)));
+        first.keys({QStringLiteral("ctrl+q")});
+        ASSERT_EQ(first.waitForExit(), 0);
+    }
+    RunningProgram next(QStringLiteral(TESSALO_BINARY), g_server->display(), {settings.environment()});
+    ASSERT_TRUE(next.waitForWindow());
+    EXPECT_TRUE(next.waitForSize(QSize(1920, 1080))) << "size " << next.size().width();
+    next.keys({QStringLiteral("Escape")});
+    EXPECT_TRUE(next.waitForSize(QSize(546, 462))) << "size " << next.size().width();
+}
+
+namespace {
+
 class SavedPosition : public RealWindow, public testing::WithParamInterface<const char*> {};
 
 }  // namespace
