@@ -179,7 +179,7 @@ describe('keyboard', () => {
 
     await press('PageDown');
     assert.equal(await spoken(page), 'Сума на първите естествени числа, n = 4: стълба от кръгове в 4 реда, ' +
-                                     '1 + 2 + 3 + 4 = 10; стъпката добави 4 кръга.');
+                                     '1 + 2 + 3 + 4 = 10; стъпката добави 4 кръга: 6 плюс 4 прави 10, колкото е 4 по 5 върху 2.');
     const cells = await web.cells(page);
     assert.equal(cells.filter(cell => cell.added).length, 4);
     await assertCellsDrawn(page, cells, {marks: true});
