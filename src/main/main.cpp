@@ -12,6 +12,7 @@
 #include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -48,6 +49,21 @@ decltype(&tessalo_run_window) LoadWindow()
     return run;
 }
 
+// Drawing without a window reads only the design's fonts where they are
+// installed (fonts.conf says why), unless the user chose a configuration.
+void UseTheDesignsFonts()
+{
+    if (std::getenv("FONTCONFIG_FILE") || access("/usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf", R_OK) != 0)
+        return;
+    const std::string folder = ProgramFolder();
+    for (const std::string& file : {folder + "/fonts.conf", folder + "/" TESSALO_INSTALLED_FONTS}) {
+        if (access(file.c_str(), R_OK) == 0) {
+            setenv("FONTCONFIG_FILE", file.c_str(), 1);
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -65,8 +81,10 @@ int main(int argc, char* argv[])
         std::fputs(command.error.toLocal8Bit().constData(), stderr);
         return written ? *command.exitStatus : 1;
     }
-    if (command.drawsWithoutWindow())
+    if (command.drawsWithoutWindow()) {
+        UseTheDesignsFonts();
         RunBatchExport(argc, argv, command);
+    }
     const auto runWindow = LoadWindow();
     return runWindow ? runWindow(&argc, argv, &command) : 1;
 }
