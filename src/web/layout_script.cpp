@@ -7,7 +7,7 @@
 #include "app/layout.h"
 #include "app/tessalo.h"
 #include "board/cell.h"
-#include "ui/board_painter.h"
+#include "picture/board_painter.h"
 #include "web/tessalo_c.h"
 
 #include <cstddef>
