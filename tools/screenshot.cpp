@@ -1,6 +1,7 @@
 // Saves a picture of the running program on a real X server of its own, after
 // choosing an identity and n with the keyboard and pressing Show:
-//   tessalo_screenshot OUT.png [KIND N]     (4 5 by default)
+//   tessalo_screenshot OUT.png [KIND N [KEY...]]     (4 5 by default)
+// The keys (xdotool names) are typed after Show, before the picture is taken.
 // Needs Xvfb and xdotool.
 #include "desktop_driver.h"
 
@@ -10,12 +11,12 @@
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2 && argc != 4) {
-        std::fprintf(stderr, "usage: tessalo_screenshot OUT.png [KIND N]\n");
+    if (argc == 3) {
+        std::fprintf(stderr, "usage: tessalo_screenshot OUT.png [KIND N [KEY...]]\n");
         return 2;
     }
-    const int kind = argc == 4 ? std::atoi(argv[2]) : 4;
-    const int n = argc == 4 ? std::atoi(argv[3]) : 5;
+    const int kind = argc >= 4 ? std::atoi(argv[2]) : 4;
+    const int n = argc >= 4 ? std::atoi(argv[3]) : 5;
     if (kind < 1 || kind > 6 || n < 1 || n > 11) {
         std::fprintf(stderr, "KIND is 1 to 6, N is 1 to 11\n");
         return 2;
@@ -33,7 +34,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "the window did not open\n");
         return 1;
     }
-    program.keys(KeysToShow(kind, n));
+    QStringList keys = KeysToShow(kind, n);
+    for (int i = 4; i < argc; ++i)
+        keys << QString::fromLocal8Bit(argv[i]);
+    program.keys(keys);
     // the first cell stands at the board origin, (120, 480) twips
     const QImage picture =
         program.grabWhen([](const QImage& image) { return image.pixel(12, 36) != qRgb(128, 128, 255); });

@@ -410,7 +410,7 @@ void MainWindow::setTabOrder()
     std::sort(tabChain_.begin(), tabChain_.end());
     for (std::size_t i = 1; i < tabChain_.size(); ++i)
         QWidget::setTabOrder(tabChain_[i - 1].second, tabChain_[i].second);
-    QWidget::setTabOrder(tabChain_.back().second, argument_);  // after the form's own stops
+    QWidget::setTabOrder(tabChain_.back().second, argument_->focusProxy());  // after the form's own stops
     tabChain_.front().second->setFocus();  // the window opens on the first stop
 }
 

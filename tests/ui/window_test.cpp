@@ -433,6 +433,9 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     argument.trigger();
     auto* lines = control<QListWidget>("argumentLines");
     QApplication::setActiveWindow(&window);
+    control("Option1(5)")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), lines) << "one tab stop after the form's own";
     lines->setFocus();
     lines->setCurrentRow(3);  // the step with numbers
     QApplication::processEvents();
