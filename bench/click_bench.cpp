@@ -1,5 +1,6 @@
 // A click on Show until the new picture is painted and on the X server, for the
-// largest picture of each kind, in a 100 % window and in full screen. Run it on
+// largest picture of each kind, in a 100 % window and in full screen, and
+// with the induction argument beside it. Run it on
 // an X server with a window manager (full screen needs one); bench/run.py
 // starts Xvfb at 3840 × 2160 with Openbox.
 #include "qt_benchmark_main.h"
@@ -22,6 +23,7 @@ void ClickShowToPainted(benchmark::State& state)
     const bool fullScreen = state.range(0) != 0;
     const int kind = static_cast<int>(state.range(1));
     MainWindow window;
+    window.setArgumentShown(state.range(2) != 0);  // the argument beside the form, following each Show
     fullScreen ? window.showFullScreen() : window.show();
     if (!QTest::qWaitForWindowExposed(&window) ||
         (fullScreen && !QTest::qWaitFor([&] { return window.size() == window.screen()->size(); }))) {
@@ -46,8 +48,10 @@ void ClickShowToPainted(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(ClickShowToPainted)
-    ->ArgNames({"fullscreen", "kind"})
-    ->ArgsProduct({{0, 1}, {1, 2, 3, 4, 5, 6}})
+    ->ArgNames({"fullscreen", "kind", "argument"})
+    ->ArgsProduct({{0, 1}, {1, 2, 3, 4, 5, 6}, {0}})
+    ->Args({1, 4, 1})
+    ->Args({1, 5, 1})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -63,11 +63,19 @@ void ArgumentPanel::setArgument(const InductionArgument& argument)
     lines_ = argument.lines;
     {
         const QSignalBlocker quiet(list_);  // one ring update below, for the new lines
-        list_->clear();
-        for (const ArgumentLine& line : lines_)
-            list_->addItem(QString::fromStdString(line.text));
-        if (!lines_.empty())
-            list_->setCurrentRow(std::clamp(row, 0, static_cast<int>(lines_.size()) - 1));
+        // Lines that stay keep their items: wrapping a line again costs more than the picture.
+        const int count = static_cast<int>(lines_.size());
+        while (list_->count() > count)
+            delete list_->takeItem(list_->count() - 1);
+        for (int i = 0; i < count; ++i) {
+            const QString text = QString::fromStdString(lines_[static_cast<std::size_t>(i)].text);
+            if (i == list_->count())
+                list_->addItem(text);
+            else if (list_->item(i)->text() != text)
+                list_->item(i)->setText(text);
+        }
+        if (!lines_.empty() && list_->currentRow() != std::clamp(row, 0, count - 1))
+            list_->setCurrentRow(std::clamp(row, 0, count - 1));
     }
     if (hovered_ >= static_cast<int>(lines_.size()))
         hovered_ = -1;
