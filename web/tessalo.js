@@ -451,6 +451,7 @@
       if (item) {
         activeLine = [...argumentList.children].indexOf(item);
         markActiveLine();
+        drawRings();  // a tap on a touch screen, which points at nothing after it
       }
     });
     for (const type of ['focus', 'blur'])
