@@ -11,6 +11,8 @@
   const SVG = 'http://www.w3.org/2000/svg';
   const BUILD_UP_MS = 1500;  // the whole picture, as in the window
   const BUILD_UP_SETTING = 'tessalo.buildUp';
+  const ARGUMENT_SETTING = 'tessalo.argument';
+  const STEP_WITH_NUMBERS = 3;  // the argument's line whose cells are the step's added ones
 
   const form = document.getElementById('form');
   const spoken = document.getElementById('spoken');
@@ -21,7 +23,7 @@
 
   let core = null;     // the WebAssembly module, once loaded
   const pending = [];  // events that came before it, run once it is there
-  let board, boardContent, cellGroup, markGroup, hatchGroup, templateCell, list, frame;
+  let board, boardContent, cellGroup, markGroup, hatchGroup, ringGroup, templateCell, list, frame;
   const options = [];
   const buttons = [];
   const textBoxes = [];
@@ -87,7 +89,8 @@
     cellGroup = svgElement('g', {});
     hatchGroup = svgElement('g', {class: 'hatching'});
     markGroup = svgElement('g', {fill: 'none', stroke: layout.stepMark});
-    boardContent.append(cellGroup, hatchGroup, markGroup);
+    ringGroup = svgElement('g', {id: 'rings', fill: 'none'});
+    boardContent.append(cellGroup, hatchGroup, markGroup, ringGroup);
     return board;
   }
 
@@ -154,7 +157,7 @@
   const CELL_OUTLINE = {stroke: '#000', 'stroke-width': 1, 'vector-effect': 'non-scaling-stroke'};
   const hex = colour => `#${colour.toString(16).padStart(6, '0')}`;
 
-  let buildUpLast = Infinity;  // cells above this index are not drawn yet
+  let buildUpHidden = null;  // the cells a build-up has not drawn yet
 
   function drawBoard() {
     const template = new Map();
@@ -162,7 +165,7 @@
     const marks = new Map();
     const add = (paths, key, data) => paths.set(key, (paths.get(key) || '') + data);
     for (const cell of readCells()) {
-      if (cell.index > buildUpLast)
+      if (buildUpHidden && buildUpHidden.has(cell.index))
         continue;
       if (cell.visible)
         add(cell.index === 0 ? template : loaded, hex(cell.colour), cellPath(cell));
@@ -177,6 +180,24 @@
     const hatched = new Map([...loaded.entries()].sort().map(([, data], shade) => [`url(#hatch-${shade % 3})`, data]));
     showPaths(hatchGroup, hatched, 'fill', {});
     showPaths(markGroup, marks, 'stroke-width', {});
+    drawRings();
+  }
+
+  // A ring about the centre of each cell the pointed or focused line of the argument counts, inside
+  // the step's frame so that it shows on a framed cell too, as the window draws it.
+  function drawRings() {
+    const line = ringedLine();
+    const ringed = line ? new Set(line.cells) : new Set();
+    ringGroup.setAttribute('stroke', line && line.role === STEP_WITH_NUMBERS ? layout.stepMark : layout.ring);
+    const rings = [];
+    for (const cell of readCells()) {
+      if (!ringed.has(cell.index) || buildUpHidden && buildUpHidden.has(cell.index))
+        continue;
+      const side = Math.min(cell.width, cell.height);
+      rings.push(svgElement('circle', {cx: cell.left + cell.width / 2, cy: cell.top + cell.height / 2,
+                                       r: side * 0.27, 'stroke-width': side / 10, 'data-cell': cell.index}));
+    }
+    ringGroup.replaceChildren(...rings);
   }
 
   // --- the controls, in the layout's stacking order ---
@@ -314,6 +335,7 @@
 
   function showState() {
     cellsRead = null;  // an event has run
+    showArgument();
     const text = core.UTF8ToString(core._tessalo_proof_text());
     if (text !== shownText) {
       textBoxes[0].value = toDisplayText(text);
@@ -332,6 +354,111 @@
     if (view === 'narrow')
       setViewBox();
     followInAddress();
+  }
+
+  // --- the induction argument: the core's lines in one list; the pointed or focused line rings its cells ---
+
+  const panel = document.getElementById('argument');
+  const argumentList = document.getElementById('argument-lines');
+  let argument = [];     // {text, role, cells} per line, after the last event
+  let activeLine = 0;    // the keyboard's line
+  let hoveredLine = -1;  // the mouse's line
+  let argumentShown = localStorage.getItem(ARGUMENT_SETTING) === 'true';
+
+  function readArgument() {
+    const lines = [];
+    for (let i = 0, count = core._tessalo_argument_count(); i < count; ++i) {
+      const base = core._tessalo_argument_cells(i) / 4;
+      lines.push({text: core.UTF8ToString(core._tessalo_argument_text(i)), role: core._tessalo_argument_role(i),
+                  cells: Array.from(core.HEAP32.subarray(base, base + core._tessalo_argument_cell_count(i)))});
+    }
+    return lines;
+  }
+
+  function showArgument() {
+    argument = readArgument();
+    activeLine = Math.max(0, Math.min(activeLine, argument.length - 1));
+    if (hoveredLine >= argument.length)
+      hoveredLine = -1;
+    const items = argument.map((line, i) => {
+      const item = argumentList.children[i] || document.createElement('li');
+      item.id = `argument-line-${i}`;
+      item.setAttribute('role', 'option');
+      if (item.textContent !== line.text)
+        item.textContent = line.text;
+      return item;
+    });
+    argumentList.replaceChildren(...items);
+    markActiveLine();
+    document.getElementById('print-argument').replaceChildren(
+      ...argument.map(line => Object.assign(document.createElement('li'), {textContent: line.text})));
+  }
+
+  function markActiveLine() {
+    [...argumentList.children].forEach((item, i) => item.setAttribute('aria-selected', String(i === activeLine)));
+    if (argumentList.children[activeLine])
+      argumentList.setAttribute('aria-activedescendant', `argument-line-${activeLine}`);
+    else
+      argumentList.removeAttribute('aria-activedescendant');
+  }
+
+  function ringedLine() {
+    if (!argumentShown)
+      return null;
+    const line = hoveredLine >= 0 ? hoveredLine : document.activeElement === argumentList ? activeLine : -1;
+    return argument[line] || null;
+  }
+
+  function setArgumentShown(shown, announce) {
+    argumentShown = shown;
+    localStorage.setItem(ARGUMENT_SETTING, String(shown));
+    panel.hidden = !shown;
+    document.documentElement.classList.toggle('argument', shown);
+    tool('argument-toggle').setAttribute('aria-pressed', String(shown));
+    if (!shown && panel.contains(document.activeElement))
+      document.activeElement.blur();
+    hoveredLine = -1;
+    fit();
+    if (core)
+      drawRings();
+    if (announce)
+      speak(shown ? 'Доказателството по индукция е показано.' : 'Доказателството по индукция е скрито.');
+  }
+
+  function createArgumentPanel() {
+    argumentList.addEventListener('keydown', event => {
+      const last = argument.length - 1;
+      const to = {ArrowDown: activeLine + 1, ArrowUp: activeLine - 1, Home: 0, End: last}[event.key];
+      if (to === undefined || last < 0)
+        return;
+      event.preventDefault();
+      activeLine = Math.max(0, Math.min(to, last));
+      markActiveLine();
+      argumentList.children[activeLine].scrollIntoView({block: 'nearest'});
+      drawRings();
+    });
+    argumentList.addEventListener('pointermove', event => {
+      const item = event.target.closest('li');
+      const line = item ? [...argumentList.children].indexOf(item) : -1;
+      if (line !== hoveredLine) {
+        hoveredLine = line;
+        drawRings();
+      }
+    });
+    argumentList.addEventListener('pointerleave', () => { hoveredLine = -1; drawRings(); });
+    argumentList.addEventListener('click', event => {
+      const item = event.target.closest('li');
+      if (item) {
+        activeLine = [...argumentList.children].indexOf(item);
+        markActiveLine();
+        drawRings();  // a tap on a touch screen, which points at nothing after it
+      }
+    });
+    for (const type of ['focus', 'blur'])
+      argumentList.addEventListener(type, () => { if (core) drawRings(); });
+    panel.hidden = !argumentShown;
+    document.documentElement.classList.toggle('argument', argumentShown);
+    tool('argument-toggle').setAttribute('aria-pressed', String(argumentShown));
   }
 
   // --- the address: #kind=4&n=5 (and &step) names a picture, and follows the pupil's choices ---
@@ -385,25 +512,33 @@
   let buildUp = localStorage.getItem(BUILD_UP_SETTING) === 'true';
   let buildUpTimer = 0;
 
+  // The core's build order: after a step up only the cells it added, the picture for n - 1 standing.
+  function buildOrder() {
+    const base = core._tessalo_build_order() / 4;
+    return Array.from(core.HEAP32.subarray(base, base + core._tessalo_build_count()));
+  }
+
   function startBuildUp() {
-    const last = Math.max(0, ...readCells().map(cell => cell.index));
-    if (!buildUp || last < 1)
+    const order = buildUp ? buildOrder() : [];
+    if (!order.length)
       return;
-    buildUpLast = 0;
-    drawBoard();
-    buildUpTimer = setInterval(() => {
-      if (++buildUpLast >= last)
-        finishBuildUp();
-      else
-        drawBoard();
-    }, BUILD_UP_MS / last);
+    let built = 1;  // the first cell at once, as in the window
+    const next = () => {
+      if (built >= order.length)
+        return finishBuildUp();
+      buildUpHidden = new Set(order.slice(built++));
+      drawBoard();
+    };
+    next();
+    if (buildUpHidden)
+      buildUpTimer = setInterval(next, BUILD_UP_MS / order.length);
   }
 
   function finishBuildUp() {
-    if (buildUpLast === Infinity)
+    if (!buildUpHidden)
       return;
     clearInterval(buildUpTimer);
-    buildUpLast = Infinity;
+    buildUpHidden = null;
     drawBoard();
   }
 
@@ -451,11 +586,13 @@
     const width = formWidth;
     const boardHeight = pictureTwips.height / TWIPS;
     const lineHeight = FONT_PX * 1.15;
-    const lines = pictureLines(core.UTF8ToString(core._tessalo_proof_text()), width - 2 * MARGIN);
+    const shownArgument = argumentShown ? '\r\n' + core.UTF8ToString(core._tessalo_argument_plain()) : '';
+    const lines = pictureLines(core.UTF8ToString(core._tessalo_proof_text()) + shownArgument, width - 2 * MARGIN);
     const height = Math.ceil(boardHeight + lines.length * lineHeight + 2 * MARGIN);
     const escape = s => s.replace(/[&<>"]/g, c => ({'&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;'})[c]);
     const content = boardContent.cloneNode(true);
     content.querySelector('.hatching').remove();
+    content.querySelector('#rings').remove();  // the panel's pointer, not the picture
     content.setAttribute('transform', `scale(${1 / TWIPS})`);
     const texts = lines.map((line, i) =>
       `<text x="${MARGIN}" y="${boardHeight + MARGIN + i * lineHeight}" dominant-baseline="text-before-edge"` +
@@ -540,6 +677,8 @@
     {id: 'save-png', text: 'PNG', label: 'Запази картината като PNG', action: () => save('png')},
     {id: 'copy', text: 'Копирай', label: 'Копирай картината (Ctrl+C)', action: copy},
     {id: 'build-up', text: 'Постепенно', label: 'Постепенно построяване (Ctrl+B)', action: toggleBuildUp},
+    {id: 'argument-toggle', text: 'Индукция', label: 'Доказателство по индукция (F2)',
+     action: () => setArgumentShown(!argumentShown, true)},
     {id: 'help', text: '?', label: 'Клавиши (F1)', action: () => keys.showModal()},
   ];
   const tools = document.getElementById('tools');
@@ -569,6 +708,8 @@
     ['Ctrl+S', 'запазва картината (SVG; PNG с бутона)'],
     ['Ctrl+C', 'копира картината; в текстово поле — избрания текст'],
     ['Ctrl+P', 'печата картината'],
+    ['F2', 'доказателството по индукция до картината, вкл./изкл.; стрелките в него минават от ред на ред и ' +
+           'отбелязват на картината клетките на реда'],
     ['F1', 'този списък'],
   ];
 
@@ -595,6 +736,8 @@
       run(() => core._tessalo_step(event.key === 'PageDown' ? 1 : -1));
     } else if (!ctrl && event.key === 'F1') {
       keys.open ? keys.close() : keys.showModal();
+    } else if (!ctrl && event.key === 'F2') {
+      setArgumentShown(!argumentShown, true);
     } else if (ctrl && (key === 'b' || event.code === 'KeyB')) {
       toggleBuildUp();
     } else if (ctrl && (key === 's' || event.code === 'KeyS')) {
@@ -666,15 +809,29 @@
   const viewWidth = () => document.documentElement.clientWidth;
   const viewHeight = () => document.documentElement.clientHeight;
 
+  // Beside the form the argument takes a column at the right; the form fits the rest.
+  const panelWidth = () => argumentShown ? Math.round(Math.min(416, Math.max(256, viewWidth() * 0.3))) : 0;
+  const roomWidth = () => viewWidth() - (narrow ? 0 : panelWidth());
+
   function fit() {
     const zoom = browserZoom();
-    const fitted = Math.min(viewWidth() / formWidth, viewHeight() / formHeight) * zoom;
+    const fitted = Math.min((viewWidth() - panelWidth()) / formWidth, viewHeight() / formHeight) * zoom;
     const nowNarrow = fitted < NARROW_BELOW_SCALE;
     if (nowNarrow !== narrow) {
       narrow = nowNarrow;
       document.documentElement.classList.toggle('narrow', narrow);
       setViewBox(narrow ? 'narrow' : 'form');
+      // on a narrow screen the argument comes below the picture, in the form's column
+      const focus = document.activeElement;
+      if (narrow)
+        board.after(panel);
+      else
+        tools.before(panel);
+      if (focus && focus !== document.activeElement && panel.contains(focus))
+        focus.focus({preventScroll: true});
     }
+    panel.style.width = narrow ? '' : `${panelWidth()}px`;
+    document.documentElement.style.setProperty('--panel-width', `${narrow ? 0 : panelWidth()}px`);
     document.documentElement.classList.toggle('zoomed', !narrow && zoom > 1);
     fitTextBoxes();
     if (narrow) {
@@ -684,7 +841,7 @@
       return;
     }
     const scale = fitted;
-    const left = Math.max(0, (viewWidth() - formWidth * scale) / 2);
+    const left = Math.max(0, (roomWidth() - formWidth * scale) / 2);
     const top = Math.max(0, (viewHeight() - formHeight * scale) / 2);
     form.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
     form.style.setProperty('--scale', String(scale));
@@ -698,7 +855,7 @@
   // The page's own buttons in the lilac beside or below the form where there is room; otherwise
   // they open as a menu on the picture, as the window's context menu does.
   function placeTools(left, top, scale) {
-    const roomRight = viewWidth() - left - formWidth * scale;
+    const roomRight = roomWidth() - left - formWidth * scale;
     const roomBelow = viewHeight() - top - formHeight * scale;
     tools.classList.toggle('beside', roomRight >= 72);
     tools.classList.toggle('below', roomRight < 72 && roomBelow >= 56);
@@ -773,11 +930,13 @@
     document.getElementById('print-text').textContent = toDisplayText(control('Text1', 0).text);
     createCaptions();
     createTools();
+    createArgumentPanel();
     createKeyList();
     fit();
     window.addEventListener('resize', fit);
     // the page opens on the first tab stop, as the window does
-    const first = [...form.querySelectorAll('[tabindex]')].sort((a, b) => a.tabIndex - b.tabIndex)[0];
+    const first = [...form.querySelectorAll('[tabindex]')].filter(e => e.tabIndex > 0)
+      .sort((a, b) => a.tabIndex - b.tabIndex)[0];
     first.focus({preventScroll: true});
   }
 

@@ -48,6 +48,12 @@ std::string Hex(const Colour& colour)
     return text;
 }
 
+Colour FromRgb(unsigned rgb)
+{
+    return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8 & 0xff),
+            static_cast<std::uint8_t>(rgb & 0xff)};
+}
+
 std::string_view KindName(ControlKind kind)
 {
     switch (kind) {
@@ -149,12 +155,10 @@ int main()
     for (int i = 0; i < kListCount; ++i)
         out += (i ? ", " : "") + Quoted(ListItemText(i));
     out += "],\n";
-    out += "  // the board's scale at 100 %, the frame of the cells a step added, a cell's Shape for a circle\n";
-    out += "  twipsPerPixel: " + Number(BoardView{}.twipsPerPixel) + ", stepMark: " +
-           Quoted(Hex(Colour{static_cast<std::uint8_t>(kStepMarkRgb >> 16),
-                             static_cast<std::uint8_t>(kStepMarkRgb >> 8 & 0xff),
-                             static_cast<std::uint8_t>(kStepMarkRgb & 0xff)})) +
-           ", circle: " + std::to_string(kCircle) + ",\n";
+    out += "  // the board's scale at 100 %, the frame of the cells a step added, the ring of a cell a line of\n"
+           "  // the argument counts, a cell's Shape for a circle\n";
+    out += "  twipsPerPixel: " + Number(BoardView{}.twipsPerPixel) + ", stepMark: " + Quoted(Hex(FromRgb(kStepMarkRgb))) +
+           ", ring: " + Quoted(Hex(FromRgb(kRingRgb))) + ", circle: " + std::to_string(kCircle) + ",\n";
     const Extent extent = PictureExtent();
     out += "  // the edges of every cell of every picture\n";
     out += "  pictureExtent: {top: " + Number(extent.top) + ", right: " + Number(extent.right) +

@@ -105,7 +105,7 @@ describe('pictures', () => {
       const {width} = device.viewport;
       const targets = await page.evaluate(() => [...document.querySelectorAll(
         '#form button, #form .option, #form option, #tools button')].map(e => e.id || e.querySelector('input').id));
-      assert.equal(targets.length, 2 + 6 + 11 + 5);
+      assert.equal(targets.length, 2 + 6 + 11 + 6);
       for (const id of targets) {
         const target = id.startsWith('Option1-') ? `label:has(#${id})` : `#${id}`;
         await page.locator(target).scrollIntoViewIfNeeded();
@@ -177,6 +177,7 @@ describe('keyboard', () => {
     assert.equal((await web.cells(page)).length, 6);
     assert.equal(await page.evaluate(() => location.hash), '#kind=1&n=3');
 
+    await press('F2');  // the argument, shown before the step, follows it
     await press('PageDown');
     assert.equal(await spoken(page), 'Сума на първите естествени числа, n = 4: стълба от кръгове в 4 реда, ' +
                                      '1 + 2 + 3 + 4 = 10; стъпката добави 4 кръга: 6 плюс 4 прави 10, колкото е 4 по 5 върху 2.');
@@ -185,6 +186,30 @@ describe('keyboard', () => {
     await assertCellsDrawn(page, cells, {marks: true});
     assert.equal(await page.evaluate(() => document.querySelector('#List1-0 option:checked').id), 'List1-item-3');
     assert.equal(await page.evaluate(() => location.hash), '#kind=1&n=4&step');
+    // the panel's lines are the core's; on the step's line the step's rings lie on exactly the added cells
+    const argument = await page.evaluate(() => ({
+      lines: [...document.querySelectorAll('#argument-lines li')].map(item => item.textContent),
+      plain: tessaloCore.UTF8ToString(tessaloCore._tessalo_argument_plain()),
+      step: [...Array(tessaloCore._tessalo_argument_count()).keys()].find(i => tessaloCore._tessalo_argument_role(i) === 3),
+    }));
+    assert.equal(argument.lines.map(line => `${line}\n`).join(''), argument.plain);
+    await page.focus('#argument-lines');
+    for (let i = 0; i < argument.step; ++i)
+      await press('ArrowDown');
+    const rings = await page.evaluate(() => [...document.querySelectorAll('#rings circle')].map(ring => {
+      const matrix = ring.getScreenCTM();
+      const at = (x, y) => { const p = new DOMPoint(x, y).matrixTransform(matrix); return [p.x, p.y]; };
+      const [x, y, r] = ['cx', 'cy', 'r'].map(name => ring[name].baseVal.value);
+      return {centre: at(x, y), edge: at(x + r, y)};
+    }));
+    const near = (a, b) => Math.hypot(a[0] - b[0], a[1] - b[1]) < 1;
+    assert.deepEqual(cells.filter(cell => rings.some(ring => near(ring.centre, cell.centre))).map(cell => cell.index),
+                     cells.filter(cell => cell.added).map(cell => cell.index));
+    assert.equal(rings.length, 4);
+    (await web.coloursAt(page, rings.map(ring => ring.edge))).forEach(seen =>
+      assert.ok(seen.every((c, k) => Math.abs(c - STEP_MARK[k]) <= 40), `${seen} on a ring`));
+    await page.focus('#Command1-1');
+    assert.equal(await page.evaluate(() => document.querySelectorAll('#rings circle').length), 0);
 
     await press('PageUp');
     assert.equal((await web.state(page))[1], 3);
