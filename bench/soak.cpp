@@ -1,17 +1,34 @@
 // Long use of the window: Show and Clear over every kind and n, painting after
-// each, with the resident memory after a warm-up and at the end.
+// each, with the resident memory after a warm-up and at the end; then what 100
+// opens of the save dialog add to it.
 //   tessalo_soak [CYCLES]    (100000 by default; offscreen unless told otherwise)
 #include "proc_status.h"
 #include "ui/main_window.h"
 #include "ui/style.h"
+#include "ui/window_commands.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QListWidget>
 
 #include <cstdio>
 
 namespace {
+
+// Opens the save dialog `times` times, each closed at once as Esc would.
+void OpenTheSaveDialog(MainWindow& window, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        QTimer::singleShot(0, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                static_cast<QDialog*>(dialog)->reject();
+        });
+        window.commands()[Command::Save].trigger();
+    }
+}
 
 }  // namespace
 
@@ -43,6 +60,15 @@ int main(int argc, char* argv[])
         clear->click();
         QApplication::processEvents();
     }
-    std::printf("cycles %ld\nwarm-rss-kib %ld\nend-rss-kib %ld\n", cycles, warm, StatusKib("VmRSS"));
+    const long end = StatusKib("VmRSS");
+    // the save dialog, with a picture to save: 100 opens after a few to warm up
+    options[3]->click();
+    list->setCurrentRow(10);
+    show->click();
+    OpenTheSaveDialog(window, 10);
+    const long beforeDialogs = StatusKib("VmRSS");
+    OpenTheSaveDialog(window, 100);
+    std::printf("cycles %ld\nwarm-rss-kib %ld\nend-rss-kib %ld\ndialog-growth-kib %ld\n", cycles, warm, end,
+                StatusKib("VmRSS") - beforeDialogs);
     return 0;
 }
