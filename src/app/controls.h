@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/cell.h"
-#include "board/runtime_error.h"
+#include "runtime/runtime_error.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #include "app/induction_argument.h"
 
-#include "board/numbers.h"
+#include "runtime/numbers.h"
 
 #include <string_view>
 #include <utility>

@@ -3,7 +3,7 @@
 #include "app/induction_step.h"
 #include "app/spoken_result.h"
 #include "app/visible_cells.h"
-#include "board/numbers.h"
+#include "runtime/numbers.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "app/layout.h"
 #include "board/colours.h"
-#include "board/numbers.h"
+#include "runtime/numbers.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "board/shape_array.h"
 
-#include "board/runtime_error.h"
+#include "runtime/runtime_error.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The progression 1, 2, ..., n and its sum n(n+1)/2 as a staircase of squares:
 // each row is the row above plus one square, the added square brown-orange.
 #include "app/tessalo.h"
-#include "board/numbers.h"
+#include "runtime/numbers.h"
 
 void Tessalo::ProveArithmeticProgression()
 {

@@ -1,7 +1,7 @@
 // 1 + 2 + ... + n = n(n+1)/2 as a staircase of circles: row r holds r circles,
 // flush left from the template; one text line per row numbers its circles.
 #include "app/tessalo.h"
-#include "board/numbers.h"
+#include "runtime/numbers.h"
 
 void Tessalo::ProveNaturalSum()
 {

@@ -2,7 +2,7 @@
 // top-left corner, band m holding the m-th odd number of squares; odd bands near
 // white, even bands blue.
 #include "app/tessalo.h"
-#include "board/numbers.h"
+#include "runtime/numbers.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // 1 + 2 + ... + n + ... + 2 + 1 = n*n: a full n × n square in one colour; its
 // diagonals from lower left to upper right hold 1, 2, ..., n, ..., 2, 1 squares.
 #include "app/tessalo.h"
-#include "board/numbers.h"
+#include "runtime/numbers.h"
 
 void Tessalo::ProvePyramidSum()
 {

@@ -2,7 +2,7 @@
 // row i holds i circles, centred under the apex, so each row starts half a
 // circle further left than the row above.
 #include "app/tessalo.h"
-#include "board/numbers.h"
+#include "runtime/numbers.h"
 
 #include <cmath>
 

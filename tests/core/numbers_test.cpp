@@ -1,5 +1,5 @@
-#include "board/numbers.h"
-#include "board/runtime_error.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "board/numbers.h"
+#include "runtime/numbers.h"
 
-#include "board/runtime_error.h"
+#include "runtime/runtime_error.h"
 
 #include <fast_float/fast_float.h>
 

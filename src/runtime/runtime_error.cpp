@@ -1,4 +1,4 @@
-#include "board/runtime_error.h"
+#include "runtime/runtime_error.h"
 
 RuntimeError::RuntimeError(int number, const std::string& description)
     : std::runtime_error("Run-time error '" + std::to_string(number) + "': " + description),
