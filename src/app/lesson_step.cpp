@@ -167,12 +167,17 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
         return view;
     }
     case LessonCommand::Choice:
+    case LessonCommand::IdentityChoice: {
         // the board may still show another picture: its cells then count for nothing here
-        if (drawn && ShowsPicture(form, n)) {
+        const bool shows = drawn && ShowsPicture(form, n);
+        if (command == LessonCommand::IdentityChoice)
+            view.spoken = SpokenChoice(form, shows);
+        if (shows) {
             view.argument = StepsForArgument(form, n).Argument();
             return view;
         }
         break;
+    }
     }
     view.argument = ArgumentLines(form.ProofKind, n);
     return view;

@@ -77,7 +77,7 @@ int tessalo_load(void)
 
 int tessalo_choose_kind(int kind)
 {
-    return Run(LessonCommand::Choice, [kind](Tessalo& form) { form.ChooseOption(kind); });
+    return Run(LessonCommand::IdentityChoice, [kind](Tessalo& form) { form.ChooseOption(kind); });
 }
 
 void tessalo_choose_n(int n)

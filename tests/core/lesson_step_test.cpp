@@ -214,7 +214,7 @@ TEST(LessonStep, FramesOnlyAStepUpAndCountsCellsOnlyOnThePictureShown)
         LessonCommand command;
         int nBefore;
         bool framedKept;        // the frames of the step to 11, else none
-        bool spoken;            // a sentence, else silence
+        std::string spoken;     // the sentence, or how it begins; empty: silence
         std::size_t lines;
         bool cells;             // the lines count cells of the board
         bool built;
@@ -227,22 +227,34 @@ TEST(LessonStep, FramesOnlyAStepUpAndCountsCellsOnlyOnThePictureShown)
     cleared.Command1_Click(0);
     Tessalo otherKind = eleven;
     otherKind.ChooseOption(0);
+    Tessalo backToTheShownKind = otherKind;
+    backToTheShownKind.ChooseOption(2);
     Tessalo sameN = eleven;  // the list chosen again, the board unchanged
     Tessalo otherN = eleven;
     otherN.List1(0).ListIndex = 4;
     const Row rows[] = {
-        {"StepUpAtTheEnd", atEnd, LessonCommand::StepUp, 11, true, true, 6, true, false},
-        {"StepDown", down, LessonCommand::StepDown, 11, false, true, 6, true, false},
-        {"Clear", cleared, LessonCommand::Clear, 11, false, true, 1, false, false},
-        {"ChoiceOfAnotherKind", otherKind, LessonCommand::Choice, 11, false, false, 6, false, false},
-        {"ChoiceOfTheShownN", sameN, LessonCommand::Choice, 11, false, false, 6, true, false},
-        {"ChoiceOfAnotherN", otherN, LessonCommand::Choice, 11, false, false, 6, false, false},
+        {"StepUpAtTheEnd", atEnd, LessonCommand::StepUp, 11, true, "Стъпката не промени картината. ", 6, true,
+         false},
+        {"StepDown", down, LessonCommand::StepDown, 11, false, "Стъпката премахна 11 кръга. Триъгълни", 6, true,
+         false},
+        {"Clear", cleared, LessonCommand::Clear, 11, false, "Дъската е изчистена.", 1, false, false},
+        {"IdentityChoiceOfAnotherKind", otherKind, LessonCommand::IdentityChoice, 11, false,
+         "Избрахте Сума на първите естествени числа. Изведи ще начертае стълба от кръгове в 11 реда.", 6, false,
+         false},
+        {"IdentityChoiceOfTheShownPicture", backToTheShownKind, LessonCommand::IdentityChoice, 11, false,
+         "Избрахте Триъгълни числа.", 6, true, false},
+        {"ChoiceOfTheShownN", sameN, LessonCommand::Choice, 11, false, "", 6, true, false},
+        {"ChoiceOfAnotherN", otherN, LessonCommand::Choice, 11, false, "", 6, false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const LessonView view = LessonStep(row.form, row.command, row.nBefore, stepped);
         EXPECT_EQ(view.framed, row.framedKept ? stepped.framed : std::vector<int>{});
-        EXPECT_EQ(view.spoken.empty(), !row.spoken);
+        EXPECT_EQ(view.spoken.substr(0, row.spoken.size()), row.spoken);
+        EXPECT_EQ(view.spoken.empty(), row.spoken.empty());
+        if (row.spoken.ends_with('.')) {
+            EXPECT_EQ(view.spoken, row.spoken);
+        }
         ASSERT_EQ(view.argument.lines.size(), row.lines);
         EXPECT_EQ(view.argument.lines.back().cells.empty(), !row.cells);
         EXPECT_EQ(view.buildOrder.empty(), !row.built);

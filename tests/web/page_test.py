@@ -165,12 +165,12 @@ class KeyboardTest(PageCase):
         self.assertEqual(self.focused(), "Command1-1")
         press("Enter")
         self.assertEqual(self.browser.evaluate("[tessaloCore._tessalo_kind(), tessaloCore._tessalo_n()]"), [0, 3])
-        self.assertIn("n = 3", self.spoken())
+        self.assertIn("n е 3", self.spoken())
         self.assertEqual(len(self.browser.evaluate(CELLS)), 6)
 
         press("PageDown")
-        self.assertEqual(self.spoken(), "Сума на първите естествени числа, n = 4: стълба от кръгове в 4 реда, "
-                                        "1 + 2 + 3 + 4 = 10; стъпката добави 4 кръга.")
+        self.assertEqual(self.spoken(), "Стъпката добави 4 кръга. Сума на първите естествени числа, n е 4, "
+                                        "стълба от кръгове в 4 реда, 6 плюс 4 прави 10, колкото е 4 по 5 върху 2.")
         cells = self.browser.evaluate(CELLS)
         self.assertEqual(sum(cell["added"] for cell in cells), 4)
         self.assert_cells_drawn(cells, marks=True)
