@@ -121,9 +121,8 @@ bool ShowsPicture(const Tessalo& form, int n)
     return shown == drawn && AddedCells(picture, form).empty();
 }
 
-}  // namespace
-
-LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous)
+// The view without its rows.
+LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous)
 {
     LessonView view;
     const int n = ChosenN(form);
@@ -180,5 +179,14 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
     }
     }
     view.argument = ArgumentLines(form.ProofKind, n);
+    return view;
+}
+
+}  // namespace
+
+LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous)
+{
+    LessonView view = ViewAfter(form, command, nBefore, previous);
+    view.rows = ExploreRows(form, view.framed);
     return view;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/induction_argument.h"
+#include "app/picture_rows.h"
 #include "app/tessalo.h"
 
 #include <string>
@@ -19,6 +20,7 @@ struct LessonView {
                                  // board shows another picture (after a choice)
     std::vector<int> buildOrder; // Shape1 indices a build-up paints, in order, every other
                                  // cell standing; empty: nothing is built
+    PictureRows rows;            // the board's cells by rows for exploring, the framed cells new
 };
 
 // The view after `command` has run on `form`. `nBefore` is the n chosen before it
