@@ -320,4 +320,7 @@ TEST(ExploreRows, SayEachRowAndCellWithItsCountsColoursAndWhatTheStepAdded)
         ASSERT_GT(explored.cells.size(), row.cell);
         EXPECT_EQ(explored.cells[row.cell].words, row.cellWords);
     }
+    // up from the staircase's last cell of row 3: the last of row 2, not its first
+    const LessonView staircase = LessonStep(SteppedTo(1, 3), LessonCommand::StepUp, 2, {});
+    EXPECT_EQ(NearestCell(staircase.rows[1], staircase.rows[2].cells[2].left), 1u);
 }
