@@ -6,8 +6,8 @@
 #include "board/numbers.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -19,13 +19,20 @@ int ChosenN(const Tessalo& form)
     return list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
 }
 
+// The bits of a float; by memcpy, as the page's compiler has no std::bit_cast.
+std::uint32_t Bits(float value)
+{
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 // A cell's place as one number, equal for equal positions: the bits of Left and
 // Top. (Both are finite, and never the zero of either sign in one picture and
 // the other in the next.)
 std::uint64_t Place(const Cell& cell)
 {
-    return static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(cell.Left)) << 32 |
-           std::bit_cast<std::uint32_t>(cell.Top);
+    return static_cast<std::uint64_t>(Bits(cell.Left)) << 32 | Bits(cell.Top);
 }
 
 // The step from which each visible cell of a board showing the picture for n
