@@ -173,6 +173,11 @@ class KeyboardTest(PageCase):
                                         "стълба от кръгове в 4 реда, 6 плюс 4 прави 10, колкото е 4 по 5 върху 2.")
         cells = self.browser.evaluate(CELLS)
         self.assertEqual(sum(cell["added"] for cell in cells), 4)
+        self.assertEqual(self.browser.evaluate(
+            "(c => [c._tessalo_explore_row_count(), c.UTF8ToString(c._tessalo_explore_row_words(3)),"
+            " c.UTF8ToString(c._tessalo_explore_cell_words(3, 1)), c._tessalo_explore_cell_index(3, 1),"
+            " c._tessalo_explore_nearest(2, 3, 3)])(tessaloCore)"),
+            [4, "ред 4, 4 кръга, 4 нови", "ред 4, кръг 2 от 4, нов", 7, 2])
         self.assert_cells_drawn(cells, marks=True)
         self.assertEqual(self.browser.evaluate("document.querySelector('[aria-selected=true]').id"), "List1-item-3")
 
