@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <system_error>
 #include <string_view>
 
 namespace {
@@ -45,7 +46,9 @@ public:
     }
     Words& operator<<(std::size_t count)
     {
-        size_ = static_cast<std::size_t>(std::to_chars(data_ + size_, data_ + sizeof data_, count).ptr - data_);
+        const auto [end, error] = std::to_chars(data_ + size_, data_ + sizeof data_, count);
+        if (error == std::errc())
+            size_ = static_cast<std::size_t>(end - data_);
         return *this;
     }
     std::string Text() const { return {data_, size_}; }
