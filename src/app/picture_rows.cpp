@@ -70,9 +70,12 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
         colourful = colourful || (!placed.empty() && cell.BackColor != placed.front().cell->BackColor);
         placed.push_back({cell.Top, cell.Left, index, &cell});
     });
-    std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+    // most proofs draw row by row, from the left: then there is nothing to sort
+    const auto byPlace = [](const Placed& a, const Placed& b) {
         return a.top != b.top ? a.top < b.top : a.left < b.left;
-    });
+    };
+    if (!std::is_sorted(placed.begin(), placed.end(), byPlace))
+        std::sort(placed.begin(), placed.end(), byPlace);
 
     std::vector<bool> isAdded(static_cast<std::size_t>(shapes.End()), false);
     for (int index : added) {
