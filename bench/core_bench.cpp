@@ -1,9 +1,11 @@
 // Show for every kind at n = 1 and n = 11 on a loaded form (each Show clears the
 // picture before it), Clear after the largest picture of each kind, and the step
 // from n = 10 to 11: the cells it added, the sentence a screen reader speaks and
-// the whole lesson step after it and after Show (frames, sentence, argument, build-up).
+// the whole lesson step after it and after Show (frames, sentence, argument, build-up,
+// rows), and the picture's rows and cells in words after it.
 #include "app/induction_step.h"
 #include "app/lesson_step.h"
+#include "app/picture_rows.h"
 #include "app/spoken_result.h"
 #include "app/tessalo.h"
 
@@ -72,6 +74,15 @@ void SpokenStepToEleven(benchmark::State& state)
         benchmark::DoNotOptimize(SpokenResult(Spoken::StepUp, form, &previous));
 }
 
+// The rows and cell words a blind pupil explores after the step up to 11.
+void ExploreRowsAtEleven(benchmark::State& state)
+{
+    const auto [previous, form] = StepToEleven(static_cast<int>(state.range(0)));
+    const std::vector<int> added = AddedCells(previous, form);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ExploreRows(form, added));
+}
+
 // command 0: Show at n = 11, which orders the whole build-up; 2: the step up to 11.
 void LessonStepAtEleven(benchmark::State& state)
 {
@@ -88,6 +99,7 @@ BENCHMARK(Show)->ArgNames({"kind", "n"})->ArgsProduct({{1, 2, 3, 4, 5, 6}, {1, 1
 BENCHMARK(ClearAfterEleven)->ArgName("kind")->DenseRange(1, 6)->UseManualTime()->Iterations(20000);
 BENCHMARK(AddedCellsToEleven)->ArgName("kind")->DenseRange(1, 6);
 BENCHMARK(SpokenStepToEleven)->ArgName("kind")->DenseRange(1, 6);
+BENCHMARK(ExploreRowsAtEleven)->ArgName("kind")->DenseRange(1, 6);
 BENCHMARK(LessonStepAtEleven)
     ->ArgNames({"kind", "command"})
     ->ArgsProduct({{1, 2, 3, 4, 5, 6}, {static_cast<int>(LessonCommand::Show), static_cast<int>(LessonCommand::StepUp)}});

@@ -137,6 +137,7 @@ def main():
     spoken = max(v for k, v in core.items() if k.startswith("SpokenStepToEleven"))
     lesson_step = max(v for k, v in core.items() if k.startswith("LessonStepAtEleven") and k.endswith("command:2"))
     lesson_show = max(v for k, v in core.items() if k.startswith("LessonStepAtEleven") and k.endswith("command:0"))
+    explore = max(v for k, v in core.items() if k.startswith("ExploreRowsAtEleven"))
     rows += [("Show, n = 11, slowest kind (core)", f"{show:.2f} µs", "≤ 20 µs", show <= 20),
              ("Show, n = 1, slowest kind (core)", f"{show_one:.3f} µs", "", None),
              ("Clear after n = 11, slowest kind (core)", f"{clear:.2f} µs", "≤ 5 µs", clear <= 5),
@@ -144,7 +145,9 @@ def main():
              ("Spoken sentence after that step, slowest kind (core)", f"{spoken:.2f} µs", "≤ 20 µs", spoken <= 20),
              ("Lesson step with the argument, step up to n = 11, slowest kind (core)", f"{lesson_step:.2f} µs",
               "≤ 20 µs", lesson_step <= 20),
-             ("  the same after Show at n = 11, with the build-up's order", f"{lesson_show:.2f} µs", "", None)]
+             ("  the same after Show at n = 11, with the build-up's order", f"{lesson_show:.2f} µs", "", None),
+             ("Rows and cell words of that picture, slowest kind (core)", f"{explore:.2f} µs", "≤ 20 µs",
+              explore <= 20)]
 
     draw = google_benchmark(f"{build}/bench/tessalo_draw_bench", dict(os.environ, QT_QPA_PLATFORM="offscreen"))
     paint1, paint2, grab = draw["PaintBoard/ratio:1"], draw["PaintBoard/ratio:2"], draw["GrabWindow"]

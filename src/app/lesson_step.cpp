@@ -19,18 +19,20 @@ int ChosenN(const Tessalo& form)
     return list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
 }
 
+// The bits of a float; by memcpy, as the page's compiler has no std::bit_cast.
+std::uint32_t Bits(float value)
+{
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 // A cell's place as one number, equal for equal positions: the bits of Left and
 // Top. (Both are finite, and never the zero of either sign in one picture and
 // the other in the next.)
 std::uint64_t Place(const Cell& cell)
 {
-    // memcpy, not std::bit_cast, which the WebAssembly build's library lacks
-    static_assert(sizeof(float) == sizeof(std::uint32_t));
-    std::uint32_t left = 0;
-    std::uint32_t top = 0;
-    std::memcpy(&left, &cell.Left, sizeof left);
-    std::memcpy(&top, &cell.Top, sizeof top);
-    return static_cast<std::uint64_t>(left) << 32 | top;
+    return static_cast<std::uint64_t>(Bits(cell.Left)) << 32 | Bits(cell.Top);
 }
 
 // The step from which each visible cell of a board showing the picture for n
@@ -126,9 +128,8 @@ bool ShowsPicture(const Tessalo& form, int n)
     return shown == drawn && AddedCells(picture, form).empty();
 }
 
-}  // namespace
-
-LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous)
+// The view without its rows.
+LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous)
 {
     LessonView view;
     const int n = ChosenN(form);
@@ -172,13 +173,27 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
         return view;
     }
     case LessonCommand::Choice:
+    case LessonCommand::IdentityChoice: {
         // the board may still show another picture: its cells then count for nothing here
-        if (drawn && ShowsPicture(form, n)) {
+        const bool shows = drawn && ShowsPicture(form, n);
+        if (command == LessonCommand::IdentityChoice)
+            view.spoken = SpokenChoice(form, shows);
+        if (shows) {
             view.argument = StepsForArgument(form, n).Argument();
             return view;
         }
         break;
     }
+    }
     view.argument = ArgumentLines(form.ProofKind, n);
+    return view;
+}
+
+}  // namespace
+
+LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous)
+{
+    LessonView view = ViewAfter(form, command, nBefore, previous);
+    view.rows = ExploreRows(form, view.framed);
     return view;
 }

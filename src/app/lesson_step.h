@@ -1,23 +1,26 @@
 #pragma once
 
 #include "app/induction_argument.h"
+#include "app/picture_rows.h"
 #include "app/tessalo.h"
 
 #include <string>
 #include <vector>
 
-// The commands a front end passes to the form (a choice: a radio button, the list,
-// an unknown button).
-enum class LessonCommand { Show, Clear, StepUp, StepDown, Choice };
+// The commands a front end passes to the form: IdentityChoice a radio button,
+// Choice the list or an unknown button.
+enum class LessonCommand { Show, Clear, StepUp, StepDown, Choice, IdentityChoice };
 
 // What a front end shows beyond the form after one command.
 struct LessonView {
     std::vector<int> framed;     // Shape1 indices, ascending, framed as the step's added cells
     std::string spoken;          // the sentence for a screen reader; empty: nothing is said
+                                 // (the list's choice of n: the list speaks its item)
     InductionArgument argument;  // for the chosen identity and n; without cells while the
                                  // board shows another picture (after a choice)
     std::vector<int> buildOrder; // Shape1 indices a build-up paints, in order, every other
                                  // cell standing; empty: nothing is built
+    PictureRows rows;            // the board's cells by rows for exploring, the framed cells new
 };
 
 // The view after `command` has run on `form`. `nBefore` is the n chosen before it

@@ -362,7 +362,7 @@ QRadioButton* MainWindow::createOption(const ControlLayout& layout)
     options_[index] = option;
     connect(option, &QRadioButton::toggled, this, [this, index](bool on) {
         if (on && run([this, index] { form_.ChooseOption(index); }))
-            after(LessonCommand::Choice, chosenN());
+            after(LessonCommand::IdentityChoice, chosenN());
     });
     return option;
 }

@@ -59,6 +59,20 @@ const ArgumentLine* Line(int line)
     return line >= 0 && line < static_cast<int>(lines.size()) ? &lines[static_cast<std::size_t>(line)] : nullptr;
 }
 
+const ExploreRow* Row(int row)
+{
+    const PictureRows& rows = ThePage().lesson.rows;
+    return row >= 0 && row < static_cast<int>(rows.size()) ? &rows[static_cast<std::size_t>(row)] : nullptr;
+}
+
+const ExploreCell* RowCell(int row, int cell)
+{
+    const ExploreRow* found = Row(row);
+    return found && cell >= 0 && cell < static_cast<int>(found->cells.size())
+               ? &found->cells[static_cast<std::size_t>(cell)]
+               : nullptr;
+}
+
 std::uint32_t Rgb(const Colour& colour)
 {
     return static_cast<std::uint32_t>(colour.red) << 16 | static_cast<std::uint32_t>(colour.green) << 8 |
@@ -77,7 +91,7 @@ int tessalo_load(void)
 
 int tessalo_choose_kind(int kind)
 {
-    return Run(LessonCommand::Choice, [kind](Tessalo& form) { form.ChooseOption(kind); });
+    return Run(LessonCommand::IdentityChoice, [kind](Tessalo& form) { form.ChooseOption(kind); });
 }
 
 void tessalo_choose_n(int n)
@@ -197,6 +211,48 @@ int tessalo_build_count(void)
 const int32_t* tessalo_build_order(void)
 {
     return ThePage().lesson.buildOrder.data();
+}
+
+int tessalo_explore_row_count(void)
+{
+    return static_cast<int>(ThePage().lesson.rows.size());
+}
+
+const char* tessalo_explore_row_words(int row)
+{
+    const ExploreRow* found = Row(row);
+    return found ? found->words.c_str() : "";
+}
+
+int tessalo_explore_cell_count(int row)
+{
+    const ExploreRow* found = Row(row);
+    return found ? static_cast<int>(found->cells.size()) : 0;
+}
+
+const char* tessalo_explore_cell_words(int row, int cell)
+{
+    const ExploreCell* found = RowCell(row, cell);
+    return found ? found->words.c_str() : "";
+}
+
+int32_t tessalo_explore_cell_index(int row, int cell)
+{
+    const ExploreCell* found = RowCell(row, cell);
+    return found ? found->index : -1;
+}
+
+int32_t tessalo_explore_cell_added(int row, int cell)
+{
+    const ExploreCell* found = RowCell(row, cell);
+    return found && found->added ? 1 : 0;
+}
+
+int tessalo_explore_nearest(int row, int from, int cell)
+{
+    const ExploreRow* target = Row(row);
+    const ExploreCell* start = RowCell(from, cell);
+    return target && start ? static_cast<int>(NearestCell(*target, start->left)) : 0;
 }
 
 }  // extern "C"

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <set>
 #include <string_view>
 #include <utility>
@@ -92,6 +93,34 @@ TEST_P(EveryLesson, ArgumentHoldsAndEachLineCountsItsCells)
     const Tessalo previous = n > 1 ? Shown(kind, n - 1) : LoadedForm();
     const std::vector<int> added = AddedCells(previous, form);
     EXPECT_EQ(view.framed, added);
+
+    // the rows hold every cell once, the added ones new, each row on one Top from left to right
+    std::vector<int> explored;
+    std::vector<int> fresh;
+    float top = -1e9f;
+    for (const ExploreRow& row : view.rows) {
+        ASSERT_FALSE(row.cells.empty());
+        EXPECT_EQ(row.words.find_first_of(":;-*^="), std::string::npos) << row.words;
+        const Cell& first = form.Shape1(row.cells.front().index);
+        EXPECT_GT(first.Top, top);
+        top = first.Top;
+        float left = -1e9f;
+        for (const ExploreCell& cell : row.cells) {
+            explored.push_back(cell.index);
+            if (cell.added)
+                fresh.push_back(cell.index);
+            EXPECT_EQ(form.Shape1(cell.index).Top, first.Top);
+            EXPECT_GT(cell.left, left);
+            left = cell.left;
+            EXPECT_EQ(cell.words.find_first_of(":;-*^="), std::string::npos) << cell.words;
+        }
+    }
+    std::sort(explored.begin(), explored.end());
+    std::sort(fresh.begin(), fresh.end());
+    std::vector<int> all(static_cast<std::size_t>(form.Shape1.Count()));
+    std::iota(all.begin(), all.end(), 0);
+    EXPECT_EQ(explored, all);
+    EXPECT_EQ(fresh, added);
     EXPECT_EQ(view.buildOrder, added);
     EXPECT_EQ(static_cast<int>(added.size()), Value(kind, n) - (n > 1 ? Value(kind, n - 1) : 0));
 
@@ -214,7 +243,7 @@ TEST(LessonStep, FramesOnlyAStepUpAndCountsCellsOnlyOnThePictureShown)
         LessonCommand command;
         int nBefore;
         bool framedKept;        // the frames of the step to 11, else none
-        bool spoken;            // a sentence, else silence
+        std::string spoken;     // the sentence, or how it begins; empty: silence
         std::size_t lines;
         bool cells;             // the lines count cells of the board
         bool built;
@@ -227,24 +256,71 @@ TEST(LessonStep, FramesOnlyAStepUpAndCountsCellsOnlyOnThePictureShown)
     cleared.Command1_Click(0);
     Tessalo otherKind = eleven;
     otherKind.ChooseOption(0);
+    Tessalo backToTheShownKind = otherKind;
+    backToTheShownKind.ChooseOption(2);
     Tessalo sameN = eleven;  // the list chosen again, the board unchanged
     Tessalo otherN = eleven;
     otherN.List1(0).ListIndex = 4;
     const Row rows[] = {
-        {"StepUpAtTheEnd", atEnd, LessonCommand::StepUp, 11, true, true, 6, true, false},
-        {"StepDown", down, LessonCommand::StepDown, 11, false, true, 6, true, false},
-        {"Clear", cleared, LessonCommand::Clear, 11, false, true, 1, false, false},
-        {"ChoiceOfAnotherKind", otherKind, LessonCommand::Choice, 11, false, false, 6, false, false},
-        {"ChoiceOfTheShownN", sameN, LessonCommand::Choice, 11, false, false, 6, true, false},
-        {"ChoiceOfAnotherN", otherN, LessonCommand::Choice, 11, false, false, 6, false, false},
+        {"StepUpAtTheEnd", atEnd, LessonCommand::StepUp, 11, true, "Стъпката не промени картината. ", 6, true,
+         false},
+        {"StepDown", down, LessonCommand::StepDown, 11, false, "Стъпката премахна 11 кръга. Триъгълни", 6, true,
+         false},
+        {"Clear", cleared, LessonCommand::Clear, 11, false, "Дъската е изчистена.", 1, false, false},
+        {"IdentityChoiceOfAnotherKind", otherKind, LessonCommand::IdentityChoice, 11, false,
+         "Избрахте Сума на първите естествени числа. Изведи ще начертае стълба от кръгове в 11 реда.", 6, false,
+         false},
+        {"IdentityChoiceOfTheShownPicture", backToTheShownKind, LessonCommand::IdentityChoice, 11, false,
+         "Избрахте Триъгълни числа.", 6, true, false},
+        {"ChoiceOfTheShownN", sameN, LessonCommand::Choice, 11, false, "", 6, true, false},
+        {"ChoiceOfAnotherN", otherN, LessonCommand::Choice, 11, false, "", 6, false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const LessonView view = LessonStep(row.form, row.command, row.nBefore, stepped);
         EXPECT_EQ(view.framed, row.framedKept ? stepped.framed : std::vector<int>{});
-        EXPECT_EQ(view.spoken.empty(), !row.spoken);
+        EXPECT_EQ(view.spoken.substr(0, row.spoken.size()), row.spoken);
+        EXPECT_EQ(view.spoken.empty(), row.spoken.empty());
+        if (row.spoken.ends_with('.')) {
+            EXPECT_EQ(view.spoken, row.spoken);
+        }
         ASSERT_EQ(view.argument.lines.size(), row.lines);
         EXPECT_EQ(view.argument.lines.back().cells.empty(), !row.cells);
         EXPECT_EQ(view.buildOrder.empty(), !row.built);
     }
+}
+
+// What a blind pupil hears on entering a row and on reaching a cell, after the step up to n.
+TEST(ExploreRows, SayEachRowAndCellWithItsCountsColoursAndWhatTheStepAdded)
+{
+    struct Row {
+        int kind;
+        int n;
+        std::size_t row;
+        std::size_t cell;
+        std::string rowWords;
+        std::string cellWords;
+    };
+    const Row rows[] = {
+        {1, 3, 2, 1, "ред 3, 3 кръга, 3 нови", "ред 3, кръг 2 от 3, нов"},
+        {1, 3, 0, 0, "ред 1, 1 кръг", "ред 1, кръг 1 от 1"},
+        {2, 3, 2, 2, "ред 3, 3 квадрата, 3 нови", "ред 3, квадрат 3 от 3, кафяв, нов"},
+        {2, 3, 1, 0, "ред 2, 2 квадрата", "ред 2, квадрат 1 от 2, син"},
+        {4, 3, 0, 2, "ред 1, 3 квадрата, 1 нов", "ред 1, квадрат 3 от 3, бял, нов"},
+        {4, 3, 1, 0, "ред 2, 3 квадрата, 1 нов", "ред 2, квадрат 1 от 3, син"},
+        {6, 2, 1, 0, "ред 2, 1 квадрат, 1 нов", "ред 2, квадрат 1 от 1, нов"},
+        {3, 11, 10, 10, "ред 11, 11 кръга, 11 нови", "ред 11, кръг 11 от 11, нов"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.cellWords);
+        const LessonView view = LessonStep(SteppedTo(row.kind, row.n), LessonCommand::StepUp, row.n - 1, {});
+        ASSERT_GT(view.rows.size(), row.row);
+        const ExploreRow& explored = view.rows[row.row];
+        EXPECT_EQ(explored.words, row.rowWords);
+        ASSERT_GT(explored.cells.size(), row.cell);
+        EXPECT_EQ(explored.cells[row.cell].words, row.cellWords);
+    }
+    // up from the staircase's last cell of row 3: the last of row 2, not its first
+    const LessonView staircase = LessonStep(SteppedTo(1, 3), LessonCommand::StepUp, 2, {});
+    EXPECT_EQ(NearestCell(staircase.rows[1], staircase.rows[2].cells[2].left), 1u);
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -24,26 +26,28 @@ void PrintTo(const SpokenExample& example, std::ostream* out)
 
 const SpokenExample kExamples[] = {
     {"StepUpToFour", 1, 3, Spoken::StepUp,
-     "Сума на първите естествени числа, n = 4: стълба от кръгове в 4 реда, 1 + 2 + 3 + 4 = 10; "
-     "стъпката добави 4 кръга: 6 плюс 4 прави 10, колкото е 4 по 5 върху 2."},
+     "Стъпката добави 4 кръга. Сума на първите естествени числа, n е 4, стълба от кръгове в 4 реда, "
+     "6 плюс 4 прави 10, колкото е 4 по 5 върху 2."},
     {"OddNumbersStepUpToThree", 4, 2, Spoken::StepUp,
-     "Сума на първите нечетни числа, n = 3: квадрат 3 по 3 от Г-образни ивици, последователно бели и сини "
-     "от горния ляв ъгъл, 1 + 3 + 5 = 3 по 3 = 9; стъпката добави 5 квадрата: 4 плюс 5 прави 9, колкото е "
-     "3 по 3."},
+     "Стъпката добави 5 квадрата. Сума на първите нечетни числа, n е 3, квадрат 3 по 3 от ъглови ивици, "
+     "редуващи се бели и сини от горния ляв ъгъл, 4 плюс 5 прави 9, колкото е 3 по 3."},
     {"AlternatingSquaresStepUpToThree", 6, 2, Spoken::StepUp,
-     "Сума на квадратите с редуващи се знаци, n = 3: обърната стълба от квадрати в 3 реда, най-дългият ред "
-     "отгоре, 9 минус 4 + 1 = 6; стъпката добави 3 квадрата: 9 минус 3 прави 6, колкото е 3 по 4 върху 2."},
+     "Стъпката добави 3 квадрата. Разлика на квадрати, n е 3, обърната стълба от квадрати в 3 реда, "
+     "с дългия ред отгоре, 9 минус 3 прави 6, колкото е 3 по 4 върху 2."},
+    {"AlternatingSquaresShownAtSixShortened", 6, 6, Spoken::Show,
+     "Разлика на квадрати, n е 6, обърната стълба от квадрати в 6 реда, с дългия ред отгоре, "
+     "36 минус 25 плюс и така нататък минус 1 прави 21, колкото е 6 по 7 върху 2."},
     {"FirstStepAfterClear", 6, 0, Spoken::StepUp,
-     "Сума на квадратите с редуващи се знаци, n = 1: обърната стълба от квадрати в 1 ред, най-дългият "
-     "ред отгоре, 1 = 1; стъпката добави 1 квадрат."},
-    {"StepDownFromEleven", 5, 11, Spoken::StepDown,
-     "Сума от 1 до n и обратно до 1, n = 10: квадрат 10 по 10 от сини квадрати, броени по диагоналите, "
-     "1 + 2 + 3 + 4 + 5 + 6 + 7 + 8 + 9 + 10 + 9 + 8 + 7 + 6 + 5 + 4 + 3 + 2 + 1 = 10 по 10 = 100; "
-     "стъпката премахна 21 квадрата."},
+     "Стъпката добави 1 квадрат. Разлика на квадрати, n е 1, обърната стълба от квадрати в 1 ред, "
+     "с дългия ред отгоре, сумата е 1, колкото е 1 по 2 върху 2."},
+    {"StepDownFromElevenShortensBothRuns", 5, 11, Spoken::StepDown,
+     "Стъпката премахна 21 квадрата. Сума от 1 до n и обратно до 1, n е 10, квадрат 10 по 10 от сини "
+     "квадрати, броени по диагоналите, 1 плюс 2 плюс и така нататък плюс 10 плюс 9 плюс 8 плюс и така "
+     "нататък плюс 1 прави 100, колкото е 10 по 10."},
     {"StepUpAtEleven", 2, 11, Spoken::StepUp,
-     "Сума на аритметична прогресия, n = 11: стълба от сини квадрати в 11 реда с кафяво-оранжев диагонал, "
-     "1 + 2 + 3 + 4 + 5 + 6 + 7 + 8 + 9 + 10 + 11 = 66; стъпката не промени картината."},
-    {"ShowWithoutN", 4, 0, Spoken::Show, "Първо изберете n от списъка „Брой“."},
+     "Стъпката не промени картината. Аритметична прогресия, n е 11, стълба от сини квадрати в 11 реда "
+     "с кафяв диагонал, 1 плюс 2 плюс и така нататък плюс 11 прави 66, колкото е 11 по 12 върху 2."},
+    {"ShowWithoutN", 4, 0, Spoken::Show, "Първо изберете n от списъка Брой."},
     {"Clear", 4, 4, Spoken::Clear, "Дъската е изчистена."},
 };
 
@@ -58,20 +62,47 @@ void Raise(Spoken what, Tessalo& form)
     }
 }
 
-// The value of a spoken sum such as "16 минус 9 + 4 минус 1"; a word that is
-// neither a number nor an operator in words throws.
-int SpokenSumValue(const std::string& sum)
+// The value of a spoken sum such as "16 минус 9 плюс 4 минус 1", none for a
+// shortened one ("1 плюс 2 плюс и така нататък плюс 11"); a word that is neither
+// a number nor an operator in words throws.
+std::optional<int> SpokenSumValue(const std::string& sum)
 {
+    if (sum.find("и така нататък") != std::string::npos)
+        return std::nullopt;
     std::istringstream words(sum);
     int total = 0;
     int sign = 1;
     for (std::string word; words >> word;) {
-        if (word == "+" || word == "минус")
-            sign = word == "+" ? 1 : -1;
+        if (word == "плюс" || word == "минус")
+            sign = word == "плюс" ? 1 : -1;
         else
             total += sign * std::stoi(word);
     }
     return total;
+}
+
+// The value of a product in words: "5 по 6 върху 2", "5 по 5".
+int SpokenProductValue(const std::string& product)
+{
+    int a = 0;
+    int b = 0;
+    int c = 1;
+    std::string by;
+    std::string over;
+    std::istringstream(product) >> a >> by >> b >> over >> c;
+    EXPECT_EQ(by, "по") << product;
+    return a * b / c;
+}
+
+bool HasWord(const std::string& text, const std::string& word)
+{
+    return (" " + text + " ").find(" " + word + " ") != std::string::npos;
+}
+
+// None of the characters a punctuation level reads out or drops.
+void ExpectSpeakable(const std::string& text)
+{
+    EXPECT_EQ(text.find_first_of(":;-*^=()/"), std::string::npos) << text;
 }
 
 struct Picture {
@@ -118,25 +149,57 @@ TEST_P(SpokenSentence, MatchesTheExample)
 INSTANTIATE_TEST_SUITE_P(Examples, SpokenSentence, testing::ValuesIn(kExamples),
                          [](const auto& info) { return info.param.name; });
 
-// "<identity>, n = <n>: <arrangement>, <sum> [= n по n] = <cells>."
+// "<name>, n е <n>, <arrangement>, <sum> прави <cells>, колкото е <right side>.";
+// after a step up the news first and the step's arithmetic instead of the sum.
 TEST_P(EverySpokenPicture, SaysNAndASumInWordsThatCountsTheCellsAndDiffersFromTheOtherKinds)
 {
     const auto [kind, n] = GetParam();
     const std::string sentence = SpokenAfterShow(kind, n);
-    EXPECT_NE(sentence.find(", n = " + std::to_string(n) + ": "), std::string::npos) << sentence;
-    EXPECT_EQ(sentence.find('*'), std::string::npos) << sentence;
-    EXPECT_EQ(sentence.find(" - "), std::string::npos) << sentence;
+    ExpectSpeakable(sentence);
+    EXPECT_TRUE(sentence.starts_with(std::string(SpokenIdentityName(kind)) + ", n е " + std::to_string(n) + ", "))
+        << sentence;
     ASSERT_TRUE(sentence.ends_with(".")) << sentence;
 
-    const auto sumStart = sentence.rfind(", ") + 2;
-    const auto parts = Split(sentence.substr(sumStart, sentence.size() - 1 - sumStart), " = ");
-    const bool square = kind == 4 || kind == 5;
-    ASSERT_EQ(parts.size(), square ? 3u : 2u) << sentence;
-    EXPECT_EQ(SpokenSumValue(parts.front()), Value(kind, n)) << sentence;
-    if (square) {
-        EXPECT_EQ(parts[1], std::to_string(n) + " по " + std::to_string(n));
+    const std::string asMuchAs = ", колкото е ";
+    const auto rightSide = sentence.rfind(asMuchAs);
+    ASSERT_NE(rightSide, std::string::npos) << sentence;
+    const auto product = rightSide + asMuchAs.size();
+    EXPECT_EQ(SpokenProductValue(sentence.substr(product, sentence.size() - 1 - product)), Value(kind, n))
+        << sentence;
+    EXPECT_EQ(HasWord(sentence, "върху"), kind != 4 && kind != 5) << sentence;
+
+    const std::string head = sentence.substr(0, rightSide);
+    const std::string sum = head.substr(head.rfind(", ") + 2);
+    if (n == 1) {
+        EXPECT_EQ(sum, "сумата е 1");
+    } else {
+        const auto parts = Split(sum, " прави ");
+        ASSERT_EQ(parts.size(), 2u) << sentence;
+        EXPECT_EQ(parts.back(), std::to_string(Value(kind, n)));
+        const int terms = kind == 5 ? 2 * n - 1 : n;
+        const std::optional<int> value = SpokenSumValue(parts.front());
+        EXPECT_EQ(value.has_value(), terms <= 5) << sentence;
+        if (value) {
+            EXPECT_EQ(*value, Value(kind, n)) << sentence;
+        }
+        EXPECT_EQ(HasWord(parts.front(), "плюс"), kind != 6 || n >= 3) << sentence;
+        EXPECT_EQ(HasWord(parts.front(), "минус"), kind == 6) << sentence;
     }
-    EXPECT_EQ(parts.back(), std::to_string(Value(kind, n)));
+
+    Tessalo stepped = Shown(kind, n);
+    const Tessalo before = stepped;
+    StepN(stepped, -1);
+    StepN(stepped, +1);
+    const std::string step = SpokenResult(Spoken::StepUp, stepped, &before);
+    ExpectSpeakable(step);
+    EXPECT_TRUE(step.starts_with("Стъпката ")) << step;
+
+    Tessalo other = Shown(kind % 6 + 1, n);
+    other.ChooseOption(kind - 1);
+    const std::string choice = SpokenChoice(other, false);
+    ExpectSpeakable(choice);
+    EXPECT_TRUE(choice.starts_with("Избрахте " + std::string(SpokenIdentityName(kind)) + ". Изведи ще начертае "))
+        << choice;
 
     for (int other = 1; other <= 6; ++other) {
         if (other != kind) {
@@ -149,3 +212,19 @@ INSTANTIATE_TEST_SUITE_P(AllKindsAndNumbers, EverySpokenPicture, testing::Values
                          [](const auto& info) {
                              return "Kind" + std::to_string(info.param.kind) + "N" + std::to_string(info.param.n);
                          });
+
+// One name for each identity, none shared; each formula in words.
+TEST(SpokenIdentity, NamesAreDistinctAndFormulasSaidInWords)
+{
+    std::set<std::string_view> names;
+    for (int kind = 1; kind <= 6; ++kind) {
+        SCOPED_TRACE(kind);
+        names.insert(SpokenIdentityName(kind));
+        const std::string formula(SpokenFormula(kind));
+        ExpectSpeakable(formula);
+        EXPECT_TRUE(HasWord(formula, "равно на")) << formula;
+        EXPECT_EQ(HasWord(formula, "на квадрат"), kind == 6) << formula;
+    }
+    EXPECT_EQ(names.size(), 6u);
+    EXPECT_EQ(SpokenIdentityName(7), "");
+}

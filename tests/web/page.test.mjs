@@ -173,14 +173,20 @@ describe('keyboard', () => {
     assert.equal(await focused(page), 'Command1-1');
     await press('Enter');
     assert.deepEqual(await web.state(page), [0, 3]);
-    assert.match(await spoken(page), /n = 3/);
+    assert.match(await spoken(page), /n е 3/);
     assert.equal((await web.cells(page)).length, 6);
     assert.equal(await page.evaluate(() => location.hash), '#kind=1&n=3');
 
     await press('F2');  // the argument, shown before the step, follows it
     await press('PageDown');
-    assert.equal(await spoken(page), 'Сума на първите естествени числа, n = 4: стълба от кръгове в 4 реда, ' +
-                                     '1 + 2 + 3 + 4 = 10; стъпката добави 4 кръга: 6 плюс 4 прави 10, колкото е 4 по 5 върху 2.');
+    assert.equal(await spoken(page), 'Стъпката добави 4 кръга. Сума на първите естествени числа, n е 4, ' +
+                                     'стълба от кръгове в 4 реда, 6 плюс 4 прави 10, колкото е 4 по 5 върху 2.');
+    assert.deepEqual(await page.evaluate(() => {
+      const c = tessaloCore;
+      return [c._tessalo_explore_row_count(), c.UTF8ToString(c._tessalo_explore_row_words(3)),
+              c.UTF8ToString(c._tessalo_explore_cell_words(3, 1)), c._tessalo_explore_cell_index(3, 1),
+              c._tessalo_explore_nearest(2, 3, 3)];
+    }), [4, 'ред 4, 4 кръга, 4 нови', 'ред 4, кръг 2 от 4, нов', 7, 2]);
     const cells = await web.cells(page);
     assert.equal(cells.filter(cell => cell.added).length, 4);
     await assertCellsDrawn(page, cells, {marks: true});

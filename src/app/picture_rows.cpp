@@ -1,0 +1,144 @@
+#include "app/picture_rows.h"
+
+#include "app/visible_cells.h"
+#include "board/colours.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <system_error>
+#include <string_view>
+
+namespace {
+
+struct Placed {
+    float top;
+    float left;
+    int index;
+    const Cell* cell;
+};
+
+// "кафяв": the colour of one of the proofs' three states, in the noun's gender;
+// empty for any other colour.
+std::string_view ColourWord(const Colour& colour)
+{
+    static const std::optional<Colour> kColours[] = {CellColour(0), CellColour(1), CellColour(2)};
+    static constexpr std::string_view kWords[] = {"син", "бял", "кафяв"};
+    for (std::size_t state = 0; state < 3; ++state) {
+        if (kColours[state] == colour)
+            return kWords[state];
+    }
+    return {};
+}
+
+// A few words put together on the stack, so that each text costs one exact
+// allocation: a picture has up to 121 of them.
+class Words {
+public:
+    Words& operator<<(std::string_view text)
+    {
+        const std::size_t room = sizeof data_ - size_;
+        const std::size_t taken = text.size() < room ? text.size() : room;
+        text.copy(data_ + size_, taken);
+        size_ += taken;
+        return *this;
+    }
+    Words& operator<<(std::size_t count)
+    {
+        const auto [end, error] = std::to_chars(data_ + size_, data_ + sizeof data_, count);
+        if (error == std::errc())
+            size_ = static_cast<std::size_t>(end - data_);
+        return *this;
+    }
+    std::string Text() const { return {data_, size_}; }
+
+private:
+    char data_[160];
+    std::size_t size_ = 0;
+};
+
+}  // namespace
+
+PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
+{
+    const ShapeArray& shapes = form.Shape1;
+    std::vector<Placed> placed;
+    placed.reserve(static_cast<std::size_t>(shapes.Count()));
+    bool colourful = false;
+    ForEachVisibleCell(shapes, [&](int index, const Cell& cell) {
+        colourful = colourful || (!placed.empty() && cell.BackColor != placed.front().cell->BackColor);
+        placed.push_back({cell.Top, cell.Left, index, &cell});
+    });
+    // most proofs draw row by row, from the left: then there is nothing to sort
+    const auto byPlace = [](const Placed& a, const Placed& b) {
+        return a.top != b.top ? a.top < b.top : a.left < b.left;
+    };
+    if (!std::is_sorted(placed.begin(), placed.end(), byPlace))
+        std::sort(placed.begin(), placed.end(), byPlace);
+
+    std::vector<bool> isAdded(static_cast<std::size_t>(shapes.End()), false);
+    for (int index : added) {
+        if (index >= 0 && index < shapes.End())
+            isAdded[static_cast<std::size_t>(index)] = true;
+    }
+
+    // rows: the cells whose Top lies within half a cell of the row's first cell's
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (starts.empty() || std::fabs(placed[i].top - placed[starts.back()].top) >= placed[starts.back()].cell->Height / 2)
+            starts.push_back(i);
+    }
+    starts.push_back(placed.size());
+
+    PictureRows rows(starts.size() - 1);
+    for (std::size_t r = 0; r + 1 < starts.size(); ++r) {
+        const std::size_t first = starts[r];
+        const std::size_t end = starts[r + 1];
+        std::sort(placed.begin() + static_cast<std::ptrdiff_t>(first), placed.begin() + static_cast<std::ptrdiff_t>(end),
+                  [](const Placed& a, const Placed& b) { return a.left < b.left; });
+
+        const bool circles = placed[first].cell->Shape == kCircle;
+        const std::string_view one = circles ? "кръг" : "квадрат";
+        const std::size_t count = end - first;
+        std::size_t fresh = 0;
+        for (std::size_t i = first; i < end; ++i)
+            fresh += isAdded[static_cast<std::size_t>(placed[i].index)] ? 1 : 0;
+
+        ExploreRow& row = rows[r];
+        Words rowWords;
+        rowWords << "ред " << r + 1 << ", " << count << " " << one;
+        if (count != 1)
+            rowWords << "а";  // the counted form: 2 кръга, 5 квадрата
+        if (fresh > 0)
+            rowWords << ", " << fresh << (fresh == 1 ? " нов" : " нови");
+        row.words = rowWords.Text();
+
+        row.cells.resize(count);
+        for (std::size_t i = first; i < end; ++i) {
+            ExploreCell& explored = row.cells[i - first];
+            explored.index = placed[i].index;
+            explored.left = placed[i].left;
+            explored.added = isAdded[static_cast<std::size_t>(placed[i].index)];
+            Words words;
+            words << "ред " << r + 1 << ", " << one << " " << i - first + 1 << " от " << count;
+            const std::string_view colour = colourful ? ColourWord(placed[i].cell->BackColor) : std::string_view();
+            if (!colour.empty())
+                words << ", " << colour;
+            if (explored.added)
+                words << ", нов";
+            explored.words = words.Text();
+        }
+    }
+    return rows;
+}
+
+std::size_t NearestCell(const ExploreRow& row, float left)
+{
+    std::size_t nearest = 0;
+    for (std::size_t i = 1; i < row.cells.size(); ++i) {
+        if (std::fabs(row.cells[i].left - left) < std::fabs(row.cells[nearest].left - left))
+            nearest = i;
+    }
+    return nearest;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/tessalo.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+// One cell of the picture as a blind pupil reaches it with the arrow keys.
+struct ExploreCell {
+    int index = 0;       // Shape1 index, for a front end to ring
+    float left = 0;      // twips, to move to the nearest cell of another row
+    bool added = false;  // among the step's added cells
+    std::string words;   // said on reaching it: "ред 3, кръг 2 от 3, нов"
+};
+
+// One row of the picture, its cells from left to right.
+struct ExploreRow {
+    std::string words;  // said on entering it: "ред 3, 3 кръга, 1 нов"
+    std::vector<ExploreCell> cells;
+};
+
+// The picture's rows from the top; empty while the board shows nothing.
+using PictureRows = std::vector<ExploreRow>;
+
+// The visible cells of `form` in the picture's own rows (cells of one Top, within
+// half a cell), each row by Left; `added` holds the Shape1 indices of the step's
+// added cells, in any order. A cell says its colour only in a picture of more
+// than one colour, where the colour means something.
+PictureRows ExploreRows(const Tessalo& form, std::span<const int> added);
+
+// The position in `row` of the cell whose Left is nearest `left` (the first of
+// two as near); 0 for an empty row.
+std::size_t NearestCell(const ExploreRow& row, float left);
