@@ -308,13 +308,13 @@ TEST_F(RealWindow, RemembersFullScreenFromOneRunToTheNext)
         RunningProgram first(QStringLiteral(TESSALO_BINARY), g_server->display(), {settings.environment()});
         ASSERT_TRUE(first.waitForWindow());
         first.keys({QStringLiteral("F11")});
-        ASSERT_TRUE(first.waitForSize(QSize(1920, 1080)));
+        ASSERT_TRUE(first.waitForSize(kScreen));
         first.keys({QStringLiteral("ctrl+q")});
         ASSERT_EQ(first.waitForExit(), 0);
     }
     RunningProgram next(QStringLiteral(TESSALO_BINARY), g_server->display(), {settings.environment()});
     ASSERT_TRUE(next.waitForWindow());
-    EXPECT_TRUE(next.waitForSize(QSize(1920, 1080))) << "size " << next.size().width();
+    EXPECT_TRUE(next.waitForSize(kScreen)) << "size " << next.size().width();
     next.keys({QStringLiteral("Escape")});
     EXPECT_TRUE(next.waitForSize(QSize(546, 462))) << "size " << next.size().width();
 }
