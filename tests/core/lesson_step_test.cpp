@@ -16,26 +16,6 @@
 
 namespace {
 
-struct Picture {
-    int kind;
-    int n;
-};
-
-void PrintTo(const Picture& picture, std::ostream* out)
-{
-    *out << "kind " << picture.kind << ", n " << picture.n;
-}
-
-std::vector<Picture> AllPictures()
-{
-    std::vector<Picture> pictures;
-    for (int kind = 1; kind <= 6; ++kind) {
-        for (int n = 1; n <= 11; ++n)
-            pictures.push_back({kind, n});
-    }
-    return pictures;
-}
-
 std::set<std::pair<float, float>> Positions(const Tessalo& form)
 {
     std::set<std::pair<float, float>> positions;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -137,4 +138,26 @@ inline std::vector<std::string> Split(const std::string& text, const std::string
     }
     parts.push_back(text.substr(start));
     return parts;
+}
+
+// One of the 66 pictures: identity `kind` (1..6) at n (1..11).
+struct Picture {
+    int kind;
+    int n;
+};
+
+inline void PrintTo(const Picture& picture, std::ostream* out)
+{
+    *out << "kind " << picture.kind << ", n " << picture.n;
+}
+
+// All 66, kind by kind.
+inline std::vector<Picture> AllPictures()
+{
+    std::vector<Picture> pictures;
+    for (int kind = 1; kind <= 6; ++kind) {
+        for (int n = 1; n <= 11; ++n)
+            pictures.push_back({kind, n});
+    }
+    return pictures;
 }

@@ -105,26 +105,6 @@ void ExpectSpeakable(const std::string& text)
     EXPECT_EQ(text.find_first_of(":;-*^=()/"), std::string::npos) << text;
 }
 
-struct Picture {
-    int kind;
-    int n;
-};
-
-void PrintTo(const Picture& picture, std::ostream* out)
-{
-    *out << "kind " << picture.kind << ", n " << picture.n;
-}
-
-std::vector<Picture> AllPictures()
-{
-    std::vector<Picture> pictures;
-    for (int kind = 1; kind <= 6; ++kind) {
-        for (int n = 1; n <= 11; ++n)
-            pictures.push_back({kind, n});
-    }
-    return pictures;
-}
-
 std::string SpokenAfterShow(int kind, int n)
 {
     return SpokenResult(Spoken::Show, Shown(kind, n));
