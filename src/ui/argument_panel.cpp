@@ -1,7 +1,9 @@
 #include "ui/argument_panel.h"
 
 #include <QEvent>
+#include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
@@ -27,7 +29,8 @@ public:
 
 }  // namespace
 
-ArgumentPanel::ArgumentPanel(QWidget* parent) : QWidget(parent), list_(new QListWidget(this))
+ArgumentPanel::ArgumentPanel(QWidget* parent)
+    : QWidget(parent), list_(new QListWidget(this)), guess_(new QLineEdit(this)), note_(new QLabel(this))
 {
     auto* title = new QLabel(kTitle, this);
     // only the weight is set, so the size still follows the parent's font
@@ -47,10 +50,23 @@ ArgumentPanel::ArgumentPanel(QWidget* parent) : QWidget(parent), list_(new QList
     list_->viewport()->installEventFilter(this);
     list_->installEventFilter(this);
 
+    // hidden unless predicting, so that the panel is otherwise just its lines
+    guess_->setObjectName(QStringLiteral("guess"));
+    guess_->setAccessibleName(QStringLiteral("Колко клетки добавя стъпката"));
+    guess_->setPlaceholderText(QStringLiteral("Броят, после Enter"));
+    guess_->setValidator(new QIntValidator(0, 999, guess_));
+    guess_->hide();
+    note_->setObjectName(QStringLiteral("verdict"));
+    note_->setWordWrap(true);
+    note_->setTextFormat(Qt::PlainText);
+    note_->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(title);
     layout->addWidget(list_, 1);
+    layout->addWidget(guess_);
+    layout->addWidget(note_);
     setFocusProxy(list_);
     list_->setItemDelegate(new SpacedLines(list_));
 
@@ -88,6 +104,27 @@ QStringList ArgumentPanel::lines() const
     for (int i = 0; i < list_->count(); ++i)
         texts << list_->item(i)->text();
     return texts;
+}
+
+void ArgumentPanel::setGuessing(bool on)
+{
+    guess_->clear();
+    guess_->setVisible(on);
+    if (on && isVisible())
+        guess_->setFocus();  // the pupil types at once
+}
+
+long ArgumentPanel::guess() const
+{
+    bool ok = false;
+    const long value = guess_->text().toLong(&ok);
+    return !guess_->isHidden() && ok ? value : -1;
+}
+
+void ArgumentPanel::setNote(const QString& note)
+{
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
 }
 
 bool ArgumentPanel::eventFilter(QObject* watched, QEvent* event)

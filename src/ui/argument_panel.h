@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QLabel;
+class QLineEdit;
 class QListWidget;
 
 // The induction argument beside the form: a title and one list of its lines, a
@@ -24,6 +26,14 @@ public:
     // The lines' texts as shown, for tests and the clipboard.
     QStringList lines() const;
 
+    // Predicting: a box for the class's guess below the lines, empty and with the
+    // focus when the panel is shown, while `on`.
+    void setGuessing(bool on);
+    // The number typed in the box; negative when there is none.
+    long guess() const;
+    // A sentence below the lines (the reveal's verdict); empty hides it.
+    void setNote(const QString& note);
+
 signals:
     // The line to ring changed: its Shape1 cells, ascending, none when no line is
     // pointed at, and whether they are the step's added cells (the step's frame
@@ -39,6 +49,8 @@ private:
     void updateRing();
 
     QListWidget* list_;
+    QLineEdit* guess_;
+    QLabel* note_;
     std::vector<ArgumentLine> lines_;
     int hovered_ = -1;  // the row under the mouse, -1 for none
     std::vector<int> ringed_;

@@ -4,6 +4,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <iterator>
+
 BoardSurface::BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* parent)
     : QWidget(parent), form_(form), twipsPerPixel_(twipsPerPixel), baseTwipsPerPixel_(twipsPerPixel)
 {
@@ -29,8 +32,27 @@ void BoardSurface::setMarked(std::vector<int> cells)
 
 void BoardSurface::setHidden(std::vector<int> cells)
 {
-    if (cells != hidden_) {
-        hidden_ = std::move(cells);
+    building_ = std::move(cells);
+    mergeHidden();
+}
+
+void BoardSurface::setHeld(std::vector<int> cells)
+{
+    held_ = std::move(cells);
+    mergeHidden();
+}
+
+void BoardSurface::mergeHidden()
+{
+    std::vector<int> hidden;
+    if (held_.empty()) {
+        hidden = building_;  // the build-up's every tick: no merge
+    } else {
+        hidden.reserve(building_.size() + held_.size());
+        std::set_union(building_.begin(), building_.end(), held_.begin(), held_.end(), std::back_inserter(hidden));
+    }
+    if (hidden != hidden_) {
+        hidden_ = std::move(hidden);
         update();
     }
 }

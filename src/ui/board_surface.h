@@ -20,6 +20,10 @@ public:
     const std::vector<int>& marked() const { return marked_; }
     // Cells that wait for the build-up, ascending; none shows them all.
     void setHidden(std::vector<int> cells);
+    // Cells held back until the class has guessed them, ascending, apart from the
+    // build-up's, so that neither shows what the other still hides.
+    void setHeld(std::vector<int> cells);
+    // Every cell left out: the build-up's and the held ones, ascending.
     const std::vector<int>& hidden() const { return hidden_; }
     // Cells ringed as the argument's line counts them, in the step's colour when `added`.
     void setRinged(std::vector<int> cells, bool added);
@@ -32,7 +36,11 @@ private:
     double twipsPerPixel_;
     const double baseTwipsPerPixel_;  // at 100 %
     std::vector<int> marked_;
-    std::vector<int> hidden_;
+    void mergeHidden();
+
+    std::vector<int> building_;  // waiting for the build-up
+    std::vector<int> held_;
+    std::vector<int> hidden_;    // both
     std::vector<int> ringed_;
     bool ringedAdded_ = false;
 };

@@ -34,9 +34,9 @@ void BuildUp::setEnabled(bool on)
         finish();
 }
 
-void BuildUp::start(std::vector<int> order)
+void BuildUp::start(std::vector<int> order, bool always)
 {
-    if (!enabled_ || order.empty()) {
+    if (!(enabled_ || always) || order.empty()) {
         finish();
         return;
     }

@@ -19,8 +19,9 @@ public:
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);
-    // Shows the cells of `order` one at a time, in that order, the others at once.
-    void start(std::vector<int> order);
+    // Shows the cells of `order` one at a time, in that order, the others at once;
+    // only while build-up is on, unless `always` (the reveal of a guessed step).
+    void start(std::vector<int> order, bool always = false);
     // Shows every cell now.
     void finish();
     bool running() const { return timer_.isActive(); }

@@ -13,7 +13,7 @@ using Keys = std::array<QKeyCombination, 3>;
 }  // namespace
 
 // Ctrl+= zooms in too: on many keyboards plus is Shift+=.
-const std::array<CommandRow, 14> kCommands{{
+const std::array<CommandRow, 16> kCommands{{
     {Command::Save, "Запази картината...", "запазва картината (SVG, PNG, PDF)", QKeySequence::Save,
      Keys{kCtrl | Qt::Key_S, kNoKey, kNoKey}},
     {Command::Copy, "Копирай картината", "копира картината; в текстово поле — избрания текст", QKeySequence::Copy,
@@ -27,6 +27,13 @@ const std::array<CommandRow, 14> kCommands{{
      QKeySequence::UnknownKey, Keys{kCtrl | Qt::Key_B, kNoKey, kNoKey}, true},
     {Command::Argument, "Доказателство по индукция", "доказателството по индукция до картината, вкл./изкл.",
      QKeySequence::UnknownKey, Keys{QKeyCombination(Qt::Key_F2), kNoKey, kNoKey}, true},
+    {Command::Predict, "Предскажи, после виж",
+     "след стъпка нагоре добавените клетки чакат, докато класът познае броя им, вкл./изкл.",
+     QKeySequence::UnknownKey, Keys{QKeyCombination(Qt::Key_F3), kNoKey, kNoKey}, true},
+    // Enter only while a step waits for its guess: otherwise it presses the focused button
+    {Command::Reveal, "Покажи стъпката", "показва добавените клетки и дали броят е познат; също PageDown",
+     QKeySequence::UnknownKey, Keys{QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter), kNoKey},
+     false, true},
     {Command::ZoomIn, "По-едро", "по-едро; също Ctrl+колелце", QKeySequence::ZoomIn,
      Keys{kCtrl | Qt::Key_Plus, kCtrl | Qt::Key_Equal, kCtrlKeypad | Qt::Key_Plus}},
     {Command::ZoomOut, "По-дребно", "по-дребно", QKeySequence::ZoomOut,

@@ -14,6 +14,8 @@ enum class Command {
     StepDown,
     BuildUp,
     Argument,
+    Predict,
+    Reveal,
     ZoomIn,
     ZoomOut,
     ZoomReset,
@@ -36,7 +38,7 @@ struct CommandRow {
 
 inline constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 
-extern const std::array<CommandRow, 14> kCommands;
+extern const std::array<CommandRow, 16> kCommands;
 
 const CommandRow& FindCommand(Command command);
 

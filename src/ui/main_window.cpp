@@ -2,6 +2,7 @@
 
 #include "app/layout.h"
 #include "app/induction_step.h"
+#include "app/prediction.h"
 #include "ui/announcer.h"
 #include "ui/argument_panel.h"
 #include "ui/board_surface.h"
@@ -145,11 +146,6 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
         case ControlKind::Shape: break;  // painted by the board surface
         }
     }
-    argument_ = new ArgumentPanel(this);
-    argument_->setObjectName(QStringLiteral("Argument"));
-    argument_->hide();
-    connect(argument_, &ArgumentPanel::ringChanged, board_,
-            [this](const std::vector<int>& cells, bool added) { board_->setRinged(cells, added); });
     focusRing_ = new FocusRing(formArea_);
     layOut(zoom_);
     setTabOrder();
@@ -167,9 +163,11 @@ void MainWindow::connectCommands()
         connect(&commands[command], &QAction::triggered, this, doIt);
     };
     auto* pictures = new PictureActions(*this, *board_, [this] {
-        const bool argument = argument_->isVisibleTo(this);
+        const bool argument = argument_ && argument_->isVisibleTo(this);
         return Picture{form_, board_->marked(), board_->hidden(),
-                       argument ? ToQString(ArgumentText(lesson_.argument)) : QString()};
+                       argument ? ToQString(ArgumentText(waiting_ ? HoldBack(form_, lesson_).view.argument
+                                                                  : lesson_.argument))
+                                : QString()};
     });
     on(Command::Save, [pictures] { pictures->save(); });
     on(Command::Copy, [pictures] { pictures->copy(); });
@@ -188,6 +186,16 @@ void MainWindow::connectCommands()
         QSettings().setValue(kArgumentSetting, shown);
         setArgumentShown(shown);
     });
+    // A mode for one lesson, so not remembered: the next class starts as usual.
+    on(Command::Predict, [this](bool on) {
+        if (!on && waiting_)
+            reveal();
+        announce(on ? QStringLiteral("Предсказването е включено. След всяка стъпка нагоре класът първо казва "
+                                     "колко клетки добавя.")
+                    : QStringLiteral("Предсказването е изключено."));
+    });
+    commands[Command::Reveal].setEnabled(false);
+    on(Command::Reveal, [this] { reveal(); });
     auto* screen = new FullScreenZoom(zoomable(),
                                       commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
     on(Command::ZoomIn, [screen] { screen->zoom(+1); });
@@ -225,9 +233,26 @@ QSize MainWindow::baseSize() const
     return argument_ && argument_->isVisibleTo(this) ? baseSize_ + QSize(kPanelWidth, 0) : baseSize_;
 }
 
+ArgumentPanel& MainWindow::argumentPanel()
+{
+    if (!argument_) {
+        argument_ = new ArgumentPanel(this);
+        argument_->setObjectName(QStringLiteral("Argument"));
+        argument_->hide();
+        connect(argument_, &ArgumentPanel::ringChanged, board_,
+                [this](const std::vector<int>& cells, bool added) { board_->setRinged(cells, added); });
+        QWidget::setTabOrder(tabChain_.back().second, argument_->focusProxy());  // after the form's own stops
+        argument_->setArgument(waiting_ ? HoldBack(form_, lesson_).view.argument : lesson_.argument);
+        argument_->setGuessing(waiting_);
+    }
+    return *argument_;
+}
+
 void MainWindow::setArgumentShown(bool shown)
 {
-    argument_->setVisible(shown);
+    if (!shown && !argument_)
+        return;  // never shown: nothing to hide
+    argumentPanel().setVisible(shown);
     if (!shown)
         board_->setRinged({}, false);
     setMinimumSize(baseSize());
@@ -304,7 +329,7 @@ void MainWindow::layOut(double zoom)
     QFont zoomed = font();
     zoomed.setPointSizeF(kWindowLayout.fontPoints * zoom);
     formArea_->setFont(zoomed);
-    if (argument_->isVisibleTo(this)) {
+    if (argument_ && argument_->isVisibleTo(this)) {
         const int margin = static_cast<int>(std::lround(kPanelMargin * zoom));
         argument_->setGeometry(QRect(corner + QPoint(formSize.width(), 0),
                                      QSize(content.width() - formSize.width(), formSize.height()))
@@ -410,7 +435,6 @@ void MainWindow::setTabOrder()
     std::sort(tabChain_.begin(), tabChain_.end());
     for (std::size_t i = 1; i < tabChain_.size(); ++i)
         QWidget::setTabOrder(tabChain_[i - 1].second, tabChain_[i].second);
-    QWidget::setTabOrder(tabChain_.back().second, argument_->focusProxy());  // after the form's own stops
     tabChain_.front().second->setFocus();  // the window opens on the first stop
 }
 
@@ -435,7 +459,13 @@ int MainWindow::chosenN() const
 
 void MainWindow::step(int delta)
 {
+    if (waiting_ && delta > 0) {
+        reveal();  // the teacher's PageDown: first what this step added
+        return;
+    }
     const int nBefore = chosenN();
+    // held back before the form writes it, in case this step waits for a guess
+    waiting_ = delta > 0 && (*commands_)[Command::Predict].isChecked();
     if (run([this, delta] { StepN(form_, delta); }))
         after(delta > 0 ? LessonCommand::StepUp : LessonCommand::StepDown, nBefore);
 }
@@ -448,22 +478,69 @@ void MainWindow::announce(const QString& sentence)
 void MainWindow::after(LessonCommand command, int nBefore)
 {
     lesson_ = LessonStep(form_, command, nBefore, lesson_);
+    waiting_ = (*commands_)[Command::Predict].isChecked() && WaitsForGuess(form_, command, lesson_);
+    (*commands_)[Command::Reveal].setEnabled(waiting_);
+    if (waiting_) {
+        const HeldBack held = HoldBack(form_, lesson_);
+        board_->setMarked({});
+        buildUp_->start({});
+        board_->setHeld(held.hidden);
+        if (argument_) {
+            argument_->setArgument(held.view.argument);
+            argument_->setNote({});
+            argument_->setGuessing(true);
+        }
+        announce(ToQString(held.view.spoken));
+        return;
+    }
+    board_->setHeld({});
+    showProofText();
     board_->setMarked(lesson_.framed);
     buildUp_->start(lesson_.buildOrder);
-    if (argument_)
+    if (argument_) {
         argument_->setArgument(lesson_.argument);
+        argument_->setNote({});
+        argument_->setGuessing(false);
+    }
     if (!lesson_.spoken.empty())
         announce(ToQString(lesson_.spoken));
 }
 
-void MainWindow::showState()
+void MainWindow::reveal()
+{
+    if (!waiting_)
+        return;
+    const Revealed revealed = Reveal(form_, lesson_, argument_ ? argument_->guess() : -1);
+    waiting_ = false;
+    (*commands_)[Command::Reveal].setEnabled(false);
+    showProofText();
+    board_->setHeld({});
+    board_->setMarked(lesson_.framed);
+    buildUp_->start(lesson_.buildOrder, true);  // built as the class watches, build-up on or not
+    if (argument_) {
+        const bool typing = argument_->isAncestorOf(QApplication::focusWidget());
+        argument_->setGuessing(false);
+        argument_->setArgument(lesson_.argument);
+        argument_->setNote(ToQString(revealed.shown));
+        if (typing)
+            argument_->setFocus();  // on its lines, where the step now stands
+    }
+    announce(ToQString(revealed.spoken));
+}
+
+void MainWindow::showProofText()
 {
     const std::string& text = form_.Text1(0).Text;
-    if (text != shownText_) {
+    if (!waiting_ && text != shownText_) {
         textBoxes_[0]->setPlainText(ToDisplayText(text));
         board_->setAccessibleDescription(ToQString(LastLine(text)));
         shownText_ = text;
     }
+}
+
+void MainWindow::showState()
+{
+    showProofText();
     // The list writes its selection back to the form, which then already holds it.
     const int listIndex = form_.List1(0).ListIndex;
     if (listIndex < 0) {

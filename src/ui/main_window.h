@@ -90,6 +90,15 @@ private:
 
     // n as the list has it, 0 for none.
     int chosenN() const;
+    // The argument's panel, made on first use: most lessons never show it, and
+    // the window starts sooner without it.
+    ArgumentPanel& argumentPanel();
+    // The proof text and the board's description as the form has them, unless a
+    // step waits for its guess.
+    void showProofText();
+    // Shows what a step waiting for the class's guess held back, and whether the
+    // guess in the panel, if any, was right.
+    void reveal();
     // What the window shows beyond the form after a command, as the lesson
     // step says: the frames, the build-up, the argument and the sentence for
     // screen readers. `nBefore` is the n chosen before the command.
@@ -109,6 +118,7 @@ private:
     ArgumentPanel* argument_ = nullptr;  // beside the form while it is shown
     WindowCommands* commands_ = nullptr;
     bool showingState_ = false;  // the list's selection is being set from the form
+    bool waiting_ = false;       // a step up holds back what it added until the reveal
     QGroupBox* frame_ = nullptr;
     QListWidget* list_ = nullptr;
     std::array<QPlainTextEdit*, 2> textBoxes_{};

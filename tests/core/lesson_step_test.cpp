@@ -2,6 +2,7 @@
 // sentence, the induction argument with the cells each line counts, the build-up.
 #include "app/induction_step.h"
 #include "app/lesson_step.h"
+#include "app/prediction.h"
 #include "app/spoken_result.h"
 #include "formula.h"
 #include "proof_support.h"
@@ -130,6 +131,29 @@ TEST_P(EveryLesson, ArgumentHoldsAndEachLineCountsItsCells)
         default: EXPECT_EQ(static_cast<int>(line.cells.size()), Value(kind, n));
         }
     }
+
+    // predicting, the class sees the picture for n - 1 and no line that holds the answer;
+    // the step to 1 is the base case, with nothing to guess
+    ASSERT_EQ(WaitsForGuess(form, LessonCommand::StepUp, view), n > 1);
+    if (n == 1)
+        return;
+    const HeldBack held = HoldBack(form, view);
+    EXPECT_EQ(held.hidden, added);
+    EXPECT_TRUE(held.view.framed.empty());
+    EXPECT_TRUE(held.view.buildOrder.empty());
+    ASSERT_EQ(held.view.argument.lines.size(), 4u);
+    EXPECT_EQ(held.view.argument.lines[2].text, view.argument.lines[2].text);
+    EXPECT_EQ(held.view.argument.lines[3].role, StepWithNumbers);
+    EXPECT_TRUE(held.view.argument.lines[3].cells.empty());
+    std::vector<int> standing;
+    for (const ExploreRow& row : held.view.rows) {
+        for (const ExploreCell& cell : row.cells) {
+            standing.push_back(cell.index);
+            EXPECT_FALSE(cell.added);
+        }
+    }
+    std::sort(standing.begin(), standing.end());
+    EXPECT_EQ(standing, CellsAtPlacesOf(form, previous));
 }
 
 // After Show the build-up paints the picture for 1, then what each step adds:
@@ -267,6 +291,34 @@ TEST(LessonStep, FramesOnlyAStepUpAndCountsCellsOnlyOnThePictureShown)
         ASSERT_EQ(view.argument.lines.size(), row.lines);
         EXPECT_EQ(view.argument.lines.back().cells.empty(), !row.cells);
         EXPECT_EQ(view.buildOrder.empty(), !row.built);
+        EXPECT_FALSE(WaitsForGuess(row.form, row.command, view)) << "only a step up to a new n is guessed";
+    }
+}
+
+// The reveal tells the class whether it guessed right, in the panel and aloud.
+TEST(Reveal, SaysWhetherTheGuessWasRight)
+{
+    struct Row {
+        int kind;
+        int n;
+        long guess;  // negative: the teacher revealed without one
+        std::string shown;
+        std::string spokenStart;
+    };
+    const Row rows[] = {
+        {1, 5, 5, "Вярно: стъпката добави 5 кръга.", "Вярно, стъпката добави 5 кръга. Сума на първите"},
+        {4, 5, 4, "Не: стъпката добави 9 квадрата, а не 4.", "Не, стъпката добави 9 квадрата, а не 4. Сума"},
+        {6, 2, 1, "Не: стъпката добави 2 квадрата, а не 1.", "Не, стъпката добави 2 квадрата, а не 1. Разлика"},
+        {3, 3, -1, "Стъпката добави 3 кръга.", "Стъпката добави 3 кръга. Триъгълни"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.shown);
+        const Tessalo form = SteppedTo(row.kind, row.n);
+        const LessonView view = LessonStep(form, LessonCommand::StepUp, row.n - 1, {});
+        const Revealed revealed = Reveal(form, view, row.guess);
+        EXPECT_EQ(revealed.shown, row.shown);
+        EXPECT_EQ(revealed.spoken.substr(0, row.spokenStart.size()), row.spokenStart);
+        EXPECT_TRUE(revealed.spoken.ends_with(view.spoken.substr(view.spoken.find(". ") + 2))) << revealed.spoken;
     }
 }
 

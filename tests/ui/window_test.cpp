@@ -12,6 +12,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -450,5 +451,26 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
         const bool isAdded = std::find(added.begin(), added.end(), i) != added.end();
         EXPECT_EQ(ringed.pixel(ring) == qRgb(0x5a, 0x00, 0x28), isAdded) << "cell " << i;
     }
+
+    // predicting, the step to 6 leaves its band unpainted until the guess is in
+    window.commands()[Command::Predict].trigger();
+    window.step(+1);
+    const std::vector<int> band = AddedCells(ShownForm(4, 5), form);
+    ASSERT_EQ(band.size(), 11u);
+    const auto centre = [&](int i) {
+        const Cell& cell = form.Shape1(i);
+        return QPoint(static_cast<int>((cell.Left + cell.Width / 2) / 15), static_cast<int>((cell.Top + cell.Height / 2) / 15));
+    };
+    const QImage held = grab();
+    for (const int i : band)
+        EXPECT_EQ(held.pixel(centre(i)), ringed.pixel(centre(i))) << "cell " << i << " before the reveal";
+    QTest::keyClicks(control("guess"), QStringLiteral("11"));
+    QTest::keyClick(control("guess"), Qt::Key_Return);
+    EXPECT_EQ(control<QLabel>("verdict")->text().toStdString(), "Вярно: стъпката добави 11 квадрата.");
+    QTest::keyClick(&window, Qt::Key_Shift);  // the band is built at once
+    const QImage revealed = grab();
+    for (const int i : band)
+        EXPECT_NE(revealed.pixel(centre(i)), ringed.pixel(centre(i))) << "cell " << i << " after the reveal";
+    window.commands()[Command::Predict].trigger();
     argument.trigger();  // remembered: the next window opens without it
 }
