@@ -1,11 +1,13 @@
 #include "app/lesson_step.h"
 
 #include "app/induction_step.h"
+#include "app/layout.h"
 #include "app/spoken_result.h"
 #include "app/visible_cells.h"
 #include "runtime/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -35,6 +37,27 @@ std::uint64_t Place(const Cell& cell)
     return static_cast<std::uint64_t>(Bits(cell.Left)) << 32 | Bits(cell.Top);
 }
 
+constexpr int kKinds = 6;
+
+// The places of the visible cells of the picture for m (1..11) of identity kind
+// (1..6), drawn the first time they are asked for. A loaded form draws the same
+// picture for the same kind and m every time, and every step needs two of them:
+// drawing them again cost more than the rest of the lesson step.
+const std::vector<std::uint64_t>& PlacesOf(int kind, int m)
+{
+    thread_local std::array<std::vector<std::uint64_t>, kKinds * kListCount> drawn;
+    std::vector<std::uint64_t>& places = drawn[static_cast<std::size_t>((kind - 1) * kListCount + m - 1)];
+    if (places.empty()) {
+        Tessalo picture;
+        picture.Form_Load();
+        picture.ChooseOption(kind - 1);
+        picture.List1(0).ListIndex = m - 1;
+        picture.Command1_Click(1);
+        ForEachVisibleCell(picture.Shape1, [&](int, const Cell& cell) { places.push_back(Place(cell)); });
+    }
+    return places;
+}
+
 // The step from which each visible cell of a board showing the picture for n
 // stands: the smallest m whose picture holds its place. The pictures are drawn by
 // the same arithmetic from the same origin, so a place that stays has exactly the
@@ -49,21 +72,16 @@ public:
             step_[static_cast<std::size_t>(index)] = n;
         });
         std::sort(places_.begin(), places_.end());
-        picture_.Form_Load();
-        picture_.ChooseOption(form.ProofKind - 1);
     }
 
     // Marks the cells at the places of the picture for m (1 <= m < n), called with m descending.
     void Mark(int m)
     {
-        picture_.List1(0).ListIndex = m - 1;
-        picture_.Command1_Click(1);
-        ForEachVisibleCell(picture_.Shape1, [&](int, const Cell& cell) {
-            const std::uint64_t place = Place(cell);
+        for (const std::uint64_t place : PlacesOf(form_.ProofKind, m)) {
             const auto at = std::lower_bound(places_.begin(), places_.end(), std::pair(place, -1));
             if (at != places_.end() && at->first == place)
                 step_[static_cast<std::size_t>(at->second)] = m;
-        });
+        }
     }
 
     // The visible cells whose step lies in first..last, ascending.
@@ -103,7 +121,6 @@ private:
     int n_;
     std::vector<int> step_;  // by Shape1 index; 0: not visible
     std::vector<std::pair<std::uint64_t, int>> places_;  // (place, index), sorted
-    Tessalo picture_;  // drawn again for each m
 };
 
 // Marks the pictures for n - 1 and 1, which the argument counts.

@@ -4,38 +4,15 @@
 
 #include <string>
 
-namespace {
-
-[[noreturn]] void ElementMissing(int index)
+void ShapeArray::ElementMissing(int index)
 {
     throw RuntimeError(RuntimeError::kElementMissing,
                        "Control array element '" + std::to_string(index) + "' doesn't exist");
 }
 
-}  // namespace
-
 ShapeArray::ShapeArray(const Cell& design)
 {
     slots_.push_back({design, true});
-}
-
-bool ShapeArray::Exists(int index) const
-{
-    return index >= 0 && index < static_cast<int>(slots_.size()) && slots_[index].loaded;
-}
-
-Cell& ShapeArray::operator()(int index)
-{
-    if (!Exists(index))
-        ElementMissing(index);
-    return slots_[index].cell;
-}
-
-const Cell& ShapeArray::operator()(int index) const
-{
-    if (!Exists(index))
-        ElementMissing(index);
-    return slots_[index].cell;
 }
 
 void ShapeArray::Load(int index)

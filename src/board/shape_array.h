@@ -2,6 +2,7 @@
 
 #include "board/cell.h"
 
+#include <cstddef>
 #include <vector>
 
 // The control array of cells. Element 0 is the template, loaded at design time;
@@ -12,12 +13,26 @@ class ShapeArray {
 public:
     explicit ShapeArray(const Cell& design);
 
-    Cell& operator()(int index);
-    const Cell& operator()(int index) const;
+    // Here, not out of line: every walk over the cells calls them for each cell.
+    Cell& operator()(int index)
+    {
+        if (!Exists(index))
+            ElementMissing(index);
+        return slots_[static_cast<std::size_t>(index)].cell;
+    }
+    const Cell& operator()(int index) const
+    {
+        if (!Exists(index))
+            ElementMissing(index);
+        return slots_[static_cast<std::size_t>(index)].cell;
+    }
 
     // Loaded elements, the template included.
     int Count() const { return count_; }
-    bool Exists(int index) const;
+    bool Exists(int index) const
+    {
+        return index >= 0 && index < static_cast<int>(slots_.size()) && slots_[static_cast<std::size_t>(index)].loaded;
+    }
     // One past the highest index that can be loaded now: loops over the
     // elements stop here, whatever Count() says.
     int End() const { return static_cast<int>(slots_.size()); }
@@ -26,6 +41,8 @@ public:
     void Unload(int index);
 
 private:
+    [[noreturn]] static void ElementMissing(int index);
+
     struct Slot {
         Cell cell;
         bool loaded = false;
