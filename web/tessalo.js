@@ -806,8 +806,11 @@
   }
 
   // The layout viewport: on a phone the visual one (innerWidth) grows with whatever overflows.
-  const viewWidth = () => document.documentElement.clientWidth;
-  const viewHeight = () => document.documentElement.clientHeight;
+  // While the form is being built it is the size read before: asking again would lay out
+  // the half-built page, which costs the first paint tens of milliseconds.
+  let viewSize = null;
+  const viewWidth = () => viewSize ? viewSize[0] : document.documentElement.clientWidth;
+  const viewHeight = () => viewSize ? viewSize[1] : document.documentElement.clientHeight;
 
   // Beside the form the argument takes a column at the right; the form fits the rest.
   const panelWidth = () => argumentShown ? Math.round(Math.min(416, Math.max(256, viewWidth() * 0.3))) : 0;
@@ -906,6 +909,7 @@
   window.addEventListener('afterprint', onPrint);
 
   function build() {
+    viewSize = [document.documentElement.clientWidth, document.documentElement.clientHeight];
     document.title = layout.window.caption;
     pictureTwips.height = control('Text1', 0).top;
     form.style.width = `${formWidth}px`;
@@ -933,6 +937,9 @@
     createArgumentPanel();
     createKeyList();
     fit();
+    viewSize = null;
+    // once laid out, the page may have gained a scroll bar the size read before did not know of
+    requestAnimationFrame(() => requestAnimationFrame(fit));
     window.addEventListener('resize', fit);
     // the page opens on the first tab stop, as the window does
     const first = [...form.querySelectorAll('[tabindex]')].filter(e => e.tabIndex > 0)
