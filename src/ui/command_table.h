@@ -12,6 +12,9 @@ enum class Command {
     Print,
     StepUp,
     StepDown,
+    Explore,
+    Repeat,
+    Menu,
     BuildUp,
     Argument,
     ZoomIn,
@@ -36,7 +39,7 @@ struct CommandRow {
 
 inline constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 
-extern const std::array<CommandRow, 14> kCommands;
+extern const std::array<CommandRow, 17> kCommands;
 
 const CommandRow& FindCommand(Command command);
 

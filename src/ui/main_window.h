@@ -14,6 +14,7 @@
 struct ControlLayout;
 class Announcer;
 class ArgumentPanel;
+class BoardExplorer;
 class BoardSurface;
 class BuildUp;
 class FocusRing;
@@ -63,6 +64,7 @@ public:
     const WindowCommands& commands() const { return *commands_; }
     // Tells a screen reader one sentence; the focus stays where it is.
     void announce(const QString& sentence);
+    BoardExplorer& explorer() { return *explorer_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -90,6 +92,8 @@ private:
 
     // n as the list has it, 0 for none.
     int chosenN() const;
+    // Tells a screen reader the chosen n when the keyboard comes to the list.
+    void describeList();
     // What the window shows beyond the form after a command, as the lesson
     // step says: the frames, the build-up, the argument and the sentence for
     // screen readers. `nBefore` is the n chosen before the command.
@@ -105,6 +109,7 @@ private:
     BoardSurface* board_ = nullptr;
     FocusRing* focusRing_ = nullptr;
     Announcer* announcer_ = nullptr;
+    BoardExplorer* explorer_ = nullptr;
     BuildUp* buildUp_ = nullptr;
     ArgumentPanel* argument_ = nullptr;  // beside the form while it is shown
     WindowCommands* commands_ = nullptr;
