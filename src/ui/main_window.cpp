@@ -196,7 +196,7 @@ void MainWindow::connectCommands()
         // beside the control with the focus, as the mouse's menu opens beside the pointer
         const QWidget* focus = QApplication::focusWidget();
         const QWidget* at = focus && formArea_->isAncestorOf(focus) ? focus : formArea_;
-        commands_->showMenu(at->mapToGlobal(at->rect().center()));
+        commands_->showMenu(at->mapToGlobal(at->rect().center()), [this](const QString& state) { announce(state); });
     });
     commands[Command::BuildUp].setChecked(buildUp_->enabled());
     on(Command::BuildUp, [this](bool enabled) {
@@ -228,7 +228,9 @@ void MainWindow::connectCommands()
     // The board lets clicks through to the form beneath it, which holds the menu.
     formArea_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(formArea_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { commands_->showMenu(formArea_->mapToGlobal(at)); });
+            [this](const QPoint& at) {
+                commands_->showMenu(formArea_->mapToGlobal(at), [this](const QString& state) { announce(state); });
+            });
 }
 
 void MainWindow::open(int kind, int n)
