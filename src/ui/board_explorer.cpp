@@ -137,8 +137,13 @@ private:
 QAccessibleInterface* BoardFactory(const QString&, QObject* object)
 {
     auto* board = dynamic_cast<BoardSurface*>(object);
-    auto* explorer = board ? board->findChild<BoardExplorer*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    return explorer ? new BoardAccessible(*board, *explorer) : nullptr;
+    if (!board)
+        return nullptr;
+    for (QObject* child : board->children()) {
+        if (auto* explorer = dynamic_cast<BoardExplorer*>(child))
+            return new BoardAccessible(*board, *explorer);
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -148,6 +153,8 @@ BoardExplorer::BoardExplorer(BoardSurface& board, std::function<void(const QStri
 {
     static const bool installed = (QAccessible::installFactory(BoardFactory), true);
     Q_UNUSED(installed);
+    // The board may have been asked for before: the next question gets the rows.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&board_)));
     board_.setFocusPolicy(Qt::NoFocus);
     board_.installEventFilter(this);
 }
