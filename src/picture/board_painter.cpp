@@ -64,6 +64,21 @@ void PaintRing(QPainter& painter, const Cell& cell, QRgb colour)
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
+// A square just about the cell, over its neighbours' edges, as the cursor is
+// drawn on top of everything.
+void PaintCursor(QPainter& painter, const Cell& cell)
+{
+    const double side = std::min(cell.Width, cell.Height);
+    const double thickness = std::max(side / 8, 15.0);
+    const QRectF box(cell.Left, cell.Top, cell.Width, cell.Height);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor::fromRgb(kCursorRgb), thickness, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(box.adjusted(-thickness, -thickness, thickness, thickness));
+    painter.setPen(QPen(QColor::fromRgb(kCursorRimRgb), thickness / 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const double inner = thickness / 4;
+    painter.drawRect(box.adjusted(-inner, -inner, inner, inner));
+}
+
 bool Contains(std::span<const int> ascending, int cell)
 {
     return std::binary_search(ascending.begin(), ascending.end(), cell);
@@ -102,5 +117,7 @@ void PaintBoard(QPainter& painter, const Tessalo& form, const BoardView& view)
             if (form.Shape1.Exists(i) && form.Shape1(i).Visible && !Contains(view.hidden, i))
                 PaintRing(painter, form.Shape1(i), view.ringedAdded ? kStepMarkRgb : kRingRgb);
         }
+        if (view.cursor >= 0 && form.Shape1.Exists(view.cursor) && form.Shape1(view.cursor).Visible)
+            PaintCursor(painter, form.Shape1(view.cursor));
     });
 }

@@ -14,6 +14,7 @@ struct BoardView {
     std::span<const int> hidden;  // cells not drawn yet, ascending
     std::span<const int> ringed;  // cells ringed as a line of the argument counts them
     bool ringedAdded = false;     // those are the step's: ringed in the step's colour
+    int cursor = -1;              // the cell the keyboard explores, on screen only; -1 none
 };
 
 // The one drawing routine of the board, for the screen, files and the
@@ -27,3 +28,7 @@ void PaintBoard(QPainter& painter, const Tessalo& form, const BoardView& view);
 inline constexpr unsigned kStepMarkRgb = 0x5a0028;
 // The ring of any other cell a line of the argument counts.
 inline constexpr unsigned kRingRgb = 0x000000;
+// The explorer's cursor: a black square about the cell with a white one inside
+// it, so that one of the two stands out at least 3:1 on every colour.
+inline constexpr unsigned kCursorRgb = 0x000000;
+inline constexpr unsigned kCursorRimRgb = 0xffffff;

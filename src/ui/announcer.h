@@ -1,14 +1,27 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
+class QLabel;
+
 // Tells a screen reader one sentence, without moving the keyboard's focus and
-// without anything to see: a widget of no size that screen readers know as a
-// notification. Each sentence is a new notification, so that Orca speaks it,
-// the same sentence twice included.
+// without anything to see: widgets of no size that screen readers know as a
+// notification in a status bar holding a label with the sentence. Orca speaks
+// such a notification without calling it one, shows its label in braille and
+// keeps it in its history of messages. Each sentence is a new notification, so
+// that Orca speaks it, the same sentence twice included.
 class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
 
     void say(const QString& sentence);
+    // Says the last sentence again; nothing before the first.
+    void repeat();
+    const QString& last() const { return last_; }
+
+private:
+    QWidget* note_;
+    QLabel* text_;
+    QString last_;
 };

@@ -66,11 +66,19 @@ void BoardSurface::setRinged(std::vector<int> cells, bool added)
     }
 }
 
+void BoardSurface::setCursorCell(int cell)
+{
+    if (cell != cursor_) {
+        cursor_ = cell;
+        update();
+    }
+}
+
 void BoardSurface::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     // One pixel at 100 %; above, a pen as wide in twips as that pixel, so that
     // it grows with the cells and neighbours stay distinct from the back of the room.
     const double outline = twipsPerPixel_ < baseTwipsPerPixel_ ? baseTwipsPerPixel_ : 0;
-    PaintBoard(painter, form_, {twipsPerPixel_, outline, marked_, hidden_, ringed_, ringedAdded_});
+    PaintBoard(painter, form_, {twipsPerPixel_, outline, marked_, hidden_, ringed_, ringedAdded_, cursor_});
 }

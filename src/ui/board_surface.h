@@ -27,6 +27,10 @@ public:
     const std::vector<int>& hidden() const { return hidden_; }
     // Cells ringed as the argument's line counts them, in the step's colour when `added`.
     void setRinged(std::vector<int> cells, bool added);
+    // The cell the keyboard explores, ringed on screen only; -1 for none.
+    void setCursorCell(int cell);
+    int cursorCell() const { return cursor_; }
+    double twipsPerPixel() const { return twipsPerPixel_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,4 +47,5 @@ private:
     std::vector<int> hidden_;    // both
     std::vector<int> ringed_;
     bool ringedAdded_ = false;
+    int cursor_ = -1;
 };

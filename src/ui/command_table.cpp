@@ -13,7 +13,7 @@ using Keys = std::array<QKeyCombination, 3>;
 }  // namespace
 
 // Ctrl+= zooms in too: on many keyboards plus is Shift+=.
-const std::array<CommandRow, 16> kCommands{{
+const std::array<CommandRow, 19> kCommands{{
     {Command::Save, "Запази картината...", "запазва картината (SVG, PNG, PDF)", QKeySequence::Save,
      Keys{kCtrl | Qt::Key_S, kNoKey, kNoKey}},
     {Command::Copy, "Копирай картината", "копира картината; в текстово поле — избрания текст", QKeySequence::Copy,
@@ -23,6 +23,12 @@ const std::array<CommandRow, 16> kCommands{{
      QKeySequence::UnknownKey, Keys{QKeyCombination(Qt::Key_PageDown), kNoKey, kNoKey}, false, true},
     {Command::StepDown, "Предишното n", "предишното n, с картината", QKeySequence::UnknownKey,
      Keys{QKeyCombination(Qt::Key_PageUp), kNoKey, kNoKey}, false, true},
+    {Command::Explore, "Разглеждане на картината", "разглежда картината клетка по клетка със стрелките, Home и End до краищата на реда",
+     QKeySequence::UnknownKey, Keys{kCtrl | Qt::Key_E, kNoKey, kNoKey}},
+    {Command::Repeat, "Повтори последното", "казва последното изречение отново", QKeySequence::UnknownKey,
+     Keys{QKeyCombination(Qt::Key_F9), kNoKey, kNoKey}, false, true},
+    {Command::Menu, "Меню", "отваря това меню", QKeySequence::UnknownKey,
+     Keys{Qt::ShiftModifier | Qt::Key_F10, QKeyCombination(Qt::Key_Menu), kNoKey}, false, true},
     {Command::BuildUp, "Постепенно построяване", "построява картината клетка по клетка, вкл./изкл.",
      QKeySequence::UnknownKey, Keys{kCtrl | Qt::Key_B, kNoKey, kNoKey}, true},
     {Command::Argument, "Доказателство по индукция", "доказателството по индукция до картината, вкл./изкл.",

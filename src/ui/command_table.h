@@ -12,6 +12,9 @@ enum class Command {
     Print,
     StepUp,
     StepDown,
+    Explore,
+    Repeat,
+    Menu,
     BuildUp,
     Argument,
     Predict,
@@ -38,7 +41,7 @@ struct CommandRow {
 
 inline constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 
-extern const std::array<CommandRow, 16> kCommands;
+extern const std::array<CommandRow, 19> kCommands;
 
 const CommandRow& FindCommand(Command command);
 

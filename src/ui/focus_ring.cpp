@@ -12,7 +12,7 @@ FocusRing::FocusRing(QWidget* form) : QWidget(form)
     setFocusPolicy(Qt::NoFocus);
     hide();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        target_ = now && now != parentWidget() && parentWidget()->isAncestorOf(now) ? now : nullptr;
+        target_ = now && now != parentWidget() && now != skipped_ && parentWidget()->isAncestorOf(now) ? now : nullptr;
         follow();
     });
 }

@@ -13,6 +13,8 @@ public:
 
     // Places the ring again, as the form was laid out at `zoom`.
     void follow(double zoom);
+    // No ring about `control`, which shows where its focus is itself.
+    void skip(QWidget* control) { skipped_ = control; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,5 +24,6 @@ private:
     int halo() const;  // the white rim's width
 
     QPointer<QWidget> target_;
+    QPointer<QWidget> skipped_;
     int thickness_ = 2;
 };

@@ -3,13 +3,16 @@
 #include "app/layout.h"
 #include "app/induction_step.h"
 #include "app/prediction.h"
+#include "app/spoken_result.h"
 #include "ui/announcer.h"
 #include "ui/argument_panel.h"
+#include "ui/board_explorer.h"
 #include "ui/board_surface.h"
 #include "ui/build_up.h"
 #include "picture/qt_colour.h"
 #include "picture/twips.h"
 #include "ui/focus_ring.h"
+#include "ui/front_while_focused.h"
 #include "ui/full_screen_zoom.h"
 #include "ui/hamburger_icon.h"
 #include "ui/picture_actions.h"
@@ -21,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
@@ -146,10 +150,14 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
         case ControlKind::Shape: break;  // painted by the board surface
         }
     }
+    // the quotation box lies partly behind the proof box
+    new FrontWhileFocused(*textBoxes_[1]);
     focusRing_ = new FocusRing(formArea_);
+    focusRing_->skip(board_);  // the explorer's cursor shows where it is
+    announcer_ = new Announcer(this);
+    explorer_ = new BoardExplorer(*board_, [this](const QString& sentence) { announce(sentence); });
     layOut(zoom_);
     setTabOrder();
-    announcer_ = new Announcer(this);
     buildUp_ = new BuildUp(*this, *board_, settings);
     connectCommands();
     run([this] { form_.Form_Load(); });
@@ -170,10 +178,24 @@ void MainWindow::connectCommands()
                                 : QString()};
     });
     on(Command::Save, [pictures] { pictures->save(); });
-    on(Command::Copy, [pictures] { pictures->copy(); });
+    on(Command::Copy, [this, pictures] {
+        switch (pictures->copy()) {
+        case PictureActions::Copied::Text: announce(QStringLiteral("Текстът е копиран.")); break;
+        case PictureActions::Copied::Picture: announce(QStringLiteral("Картината е копирана.")); break;
+        case PictureActions::Copied::Nothing: break;  // a box says why, or a text box had no selection
+        }
+    });
     on(Command::Print, [pictures] { pictures->print(); });
     on(Command::StepUp, [this] { step(+1); });
     on(Command::StepDown, [this] { step(-1); });
+    on(Command::Explore, [this] { explorer_->explore(); });
+    on(Command::Repeat, [this] { announcer_->repeat(); });
+    on(Command::Menu, [this] {
+        // beside the control with the focus, as the mouse's menu opens beside the pointer
+        const QWidget* focus = QApplication::focusWidget();
+        const QWidget* at = focus && formArea_->isAncestorOf(focus) ? focus : formArea_;
+        commands_->showMenu(at->mapToGlobal(at->rect().center()), [this](const QString& state) { announce(state); });
+    });
     commands[Command::BuildUp].setChecked(buildUp_->enabled());
     on(Command::BuildUp, [this](bool enabled) {
         buildUp_->setEnabled(enabled);
@@ -198,15 +220,25 @@ void MainWindow::connectCommands()
     on(Command::Reveal, [this] { reveal(); });
     auto* screen = new FullScreenZoom(zoomable(),
                                       commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
-    on(Command::ZoomIn, [screen] { screen->zoom(+1); });
-    on(Command::ZoomOut, [screen] { screen->zoom(-1); });
-    on(Command::ZoomReset, [screen] { screen->zoom(0); });
+    const auto zoomBy = [this, screen](int direction) {
+        screen->zoom(direction);
+        announce(isFullScreen() ? QStringLiteral("На цял екран размерът следва екрана.")
+                                : QStringLiteral("Мащаб %1 процента.").arg(std::lround(zoom_ * 100)));
+    };
+    on(Command::ZoomIn, [zoomBy] { zoomBy(+1); });
+    on(Command::ZoomOut, [zoomBy] { zoomBy(-1); });
+    on(Command::ZoomReset, [zoomBy] { zoomBy(0); });
+    connect(&commands[Command::FullScreen], &QAction::toggled, this, [this](bool on) {
+        announce(on ? QStringLiteral("Цял екран.") : QStringLiteral("Излязохте от цял екран."));
+    });
     on(Command::Keys, [this] { commands_->showKeyList(*board_); });
     on(Command::Quit, [this] { close(); });
     // The board lets clicks through to the form beneath it, which holds the menu.
     formArea_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(formArea_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { commands_->showMenu(formArea_->mapToGlobal(at)); });
+            [this](const QPoint& at) {
+                commands_->showMenu(formArea_->mapToGlobal(at), [this](const QString& state) { announce(state); });
+            });
 }
 
 void MainWindow::open(int kind, int n)
@@ -280,6 +312,18 @@ void MainWindow::resizeToZoom(double zoom)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Enter in the list or on a radio button presses Show.
+    if (event->type() == QEvent::KeyPress &&
+        (watched == list_ || std::find(options_.begin(), options_.end(), watched) != options_.end())) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            (static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            findChild<QPushButton*>(QStringLiteral("Command1(1)"))->click();
+            return true;
+        }
+    }
+    if (watched == list_ && event->type() == QEvent::FocusOut)
+        describeList();
     // The list's current item catches up with a selection made from elsewhere;
     // not on a click, which makes the item under the pointer current itself.
     if (watched == list_ && event->type() == QEvent::FocusIn &&
@@ -382,6 +426,10 @@ QRadioButton* MainWindow::createOption(const ControlLayout& layout)
 {
     auto* option = new WideRadioButton(ToQString(layout.text), frame_);
     place(option, layout);
+    // the caption stays as it is; a screen reader says the identity in words
+    option->setAccessibleName(ToQString(SpokenIdentityName(layout.index + 1)));
+    option->setAccessibleDescription(ToQString(SpokenFormula(layout.index + 1)));
+    option->installEventFilter(this);
     SetBackground(option, *layout.background);
     const int index = layout.index;
     options_[index] = option;
@@ -435,6 +483,12 @@ void MainWindow::setTabOrder()
     std::sort(tabChain_.begin(), tabChain_.end());
     for (std::size_t i = 1; i < tabChain_.size(); ++i)
         QWidget::setTabOrder(tabChain_[i - 1].second, tabChain_[i].second);
+    // After the form's own stops the board, a stop only while it shows a picture
+    // (the argument, made on first use, comes in before it).
+    const Qt::FocusPolicy boardPolicy = board_->focusPolicy();
+    board_->setFocusPolicy(Qt::TabFocus);  // the toolkit orders only stops
+    QWidget::setTabOrder(tabChain_.back().second, board_);
+    board_->setFocusPolicy(boardPolicy);
     tabChain_.front().second->setFocus();  // the window opens on the first stop
 }
 
@@ -470,6 +524,13 @@ void MainWindow::step(int delta)
         after(delta > 0 ? LessonCommand::StepUp : LessonCommand::StepDown, nBefore);
 }
 
+void MainWindow::describeList()
+{
+    // Read on coming to the list; while it has the focus its items speak for themselves.
+    const int n = chosenN();
+    list_->setAccessibleDescription(n > 0 ? QStringLiteral("n е %1").arg(n) : QStringLiteral("n не е избрано"));
+}
+
 void MainWindow::announce(const QString& sentence)
 {
     announcer_->say(sentence);
@@ -485,6 +546,7 @@ void MainWindow::after(LessonCommand command, int nBefore)
         board_->setMarked({});
         buildUp_->start({});
         board_->setHeld(held.hidden);
+        explorer_->setRows(held.view.rows);
         if (argument_) {
             argument_->setArgument(held.view.argument);
             argument_->setNote({});
@@ -496,6 +558,7 @@ void MainWindow::after(LessonCommand command, int nBefore)
     board_->setHeld({});
     showProofText();
     board_->setMarked(lesson_.framed);
+    explorer_->setRows(lesson_.rows);
     buildUp_->start(lesson_.buildOrder);
     if (argument_) {
         argument_->setArgument(lesson_.argument);
@@ -516,6 +579,7 @@ void MainWindow::reveal()
     showProofText();
     board_->setHeld({});
     board_->setMarked(lesson_.framed);
+    explorer_->setRows(lesson_.rows);
     buildUp_->start(lesson_.buildOrder, true);  // built as the class watches, build-up on or not
     if (argument_) {
         const bool typing = argument_->isAncestorOf(QApplication::focusWidget());
@@ -567,5 +631,7 @@ void MainWindow::showState()
             options_[i]->setChecked(true);
         }
     }
+    if (!list_->hasFocus())
+        describeList();
     board_->update();
 }

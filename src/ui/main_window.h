@@ -14,6 +14,7 @@
 struct ControlLayout;
 class Announcer;
 class ArgumentPanel;
+class BoardExplorer;
 class BoardSurface;
 class BuildUp;
 class FocusRing;
@@ -63,6 +64,7 @@ public:
     const WindowCommands& commands() const { return *commands_; }
     // Tells a screen reader one sentence; the focus stays where it is.
     void announce(const QString& sentence);
+    BoardExplorer& explorer() { return *explorer_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -99,6 +101,8 @@ private:
     // Shows what a step waiting for the class's guess held back, and whether the
     // guess in the panel, if any, was right.
     void reveal();
+    // Tells a screen reader the chosen n when the keyboard comes to the list.
+    void describeList();
     // What the window shows beyond the form after a command, as the lesson
     // step says: the frames, the build-up, the argument and the sentence for
     // screen readers. `nBefore` is the n chosen before the command.
@@ -114,6 +118,7 @@ private:
     BoardSurface* board_ = nullptr;
     FocusRing* focusRing_ = nullptr;
     Announcer* announcer_ = nullptr;
+    BoardExplorer* explorer_ = nullptr;
     BuildUp* buildUp_ = nullptr;
     ArgumentPanel* argument_ = nullptr;  // beside the form while it is shown
     WindowCommands* commands_ = nullptr;

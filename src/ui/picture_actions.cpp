@@ -140,15 +140,15 @@ void PictureActions::save()
     }
 }
 
-void PictureActions::copy()
+PictureActions::Copied PictureActions::copy()
 {
     // In a text box Ctrl+C keeps its meaning.
     if (auto* text = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget())) {
         text->copy();
-        return;
+        return text->textCursor().hasSelection() ? Copied::Text : Copied::Nothing;
     }
     if (!hasPicture())
-        return;
+        return Copied::Nothing;
     const Picture shown = picture_();
     auto* data = new QMimeData;
     data->setImageData(PictureImage(shown, defaultPngWidth()));
@@ -158,6 +158,7 @@ void PictureActions::copy()
     data->setData(QStringLiteral("image/svg+xml"), svg.data());
     data->setText(PictureText(shown));
     QApplication::clipboard()->setMimeData(data);
+    return Copied::Picture;
 }
 
 void PictureActions::print()

@@ -24,7 +24,9 @@ public:
     int defaultPngWidth() const;
 
     void save();
-    void copy();
+    // What Copy put on the clipboard: a text box's selection, the picture or nothing.
+    enum class Copied { Nothing, Text, Picture };
+    Copied copy();
     void print();
 
 private:

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,11 +53,21 @@ QAction& WindowCommands::operator[](Command command) const
     return *actions_[static_cast<std::size_t>(&FindCommand(command) - kCommands.data())];
 }
 
-void WindowCommands::showMenu(const QPoint& globalPosition) const
+void WindowCommands::showMenu(const QPoint& globalPosition, const std::function<void(const QString&)>& say) const
 {
     QMenu menu(&window_);
     for (QAction* action : actions_)
         menu.addAction(action);
+    if (say) {
+        connect(&menu, &QMenu::hovered, &menu, [&menu, &say](QAction* action) {
+            // after the entry's own name, which the menu tells once this returns
+            if (action->isCheckable()) {
+                QTimer::singleShot(0, &menu, [&say, action] {
+                    say(action->isChecked() ? QStringLiteral("включено") : QStringLiteral("изключено"));
+                });
+            }
+        });
+    }
     menu.exec(globalPosition);
 }
 

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QWidget;
@@ -20,8 +21,10 @@ public:
 
     QAction& operator[](Command command) const;
 
-    // Opens the commands as a menu at `globalPosition`.
-    void showMenu(const QPoint& globalPosition) const;
+    // Opens the commands as a menu at `globalPosition`. `say`, when given, tells
+    // a screen reader the state of a checkable entry as the keyboard reaches it:
+    // the toolkit does not tell it that they can be checked.
+    void showMenu(const QPoint& globalPosition, const std::function<void(const QString&)>& say = {}) const;
     // The key list in a dialog, in `fontOf`'s letters.
     void showKeyList(const QWidget& fontOf) const;
 

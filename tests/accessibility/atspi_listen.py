@@ -2,8 +2,8 @@
 """atspi_listen.py PROGRAM SENTENCE... -- KEY...
 
 Starts PROGRAM with accessibility on, types the keys one at a time, and passes
-when, in order, notifications became "showing" (what Orca reads aloud) with
-each SENTENCE as their name."""
+when, in order, notifications in a status bar became "showing" (what Orca reads
+aloud, without calling them notifications) with each SENTENCE as their label."""
 import os
 import subprocess
 import sys
@@ -21,10 +21,14 @@ def on_showing(event):
         # libatspi caches names, and the toolkit sends the name changes that
         # would refresh it only to whoever listens for them: read it afresh
         event.source.clearCache()
-        role, name = event.source.getRoleName(), event.source.name
+        role, parent = event.source.getRoleName(), event.source.parent.getRoleName()
+        labels = [event.source.getChildAtIndex(i) for i in range(event.source.childCount)]
+        for label in labels:
+            label.clearCache()
+        name = " ".join(label.name for label in labels if label.getRoleName() == "label")
     except Exception as error:  # the object may be gone already
-        role, name = "?", repr(error)
-    if event.detail1 == 1 and role == "notification":
+        role, parent, name = "?", "?", repr(error)
+    if event.detail1 == 1 and role == "notification" and parent == "status bar":
         print(f"heard {name!r}", flush=True)
         heard.append(name)
 

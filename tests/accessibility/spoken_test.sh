@@ -1,5 +1,5 @@
 #!/bin/bash
-# What a screen reader is told after Show and after a step: the program runs on
+# What a screen reader is told after Show, a step, a choice and on the board: the program runs on
 # a private X server, session bus and accessibility bus, and atspi_listen.py
 # checks that the notifications Orca reads aloud carry the sentences.
 #   spoken_test.sh TESSALO
@@ -41,8 +41,12 @@ done
 pids+=($!)
 sleep 0.5
 
-# Show of the first identity at n = 4, then PageDown to n = 5
+# Show of the first identity at n = 4, then PageDown to n = 5; the second
+# identity (Shift+Tab back to the radio buttons, Down); Ctrl+E to the board,
+# Down a row, Right a cell, and F9 for that cell's words again
 /usr/bin/python3 "$here/atspi_listen.py" "$program" \
   "Сума на първите естествени числа, n е 4, стълба от кръгове в 4 реда, 1 плюс 2 плюс 3 плюс 4 прави 10, колкото е 4 по 5 върху 2." \
   "Стъпката добави 5 кръга. Сума на първите естествени числа, n е 5, стълба от кръгове в 5 реда, 10 плюс 5 прави 15, колкото е 5 по 6 върху 2." \
-  -- Tab Tab Down Down Down Down Tab Tab Tab space Next
+  "Избрахте Аритметична прогресия." \
+  "ред 1, 1 кръг. ред 1, кръг 1 от 1" "ред 2, 2 кръга. ред 2, кръг 1 от 2" "ред 2, кръг 2 от 2" "ред 2, кръг 2 от 2" \
+  -- Tab Tab Down Down Down Down Tab Tab Tab space Next shift+Tab Down ctrl+e Down Right F9

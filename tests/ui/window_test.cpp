@@ -182,19 +182,22 @@ TEST_F(Window, ClicksReachTheForm)
 }
 
 // Enter and keypad Enter press the focused button, as Space does.
-TEST_F(Window, EnterPressesTheFocusedButton)
+TEST_F(Window, EnterPressesTheFocusedButtonOrShow)
 {
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    window.form().List1(0).ListIndex = 2;
-    window.showState();
     const struct {
         const char* button;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int cells;  // on the board afterwards, the template included
-    } rows[] = {{"Command1(1)", Qt::Key_Return, Qt::NoModifier, 6}, {"Command1(0)", Qt::Key_Enter, Qt::KeypadModifier, 1}};
+    } rows[] = {{"Command1(1)", Qt::Key_Return, Qt::NoModifier, 6}, {"Command1(0)", Qt::Key_Enter, Qt::KeypadModifier, 1},
+                // in the list and on a radio button Enter presses Show
+                {"List1(0)", Qt::Key_Return, Qt::NoModifier, 6}, {"Command1(0)", Qt::Key_Return, Qt::NoModifier, 1},
+                {"Option1(0)", Qt::Key_Enter, Qt::KeypadModifier, 6}};
     for (const auto& row : rows) {
+        window.form().List1(0).ListIndex = 2;  // Clear forgets n
+        window.showState();
         control(row.button)->setFocus();
         QTest::keyClick(control(row.button), row.key, row.modifiers);
         EXPECT_EQ(window.form().Shape1.Count(), row.cells) << row.button;
@@ -303,6 +306,14 @@ TEST_F(Window, TabFollowsTheLayoutsOrder)
     }
     EXPECT_EQ(visited.join(' ').toStdString(),
               "Text1(0) Text1(1) List1(0) Command1(0) Option1(0) Command1(1) Text1(0)");
+
+    // the quotation box, partly behind the proof box, is in front while it has the focus
+    QWidget* quotation = control("Text1(1)");
+    const QPoint overlap(300, 400);  // in both boxes
+    quotation->setFocus();
+    EXPECT_TRUE(quotation->isAncestorOf(window.childAt(overlap)));
+    control("List1(0)")->setFocus();
+    EXPECT_FALSE(quotation->isAncestorOf(window.childAt(overlap)));
 }
 
 // The offscreen screen is 800 × 800: 125 % fits, 150 % (819 × 693) does not.

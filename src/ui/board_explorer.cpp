@@ -1,0 +1,289 @@
+#include "ui/board_explorer.h"
+
+#include "app/tessalo.h"
+#include "picture/twips.h"
+#include "ui/board_surface.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace {
+
+QString ToQString(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// One row of the board (cell < 0) or one cell of a row, as screen readers see it.
+class ExploreItem : public QAccessibleInterface {
+public:
+    ExploreItem(const BoardExplorer& explorer, std::size_t row, int cell)
+        : explorer_(explorer), row_(row), cell_(cell)
+    {
+    }
+
+    bool isValid() const override { return row_ < explorer_.rows().size(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return explorer_.board().window()->windowHandle(); }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        }
+        return nullptr;
+    }
+    QAccessibleInterface* parent() const override
+    {
+        return cell_ < 0 ? QAccessible::queryAccessibleInterface(&explorer_.board()) : explorer_.rowInterface(row_);
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < childCount() ? explorer_.cellInterface(row_, static_cast<std::size_t>(index))
+                                                  : nullptr;
+    }
+    int childCount() const override
+    {
+        return cell_ < 0 && isValid() ? static_cast<int>(explorer_.rows()[row_].cells.size()) : 0;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            if (this->child(i) == child)
+                return i;
+        }
+        return -1;
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !isValid())
+            return {};
+        const ExploreRow& row = explorer_.rows()[row_];
+        return ToQString(cell_ < 0 ? row.words : row.cells[static_cast<std::size_t>(cell_)].words);
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const ExploreRow& row = explorer_.rows()[row_];
+        QRect box;
+        for (std::size_t i = 0; i < row.cells.size(); ++i) {
+            if (cell_ < 0 || static_cast<std::size_t>(cell_) == i)
+                box |= CellRect(row.cells[i].index);
+        }
+        return box;
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = !isValid();
+        return state;
+    }
+
+private:
+    QRect CellRect(int index) const
+    {
+        const BoardSurface& board = explorer_.board();
+        const Cell& cell = board.form().Shape1(index);
+        const QRect box = TwipsToPixels(cell.Left, cell.Top, cell.Width, cell.Height, board.twipsPerPixel());
+        return QRect(board.mapToGlobal(box.topLeft()), box.size());
+    }
+
+    const BoardExplorer& explorer_;
+    std::size_t row_;
+    int cell_;
+};
+
+// The board as a list of its rows.
+class BoardAccessible : public QAccessibleWidget {
+public:
+    BoardAccessible(BoardSurface& board, const BoardExplorer& explorer)
+        : QAccessibleWidget(&board, QAccessible::List), explorer_(explorer)
+    {
+    }
+
+    int childCount() const override { return static_cast<int>(explorer_.rows().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < childCount() ? explorer_.rowInterface(static_cast<std::size_t>(index)) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            if (this->child(i) == child)
+                return i;
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        }
+        return nullptr;
+    }
+
+private:
+    const BoardExplorer& explorer_;
+};
+
+QAccessibleInterface* BoardFactory(const QString&, QObject* object)
+{
+    auto* board = dynamic_cast<BoardSurface*>(object);
+    if (!board)
+        return nullptr;
+    for (QObject* child : board->children()) {
+        if (auto* explorer = dynamic_cast<BoardExplorer*>(child))
+            return new BoardAccessible(*board, *explorer);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+BoardExplorer::BoardExplorer(BoardSurface& board, std::function<void(const QString&)> say)
+    : QObject(&board), board_(board), say_(std::move(say))
+{
+    static const bool installed = (QAccessible::installFactory(BoardFactory), true);
+    Q_UNUSED(installed);
+    // The board may have been asked for before: the next question gets the rows.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&board_)));
+    board_.setFocusPolicy(Qt::NoFocus);
+    board_.installEventFilter(this);
+}
+
+BoardExplorer::~BoardExplorer()
+{
+    forgetInterfaces();
+}
+
+void BoardExplorer::forgetInterfaces()
+{
+    for (auto& row : interfaces_) {
+        for (QAccessibleInterface* item : row) {
+            if (item)
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+        }
+    }
+    interfaces_.clear();
+}
+
+void BoardExplorer::setRows(PictureRows rows)
+{
+    forgetInterfaces();
+    rows_ = std::move(rows);
+    interfaces_.resize(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        interfaces_[i].assign(rows_[i].cells.size() + 1, nullptr);
+    if (!rows_.empty()) {
+        row_ = std::min(row_, rows_.size() - 1);
+        cell_ = std::min(cell_, rows_[row_].cells.size() - 1);
+    } else {
+        row_ = cell_ = 0;
+    }
+    board_.setFocusPolicy(rows_.empty() ? Qt::NoFocus : Qt::TabFocus);
+    if (rows_.empty() && board_.hasFocus())
+        board_.nextInFocusChain()->setFocus(Qt::TabFocusReason);
+    showCursor();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent reordered(&board_, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reordered);
+    }
+}
+
+void BoardExplorer::explore()
+{
+    if (rows_.empty()) {
+        say_(QStringLiteral("Дъската е празна, няма какво да се разглежда."));
+    } else if (board_.hasFocus()) {
+        sayWhere(true);
+    } else {
+        board_.setFocus(Qt::ShortcutFocusReason);
+    }
+}
+
+QAccessibleInterface* BoardExplorer::rowInterface(std::size_t row) const
+{
+    return cellInterface(row, static_cast<std::size_t>(-1));
+}
+
+QAccessibleInterface* BoardExplorer::cellInterface(std::size_t row, std::size_t cell) const
+{
+    const std::size_t slot = cell + 1;  // the row itself in slot 0
+    if (row >= interfaces_.size() || slot >= interfaces_[row].size())
+        return nullptr;
+    QAccessibleInterface*& item = interfaces_[row][slot];
+    if (!item) {
+        item = new ExploreItem(*this, row, slot == 0 ? -1 : static_cast<int>(cell));
+        QAccessible::registerAccessibleInterface(item);
+    }
+    return item;
+}
+
+bool BoardExplorer::eventFilter(QObject*, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        showCursor();
+        if (!rows_.empty())
+            sayWhere(true);
+        return false;
+    case QEvent::FocusOut:
+        showCursor();
+        return false;
+    case QEvent::KeyPress: break;
+    default: return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (rows_.empty() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const ExploreRow& row = rows_[row_];
+    const float left = row.cells[cell_].left;
+    switch (key->key()) {
+    case Qt::Key_Left: moveTo(row_, cell_ > 0 ? cell_ - 1 : 0); return true;
+    case Qt::Key_Right: moveTo(row_, std::min(cell_ + 1, row.cells.size() - 1)); return true;
+    case Qt::Key_Home: moveTo(row_, 0); return true;
+    case Qt::Key_End: moveTo(row_, row.cells.size() - 1); return true;
+    case Qt::Key_Up:
+        if (row_ > 0)
+            moveTo(row_ - 1, NearestCell(rows_[row_ - 1], left));
+        else
+            sayWhere(false);
+        return true;
+    case Qt::Key_Down:
+        if (row_ + 1 < rows_.size())
+            moveTo(row_ + 1, NearestCell(rows_[row_ + 1], left));
+        else
+            sayWhere(false);
+        return true;
+    default: return false;
+    }
+}
+
+void BoardExplorer::moveTo(std::size_t row, std::size_t cell)
+{
+    const bool otherRow = row != row_;
+    row_ = row;
+    cell_ = cell;
+    showCursor();
+    sayWhere(otherRow);
+}
+
+void BoardExplorer::sayWhere(bool withRow)
+{
+    const ExploreRow& row = rows_[row_];
+    const QString cell = ToQString(row.cells[cell_].words);
+    say_(withRow ? ToQString(row.words) + QStringLiteral(". ") + cell : cell);
+}
+
+void BoardExplorer::showCursor()
+{
+    board_.setCursorCell(board_.hasFocus() && !rows_.empty() ? rows_[row_].cells[cell_].index : -1);
+}
