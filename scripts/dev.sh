@@ -21,6 +21,8 @@ packages=(
   xdotool  # types keys into the real window in the desktop tests
   openbox x11-utils  # a window manager for full screen in those tests, and xprop
   dbus at-spi2-core python3-pyatspi  # a private accessibility bus, to hear what a screen reader is told
+  orca speech-dispatcher speech-dispatcher-espeak-ng pulseaudio pulseaudio-utils  # the screen reader itself,
+  locales x11-xkb-utils procps  # in its Bulgarian voice (tools/orca_check.sh)
   desktop-file-utils appstream dpkg-dev file  # the packaging tests
   poppler-utils  # reads saved PDFs back as pixels in the tests
 )
