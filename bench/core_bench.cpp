@@ -79,8 +79,14 @@ void ExploreRowsAtEleven(benchmark::State& state)
 {
     const auto [previous, form] = StepToEleven(static_cast<int>(state.range(0)));
     const std::vector<int> added = AddedCells(previous, form);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ExploreRows(form, added));
+    for (auto _ : state) {
+        const PictureRows rows = ExploreRows(form, added);
+        for (const ExploreRow& row : rows) {
+            benchmark::DoNotOptimize(RowWords(row));
+            for (std::size_t cell = 0; cell < row.cells.size(); ++cell)
+                benchmark::DoNotOptimize(CellWords(row, cell));
+        }
+    }
 }
 
 // command 0: Show at n = 11, which orders the whole build-up; 2: the step up to 11.

@@ -39,56 +39,58 @@ std::uint64_t Place(const Cell& cell)
 
 constexpr int kKinds = 6;
 
-// The places of the visible cells of the picture for m (1..11) of identity kind
-// (1..6), drawn the first time they are asked for. A loaded form draws the same
-// picture for the same kind and m every time, and every step needs two of them:
-// drawing them again cost more than the rest of the lesson step.
-const std::vector<std::uint64_t>& PlacesOf(int kind, int m)
+// A place of identity kind's pictures and the first m (1..11) whose picture draws it.
+using FirstStep = std::pair<std::uint64_t, int>;
+
+// The places of all pictures of identity kind (1..6), each with the first m that
+// draws it, sorted by place; drawn the first time they are asked for. A loaded
+// form draws the same picture for the same kind and m every time, and drawing
+// them again cost more than the rest of the lesson step.
+const std::vector<FirstStep>& FirstSteps(int kind)
 {
-    thread_local std::array<std::vector<std::uint64_t>, kKinds * kListCount> drawn;
-    std::vector<std::uint64_t>& places = drawn[static_cast<std::size_t>((kind - 1) * kListCount + m - 1)];
-    if (places.empty()) {
-        Tessalo picture;
-        picture.Form_Load();
-        picture.ChooseOption(kind - 1);
-        picture.List1(0).ListIndex = m - 1;
-        picture.Command1_Click(1);
-        ForEachVisibleCell(picture.Shape1, [&](int, const Cell& cell) { places.push_back(Place(cell)); });
+    thread_local std::array<std::vector<FirstStep>, kKinds> drawn;
+    std::vector<FirstStep>& steps = drawn[static_cast<std::size_t>(kind - 1)];
+    if (steps.empty()) {
+        for (int m = 1; m <= kListCount; ++m) {
+            Tessalo picture;
+            picture.Form_Load();
+            picture.ChooseOption(kind - 1);
+            picture.List1(0).ListIndex = m - 1;
+            picture.Command1_Click(1);
+            ForEachVisibleCell(picture.Shape1, [&](int, const Cell& cell) { steps.emplace_back(Place(cell), m); });
+        }
+        std::sort(steps.begin(), steps.end());
+        steps.erase(std::unique(steps.begin(), steps.end(),
+                                [](const FirstStep& a, const FirstStep& b) { return a.first == b.first; }),
+                    steps.end());
     }
-    return places;
+    return steps;
 }
 
 // The step from which each visible cell of a board showing the picture for n
-// stands: the smallest m whose picture holds its place. The pictures are drawn by
-// the same arithmetic from the same origin, so a place that stays has exactly the
-// same float position, and each picture holds the one before it.
+// stands: the smallest m whose picture holds its place, n for a place no
+// picture before n holds. The pictures are drawn by the same arithmetic from the
+// same origin, so a place that stays has exactly the same float position, and
+// each picture holds the one before it.
 class Steps {
 public:
     Steps(const Tessalo& form, int n) : form_(form), n_(n), step_(static_cast<std::size_t>(form.Shape1.End()), 0)
     {
-        places_.reserve(static_cast<std::size_t>(form.Shape1.Count()));
+        const std::vector<FirstStep>& first = FirstSteps(form.ProofKind);
         ForEachVisibleCell(form.Shape1, [&](int index, const Cell& cell) {
-            places_.emplace_back(Place(cell), index);
-            step_[static_cast<std::size_t>(index)] = n;
+            const std::uint64_t place = Place(cell);
+            const auto at = std::lower_bound(first.begin(), first.end(), FirstStep(place, 0));
+            const bool before = at != first.end() && at->first == place && at->second < n;
+            step_[static_cast<std::size_t>(index)] = before ? at->second : n;
+            ++visible_;
         });
-        std::sort(places_.begin(), places_.end());
-    }
-
-    // Marks the cells at the places of the picture for m (1 <= m < n), called with m descending.
-    void Mark(int m)
-    {
-        for (const std::uint64_t place : PlacesOf(form_.ProofKind, m)) {
-            const auto at = std::lower_bound(places_.begin(), places_.end(), std::pair(place, -1));
-            if (at != places_.end() && at->first == place)
-                step_[static_cast<std::size_t>(at->second)] = m;
-        }
     }
 
     // The visible cells whose step lies in first..last, ascending.
     std::vector<int> Between(int first, int last) const
     {
         std::vector<int> cells;
-        cells.reserve(places_.size());
+        cells.reserve(visible_);
         for (std::size_t i = 0; i < step_.size(); ++i) {
             if (step_[i] >= first && step_[i] <= last)
                 cells.push_back(static_cast<int>(i));
@@ -99,7 +101,6 @@ public:
     // Every visible cell in the order the induction makes them: the picture for 1,
     // then what each step to 2, 3, .., n adds, each part in index order. The odd
     // numbers' square grows band by band, the inverted staircase diagonal by diagonal.
-    // Needs every m marked.
     std::vector<int> InOrder() const
     {
         std::vector<int> order = Between(1, n_);
@@ -109,7 +110,7 @@ public:
         return order;
     }
 
-    // The argument with its cells; needs m = n - 1 and m = 1 marked.
+    // The argument with its cells.
     InductionArgument Argument() const
     {
         return ArgumentWithCells(form_.ProofKind, n_,
@@ -120,29 +121,26 @@ private:
     const Tessalo& form_;
     int n_;
     std::vector<int> step_;  // by Shape1 index; 0: not visible
-    std::vector<std::pair<std::uint64_t, int>> places_;  // (place, index), sorted
+    std::size_t visible_ = 0;
 };
 
-// Marks the pictures for n - 1 and 1, which the argument counts.
-Steps StepsForArgument(const Tessalo& form, int n)
+// The visible cells of a board, in index order.
+std::vector<Cell> VisibleCells(const ShapeArray& shapes)
 {
-    Steps steps(form, n);
-    if (n > 1)
-        steps.Mark(n - 1);
-    if (n > 2)
-        steps.Mark(1);
-    return steps;
+    std::vector<Cell> cells;
+    cells.reserve(static_cast<std::size_t>(shapes.Count()));
+    ForEachVisibleCell(shapes, [&](int, const Cell& cell) { cells.push_back(cell); });
+    return cells;
 }
 
-// Whether the board shows the picture for n: the same visible cells at the same places.
+// Whether the board shows the picture for n: the same visible cells, in the same
+// places and colours. The first three identities draw some of the same places in
+// other colours.
 bool ShowsPicture(const Tessalo& form, int n)
 {
-    const Tessalo picture = PictureForN(form, n);
-    int shown = 0;
-    ForEachVisibleCell(form.Shape1, [&](int, const Cell&) { ++shown; });
-    int drawn = 0;
-    ForEachVisibleCell(picture.Shape1, [&](int, const Cell&) { ++drawn; });
-    return shown == drawn && AddedCells(picture, form).empty();
+    const std::vector<Cell> shown = VisibleCells(form.Shape1);
+    const std::vector<Cell> drawn = VisibleCells(PictureForN(form, n).Shape1);
+    return std::is_permutation(shown.begin(), shown.end(), drawn.begin(), drawn.end());
 }
 
 // The view without its rows.
@@ -156,9 +154,7 @@ LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, co
     case LessonCommand::Show:
         view.spoken = SpokenResult(Spoken::Show, form);
         if (drawn) {
-            Steps steps(form, n);
-            for (int m = n - 1; m >= 1; --m)
-                steps.Mark(m);
+            const Steps steps(form, n);
             view.argument = steps.Argument();
             view.buildOrder = steps.InOrder();
             return view;
@@ -172,7 +168,7 @@ LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, co
             view.spoken = SpokenResult(what, form, &form);
             break;
         }
-        const Steps steps = StepsForArgument(form, n);
+        const Steps steps = Steps(form, n);
         view.argument = steps.Argument();
         if (n == nBefore) {
             // at an end: the same picture again, its frames kept
@@ -196,7 +192,7 @@ LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, co
         if (command == LessonCommand::IdentityChoice)
             view.spoken = SpokenChoice(form, shows);
         if (shows) {
-            view.argument = StepsForArgument(form, n).Argument();
+            view.argument = Steps(form, n).Argument();
             return view;
         }
         break;

@@ -33,7 +33,7 @@ std::string_view ColourWord(const Colour& colour)
 }
 
 // A few words put together on the stack, so that each text costs one exact
-// allocation: a picture has up to 121 of them.
+// allocation.
 class Words {
 public:
     Words& operator<<(std::string_view text)
@@ -57,6 +57,29 @@ private:
     char data_[160];
     std::size_t size_ = 0;
 };
+
+// "ред 3, 3 кръга, 1 нов"
+void AppendRow(Words& words, const ExploreRow& row)
+{
+    const std::size_t count = row.cells.size();
+    words << "ред " << row.number << ", " << count << (row.circles ? " кръг" : " квадрат");
+    if (count != 1)
+        words << "а";  // the counted form: 2 кръга, 5 квадрата
+    if (row.fresh > 0)
+        words << ", " << row.fresh << (row.fresh == 1 ? " нов" : " нови");
+}
+
+// "кръг 2 от 3, кафяв, нов": a cell of `row` without the row's number.
+void AppendCell(Words& words, const ExploreRow& row, std::size_t cell, bool capital)
+{
+    const ExploreCell& explored = row.cells[cell];
+    words << (row.circles ? (capital ? "Кръг " : "кръг ") : (capital ? "Квадрат " : "квадрат "));
+    words << cell + 1 << " от " << row.cells.size();
+    if (!explored.colour.empty())
+        words << ", " << explored.colour;
+    if (explored.added)
+        words << ", нов";
+}
 
 }  // namespace
 
@@ -98,39 +121,45 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
         std::sort(placed.begin() + static_cast<std::ptrdiff_t>(first), placed.begin() + static_cast<std::ptrdiff_t>(end),
                   [](const Placed& a, const Placed& b) { return a.left < b.left; });
 
-        const bool circles = placed[first].cell->Shape == kCircle;
-        const std::string_view one = circles ? "кръг" : "квадрат";
-        const std::size_t count = end - first;
-        std::size_t fresh = 0;
-        for (std::size_t i = first; i < end; ++i)
-            fresh += isAdded[static_cast<std::size_t>(placed[i].index)] ? 1 : 0;
-
         ExploreRow& row = rows[r];
-        Words rowWords;
-        rowWords << "ред " << r + 1 << ", " << count << " " << one;
-        if (count != 1)
-            rowWords << "а";  // the counted form: 2 кръга, 5 квадрата
-        if (fresh > 0)
-            rowWords << ", " << fresh << (fresh == 1 ? " нов" : " нови");
-        row.words = rowWords.Text();
-
-        row.cells.resize(count);
+        row.number = r + 1;
+        row.circles = placed[first].cell->Shape == kCircle;
+        row.cells.resize(end - first);
         for (std::size_t i = first; i < end; ++i) {
             ExploreCell& explored = row.cells[i - first];
             explored.index = placed[i].index;
             explored.left = placed[i].left;
             explored.added = isAdded[static_cast<std::size_t>(placed[i].index)];
-            Words words;
-            words << "ред " << r + 1 << ", " << one << " " << i - first + 1 << " от " << count;
-            const std::string_view colour = colourful ? ColourWord(placed[i].cell->BackColor) : std::string_view();
-            if (!colour.empty())
-                words << ", " << colour;
-            if (explored.added)
-                words << ", нов";
-            explored.words = words.Text();
+            row.fresh += explored.added ? 1 : 0;
+            if (colourful)
+                explored.colour = ColourWord(placed[i].cell->BackColor);
         }
     }
     return rows;
+}
+
+std::string RowWords(const ExploreRow& row)
+{
+    Words words;
+    AppendRow(words, row);
+    return words.Text();
+}
+
+std::string CellWords(const ExploreRow& row, std::size_t cell)
+{
+    Words words;
+    words << "ред " << row.number << ", ";
+    AppendCell(words, row, cell, false);
+    return words.Text();
+}
+
+std::string EnteringWords(const ExploreRow& row, std::size_t cell)
+{
+    Words words;
+    AppendRow(words, row);
+    words << ". ";
+    AppendCell(words, row, cell, true);
+    return words.Text();
 }
 
 std::size_t NearestCell(const ExploreRow& row, float left)

@@ -5,19 +5,23 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One cell of the picture as a blind pupil reaches it with the arrow keys.
 struct ExploreCell {
-    int index = 0;       // Shape1 index, for a front end to ring
-    float left = 0;      // twips, to move to the nearest cell of another row
-    bool added = false;  // among the step's added cells
-    std::string words;   // said on reaching it: "ред 3, кръг 2 от 3, нов"
+    int index = 0;            // Shape1 index, for a front end to ring
+    float left = 0;           // twips, to move to the nearest cell of another row
+    bool added = false;       // among the step's added cells
+    std::string_view colour;  // "кафяв", said only in a picture of more than one colour
 };
 
-// One row of the picture, its cells from left to right.
+// One row of the picture, its cells from left to right. Its words are made when
+// they are said, not for every cell of every picture.
 struct ExploreRow {
-    std::string words;  // said on entering it: "ред 3, 3 кръга, 1 нов"
+    std::size_t number = 0;  // from 1, at the top
+    std::size_t fresh = 0;   // added cells in it
+    bool circles = false;
     std::vector<ExploreCell> cells;
 };
 
@@ -29,6 +33,16 @@ using PictureRows = std::vector<ExploreRow>;
 // added cells, in any order. A cell says its colour only in a picture of more
 // than one colour, where the colour means something.
 PictureRows ExploreRows(const Tessalo& form, std::span<const int> added);
+
+// Said on entering a row: "ред 3, 3 кръга, 1 нов".
+std::string RowWords(const ExploreRow& row);
+
+// Said on reaching a cell within its row: "ред 3, кръг 2 от 3, нов".
+std::string CellWords(const ExploreRow& row, std::size_t cell);
+
+// Said on reaching a cell from another row: the row, then the cell without its
+// row's number again ("ред 3, 3 кръга, 1 нов. Кръг 2 от 3, нов").
+std::string EnteringWords(const ExploreRow& row, std::size_t cell);
 
 // The position in `row` of the cell whose Left is nearest `left` (the first of
 // two as near); 0 for an empty row.

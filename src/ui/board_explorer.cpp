@@ -62,7 +62,7 @@ public:
         if (kind != QAccessible::Name || !isValid())
             return {};
         const ExploreRow& row = explorer_.rows()[row_];
-        return ToQString(cell_ < 0 ? row.words : row.cells[static_cast<std::size_t>(cell_)].words);
+        return ToQString(cell_ < 0 ? RowWords(row) : CellWords(row, static_cast<std::size_t>(cell_)));
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
@@ -279,8 +279,7 @@ void BoardExplorer::moveTo(std::size_t row, std::size_t cell)
 void BoardExplorer::sayWhere(bool withRow)
 {
     const ExploreRow& row = rows_[row_];
-    const QString cell = ToQString(row.cells[cell_].words);
-    say_(withRow ? ToQString(row.words) + QStringLiteral(". ") + cell : cell);
+    say_(ToQString(withRow ? EnteringWords(row, cell_) : CellWords(row, cell_)));
 }
 
 void BoardExplorer::showCursor()

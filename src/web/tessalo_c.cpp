@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 // The lesson's lists of Shape1 indices go out as they are.
@@ -21,6 +22,7 @@ struct Page {
     LessonView lesson;  // what the page shows beyond the form after the last event
     std::string argumentText;
     std::string error;
+    std::string said;  // the last row's or cell's words asked for
 };
 
 std::unique_ptr<Page> g_page;
@@ -71,6 +73,14 @@ const ExploreCell* RowCell(int row, int cell)
     return found && cell >= 0 && cell < static_cast<int>(found->cells.size())
                ? &found->cells[static_cast<std::size_t>(cell)]
                : nullptr;
+}
+
+// Keeps words for the page until it asks for other words.
+const char* Said(std::string words)
+{
+    std::string& said = ThePage().said;
+    said = std::move(words);
+    return said.c_str();
 }
 
 std::uint32_t Rgb(const Colour& colour)
@@ -221,7 +231,7 @@ int tessalo_explore_row_count(void)
 const char* tessalo_explore_row_words(int row)
 {
     const ExploreRow* found = Row(row);
-    return found ? found->words.c_str() : "";
+    return Said(found ? RowWords(*found) : std::string());
 }
 
 int tessalo_explore_cell_count(int row)
@@ -233,7 +243,7 @@ int tessalo_explore_cell_count(int row)
 const char* tessalo_explore_cell_words(int row, int cell)
 {
     const ExploreCell* found = RowCell(row, cell);
-    return found ? found->words.c_str() : "";
+    return Said(found ? CellWords(*Row(row), static_cast<std::size_t>(cell)) : std::string());
 }
 
 int32_t tessalo_explore_cell_index(int row, int cell)

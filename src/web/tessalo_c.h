@@ -78,7 +78,8 @@ const int32_t* tessalo_build_order(void);
 // The picture's rows and cells as a blind pupil explores them after the last
 // event, valid until the next one: rows from the top, cells from the left. Each
 // row's and cell's words are UTF-8 to be spoken ("ред 3, 3 кръга, 1 нов" on
-// entering a row, "ред 3, кръг 2 от 3, нов" on reaching a cell); a cell's index
+// entering a row, "ред 3, кръг 2 от 3, нов" on reaching a cell), valid until
+// the next words are asked for or the next event; a cell's index
 // is its Shape1 index, for the page to ring it, and added is 1 for the step's
 // added cells. Outside the rows and cells: words "", index -1, added 0, no cells.
 int tessalo_explore_row_count(void);

@@ -81,19 +81,22 @@ TEST_P(EveryLesson, ArgumentHoldsAndEachLineCountsItsCells)
     float top = -1e9f;
     for (const ExploreRow& row : view.rows) {
         ASSERT_FALSE(row.cells.empty());
-        EXPECT_EQ(row.words.find_first_of(":;-*^="), std::string::npos) << row.words;
+        const std::string rowWords = RowWords(row);
+        EXPECT_EQ(rowWords.find_first_of(":;-*^="), std::string::npos) << rowWords;
         const Cell& first = form.Shape1(row.cells.front().index);
         EXPECT_GT(first.Top, top);
         top = first.Top;
         float left = -1e9f;
-        for (const ExploreCell& cell : row.cells) {
+        for (std::size_t i = 0; i < row.cells.size(); ++i) {
+            const ExploreCell& cell = row.cells[i];
             explored.push_back(cell.index);
             if (cell.added)
                 fresh.push_back(cell.index);
             EXPECT_EQ(form.Shape1(cell.index).Top, first.Top);
             EXPECT_GT(cell.left, left);
             left = cell.left;
-            EXPECT_EQ(cell.words.find_first_of(":;-*^="), std::string::npos) << cell.words;
+            const std::string cellWords = EnteringWords(row, i);
+            EXPECT_EQ(cellWords.find_first_of(":;-*^="), std::string::npos) << cellWords;
         }
     }
     std::sort(explored.begin(), explored.end());
@@ -262,6 +265,8 @@ TEST(LessonStep, FramesOnlyAStepUpAndCountsCellsOnlyOnThePictureShown)
     otherKind.ChooseOption(0);
     Tessalo backToTheShownKind = otherKind;
     backToTheShownKind.ChooseOption(2);
+    Tessalo samePlacesOtherColours = SteppedTo(1, 11);
+    samePlacesOtherColours.ChooseOption(1);
     Tessalo sameN = eleven;  // the list chosen again, the board unchanged
     Tessalo otherN = eleven;
     otherN.List1(0).ListIndex = 4;
@@ -274,6 +279,8 @@ TEST(LessonStep, FramesOnlyAStepUpAndCountsCellsOnlyOnThePictureShown)
         {"IdentityChoiceOfAnotherKind", otherKind, LessonCommand::IdentityChoice, 11, false,
          "Избрахте Сума на първите естествени числа. Изведи ще начертае стълба от кръгове в 11 реда.", 6, false,
          false},
+        {"IdentityChoiceOfOtherColoursInTheSamePlaces", samePlacesOtherColours, LessonCommand::IdentityChoice, 11,
+         false, "Избрахте Аритметична прогресия. Изведи ще начертае ", 6, false, false},
         {"IdentityChoiceOfTheShownPicture", backToTheShownKind, LessonCommand::IdentityChoice, 11, false,
          "Избрахте Триъгълни числа.", 6, true, false},
         {"ChoiceOfTheShownN", sameN, LessonCommand::Choice, 11, false, "", 6, true, false},
@@ -331,7 +338,7 @@ TEST(ExploreRows, SayEachRowAndCellWithItsCountsColoursAndWhatTheStepAdded)
         std::size_t row;
         std::size_t cell;
         std::string rowWords;
-        std::string cellWords;
+        std::string cellWords;  // reached within the row
     };
     const Row rows[] = {
         {1, 3, 2, 1, "ред 3, 3 кръга, 3 нови", "ред 3, кръг 2 от 3, нов"},
@@ -348,10 +355,13 @@ TEST(ExploreRows, SayEachRowAndCellWithItsCountsColoursAndWhatTheStepAdded)
         const LessonView view = LessonStep(SteppedTo(row.kind, row.n), LessonCommand::StepUp, row.n - 1, {});
         ASSERT_GT(view.rows.size(), row.row);
         const ExploreRow& explored = view.rows[row.row];
-        EXPECT_EQ(explored.words, row.rowWords);
+        EXPECT_EQ(RowWords(explored), row.rowWords);
         ASSERT_GT(explored.cells.size(), row.cell);
-        EXPECT_EQ(explored.cells[row.cell].words, row.cellWords);
+        EXPECT_EQ(CellWords(explored, row.cell), row.cellWords);
     }
+    // entering a row says its number once
+    const LessonView step = LessonStep(SteppedTo(2, 3), LessonCommand::StepUp, 2, {});
+    EXPECT_EQ(EnteringWords(step.rows[2], 2), "ред 3, 3 квадрата, 3 нови. Квадрат 3 от 3, кафяв, нов");
     // up from the staircase's last cell of row 3: the last of row 2, not its first
     const LessonView staircase = LessonStep(SteppedTo(1, 3), LessonCommand::StepUp, 2, {});
     EXPECT_EQ(NearestCell(staircase.rows[1], staircase.rows[2].cells[2].left), 1u);
