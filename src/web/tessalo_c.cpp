@@ -2,6 +2,7 @@
 
 #include "app/induction_step.h"
 #include "app/lesson_step.h"
+#include "app/prediction.h"
 #include "app/tessalo.h"
 
 #include <algorithm>
@@ -23,6 +24,14 @@ struct Page {
     std::string argumentText;
     std::string error;
     std::string said;  // the last row's or cell's words asked for
+    // predicting: while a step up waits for the class's guess, `lesson` is what the
+    // class sees and `full` what the step did; the board leaves out `hidden`
+    bool predicting = false;
+    bool waiting = false;
+    LessonView full;
+    std::vector<int> hidden;
+    std::string textBefore;  // the proof text the class still sees
+    std::string note;        // the reveal's verdict
 };
 
 std::unique_ptr<Page> g_page;
@@ -42,6 +51,11 @@ int Run(LessonCommand command, Handler handler)
 {
     Page& page = ThePage();
     const int nBefore = page.form.List1(0).ListIndex + 1;
+    if (page.predicting)
+        page.textBefore = page.form.Text1(0).Text;
+    page.waiting = false;
+    page.hidden.clear();
+    page.note.clear();
     try {
         handler(page.form);
     } catch (const RuntimeError& error) {
@@ -51,8 +65,29 @@ int Run(LessonCommand command, Handler handler)
         return error.Number();
     }
     page.lesson = LessonStep(page.form, command, nBefore, page.lesson);
+    if (page.predicting && WaitsForGuess(page.form, command, page.lesson)) {
+        HeldBack held = HoldBack(page.form, page.lesson);
+        page.full = std::move(page.lesson);
+        page.lesson = std::move(held.view);
+        page.hidden = std::move(held.hidden);
+        page.waiting = true;
+    }
     page.argumentText = ArgumentText(page.lesson.argument);
     return 0;
+}
+
+// Shows what the waiting step did, with whether `guess` (negative: none) was right.
+void RevealStep(Page& page, long guess)
+{
+    if (!page.waiting)
+        return;
+    const Revealed revealed = Reveal(page.form, page.full, guess);
+    page.waiting = false;
+    page.hidden.clear();
+    page.lesson = std::move(page.full);
+    page.lesson.spoken = revealed.spoken;
+    page.note = revealed.shown;
+    page.argumentText = ArgumentText(page.lesson.argument);
 }
 
 const ArgumentLine* Line(int line)
@@ -124,6 +159,11 @@ int tessalo_clear(void)
 
 int tessalo_step(int delta)
 {
+    Page& page = ThePage();
+    if (page.waiting && delta > 0) {
+        RevealStep(page, -1);  // the teacher's PageDown: first what this step added
+        return 0;
+    }
     return Run(delta > 0 ? LessonCommand::StepUp : LessonCommand::StepDown,
                [delta](Tessalo& form) { StepN(form, delta); });
 }
@@ -153,8 +193,9 @@ int tessalo_cell_count(void)
         const Cell& cell = shapes(i);
         const auto& framed = page.lesson.framed;
         const bool added = std::binary_search(framed.begin(), framed.end(), i);
+        const bool held = std::binary_search(page.hidden.begin(), page.hidden.end(), i);
         page.cells.push_back({i, cell.Left, cell.Top, cell.Width, cell.Height, Rgb(cell.BackColor), cell.Shape,
-                              cell.Visible ? 1 : 0, added ? 1 : 0});
+                              cell.Visible && !held ? 1 : 0, added ? 1 : 0});
     }
     return static_cast<int>(page.cells.size());
 }
@@ -166,7 +207,8 @@ const TessaloCell* tessalo_cells(void)
 
 const char* tessalo_proof_text(void)
 {
-    return ThePage().form.Text1(0).Text.c_str();
+    const Page& page = ThePage();
+    return (page.waiting ? page.textBefore : page.form.Text1(0).Text).c_str();
 }
 
 const char* tessalo_spoken(void)
@@ -177,6 +219,29 @@ const char* tessalo_spoken(void)
 const char* tessalo_error(void)
 {
     return ThePage().error.c_str();
+}
+
+void tessalo_set_predicting(int on)
+{
+    Page& page = ThePage();
+    page.predicting = on != 0;
+    if (!page.predicting)
+        RevealStep(page, -1);
+}
+
+int tessalo_waiting(void)
+{
+    return ThePage().waiting ? 1 : 0;
+}
+
+void tessalo_reveal(int guess)
+{
+    RevealStep(ThePage(), guess);
+}
+
+const char* tessalo_note(void)
+{
+    return ThePage().note.c_str();
 }
 
 int tessalo_argument_count(void)

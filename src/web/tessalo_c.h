@@ -75,6 +75,18 @@ const char* tessalo_argument_plain(void);
 int tessalo_build_count(void);
 const int32_t* tessalo_build_order(void);
 
+// Predict, then reveal: while predicting is on, a step up to a new n >= 2 waits
+// for the class's guess. While it waits, every call above shows what the class
+// sees: the cells the step added are not visible, the proof text is the one
+// before the step, the argument asks instead of stepping, the sentence asks for
+// the guess. tessalo_reveal (or a step up, or predicting turned off) shows the
+// step; guess is the number the class typed, negative for none. tessalo_note
+// is then the verdict for the panel, and the sentence begins with it; "" before.
+void tessalo_set_predicting(int on);
+int tessalo_waiting(void);
+void tessalo_reveal(int guess);
+const char* tessalo_note(void);
+
 // The picture's rows and cells as a blind pupil explores them after the last
 // event, valid until the next one: rows from the top, cells from the left. Each
 // row's and cell's words are UTF-8 to be spoken ("ред 3, 3 кръга, 1 нов" on
