@@ -336,6 +336,7 @@
   function showState() {
     cellsRead = null;  // an event has run
     showArgument();
+    showGuessing();
     const text = core.UTF8ToString(core._tessalo_proof_text());
     if (text !== shownText) {
       textBoxes[0].value = toDisplayText(text);
@@ -461,6 +462,62 @@
     tool('argument-toggle').setAttribute('aria-pressed', String(argumentShown));
   }
 
+  // --- predict, then reveal: a step up waits in the core until the class has guessed what it adds ---
+
+  const guessRow = document.getElementById('guess-row');
+  const guessInput = document.getElementById('guess');
+  const verdict = document.getElementById('verdict');
+  let predicting = false;  // for one lesson: not remembered
+
+  function showGuessing() {
+    const waiting = core._tessalo_waiting() === 1;
+    if (guessRow.hidden === waiting) {
+      guessRow.hidden = !waiting;
+      guessInput.value = '';
+      if (waiting && argumentShown)
+        guessInput.focus({preventScroll: true});  // the pupil types at once
+    }
+    const note = core.UTF8ToString(core._tessalo_note());
+    verdict.textContent = note;
+    verdict.hidden = !note;
+  }
+
+  function reveal() {
+    queue(() => {
+      if (core._tessalo_waiting() !== 1)
+        return;
+      const typed = guessInput.value.trim();
+      const typing = document.activeElement === guessInput;
+      core._tessalo_reveal(/^[0-9]+$/.test(typed) ? Number(typed) : -1);
+      showState();
+      if (typing) {
+        // on its lines, at the step's, which rings what the step added
+        activeLine = Math.max(0, argument.findIndex(line => line.role === STEP_WITH_NUMBERS));
+        markActiveLine();
+        argumentList.focus({preventScroll: true});
+      }
+      speak(core.UTF8ToString(core._tessalo_spoken()));
+      startBuildUp(true);
+    });
+  }
+
+  document.getElementById('reveal').addEventListener('click', reveal);
+
+  function togglePredict() {
+    predicting = !predicting;
+    tool('predict').setAttribute('aria-pressed', String(predicting));
+    queue(() => {
+      const waiting = core._tessalo_waiting() === 1;
+      core._tessalo_set_predicting(predicting ? 1 : 0);
+      if (waiting && !predicting) {
+        showState();
+        startBuildUp(true);
+      }
+    });
+    speak(predicting ? 'Предсказването е включено. След всяка стъпка нагоре класът първо казва колко клетки добавя.'
+                     : 'Предсказването е изключено.');
+  }
+
   // --- the address: #kind=4&n=5 (and &step) names a picture, and follows the pupil's choices ---
 
   let cellsShown = false;
@@ -518,8 +575,9 @@
     return Array.from(core.HEAP32.subarray(base, base + core._tessalo_build_count()));
   }
 
-  function startBuildUp() {
-    const order = buildUp ? buildOrder() : [];
+  // `always`: whatever the setting (a revealed step builds as the class watches)
+  function startBuildUp(always = false) {
+    const order = buildUp || always ? buildOrder() : [];
     if (!order.length)
       return;
     let built = 1;  // the first cell at once, as in the window
@@ -679,6 +737,7 @@
     {id: 'build-up', text: 'Постепенно', label: 'Постепенно построяване (Ctrl+B)', action: toggleBuildUp},
     {id: 'argument-toggle', text: 'Индукция', label: 'Доказателство по индукция (F2)',
      action: () => setArgumentShown(!argumentShown, true)},
+    {id: 'predict', text: 'Предскажи', label: 'Предскажи, после виж (F3)', action: togglePredict},
     {id: 'help', text: '?', label: 'Клавиши (F1)', action: () => keys.showModal()},
   ];
   const tools = document.getElementById('tools');
@@ -697,6 +756,7 @@
       tools.append(button);
     }
     tool('build-up').setAttribute('aria-pressed', String(buildUp));
+    tool('predict').setAttribute('aria-pressed', 'false');
   }
 
   const KEY_ROWS = [
@@ -710,6 +770,9 @@
     ['Ctrl+P', 'печата картината'],
     ['F2', 'доказателството по индукция до картината, вкл./изкл.; стрелките в него минават от ред на ред и ' +
            'отбелязват на картината клетките на реда'],
+    ['F3', 'предскажи, после виж: след стъпка нагоре добавените клетки чакат, докато класът познае броя им, ' +
+           'вкл./изкл.'],
+    ['Enter', 'докато стъпката чака: показва добавените клетки и дали броят е познат; също PageDown'],
     ['F1', 'този списък'],
   ];
 
@@ -732,12 +795,17 @@
       return;
     const ctrl = event.ctrlKey;
     const key = event.key.toLowerCase();
-    if (!ctrl && (event.key === 'PageDown' || event.key === 'PageUp')) {
+    const waiting = core && core._tessalo_waiting() === 1;
+    if (!ctrl && waiting && (event.key === 'PageDown' || event.key === 'Enter')) {
+      reveal();  // the teacher's PageDown: first what this step added
+    } else if (!ctrl && (event.key === 'PageDown' || event.key === 'PageUp')) {
       run(() => core._tessalo_step(event.key === 'PageDown' ? 1 : -1));
     } else if (!ctrl && event.key === 'F1') {
       keys.open ? keys.close() : keys.showModal();
     } else if (!ctrl && event.key === 'F2') {
       setArgumentShown(!argumentShown, true);
+    } else if (!ctrl && event.key === 'F3') {
+      togglePredict();
     } else if (ctrl && (key === 'b' || event.code === 'KeyB')) {
       toggleBuildUp();
     } else if (ctrl && (key === 's' || event.code === 'KeyS')) {
