@@ -41,17 +41,22 @@ def start_xvfb(screen="1280x1024"):
     return server, f":{number}"
 
 
-def click_to_paint(build):
+def click_to_paint(build, screen):
     """Milliseconds from a click on Show to the picture on the X server, slowest kind, at 100 % and in full
-    screen on a 3840 × 2160 screen (with Openbox, which full screen needs)."""
-    server, display = start_xvfb("3840x2160")
+    screen (the argument hidden, and in full screen shown too), on an Xvfb of `screen` ("3840x2160", with Openbox,
+    which full screen needs): {(full screen, argument): ms}."""
+    server, display = start_xvfb(screen)
     manager = subprocess.Popen(["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=display),
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         time.sleep(1)  # Openbox claims the screen
         times = google_benchmark(f"{build}/bench/tessalo_click_bench",
                                  dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb"))
-        return tuple(max(v for k, v in times.items() if f"fullscreen:{mode}/" in k) / 1000 for mode in (0, 1))
+        slowest = {}
+        for name, microseconds in times.items():
+            mode, argument = (int(name.split(f"{key}:")[1].split("/")[0]) for key in ("fullscreen", "argument"))
+            slowest[(mode, argument)] = max(slowest.get((mode, argument), 0), microseconds / 1000)
+        return slowest
     finally:
         manager.terminate()
         manager.wait()
@@ -167,9 +172,12 @@ def main():
              ("  ratio to the floor", f"{e_ms / f_ms:.2f}", "≤ 1.5", None)]
 
     if shutil.which("Xvfb") and shutil.which("openbox"):
-        window, full = click_to_paint(build)
+        large, hd = click_to_paint(build, "3840x2160"), click_to_paint(build, "1920x1080")
+        window, full = large[(0, 0)], max(large[(1, 0)], large[(1, 1)])
         rows += [("Click Show to painted, n = 11, slowest kind, 100 %", f"{window:.2f} ms", "", None),
-                 ("  the same, full screen on 3840 × 2160", f"{full:.2f} ms", "≤ 16 ms", full <= 16)]
+                 ("  the same, full screen on 3840 × 2160", f"{full:.2f} ms", "≤ 16 ms", full <= 16),
+                 ("  the same, full screen on 1920 × 1080, the argument shown", f"{hd[(1, 1)]:.2f} ms", "≤ 16 ms",
+                  hd[(1, 1)] <= 16)]
 
     if shutil.which("Xvfb"):
         runs = max(args.runs, 10)
