@@ -168,7 +168,7 @@ LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, co
             view.spoken = SpokenResult(what, form, &form);
             break;
         }
-        const Steps steps = Steps(form, n);
+        const Steps steps(form, n);
         view.argument = steps.Argument();
         if (n == nBefore) {
             // at an end: the same picture again, its frames kept
