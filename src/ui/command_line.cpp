@@ -178,7 +178,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
          QStringLiteral("--argument")},
         {{QStringLiteral("with-argument"), QStringLiteral("С --export: доказателството по индукция под картината.")},
          QStringLiteral("--with-argument")},
-        {{QStringLiteral("lang"), QStringLiteral("Езикът на текстовете с --text, --export и --series: bg (подразбира се) или en."),
+        {{QStringLiteral("lang"), QStringLiteral("Езикът на --text, --argument, --export и --series: bg (подразбира се) или en."),
           QStringLiteral("език")},
          QStringLiteral("--lang ЕЗИК")},
         {{QStringLiteral("series"),
