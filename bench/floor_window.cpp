@@ -39,10 +39,10 @@ int main(int argc, char* argv[])
     for (const auto& c : kControls) {
         QWidget* widget = nullptr;
         switch (c.kind) {
-        case ControlKind::PushButton: widget = new QPushButton(Text(c.text), &window); break;
-        case ControlKind::Frame: widget = frame = new QGroupBox(Text(c.text), &window); break;
-        case ControlKind::OptionButton: widget = new QRadioButton(Text(c.text), frame); break;
-        case ControlKind::TextBox: widget = new QPlainTextEdit(Text(c.text), &window); break;
+        case ControlKind::PushButton: widget = new QPushButton(Text(Tr(Language::bg, c.text)), &window); break;
+        case ControlKind::Frame: widget = frame = new QGroupBox(Text(Tr(Language::bg, c.text)), &window); break;
+        case ControlKind::OptionButton: widget = new QRadioButton(Text(Tr(Language::bg, c.text)), frame); break;
+        case ControlKind::TextBox: widget = new QPlainTextEdit(Text(Tr(Language::bg, c.text)), &window); break;
         case ControlKind::ListBox: {
             auto* list = new QListWidget(&window);
             for (int i = 0; i < kListCount; ++i)

@@ -1,5 +1,6 @@
 #include "app/induction_argument.h"
 
+#include "app/texts.h"
 #include "runtime/numbers.h"
 
 #include <string_view>
@@ -83,16 +84,16 @@ void AppendClosedForm(std::string& text, int kind, int m)
     text += "/2";
 }
 
-std::string Claim(int kind)
+std::string Claim(int kind, Language language)
 {
-    std::string text = "Твърдение P(n): ";
+    std::string text(Tr(language, TextId::ArgumentClaim));
     switch (kind) {
     case 4: text += "1 + 3 + 5 + … + (2n − 1) = n²"; break;
     case 5: text += "1 + 2 + … + (n − 1) + n + (n − 1) + … + 2 + 1 = n²"; break;
     case 6: text += "n² − (n − 1)² + (n − 2)² − … ± 1² = n(n + 1)/2"; break;
     default: text += "1 + 2 + … + n = n(n + 1)/2";
     }
-    text += " за всяко естествено n.";
+    text += Tr(language, TextId::ArgumentForEveryN);
     return text;
 }
 
@@ -106,17 +107,17 @@ void AppendCheckedCase(std::string& text, int kind, int m)
     Append(text, IdentityValue(kind, m));
 }
 
-std::string BaseCase(int kind)
+std::string BaseCase(int kind, Language language)
 {
-    std::string text = "База, n = 1: ";
+    std::string text(Tr(language, TextId::ArgumentBase));
     AppendCheckedCase(text, kind, 1);
-    text += ", лявата и дясната страна са равни.";
+    text += Tr(language, TextId::ArgumentSidesEqual);
     return text;
 }
 
-std::string Hypothesis(int kind, int n)
+std::string Hypothesis(int kind, int n, Language language)
 {
-    std::string text = "Индукционно предположение, P(";
+    std::string text(Tr(language, TextId::ArgumentHypothesis));
     Append(text, n - 1);
     text += "): ";
     AppendCheckedCase(text, kind, n - 1);
@@ -124,11 +125,11 @@ std::string Hypothesis(int kind, int n)
 }
 
 // The sum for n from the sum for n - 1, then its value and the closed form.
-std::string StepWithNumbers(int kind, int n)
+std::string StepWithNumbers(int kind, int n, Language language)
 {
     const long before = IdentityValue(kind, n - 1);
     const long after = IdentityValue(kind, n);
-    std::string text = "Индукционна стъпка, P(";
+    std::string text(Tr(language, TextId::ArgumentStep));
     Append(text, n);
     text += "): ";
     std::string grouped;   // the sum for n, its part for n - 1 in parentheses
@@ -185,9 +186,9 @@ std::string StepWithNumbers(int kind, int n)
     return text;
 }
 
-std::string StepInLetters(int kind)
+std::string StepInLetters(int kind, Language language)
 {
-    std::string text = "Стъпката за всяко n: ";
+    std::string text(Tr(language, TextId::ArgumentStepForAnyN));
     switch (kind) {
     case 4: text += "(n − 1)² + (2n − 1) = n²"; break;
     case 5: text += "(n − 1)² + (n − 1) + n = n²"; break;
@@ -197,10 +198,9 @@ std::string StepInLetters(int kind)
     return text;
 }
 
-std::string Conclusion()
+std::string Conclusion(Language language)
 {
-    return "Заключение: P(1) е вярно и от P(n − 1) следва P(n), следователно P(n) е вярно за всяко "
-           "естествено n.";
+    return std::string(Tr(language, TextId::ArgumentConclusion));
 }
 
 }  // namespace
@@ -211,28 +211,28 @@ long IdentityValue(int kind, int n)
     return SumsToSquare(kind) ? m * m : m * (m + 1) / 2;
 }
 
-InductionArgument ArgumentLines(int kind, int n)
+InductionArgument ArgumentLines(int kind, int n, Language language)
 {
     InductionArgument argument;
     if (kind < 1 || kind > 6)
         return argument;
     argument.lines.reserve(6);
-    argument.lines.push_back({ArgumentRole::Claim, Claim(kind), {}});
+    argument.lines.push_back({ArgumentRole::Claim, Claim(kind, language), {}});
     if (n < 1 || n > 11)
         return argument;
-    argument.lines.push_back({ArgumentRole::BaseCase, BaseCase(kind), {}});
+    argument.lines.push_back({ArgumentRole::BaseCase, BaseCase(kind, language), {}});
     if (n < 2)
         return argument;
-    argument.lines.push_back({ArgumentRole::Hypothesis, Hypothesis(kind, n), {}});
-    argument.lines.push_back({ArgumentRole::StepWithNumbers, StepWithNumbers(kind, n), {}});
-    argument.lines.push_back({ArgumentRole::StepInLetters, StepInLetters(kind), {}});
-    argument.lines.push_back({ArgumentRole::Conclusion, Conclusion(), {}});
+    argument.lines.push_back({ArgumentRole::Hypothesis, Hypothesis(kind, n, language), {}});
+    argument.lines.push_back({ArgumentRole::StepWithNumbers, StepWithNumbers(kind, n, language), {}});
+    argument.lines.push_back({ArgumentRole::StepInLetters, StepInLetters(kind, language), {}});
+    argument.lines.push_back({ArgumentRole::Conclusion, Conclusion(language), {}});
     return argument;
 }
 
-InductionArgument ArgumentWithCells(int kind, int n, ArgumentCells cells)
+InductionArgument ArgumentWithCells(int kind, int n, ArgumentCells cells, Language language)
 {
-    InductionArgument argument = ArgumentLines(kind, n);
+    InductionArgument argument = ArgumentLines(kind, n, language);
     if (argument.lines.size() < 2)
         return argument;  // no n chosen: the claim alone, about no picture in particular
     for (ArgumentLine& line : argument.lines) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/texts.h"
+
 #include <string>
 #include <vector>
 
@@ -30,7 +32,7 @@ long IdentityValue(int kind, int n);
 
 // The lines for identity `kind` (1..6) and n (1..11) with no cells; for any other n
 // the claim alone, and for any other kind no lines.
-InductionArgument ArgumentLines(int kind, int n);
+InductionArgument ArgumentLines(int kind, int n, Language language = Language::bg);
 
 // The cells of a board showing a picture that the lines count, Shape1 indices ascending.
 struct ArgumentCells {
@@ -43,7 +45,7 @@ struct ArgumentCells {
 // The lines for identity `kind` and n as ArgumentLines gives them, each with its
 // cells: the base case, the hypothesis and the step with numbers theirs, the other
 // lines every cell.
-InductionArgument ArgumentWithCells(int kind, int n, ArgumentCells cells);
+InductionArgument ArgumentWithCells(int kind, int n, ArgumentCells cells, Language language = Language::bg);
 
 // The lines' texts, each ended by "\n".
 std::string ArgumentText(const InductionArgument& argument);

@@ -1,7 +1,5 @@
 #include "app/layout.h"
 
-#include "app/fixed_texts.h"
-
 #include <algorithm>
 #include <cassert>
 
@@ -17,25 +15,25 @@ using enum ControlKind;
 }  // namespace
 
 const WindowLayout kWindowLayout{
-    8190, 6930, kLilac, "Математика - индукция, прогресии, суми", "Times New Roman", 12,
+    8190, 6930, kLilac, TextId::WindowCaption, "Times New Roman", 12,
 };
 
 const std::array<ControlLayout, 15> kControls{{
-    {"Command1", 1, PushButton, 5760, 1080, 1455, 375, kGreen, 11, "Изведи", false},
-    {"Frame1", 0, Frame, 4560, 2400, 3495, 2295, kLilac, 6, "Индукция - нагледно", false},
-    {"Option1", 5, OptionButton, 120, 1800, 3255, 300, kOrange, 13, "Разлика квадрати", true},
-    {"Option1", 4, OptionButton, 120, 1500, 3255, 300, kOrange, 12, "1+...+n-1+n+n-1+...+1 = n*n", true},
-    {"Option1", 1, OptionButton, 120, 600, 3255, 300, kOrange, 10, "Аритметична прогресия", true},
-    {"Option1", 2, OptionButton, 120, 900, 3255, 300, kOrange, 9, "1 + 2 +...+ n = n*(n+1)/2", true},
-    {"Option1", 3, OptionButton, 120, 1200, 3255, 300, kOrange, 8, "1 + 3 + 5 + ... + (2n-1) = n*n", true},
-    {"Option1", 0, OptionButton, 120, 300, 3255, 300, kOrange, 7, "Сума на първите естествени", true},
-    {"Command1", 0, PushButton, 5760, 1800, 1455, 375, kGreen, 4, "Изчисти", false},
-    {"List1", 0, ListBox, 4560, 840, 855, 1485, std::nullopt, 3, "", false},
-    {"Text1", 1, TextBox, 2520, 5520, 6735, 1815, std::nullopt, 1, kQuotation, false},
-    {"Text1", 0, TextBox, 120, 4800, 7935, 2055, std::nullopt, 0, kMethodText, false},
-    {"Label1", 1, Label, 4560, 480, 855, 375, kOrange, 5, "Брой", false},
-    {"Shape1", 0, Shape, 2280, 600, 375, 375, kPaleGreen, -1, "", false},
-    {"Label1", 0, Label, 1200, 0, 5535, 375, kOrange, 2, "Tessalo чрез графика", false},
+    {"Command1", 1, PushButton, 5760, 1080, 1455, 375, kGreen, 11, TextId::ShowButton, false},
+    {"Frame1", 0, Frame, 4560, 2400, 3495, 2295, kLilac, 6, TextId::FrameCaption, false},
+    {"Option1", 5, OptionButton, 120, 1800, 3255, 300, kOrange, 13, TextId::OptionDifference, true},
+    {"Option1", 4, OptionButton, 120, 1500, 3255, 300, kOrange, 12, TextId::OptionPyramid, true},
+    {"Option1", 1, OptionButton, 120, 600, 3255, 300, kOrange, 10, TextId::OptionProgression, true},
+    {"Option1", 2, OptionButton, 120, 900, 3255, 300, kOrange, 9, TextId::OptionNatural, true},
+    {"Option1", 3, OptionButton, 120, 1200, 3255, 300, kOrange, 8, TextId::OptionOdd, true},
+    {"Option1", 0, OptionButton, 120, 300, 3255, 300, kOrange, 7, TextId::OptionFirstNumbers, true},
+    {"Command1", 0, PushButton, 5760, 1800, 1455, 375, kGreen, 4, TextId::ClearButton, false},
+    {"List1", 0, ListBox, 4560, 840, 855, 1485, std::nullopt, 3, TextId::None, false},
+    {"Text1", 1, TextBox, 2520, 5520, 6735, 1815, std::nullopt, 1, TextId::Quotation, false},
+    {"Text1", 0, TextBox, 120, 4800, 7935, 2055, std::nullopt, 0, TextId::MethodText, false},
+    {"Label1", 1, Label, 4560, 480, 855, 375, kOrange, 5, TextId::CountLabel, false},
+    {"Shape1", 0, Shape, 2280, 600, 375, 375, kPaleGreen, -1, TextId::None, false},
+    {"Label1", 0, Label, 1200, 0, 5535, 375, kOrange, 2, TextId::TitleLabel, false},
 }};
 
 const ControlLayout& FindControl(std::string_view name, int index)

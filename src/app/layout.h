@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/texts.h"
 #include "board/cell.h"
 
 #include <array>
@@ -20,7 +21,7 @@ struct ControlLayout {
     int height;
     std::optional<Colour> background;  // none: the toolkit's default
     int tabIndex;                      // -1: not in the tab order
-    std::string_view text;             // caption; for text boxes the initial text
+    TextId text;                       // caption; for text boxes the initial text
     bool inFrame;
 };
 
@@ -28,7 +29,7 @@ struct WindowLayout {
     int clientWidth;
     int clientHeight;
     Colour background;
-    std::string_view caption;
+    TextId caption;
     std::string_view fontFamily;
     int fontPoints;
 };

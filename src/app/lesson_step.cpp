@@ -114,7 +114,7 @@ public:
     InductionArgument Argument() const
     {
         return ArgumentWithCells(form_.ProofKind, n_,
-                                 {Between(1, n_), Between(1, 1), Between(1, n_ - 1), Between(n_, n_)});
+                                 {Between(1, n_), Between(1, 1), Between(1, n_ - 1), Between(n_, n_)}, form_.language);
     }
 
 private:
@@ -198,7 +198,7 @@ LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, co
         break;
     }
     }
-    view.argument = ArgumentLines(form.ProofKind, n);
+    view.argument = ArgumentLines(form.ProofKind, n, form.language);
     return view;
 }
 

@@ -21,13 +21,13 @@ struct Placed {
 
 // "кафяв": the colour of one of the proofs' three states, in the noun's gender;
 // empty for any other colour.
-std::string_view ColourWord(const Colour& colour)
+std::string_view ColourWord(const Colour& colour, Language language)
 {
     static const std::optional<Colour> kColours[] = {CellColour(0), CellColour(1), CellColour(2)};
-    static constexpr std::string_view kWords[] = {"син", "бял", "кафяв"};
+    static constexpr TextId kWords[] = {TextId::ColourBlue, TextId::ColourWhite, TextId::ColourBrown};
     for (std::size_t state = 0; state < 3; ++state) {
         if (kColours[state] == colour)
-            return kWords[state];
+            return Tr(language, kWords[state]);
     }
     return {};
 }
@@ -59,26 +59,32 @@ private:
 };
 
 // "ред 3, 3 кръга, 1 нов"
-void AppendRow(Words& words, const ExploreRow& row)
+void AppendRow(Words& words, const ExploreRow& row, Language language)
 {
     const std::size_t count = row.cells.size();
-    words << "ред " << row.number << ", " << count << (row.circles ? " кръг" : " квадрат");
-    if (count != 1)
-        words << "а";  // the counted form: 2 кръга, 5 квадрата
+    words << Tr(language, TextId::RowWord) << row.number << ", " << count << " ";
+    // the counted form after any count but 1: 2 кръга, 5 квадрата
+    if (row.circles)
+        words << Tr(language, count == 1 ? TextId::SpokenCircle : TextId::SpokenCircles);
+    else
+        words << Tr(language, count == 1 ? TextId::SpokenSquare : TextId::SpokenSquares);
     if (row.fresh > 0)
-        words << ", " << row.fresh << (row.fresh == 1 ? " нов" : " нови");
+        words << ", " << row.fresh << " " << Tr(language, row.fresh == 1 ? TextId::RowNewOne : TextId::RowNewMany);
 }
 
 // "кръг 2 от 3, кафяв, нов": a cell of `row` without the row's number.
-void AppendCell(Words& words, const ExploreRow& row, std::size_t cell, bool capital)
+void AppendCell(Words& words, const ExploreRow& row, std::size_t cell, bool capital, Language language)
 {
     const ExploreCell& explored = row.cells[cell];
-    words << (row.circles ? (capital ? "Кръг " : "кръг ") : (capital ? "Квадрат " : "квадрат "));
-    words << cell + 1 << " от " << row.cells.size();
+    if (capital)
+        words << Tr(language, row.circles ? TextId::CellCircle : TextId::CellSquare);
+    else
+        words << Tr(language, row.circles ? TextId::SpokenCircle : TextId::SpokenSquare);
+    words << " " << cell + 1 << Tr(language, TextId::CellOf) << row.cells.size();
     if (!explored.colour.empty())
         words << ", " << explored.colour;
     if (explored.added)
-        words << ", нов";
+        words << ", " << Tr(language, TextId::RowNewOne);
 }
 
 }  // namespace
@@ -124,6 +130,7 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
         ExploreRow& row = rows[r];
         row.number = r + 1;
         row.circles = placed[first].cell->Shape == kCircle;
+        row.language = form.language;
         row.cells.resize(end - first);
         for (std::size_t i = first; i < end; ++i) {
             ExploreCell& explored = row.cells[i - first];
@@ -132,7 +139,7 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
             explored.added = isAdded[static_cast<std::size_t>(placed[i].index)];
             row.fresh += explored.added ? 1 : 0;
             if (colourful)
-                explored.colour = ColourWord(placed[i].cell->BackColor);
+                explored.colour = ColourWord(placed[i].cell->BackColor, form.language);
         }
     }
     return rows;
@@ -140,25 +147,28 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
 
 std::string RowWords(const ExploreRow& row)
 {
+    const Language language = row.language;
     Words words;
-    AppendRow(words, row);
+    AppendRow(words, row, language);
     return words.Text();
 }
 
 std::string CellWords(const ExploreRow& row, std::size_t cell)
 {
+    const Language language = row.language;
     Words words;
-    words << "ред " << row.number << ", ";
-    AppendCell(words, row, cell, false);
+    words << Tr(language, TextId::RowWord) << row.number << ", ";
+    AppendCell(words, row, cell, false, language);
     return words.Text();
 }
 
 std::string EnteringWords(const ExploreRow& row, std::size_t cell)
 {
+    const Language language = row.language;
     Words words;
-    AppendRow(words, row);
+    AppendRow(words, row, language);
     words << ". ";
-    AppendCell(words, row, cell, true);
+    AppendCell(words, row, cell, true, language);
     return words.Text();
 }
 

@@ -22,6 +22,7 @@ struct ExploreRow {
     std::size_t number = 0;  // from 1, at the top
     std::size_t fresh = 0;   // added cells in it
     bool circles = false;
+    Language language = Language::bg;  // the form's, which its words are in
     std::vector<ExploreCell> cells;
 };
 

@@ -18,9 +18,9 @@ std::string Counted(const Tessalo& form, long count)
     AppendNumber(text, static_cast<double>(count));
     text += ' ';
     if (Circles(form))
-        text += count == 1 ? "кръг" : "кръга";
+        text += form.Text(count == 1 ? TextId::SpokenCircle : TextId::SpokenCircles);
     else
-        text += count == 1 ? "квадрат" : "квадрата";
+        text += form.Text(count == 1 ? TextId::SpokenSquare : TextId::SpokenSquares);
     return text;
 }
 
@@ -44,7 +44,7 @@ HeldBack HoldBack(const Tessalo& form, const LessonView& view)
     HeldBack held;
     held.hidden = view.framed;
     const int n = ChosenN(form);
-    const std::string_view many = Circles(form) ? "кръга" : "квадрата";
+    const std::string_view many = form.Text(Circles(form) ? TextId::SpokenCircles : TextId::SpokenSquares);
 
     // the lines up to the hypothesis, which the pupils see standing; the step is theirs to find
     for (const ArgumentLine& line : view.argument.lines) {
@@ -52,22 +52,22 @@ HeldBack HoldBack(const Tessalo& form, const LessonView& view)
             break;
         held.view.argument.lines.push_back(line);
     }
-    std::string question = "Индукционна стъпка, P(";
+    std::string question(form.Text(TextId::ArgumentStep));
     AppendNumber(question, n);
-    question += "): колко ";
+    question += form.Text(TextId::GuessHowMany);
     question += many;
-    question += " добавя стъпката от ";
+    question += form.Text(TextId::GuessStepFrom);
     AppendNumber(question, n - 1);
-    question += " към ";
+    question += form.Text(TextId::GuessTo);
     AppendNumber(question, n);
-    question += "?";
+    question += form.Text(TextId::GuessEnd);
     held.view.argument.lines.push_back({ArgumentRole::StepWithNumbers, question, {}});
 
-    held.view.spoken = "n е ";
+    held.view.spoken = form.Text(TextId::GuessSpokenNIs);
     AppendNumber(held.view.spoken, n);
-    held.view.spoken += ". Колко ";
+    held.view.spoken += form.Text(TextId::GuessSpokenHowMany);
     held.view.spoken += many;
-    held.view.spoken += " ще добави стъпката? Напишете броя и натиснете Enter.";
+    held.view.spoken += form.Text(TextId::GuessSpokenEnd);
 
     Tessalo before = form;  // the board as the class sees it: the added cells not yet there
     for (const int cell : view.framed)
@@ -81,23 +81,23 @@ Revealed Reveal(const Tessalo& form, const LessonView& view, long guess)
     const long added = static_cast<long>(view.framed.size());
     const std::string counted = Counted(form, added);
     // the step's sentence opens with its news, which the verdict replaces
-    const std::string news = "Стъпката добави " + counted + ". ";
+    const std::string news = std::string(form.Text(TextId::SpokenStepAdded)) + counted + ". ";
     const std::string_view rest =
         std::string_view(view.spoken).starts_with(news) ? std::string_view(view.spoken).substr(news.size())
                                                         : std::string_view(view.spoken);
     Revealed revealed;
     if (guess < 0) {
-        revealed.shown = "Стъпката добави " + counted + ".";
+        revealed.shown = std::string(form.Text(TextId::SpokenStepAdded)) + counted + ".";
         revealed.spoken = view.spoken;
         return revealed;
     }
-    std::string verdict = "стъпката добави " + counted;
+    std::string verdict = std::string(form.Text(TextId::RevealStepAdded)) + counted;
     if (guess != added) {
-        verdict += ", а не ";
+        verdict += form.Text(TextId::RevealNot);
         AppendNumber(verdict, static_cast<double>(guess));
     }
     verdict += '.';
-    const std::string_view yes = guess == added ? "Вярно" : "Не";
+    const std::string_view yes = form.Text(guess == added ? TextId::RevealRight : TextId::RevealWrong);
     revealed.shown = std::string(yes) + ": " + verdict;
     revealed.spoken = std::string(yes) + ", " + verdict;
     if (!rest.empty()) {

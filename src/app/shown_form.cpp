@@ -1,8 +1,8 @@
 #include "app/shown_form.h"
 
-Tessalo ShownForm(int kind, int n)
+Tessalo ShownForm(int kind, int n, Language language)
 {
-    Tessalo form;
+    Tessalo form(language);
     form.Form_Load();
     form.ChooseOption(kind - 1);
     form.List1(0).ListIndex = n - 1;

@@ -14,29 +14,19 @@ namespace {
 // size, "<opening> в n реда<closing>" or, for the full squares, "квадрат n по n<closing>".
 // No hyphens: a punctuation level says "тире" or runs the words together.
 struct KindWords {
-    std::string_view name;
-    std::string_view formula;
-    std::string_view opening;  // empty: a full n by n square
-    std::string_view closing;
+    TextId name;
+    TextId formula;
+    TextId opening;  // an empty text: a full n by n square
+    TextId closing;
 };
 
-constexpr std::string_view kNaturalFormula = "1 плюс 2 плюс и така нататък плюс n равно на n по n плюс 1 върху 2";
-
 constexpr std::array<KindWords, 6> kKinds{{
-    {"Сума на първите естествени числа", kNaturalFormula, "стълба от кръгове", ""},
-    {"Аритметична прогресия", kNaturalFormula, "стълба от сини квадрати", " с кафяв диагонал"},
-    {"Триъгълни числа", kNaturalFormula, "триъгълник от кръгове", ""},
-    {"Сума на първите нечетни числа",
-     "1 плюс 3 плюс 5 плюс и така нататък плюс 2 по n минус 1 равно на n по n", "",
-     " от ъглови ивици, редуващи се бели и сини от горния ляв ъгъл"},
-    {"Сума от 1 до n и обратно до 1",
-     "1 плюс 2 плюс и така нататък плюс n минус 1 плюс n плюс n минус 1 плюс и така нататък плюс 1 "
-     "равно на n по n",
-     "", " от сини квадрати, броени по диагоналите"},
-    {"Разлика на квадрати",
-     "n на квадрат минус n минус 1 на квадрат плюс n минус 2 на квадрат минус и така нататък "
-     "равно на n по n плюс 1 върху 2",
-     "обърната стълба от квадрати", ", с дългия ред отгоре"},
+    {TextId::SpokenName1, TextId::SpokenFormulaNatural, TextId::SpokenOpening1, TextId::SpokenClosing1},
+    {TextId::SpokenName2, TextId::SpokenFormulaNatural, TextId::SpokenOpening2, TextId::SpokenClosing2},
+    {TextId::SpokenName3, TextId::SpokenFormulaNatural, TextId::SpokenOpening3, TextId::SpokenClosing3},
+    {TextId::SpokenName4, TextId::SpokenFormulaOdd, TextId::SpokenOpening4, TextId::SpokenClosing4},
+    {TextId::SpokenName5, TextId::SpokenFormulaPyramid, TextId::SpokenOpening5, TextId::SpokenClosing5},
+    {TextId::SpokenName6, TextId::SpokenFormulaDifference, TextId::SpokenOpening6, TextId::SpokenClosing6},
 }};
 
 const KindWords* Words(int kind)
@@ -64,23 +54,23 @@ struct Term {
 };
 
 // The terms of a run kept when the whole sum is shortened: the first two and the last.
-void AppendRun(std::string& text, const std::vector<Term>& run, bool shorten)
+void AppendRun(std::string& text, const std::vector<Term>& run, bool shorten, Language language)
 {
     for (std::size_t i = 0; i < run.size(); ++i) {
         if (shorten && run.size() > 3 && i == 2) {
-            text += run[i].minus ? " минус и така нататък" : " плюс и така нататък";
+            text += Tr(language, run[i].minus ? TextId::SpokenMinusAndSoOn : TextId::SpokenPlusAndSoOn);
             i = run.size() - 2;
             continue;
         }
         if (!text.empty())
-            text += run[i].minus ? " минус " : " плюс ";
+            text += Tr(language, run[i].minus ? TextId::SpokenMinus : TextId::SpokenPlus);
         AppendNumber(text, static_cast<double>(run[i].value));
     }
 }
 
 // The left-hand side of identity `kind` for n in words; kind 5 as two runs, up to
 // n and back down, each shortened on its own.
-std::string SpokenSum(int kind, int n)
+std::string SpokenSum(int kind, int n, Language language)
 {
     std::vector<Term> up;
     std::vector<Term> down;
@@ -105,40 +95,40 @@ std::string SpokenSum(int kind, int n)
     }
     const bool shorten = up.size() + down.size() > kSpokenTerms;
     std::string sum;
-    AppendRun(sum, up, shorten);
-    AppendRun(sum, down, shorten);
+    AppendRun(sum, up, shorten, language);
+    AppendRun(sum, down, shorten, language);
     return sum;
 }
 
 // The right-hand side for n: "5 по 5", "5 по 6 върху 2".
-void AppendRightSide(std::string& text, int kind, int n)
+void AppendRightSide(std::string& text, int kind, int n, Language language)
 {
-    text += ", колкото е ";
+    text += Tr(language, TextId::SpokenWhichIs);
     AppendNumber(text, n);
-    text += " по ";
+    text += Tr(language, TextId::SpokenTimes);
     if (kind == 4 || kind == 5) {
         AppendNumber(text, n);
         return;
     }
     AppendNumber(text, n + 1);
-    text += " върху 2";
+    text += Tr(language, TextId::SpokenOverTwo);
 }
 
 // The step from n - 1 to n: "10 плюс 5 прави 15"; the alternating squares "25 минус 10 прави 15".
-void AppendStepArithmetic(std::string& text, int kind, int n)
+void AppendStepArithmetic(std::string& text, int kind, int n, Language language)
 {
     const long before = IdentityValue(kind, n - 1);
     const long after = IdentityValue(kind, n);
     if (kind == 6) {
         AppendNumber(text, static_cast<double>(n) * n);
-        text += " минус ";
+        text += Tr(language, TextId::SpokenMinus);
         AppendNumber(text, static_cast<double>(before));
     } else {
         AppendNumber(text, static_cast<double>(before));
-        text += " плюс ";
+        text += Tr(language, TextId::SpokenPlus);
         AppendNumber(text, static_cast<double>(after - before));
     }
-    text += " прави ";
+    text += Tr(language, TextId::SpokenMakes);
     AppendNumber(text, static_cast<double>(after));
 }
 
@@ -150,22 +140,21 @@ long VisibleCount(const Tessalo& form)
 }
 
 // What Show draws of identity `words` for n: "стълба от кръгове в 5 реда".
-void AppendArrangement(std::string& text, const KindWords& words, int n)
+void AppendArrangement(std::string& text, const KindWords& words, int n, Language language)
 {
-    if (words.opening.empty()) {
-        text += "квадрат ";
+    const std::string_view opening = Tr(language, words.opening);
+    if (opening.empty()) {
+        text += Tr(language, TextId::SpokenSquareOf);
         AppendNumber(text, n);
-        text += " по ";
+        text += Tr(language, TextId::SpokenBy);
         AppendNumber(text, n);
     } else {
-        text += words.opening;
-        text += " в ";
-        AppendCounted(text, n, "ред", "реда");
+        text += opening;
+        text += Tr(language, TextId::SpokenIn);
+        AppendCounted(text, n, Tr(language, TextId::SpokenRow), Tr(language, TextId::SpokenRows));
     }
-    text += words.closing;
+    text += Tr(language, words.closing);
 }
-
-constexpr std::string_view kChooseN = "Първо изберете n от списъка Брой.";
 
 int ChosenN(const Tessalo& form)
 {
@@ -176,13 +165,14 @@ int ChosenN(const Tessalo& form)
 // The sentence; `changed` < 0: no step, or nothing to measure it against.
 std::string Sentence(Spoken what, const Tessalo& form, long changed)
 {
+    const Language language = form.language;
     if (what == Spoken::Clear)
-        return "Дъската е изчистена.";
+        return std::string(Tr(language, TextId::SpokenCleared));
     if (form.List1(0).ListIndex < 0)
-        return std::string(kChooseN);
+        return std::string(Tr(language, TextId::SpokenChooseN));
     const KindWords* words = Words(form.ProofKind);
     if (!words)
-        return "Първо изберете равенство.";
+        return std::string(Tr(language, TextId::SpokenChooseIdentity));
 
     const int n = ChosenN(form);
     const bool circles = form.Shape1(0).Shape == kCircle;
@@ -193,30 +183,31 @@ std::string Sentence(Spoken what, const Tessalo& form, long changed)
     text.reserve(256);
     if (step) {
         if (changed == 0) {
-            text += "Стъпката не промени картината. ";
+            text += Tr(language, TextId::SpokenStepUnchanged);
         } else {
-            text += up ? "Стъпката добави " : "Стъпката премахна ";
-            AppendCounted(text, changed, circles ? "кръг" : "квадрат", circles ? "кръга" : "квадрата");
+            text += Tr(language, up ? TextId::SpokenStepAdded : TextId::SpokenStepRemoved);
+            AppendCounted(text, changed, Tr(language, circles ? TextId::SpokenCircle : TextId::SpokenSquare),
+                          Tr(language, circles ? TextId::SpokenCircles : TextId::SpokenSquares));
             text += ". ";
         }
     }
-    text += words->name;
-    text += ", n е ";
+    text += Tr(language, words->name);
+    text += Tr(language, TextId::SpokenNIs);
     AppendNumber(text, n);
     text += ", ";
-    AppendArrangement(text, *words, n);
+    AppendArrangement(text, *words, n, language);
     text += ", ";
     if (step && up && changed > 0 && n >= 2) {
-        AppendStepArithmetic(text, form.ProofKind, n);
+        AppendStepArithmetic(text, form.ProofKind, n, language);
     } else if (n == 1) {
-        text += "сумата е ";
+        text += Tr(language, TextId::SpokenSumIs);
         AppendNumber(text, static_cast<double>(VisibleCount(form)));
     } else {
-        text += SpokenSum(form.ProofKind, n);
-        text += " прави ";
+        text += SpokenSum(form.ProofKind, n, language);
+        text += Tr(language, TextId::SpokenMakes);
         AppendNumber(text, static_cast<double>(VisibleCount(form)));
     }
-    AppendRightSide(text, form.ProofKind, n);
+    AppendRightSide(text, form.ProofKind, n, language);
     text += '.';
     return text;
 }
@@ -240,30 +231,31 @@ std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t change
 
 std::string SpokenChoice(const Tessalo& form, bool showsChosen)
 {
+    const Language language = form.language;
     const KindWords* words = Words(form.ProofKind);
     if (!words)
-        return "Първо изберете равенство.";
-    std::string text = "Избрахте ";
-    text += words->name;
+        return std::string(Tr(language, TextId::SpokenChooseIdentity));
+    std::string text(Tr(language, TextId::SpokenChose));
+    text += Tr(language, words->name);
     text += '.';
     const int n = ChosenN(form);
     if (!showsChosen && n >= 1 && VisibleCount(form) > 0) {
         // the board keeps the last picture until Show
-        text += " Изведи ще начертае ";
-        AppendArrangement(text, *words, n);
+        text += Tr(language, TextId::SpokenShowWillDraw);
+        AppendArrangement(text, *words, n, language);
         text += '.';
     }
     return text;
 }
 
-std::string_view SpokenIdentityName(int kind)
+std::string_view SpokenIdentityName(int kind, Language language)
 {
     const KindWords* words = Words(kind);
-    return words ? words->name : std::string_view();
+    return words ? Tr(language, words->name) : std::string_view();
 }
 
-std::string_view SpokenFormula(int kind)
+std::string_view SpokenFormula(int kind, Language language)
 {
     const KindWords* words = Words(kind);
-    return words ? words->formula : std::string_view();
+    return words ? Tr(language, words->formula) : std::string_view();
 }

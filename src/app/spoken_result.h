@@ -11,7 +11,7 @@ enum class Spoken { Show, StepUp, StepDown, Clear };
 // Every sentence below is written to be spoken: operators in words, no character
 // that a screen reader's punctuation level reads out or drops, n said as "n е 5".
 
-// One Bulgarian sentence (UTF-8) about `form` right after `what`: after a step its
+// One sentence (UTF-8, in the form's language) about `form` right after `what`: after a step its
 // news first ("Стъпката добави 5 кръга."), then the identity, n, the arrangement
 // and meaningful colours, and the sum with the number of cells; after a step up
 // to n >= 2 the step's arithmetic ("10 плюс 5 прави 15, ...") instead of the sum.
@@ -29,9 +29,9 @@ std::string SpokenChoice(const Tessalo& form, bool showsChosen);
 
 // The one name of identity `kind` (1..6) its sentences and its radio button's
 // accessible name use; empty outside 1..6.
-std::string_view SpokenIdentityName(int kind);
+std::string_view SpokenIdentityName(int kind, Language language = Language::bg);
 
 // Identity `kind` (1..6) in words, as its radio button's caption reads aloud
 // ("1 плюс 2 плюс и така нататък плюс n равно на n по n плюс 1 върху 2"); empty
 // outside 1..6.
-std::string_view SpokenFormula(int kind);
+std::string_view SpokenFormula(int kind, Language language = Language::bg);

@@ -42,11 +42,11 @@ std::string_view ListBox::List(int position) const
     return position >= 0 && position < ListCount() ? items[position] : std::string_view{};
 }
 
-Tessalo::Tessalo() : Shape1(DesignCell())
+Tessalo::Tessalo(Language language) : language(language), Shape1(DesignCell())
 {
     for (int i = 0; i < Label1.Count(); ++i) {
         const auto& layout = FindControl("Label1", i);
-        Label1(i) = {layout.text,
+        Label1(i) = {Text(layout.text),
                      static_cast<float>(layout.left),
                      static_cast<float>(layout.top),
                      static_cast<float>(layout.width),
@@ -54,7 +54,7 @@ Tessalo::Tessalo() : Shape1(DesignCell())
                      *layout.background};
     }
     for (int i = 0; i < Text1.Count(); ++i)
-        Text1(i).Text = FindControl("Text1", i).text;
+        Text1(i).Text = Text(FindControl("Text1", i).text);
     for (int i = 0; i < kListCount; ++i)
         List1(0).items.push_back(ListItemText(i));
 }
@@ -169,7 +169,7 @@ void Tessalo::AppendNumber(double value)
 
 void Tessalo::AppendCountLine()
 {
-    Append("Общ брой: ");
+    Append(Text(TextId::ProofTotal));
     AppendNumber(CheckedInt16(CellIndex + 1));
     Append("\r\n");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/texts.h"
 #include "board/shape_array.h"
 
 #include <cstdint>
@@ -9,7 +10,12 @@
 // procedures. The window raises the handlers; tests and benchmarks may do the same.
 class Tessalo {
 public:
-    Tessalo();
+    // The form with its captions, texts and proofs in `language`.
+    explicit Tessalo(Language language = Language::bg);
+
+    Language language;  // of every text the form and what is said about it show
+    // The text `id` in the form's language.
+    std::string_view Text(TextId id) const { return Tr(language, id); }
 
     ControlArray<Label, 2> Label1;
     ControlArray<TextBox, 2> Text1;

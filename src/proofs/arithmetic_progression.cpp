@@ -9,7 +9,8 @@ void Tessalo::ProveArithmeticProgression()
     CellIndex = 0;
     Shape1(0).Visible = true;
     PaintCell(0);
-    Text1(0).Text = "Доказвам: 1+2+...+n=n*(n+1)/2\r\n";
+    Text1(0).Text = Text(TextId::ProofHead);
+    Append("1+2+...+n=n*(n+1)/2\r\n");
     Append("1");
     for (int r = 1; r <= n; ++r) {
         // row 1 is the template alone

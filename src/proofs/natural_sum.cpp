@@ -8,7 +8,8 @@ void Tessalo::ProveNaturalSum()
     const double n = ReadN();
     CellIndex = 0;
     Shape1(0).Visible = true;
-    Text1(0).Text = "Доказвам: 1+2+...+n=n*(n+1)/2\r\n";
+    Text1(0).Text = Text(TextId::ProofHead);
+    Append("1+2+...+n=n*(n+1)/2\r\n");
     Append("1");
     PaintCell(0);
     for (int r = 1; r <= n; ++r) {

@@ -11,7 +11,8 @@ void Tessalo::ProveOddSum()
     const double n = ReadN();
     Shape1(0).Visible = true;
     CellIndex = 0;
-    Text1(0).Text = "Доказвам: 1+3+5+...+(2n-1)=n*n\r\n";
+    Text1(0).Text = Text(TextId::ProofHead);
+    Append("1+3+5+...+(2n-1)=n*n\r\n");
     PaintCell(1);
     for (int i = 1; i <= n; ++i) {
         // the first row starts in column 2: the template already fills column 1
@@ -24,7 +25,7 @@ void Tessalo::ProveOddSum()
         }
     }
     const std::int16_t squares = CheckedInt16(CellIndex + 1);
-    Append("Общ брой: ");
+    Append(Text(TextId::ProofTotal));
     AppendNumber(n);
     Append("*");
     AppendNumber(n);

@@ -8,7 +8,8 @@ void Tessalo::ProvePyramidSum()
     const double n = ReadN();
     CellIndex = 0;
     Shape1(0).Visible = true;
-    Text1(0).Text = "Доказвам: 1 + 2 +... + n-1 + n + n-1 +....+ 2 + 1 = n*n\r\n";
+    Text1(0).Text = Text(TextId::ProofHead);
+    Append("1 + 2 +... + n-1 + n + n-1 +....+ 2 + 1 = n*n\r\n");
     PaintCell(0);
     for (int i = 1; i <= n; ++i) {
         // the first row starts in column 2: the template already fills column 1

@@ -10,7 +10,8 @@ void Tessalo::ProveSquareDifference()
     const double n = ReadN();
     CellIndex = 0;
     Shape1(0).Visible = true;
-    Text1(0).Text = "Доказвам: \r\n";
+    Text1(0).Text = Text(TextId::ProofHead);
+    Append("\r\n");
     Append("n^2 - (n-1)^2 +(n-2)^2 - (n-3)^2 +...+(-1)^(n-1) = n*(n+1)/2\r\n");
     PaintCell(0);
     for (int i = static_cast<int>(n); i >= 1; --i) {

@@ -14,7 +14,8 @@ void Tessalo::ProveTriangleSum()
     Shape1(0).Left = Label1(1).Left / 2.0f;
     Shape1(0).Top = CheckedInt16(std::lrint(Label1(1).Top));  // to even, as 16-bit rounding goes
     Shape1(0).Visible = true;
-    Text1(0).Text = "Доказвам: 1+2+...+n=n*(n+1)/2\r\n";
+    Text1(0).Text = Text(TextId::ProofHead);
+    Append("1+2+...+n=n*(n+1)/2\r\n");
     Append("1");
     PaintCell(0);
     for (int i = 1; i <= n; ++i) {

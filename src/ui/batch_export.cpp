@@ -59,7 +59,7 @@ bool Save(const QString& path, const Tessalo& form, int pngWidth, const QString&
 // A link where a slide would go is left as it is, and what it points to:
 // the series writes only files of its own. All are looked at before any is
 // written.
-bool SaveSeries(const QString& folder, int kind)
+bool SaveSeries(const QString& folder, int kind, Language language)
 {
     QDir().mkpath(folder);  // if it cannot be made, the first file says why
     QStringList paths;
@@ -73,7 +73,7 @@ bool SaveSeries(const QString& folder, int kind)
         }
     }
     for (int n = 1; n <= 11; ++n) {
-        if (!Save(paths[n - 1], ShownForm(kind, n), DefaultPngWidth()))
+        if (!Save(paths[n - 1], ShownForm(kind, n, language), DefaultPngWidth()))
             return false;
     }
     return true;
@@ -119,8 +119,8 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
     const QGuiApplication app(argc, argv);  // fonts, for the labels and the text
     SayIfNoFontHasCyrillic();
     if (command.printText || command.printArgument || !command.exportPath.isEmpty()) {
-        const Tessalo form = ShownForm(command.kind, command.n);
-        const std::string argument = ArgumentText(ArgumentLines(command.kind, command.n));
+        const Tessalo form = ShownForm(command.kind, command.n, command.language);
+        const std::string argument = ArgumentText(ArgumentLines(command.kind, command.n, command.language));
         if (command.printText && !PrintText(form.Text1(0).Text))
             End(1);
         if (command.printArgument && !PrintText(argument))
@@ -130,5 +130,5 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
             !Save(command.exportPath, form, command.pngWidth.value_or(DefaultPngWidth()), beneath))
             End(1);
     }
-    End(command.seriesFolder.isEmpty() || SaveSeries(command.seriesFolder, command.kind) ? 0 : 1);
+    End(command.seriesFolder.isEmpty() || SaveSeries(command.seriesFolder, command.kind, command.language) ? 0 : 1);
 }

@@ -101,6 +101,19 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     line.printArgument = parser.isSet(QStringLiteral("argument"));
     line.withArgument = parser.isSet(QStringLiteral("with-argument"));
     line.seriesFolder = parser.value(QStringLiteral("series"));
+    if (parser.isSet(QStringLiteral("lang"))) {
+        const QString code = parser.value(QStringLiteral("lang"));
+        const auto language = LanguageOfCode(code.toStdString());
+        if (!language) {
+            QStringList codes;
+            for (const std::string_view known : kLanguageCodes)
+                codes << QString::fromUtf8(known.data(), static_cast<qsizetype>(known.size()));
+            return Stop(2, QStringLiteral("tessalo: непознат език „%1“; позволени са %2. / "
+                                          "unknown language '%1'; allowed are %2.\n")
+                               .arg(code, codes.join(QStringLiteral(", "))));
+        }
+        line.language = *language;
+    }
 
     // Arguments are read as UTF-8, and a name in another encoding (an old
     // USB stick's Windows-1251) would come out with its letters replaced, so
@@ -165,6 +178,9 @@ CommandLine ParseCommandLine(const QStringList& arguments)
          QStringLiteral("--argument")},
         {{QStringLiteral("with-argument"), QStringLiteral("С --export: доказателството по индукция под картината.")},
          QStringLiteral("--with-argument")},
+        {{QStringLiteral("lang"), QStringLiteral("Езикът на --text, --argument, --export и --series: bg (подразбира се) или en."),
+          QStringLiteral("език")},
+         QStringLiteral("--lang ЕЗИК")},
         {{QStringLiteral("series"),
           QStringLiteral("Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...)."),
           QStringLiteral("папка")},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/texts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +27,7 @@ struct CommandLine {
     bool printArgument = false;  // the induction argument to standard output
     bool withArgument = false;   // the exported picture has the argument beneath its proof
     QString seriesFolder;
+    Language language = Language::bg;  // of the texts drawn without a window, whatever the locale
     bool drawsWithoutWindow() const
     {
         return !exportPath.isEmpty() || printText || printArgument || !seriesFolder.isEmpty();

@@ -65,9 +65,9 @@ std::string_view LastLine(std::string_view text)
 QString AccessibleName(const ControlLayout& layout)
 {
     switch (layout.kind) {
-    case ControlKind::ListBox: return ToQString(FindControl("Label1", 1).text);
+    case ControlKind::ListBox: return ToQString(Tr(Language::bg, FindControl("Label1", 1).text));
     case ControlKind::TextBox: return layout.index == 0 ? QStringLiteral("Доказателство") : QStringLiteral("Цитат");
-    default: return ToQString(layout.text);
+    default: return ToQString(Tr(Language::bg, layout.text));
     }
 }
 
@@ -126,7 +126,7 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
       baseSize_(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, baseTwipsPerPixel_).size()),
       baseLetters_(QApplication::font())
 {
-    setWindowTitle(ToQString(kWindowLayout.caption));
+    setWindowTitle(ToQString(Tr(Language::bg, kWindowLayout.caption)));
     setWindowIcon(HamburgerIcon());
     QFont font(ToQString(kWindowLayout.fontFamily), kWindowLayout.fontPoints);
     font.setStyleHint(QFont::Serif);
@@ -402,7 +402,7 @@ void MainWindow::layOut(double zoom)
 
 QPushButton* MainWindow::createButton(const ControlLayout& layout)
 {
-    auto* button = new QPushButton(ToQString(layout.text), formArea_);
+    auto* button = new QPushButton(ToQString(Tr(Language::bg, layout.text)), formArea_);
     place(button, layout);
     button->setAutoDefault(true);  // Enter and keypad Enter press it, as Space does
     const int index = layout.index;
@@ -416,7 +416,7 @@ QPushButton* MainWindow::createButton(const ControlLayout& layout)
 
 QGroupBox* MainWindow::createFrame(const ControlLayout& layout)
 {
-    frame_ = new QGroupBox(ToQString(layout.text), formArea_);
+    frame_ = new QGroupBox(ToQString(Tr(Language::bg, layout.text)), formArea_);
     place(frame_, layout);
     SetBackground(frame_, *layout.background);
     return frame_;
@@ -424,7 +424,7 @@ QGroupBox* MainWindow::createFrame(const ControlLayout& layout)
 
 QRadioButton* MainWindow::createOption(const ControlLayout& layout)
 {
-    auto* option = new WideRadioButton(ToQString(layout.text), frame_);
+    auto* option = new WideRadioButton(ToQString(Tr(Language::bg, layout.text)), frame_);
     place(option, layout);
     // the caption stays as it is; a screen reader says the identity in words
     option->setAccessibleName(ToQString(SpokenIdentityName(layout.index + 1)));

@@ -138,7 +138,7 @@ int main()
     const WindowLayout& window = kWindowLayout;
     out += "  window: {clientWidth: " + std::to_string(window.clientWidth) +
            ", clientHeight: " + std::to_string(window.clientHeight) + ", background: " +
-           Quoted(Hex(window.background)) + ", caption: " + Quoted(window.caption) +
+           Quoted(Hex(window.background)) + ", caption: " + Quoted(Tr(Language::bg, window.caption)) +
            ", fontFamily: " + Quoted(window.fontFamily) + ", fontPoints: " + std::to_string(window.fontPoints) +
            "},\n";
     out += "  // bottom of the stacking order first; twips\n  controls: [\n";
@@ -148,7 +148,7 @@ int main()
                ", top: " + std::to_string(control.top) + ", width: " + std::to_string(control.width) +
                ", height: " + std::to_string(control.height) + ", background: " +
                (control.background ? Quoted(Hex(*control.background)) : std::string("null")) +
-               ", tabIndex: " + std::to_string(control.tabIndex) + ", text: " + Quoted(control.text) +
+               ", tabIndex: " + std::to_string(control.tabIndex) + ", text: " + Quoted(Tr(Language::bg, control.text)) +
                ", inFrame: " + (control.inFrame ? "true" : "false") + "},\n";
     }
     out += "  ],\n  listItems: [";

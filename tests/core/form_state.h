@@ -43,9 +43,9 @@ inline std::ostream& operator<<(std::ostream& out, const FormState& state)
 }
 
 // A form as the window has it after it opened.
-inline Tessalo LoadedForm()
+inline Tessalo LoadedForm(Language language = Language::bg)
 {
-    Tessalo form;
+    Tessalo form(language);
     form.Form_Load();
     return form;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -77,9 +78,77 @@ int IndexAt(int kind, int n, int row, int column)
     }
 }
 
+// Whether UTF-8 text holds a Cyrillic letter (U+0400..U+04FF, lead bytes D0..D3).
+bool HasCyrillic(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0xD0 && byte <= 0xD3;
+    });
+}
+
+// Each line from its first digit on: the numbers and formulas, without the words.
+std::vector<std::string> Figures(const std::string& text)
+{
+    std::vector<std::string> figures;
+    for (const std::string& line : Lines(text)) {
+        const auto digit = line.find_first_of("0123456789");
+        figures.push_back(digit == std::string::npos ? std::string() : line.substr(digit));
+    }
+    return figures;
+}
+
+struct EnglishExample {
+    int kind;
+    int n;
+    std::string text;
+};
+
+void PrintTo(const EnglishExample& example, std::ostream* out)
+{
+    *out << "kind " << example.kind << ", n " << example.n;
+}
+
+const EnglishExample kEnglishExamples[] = {
+    {1, 3, Text({"To prove: 1+2+...+n=n*(n+1)/2", "1", "1 2 ", "1 2 3 ", "Total: 6"})},
+    {2, 2, Text({"To prove: 1+2+...+n=n*(n+1)/2", "1", "1 2 ", "Total: 3"})},
+    {3, 2, Text({"To prove: 1+2+...+n=n*(n+1)/2", "1", "1 2 ", "Total: 3"})},
+    {4, 3, Text({"To prove: 1+3+5+...+(2n-1)=n*n", "Total: 3*3 = 9", "1 + 3 + 5 = 3*3 = 9"})},
+    {5, 3, Text({"To prove: 1 + 2 +... + n-1 + n + n-1 +....+ 2 + 1 = n*n", "1+2+3+2+1 = 9"})},
+    {6, 3, Text({"To prove: ", "n^2 - (n-1)^2 +(n-2)^2 - (n-3)^2 +...+(-1)^(n-1) = n*(n+1)/2", "9 -4 +1  = 6"})},
+};
+
 class EveryProof : public testing::TestWithParam<Case> {};
+class EnglishProof : public testing::TestWithParam<EnglishExample> {};
 
 }  // namespace
+
+TEST_P(EnglishProof, MatchesTheWorkedExample)
+{
+    const EnglishExample& example = GetParam();
+    EXPECT_EQ(Shown(example.kind, example.n, Language::en).Text1(0).Text, example.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, EnglishProof, testing::ValuesIn(kEnglishExamples));
+
+// The English proof text is the Bulgarian one with its words translated: the
+// same lines, the same numbers in the same places, no Cyrillic letter left.
+TEST_P(EveryProof, InEnglishWritesTheSameFiguresInTheSameLines)
+{
+    const auto [kind, n] = GetParam();
+    const std::string english = Shown(kind, n, Language::en).Text1(0).Text;
+    EXPECT_FALSE(HasCyrillic(english)) << english;
+    EXPECT_EQ(Figures(english), Figures(Shown(kind, n).Text1(0).Text));
+}
+
+// Every text of the English catalogue, whatever shows it.
+TEST(EnglishCatalogue, HoldsNoCyrillicLetter)
+{
+    for (std::size_t id = 0; id < kTextCount; ++id) {
+        const std::string_view text = Tr(Language::en, static_cast<TextId>(id));
+        EXPECT_FALSE(HasCyrillic(text)) << "text " << id << ": " << text;
+    }
+}
 
 TEST_P(EveryProof, CountsWhatItDraws)
 {

@@ -21,9 +21,9 @@ inline void Show(Tessalo& form, int kind, int n)
     form.Command1_Click(1);
 }
 
-inline Tessalo Shown(int kind, int n)
+inline Tessalo Shown(int kind, int n, Language language = Language::bg)
 {
-    Tessalo form = LoadedForm();
+    Tessalo form = LoadedForm(language);
     Show(form, kind, n);
     return form;
 }

@@ -17,6 +17,7 @@ struct SpokenExample {
     int from;  // n shown before the command; 0: none chosen, after Clear
     Spoken what;
     std::string sentence;
+    Language language = Language::bg;
 };
 
 void PrintTo(const SpokenExample& example, std::ostream* out)
@@ -49,6 +50,12 @@ const SpokenExample kExamples[] = {
      "с кафяв диагонал, 1 плюс 2 плюс и така нататък плюс 11 прави 66, колкото е 11 по 12 върху 2."},
     {"ShowWithoutN", 4, 0, Spoken::Show, "Първо изберете n от списъка Брой."},
     {"Clear", 4, 4, Spoken::Clear, "Дъската е изчистена."},
+    {"EnglishStepUpToFour", 1, 3, Spoken::StepUp,
+     "The step added 4 circles. Sum of the first natural numbers, n is 4, a staircase of circles in 4 rows, "
+     "6 plus 4 makes 10, which is 4 times 5 over 2.", Language::en},
+    {"EnglishOddNumbersShownAtSixShortened", 4, 6, Spoken::Show,
+     "Sum of the first odd numbers, n is 6, a square of 6 by 6 in corner bands, white and blue in turn from "
+     "the top left corner, 1 plus 3 plus and so on plus 11 makes 36, which is 6 times 6.", Language::en},
 };
 
 // The command `what` on the form, as the window raises it.
@@ -118,7 +125,7 @@ class EverySpokenPicture : public testing::TestWithParam<Picture> {};
 TEST_P(SpokenSentence, MatchesTheExample)
 {
     const SpokenExample& example = GetParam();
-    Tessalo form = Shown(example.kind, example.from == 0 ? 3 : example.from);
+    Tessalo form = Shown(example.kind, example.from == 0 ? 3 : example.from, example.language);
     if (example.from == 0)
         form.Command1_Click(0);
     const Tessalo before = form;
@@ -136,6 +143,7 @@ TEST_P(EverySpokenPicture, SaysNAndASumInWordsThatCountsTheCellsAndDiffersFromTh
     const auto [kind, n] = GetParam();
     const std::string sentence = SpokenAfterShow(kind, n);
     ExpectSpeakable(sentence);
+    ExpectSpeakable(SpokenResult(Spoken::Show, Shown(kind, n, Language::en)));
     EXPECT_TRUE(sentence.starts_with(std::string(SpokenIdentityName(kind)) + ", n е " + std::to_string(n) + ", "))
         << sentence;
     ASSERT_TRUE(sentence.ends_with(".")) << sentence;
