@@ -181,7 +181,7 @@ void MainWindow::connectCommands()
     on(Command::Copy, [this, pictures] {
         switch (pictures->copy()) {
         case PictureActions::Copied::Text: announce(QStringLiteral("Текстът е копиран.")); break;
-        case PictureActions::Copied::Picture: announce(QStringLiteral("Картината е копирана.")); break;
+        case PictureActions::Copied::Picture: announce(ToQString(form_.Text(TextId::PictureCopied))); break;
         case PictureActions::Copied::Nothing: break;  // a box says why, or a text box had no selection
         }
     });
@@ -199,8 +199,7 @@ void MainWindow::connectCommands()
     commands[Command::BuildUp].setChecked(buildUp_->enabled());
     on(Command::BuildUp, [this](bool enabled) {
         buildUp_->setEnabled(enabled);
-        announce(enabled ? QStringLiteral("Постепенното построяване е включено.")
-                         : QStringLiteral("Постепенното построяване е изключено."));
+        announce(ToQString(form_.Text(enabled ? TextId::SwitchBuildUpOn : TextId::SwitchBuildUpOff)));
     });
     commands[Command::Argument].setChecked(QSettings().value(kArgumentSetting).toBool());
     setArgumentShown(commands[Command::Argument].isChecked());
@@ -212,9 +211,7 @@ void MainWindow::connectCommands()
     on(Command::Predict, [this](bool on) {
         if (!on && waiting_)
             reveal();
-        announce(on ? QStringLiteral("Предсказването е включено. След всяка стъпка нагоре класът първо казва "
-                                     "колко клетки добавя.")
-                    : QStringLiteral("Предсказването е изключено."));
+        announce(ToQString(form_.Text(on ? TextId::SwitchPredictOn : TextId::SwitchPredictOff)));
     });
     commands[Command::Reveal].setEnabled(false);
     on(Command::Reveal, [this] { reveal(); });

@@ -1,6 +1,8 @@
 // What holds for every identity and every n from 1 to 11.
 #include "proof_support.h"
 
+#include "app/form_language.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -139,6 +141,25 @@ TEST_P(EveryProof, InEnglishWritesTheSameFiguresInTheSameLines)
     const std::string english = Shown(kind, n, Language::en).Text1(0).Text;
     EXPECT_FALSE(HasCyrillic(english)) << english;
     EXPECT_EQ(Figures(english), Figures(Shown(kind, n).Text1(0).Text));
+
+    // switched at run time, the shown form says the same, and switches back
+    Tessalo switched = Shown(kind, n);
+    SwitchLanguage(switched, Language::en);
+    EXPECT_EQ(switched.Text1(0).Text, english);
+    SwitchLanguage(switched, Language::bg);
+    EXPECT_EQ(switched.Text1(0).Text, Shown(kind, n).Text1(0).Text);
+}
+
+TEST(SwitchLanguage, PutsAFreshFormsTextsIntoTheOtherLanguage)
+{
+    Tessalo fresh;
+    fresh.Form_Load();
+    SwitchLanguage(fresh, Language::en);
+    const Tessalo english(Language::en);
+    for (int i = 0; i < fresh.Label1.Count(); ++i)
+        EXPECT_EQ(fresh.Label1(i).Caption, english.Label1(i).Caption);
+    for (int i = 0; i < fresh.Text1.Count(); ++i)
+        EXPECT_EQ(fresh.Text1(i).Text, english.Text1(i).Text);
 }
 
 // Every text of the English catalogue, whatever shows it.

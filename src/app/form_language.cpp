@@ -1,0 +1,41 @@
+#include "app/form_language.h"
+
+#include "app/layout.h"
+
+namespace {
+
+// Every line of `text` that starts with `from` starts with `to` instead: the
+// proofs write their words only at the start of a line, the figures after them.
+void ReplaceLineStarts(std::string& text, std::string_view from, std::string_view to)
+{
+    for (std::size_t line = 0; line < text.size();) {
+        if (text.compare(line, from.size(), from) == 0)
+            text.replace(line, from.size(), to);
+        const std::size_t end = text.find('\n', line);
+        if (end == std::string::npos)
+            break;
+        line = end + 1;
+    }
+}
+
+}  // namespace
+
+void SwitchLanguage(Tessalo& form, Language to)
+{
+    const Language from = form.language;
+    if (from == to)
+        return;
+    form.language = to;
+    for (int i = 0; i < form.Label1.Count(); ++i)
+        form.Label1(i).Caption = Tr(to, FindControl("Label1", i).text);
+    for (int i = 0; i < form.Text1.Count(); ++i) {
+        std::string& text = form.Text1(i).Text;
+        const TextId fixed = FindControl("Text1", i).text;
+        if (text == Tr(from, fixed)) {
+            text = Tr(to, fixed);
+            continue;
+        }
+        for (const TextId word : {TextId::ProofHead, TextId::ProofTotal})
+            ReplaceLineStarts(text, Tr(from, word), Tr(to, word));
+    }
+}
