@@ -14,6 +14,7 @@ packages=(
   libxcb1-dev  # a window destroyed by another X client: noticed by the window, done by the desktop tests
   qt6-svg-dev  # the icon, and pictures saved as SVG
   qt6-translations-l10n  # the toolkit's own texts in Bulgarian
+  qt6-tools-dev qt6-l10n-tools  # lupdate, lrelease and CMake's qt_add_lupdate for translations/window
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation  # the metric twin of Times New Roman, with Cyrillic
   xvfb xauth

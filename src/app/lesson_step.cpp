@@ -210,3 +210,15 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
     view.rows = ExploreRows(form, view.framed);
     return view;
 }
+
+LessonView InFormLanguage(const Tessalo& form, LessonView view)
+{
+    // the lines' words depend on the identity and n alone, their cells on the board
+    InductionArgument words = ArgumentLines(form.ProofKind, ChosenN(form), form.language);
+    if (words.lines.size() == view.argument.lines.size()) {
+        for (std::size_t i = 0; i < words.lines.size(); ++i)
+            view.argument.lines[i].text = std::move(words.lines[i].text);
+    }
+    view.rows = ExploreRows(form, view.framed);
+    return view;
+}

@@ -3,6 +3,7 @@
 #include "main/window_start.h"
 #include "ui/batch_export.h"
 #include "ui/command_line.h"
+#include "ui/program_texts.h"
 
 #include <QStringList>
 
@@ -28,6 +29,16 @@ std::string ProgramFolder()
     return program.substr(0, program.rfind('/'));
 }
 
+void SayNoWindow(const char* why)
+{
+    std::fputs(Filled(Program::translate("CommandLine", "tessalo: прозорецът не може да бъде зареден / "
+                                                        "cannot load the window: %1\n"),
+                      {QString::fromLocal8Bit(why)})
+                   .toLocal8Bit()
+                   .constData(),
+               stderr);
+}
+
 // The window, from beside the program (in the build) or where it is
 // installed; null after saying why on standard error.
 decltype(&tessalo_run_window) LoadWindow()
@@ -40,12 +51,12 @@ decltype(&tessalo_run_window) LoadWindow()
             break;
     }
     if (!module) {
-        std::fprintf(stderr, "tessalo: прозорецът не може да бъде зареден / cannot load the window: %s\n", dlerror());
+        SayNoWindow(dlerror());
         return nullptr;
     }
     const auto run = reinterpret_cast<decltype(&tessalo_run_window)>(dlsym(module, "tessalo_run_window"));
     if (!run)
-        std::fprintf(stderr, "tessalo: прозорецът не може да бъде зареден / cannot load the window: %s\n", dlerror());
+        SayNoWindow(dlerror());
     return run;
 }
 

@@ -4,6 +4,7 @@
 #include "ui/batch_export.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
+#include "ui/program_texts.h"
 #include "ui/settings_file.h"
 #include "ui/style.h"
 #include "ui/window_settings.h"
@@ -16,6 +17,9 @@ int RunWindow(int& argc, char** argv, const CommandLine& command, const std::fun
     SayIfNoFontHasCyrillic();
     UseTessaloStyle();
     SettingsFile settings;
+    // --lang for this once, else the language the window was last switched to
+    const auto remembered = LanguageOfCode(settings.value(QStringLiteral("view/language")).toString().toStdString());
+    UseLanguage(command.languageGiven ? command.language : remembered.value_or(Language::bg));
     MainWindow window(&settings);
     window.open(command.kind, command.n);
     if (beforeShow)

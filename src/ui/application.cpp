@@ -1,9 +1,8 @@
 #include "ui/application.h"
 
+#include "ui/program_texts.h"
+
 #include <QAbstractNativeEventFilter>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -23,8 +22,11 @@ QtMessageHandler g_previousHandler = nullptr;
 void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtFatalMsg) {
-        std::fputs("tessalo: няма връзка с графичен дисплей (задайте DISPLAY или WAYLAND_DISPLAY). / "
-                   "tessalo: cannot connect to a display (set DISPLAY or WAYLAND_DISPLAY).\n",
+        std::fputs(Program::translate("CommandLine",
+                                      "tessalo: няма връзка с графичен дисплей (задайте DISPLAY или WAYLAND_DISPLAY). / "
+                                      "tessalo: cannot connect to a display (set DISPLAY or WAYLAND_DISPLAY).\n")
+                       .toLocal8Bit()
+                       .constData(),
                    stderr);
         std::fflush(stderr);
         std::_Exit(1);  // nothing half-built is worth tearing down
@@ -48,8 +50,10 @@ public:
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
         if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY &&
             static_cast<const xcb_destroy_notify_event_t*>(message)->window == window_.internalWinId()) {
-            std::fputs("tessalo: окното беше унищожено от друга програма. / the window was destroyed by another "
-                       "program.\n",
+            std::fputs(Program::translate("CommandLine", "tessalo: окното беше унищожено от друга програма. / "
+                                                         "the window was destroyed by another program.\n")
+                           .toLocal8Bit()
+                           .constData(),
                        stderr);
             QCoreApplication::exit(1);
         }
@@ -68,12 +72,9 @@ void EndWhenDestroyedFromOutside(QWidget& window)
         new DestroyedFromOutside(window);  // the window's, and gone with it
 }
 
-void LoadToolkitTranslations(QApplication& app)
+void LoadToolkitTranslations(QApplication&)
 {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Bulgarian), QStringLiteral("qt"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    UseLanguage(UsedLanguage());  // now that there is an application to install them in
 }
 
 std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv)

@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString kTitle = QString::fromUtf8("Доказателство по индукция");
-
 // A gap between lines that grows with the zoomed font. (The list's own spacing
 // would wrap the texts wider than it paints them.)
 class SpacedLines : public QStyledItemDelegate {
@@ -30,17 +28,19 @@ public:
 }  // namespace
 
 ArgumentPanel::ArgumentPanel(QWidget* parent)
-    : QWidget(parent), list_(new QListWidget(this)), guess_(new QLineEdit(this)), note_(new QLabel(this))
+    : QWidget(parent),
+      title_(new QLabel(this)),
+      list_(new QListWidget(this)),
+      guess_(new QLineEdit(this)),
+      note_(new QLabel(this))
 {
-    auto* title = new QLabel(kTitle, this);
     // only the weight is set, so the size still follows the parent's font
     QFont bold;
     bold.setBold(true);
-    title->setFont(bold);
-    title->setBuddy(list_);
+    title_->setFont(bold);
+    title_->setBuddy(list_);
 
     list_->setObjectName(QStringLiteral("argumentLines"));
-    list_->setAccessibleName(kTitle);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setWordWrap(true);
     list_->setResizeMode(QListView::Adjust);  // lines wrap again when the panel's width changes
@@ -52,8 +52,6 @@ ArgumentPanel::ArgumentPanel(QWidget* parent)
 
     // hidden unless predicting, so that the panel is otherwise just its lines
     guess_->setObjectName(QStringLiteral("guess"));
-    guess_->setAccessibleName(QStringLiteral("Колко клетки добавя стъпката"));
-    guess_->setPlaceholderText(QStringLiteral("Броят, после Enter"));
     guess_->setValidator(new QIntValidator(0, 999, guess_));
     guess_->hide();
     note_->setObjectName(QStringLiteral("verdict"));
@@ -63,7 +61,7 @@ ArgumentPanel::ArgumentPanel(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(title);
+    layout->addWidget(title_);
     layout->addWidget(list_, 1);
     layout->addWidget(guess_);
     layout->addWidget(note_);
@@ -71,6 +69,22 @@ ArgumentPanel::ArgumentPanel(QWidget* parent)
     list_->setItemDelegate(new SpacedLines(list_));
 
     connect(list_, &QListWidget::currentRowChanged, this, [this] { updateRing(); });
+    retranslate();
+}
+
+void ArgumentPanel::retranslate()
+{
+    title_->setText(tr("Доказателство по индукция"));
+    list_->setAccessibleName(title_->text());
+    guess_->setAccessibleName(tr("Колко клетки добавя стъпката"));
+    guess_->setPlaceholderText(tr("Броят, после Enter"));
+}
+
+void ArgumentPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void ArgumentPanel::setArgument(const InductionArgument& argument)

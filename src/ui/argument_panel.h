@@ -42,12 +42,16 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Its own texts in the language now in use.
+    void retranslate();
     // Emits ringChanged for the line under the mouse, else the keyboard's line
     // while the list has the focus, else none; only when that changes.
     void updateRing();
 
+    QLabel* title_;
     QListWidget* list_;
     QLineEdit* guess_;
     QLabel* note_;

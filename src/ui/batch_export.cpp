@@ -4,6 +4,7 @@
 #include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "ui/command_line.h"
+#include "ui/program_texts.h"
 #include "picture/picture_file.h"
 
 #include <QDir>
@@ -42,8 +43,9 @@ void ErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& messag
 bool Report(const QString& path, const WriteFailure& failure)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    std::fputs(QStringLiteral("tessalo: „%1“ не беше записан: %2. / cannot write '%1': %3.\n")
-                   .arg(shown, failure.cause, failure.systemText)
+    // Filled, not arg(): the English line has no use for the Bulgarian cause
+    std::fputs(Filled(Program::translate("CommandLine", "tessalo: „%1“ не беше записан: %2. / cannot write '%1': %3.\n"),
+                      {shown, failure.cause, failure.systemText})
                    .toLocal8Bit()
                    .constData(),
                stderr);
@@ -95,8 +97,9 @@ bool WriteStandardOutput(const QByteArray& bytes)
                          std::fflush(stdout) == 0;
     if (!written) {
         const WriteFailure failure = FailureOf({}, errno);
-        std::fputs(QStringLiteral("tessalo: стандартният изход не беше записан: %1. / cannot write standard output: %2.\n")
-                       .arg(failure.cause, failure.systemText)
+        std::fputs(Filled(Program::translate("CommandLine", "tessalo: стандартният изход не беше записан: %1. / "
+                                                            "cannot write standard output: %2.\n"),
+                          {failure.cause, failure.systemText})
                        .toLocal8Bit()
                        .constData(),
                    stderr);
@@ -107,8 +110,12 @@ bool WriteStandardOutput(const QByteArray& bytes)
 void SayIfNoFontHasCyrillic()
 {
     if (QFontDatabase::families(QFontDatabase::Cyrillic).isEmpty())
-        std::fputs("tessalo: няма шрифт с кирилица; буквите ще са квадратчета (инсталирайте например fonts-liberation). / "
-                   "no font with Cyrillic letters is installed; letters will show as boxes (install e.g. fonts-liberation).\n",
+        std::fputs(Program::translate("CommandLine",
+                                      "tessalo: няма шрифт с кирилица; буквите ще са квадратчета (инсталирайте например "
+                                      "fonts-liberation). / no font with Cyrillic letters is installed; letters will "
+                                      "show as boxes (install e.g. fonts-liberation).\n")
+                       .toLocal8Bit()
+                       .constData(),
                    stderr);
 }
 

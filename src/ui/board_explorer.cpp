@@ -3,6 +3,7 @@
 #include "app/tessalo.h"
 #include "picture/twips.h"
 #include "ui/board_surface.h"
+#include "ui/program_texts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -201,7 +202,7 @@ void BoardExplorer::setRows(PictureRows rows)
 void BoardExplorer::explore()
 {
     if (rows_.empty()) {
-        say_(QStringLiteral("Дъската е празна, няма какво да се разглежда."));
+        say_(Program::translate("BoardExplorer", "Дъската е празна, няма какво да се разглежда."));
     } else if (board_.hasFocus()) {
         sayWhere(true);
     } else {

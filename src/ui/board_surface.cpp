@@ -1,7 +1,9 @@
 #include "ui/board_surface.h"
 
 #include "picture/board_painter.h"
+#include "ui/program_texts.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -11,9 +13,16 @@ BoardSurface::BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* p
     : QWidget(parent), form_(form), twipsPerPixel_(twipsPerPixel), baseTwipsPerPixel_(twipsPerPixel)
 {
     setObjectName("Board");
-    setAccessibleName(QStringLiteral("Нагледно доказателство"));
+    setAccessibleName(Program::translate("BoardSurface", "Нагледно доказателство"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);  // clicks on labels and cells do nothing
+}
+
+void BoardSurface::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(Program::translate("BoardSurface", "Нагледно доказателство"));
+    QWidget::changeEvent(event);
 }
 
 void BoardSurface::setTwipsPerPixel(double twipsPerPixel)

@@ -3,6 +3,7 @@
 #include "app/layout.h"
 #include "picture/picture_file.h"
 #include "ui/command_table.h"
+#include "ui/program_texts.h"
 #include "ui/zoom.h"
 
 #include <QCommandLineParser>
@@ -25,18 +26,21 @@ struct Option {
     QString shown;  // as the help lists it
 };
 
-const QString kHelpHint = QStringLiteral("Вижте „tessalo --help“. / See 'tessalo --help'.\n");
+QString HelpHint()
+{
+    return Program::translate("CommandLine", "Вижте „tessalo --help“. / See 'tessalo --help'.\n");
+}
 
 QString HelpText(const std::vector<Option>& options)
 {
-    QString text = QStringLiteral("Употреба: tessalo [опции]\n"
+    QString text = Program::translate("CommandLine", "Употреба: tessalo [опции]\n"
                                   "Математическа индукция, показана с цветни квадрати и кръгове.\n\n"
                                   "Опции:\n");
     for (const auto& [option, shown] : options)
         text += QStringLiteral("  %1%2\n").arg(shown, -22).arg(option.description());
-    text += QStringLiteral("\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n\nКлавиши в прозореца:\n");
+    text += Program::translate("CommandLine", "\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n\nКлавиши в прозореца:\n");
     for (const CommandRow& row : kCommands)
-        text += QStringLiteral("  %1%2\n").arg(OwnKeysText(row), -22).arg(QString::fromUtf8(row.meaning));
+        text += QStringLiteral("  %1%2\n").arg(OwnKeysText(row), -22).arg(Program::translate("Commands", row.meaning));
     return text;
 }
 
@@ -46,10 +50,10 @@ QString InBulgarian(const QString& parserError)
     static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
     static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
     if (const auto match = missing.match(parserError); match.hasMatch())
-        return QStringLiteral("след „%1“ липсва стойност.").arg(match.captured(1));
+        return Program::translate("CommandLine", "след „%1“ липсва стойност.").arg(match.captured(1));
     if (const auto match = unexpected.match(parserError); match.hasMatch())
-        return QStringLiteral("„%1“ не приема стойност.").arg(match.captured(1));
-    return QStringLiteral("грешка в аргументите.");
+        return Program::translate("CommandLine", "„%1“ не приема стойност.").arg(match.captured(1));
+    return Program::translate("CommandLine", "грешка в аргументите.");
 }
 
 CommandLine Stop(int status, const QString& message)
@@ -75,12 +79,20 @@ std::optional<CommandLine> ReadNumber(const QCommandLineParser& parser, const ch
         field = number;
         return std::nullopt;
     }
-    return Stop(2, QStringLiteral("tessalo: %1 е цяло число от %3 до %4, не „%5“. / "
-                                  "--%2 takes a whole number from %3 to %4, not '%5'.\n")
-                       .arg(QString::fromUtf8(what), option)
-                       .arg(low)
-                       .arg(high)
-                       .arg(value));
+    // Filled, not arg(): the English line has no use for the Bulgarian name
+    return Stop(2, Filled(Program::translate("CommandLine", "tessalo: %1 е цяло число от %3 до %4, не „%5“. / "
+                                                            "--%2 takes a whole number from %3 to %4, not '%5'.\n"),
+                          {Program::translate("CommandLine", what), option, QString::number(low),
+                           QString::number(high), value}));
+}
+
+// The codes of every language, as --lang takes them: "bg, en".
+QString LanguageCodes()
+{
+    QStringList codes;
+    for (const std::string_view code : kLanguageCodes)
+        codes << QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()));
+    return codes.join(QStringLiteral(", "));
 }
 
 // Checks the options that draw without a window, and fills them in.
@@ -88,9 +100,9 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
 {
     std::optional<int> kind;
     std::optional<int> n;
-    for (const auto& stop : {ReadNumber(parser, "kind", "тъждеството", 1, 6, kind),
+    for (const auto& stop : {ReadNumber(parser, "kind", QT_TRANSLATE_NOOP("CommandLine", "тъждеството"), 1, 6, kind),
                              ReadNumber(parser, "n", "n", 1, kListCount, n),
-                             ReadNumber(parser, "width", "ширината", kMinPngWidth, kMaxPngWidth, line.pngWidth)}) {
+                             ReadNumber(parser, "width", QT_TRANSLATE_NOOP("CommandLine", "ширината"), kMinPngWidth, kMaxPngWidth, line.pngWidth)}) {
         if (stop)
             return *stop;
     }
@@ -105,14 +117,12 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
         const QString code = parser.value(QStringLiteral("lang"));
         const auto language = LanguageOfCode(code.toStdString());
         if (!language) {
-            QStringList codes;
-            for (const std::string_view known : kLanguageCodes)
-                codes << QString::fromUtf8(known.data(), static_cast<qsizetype>(known.size()));
-            return Stop(2, QStringLiteral("tessalo: непознат език „%1“; позволени са %2. / "
+            return Stop(2, Program::translate("CommandLine", "tessalo: непознат език „%1“; позволени са %2. / "
                                           "unknown language '%1'; allowed are %2.\n")
-                               .arg(code, codes.join(QStringLiteral(", "))));
+                               .arg(code, LanguageCodes()));
         }
         line.language = *language;
+        line.languageGiven = true;
     }
 
     // Arguments are read as UTF-8, and a name in another encoding (an old
@@ -120,71 +130,92 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     // that two such names would land in one file.
     for (const QString* name : {&line.exportPath, &line.seriesFolder}) {
         if (name->contains(QChar::ReplacementCharacter))
-            return Stop(2, QStringLiteral("tessalo: името „%1“ не е в UTF-8 и не може да бъде използвано; "
+            return Stop(2, Program::translate("CommandLine", "tessalo: името „%1“ не е в UTF-8 и не може да бъде използвано; "
                                           "преименувайте файла или папката. / the name '%1' is not in UTF-8 and "
                                           "cannot be used; rename the file or folder.\n")
                                .arg(*name));
     }
 
     if (!line.exportPath.isEmpty() && !FormatOfFile(line.exportPath))
-        return Stop(2, QStringLiteral("tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / "
+        return Stop(2, Program::translate("CommandLine", "tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / "
                                       "'%1': unknown file type; allowed are .svg, .png and .pdf.\n")
                            .arg(line.exportPath));
     if (line.pngWidth && FormatOfFile(line.exportPath) != PictureFormat::Png)
-        return Stop(2, QStringLiteral("tessalo: --width е само за PNG (--export ФАЙЛ.png). / "
+        return Stop(2, Program::translate("CommandLine", "tessalo: --width е само за PNG (--export ФАЙЛ.png). / "
                                       "--width is for PNG only (--export FILE.png).\n"));
     if (!line.drawsWithoutWindow())
         return line;  // the window opens on the identity and n given
     if (line.kind == 0)
-        return Stop(2, QStringLiteral("tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
+        return Stop(2, Program::translate("CommandLine", "tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
                                       "which identity? Add --kind from 1 to 6.\n"));
     if (line.withArgument && line.exportPath.isEmpty())
-        return Stop(2, QStringLiteral("tessalo: --with-argument е за --export. / --with-argument goes with --export.\n"));
+        return Stop(2, Program::translate("CommandLine", "tessalo: --with-argument е за --export. / --with-argument goes with --export.\n"));
     if (line.n == 0 && (!line.exportPath.isEmpty() || line.printText || line.printArgument))
-        return Stop(2, QStringLiteral("tessalo: кое n? Добавете --n от 1 до %1. / which n? Add --n from 1 to %1.\n")
+        return Stop(2, Program::translate("CommandLine", "tessalo: кое n? Добавете --n от 1 до %1. / which n? Add --n from 1 to %1.\n")
                            .arg(kListCount));
     return line;
+}
+
+// The language --lang names, if it names one: the help and the mistakes are
+// written in it, so it is known before the parser that writes them is made.
+std::optional<Language> LanguageAsked(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString code;
+        if (arguments[i] == QLatin1String("--lang") || arguments[i] == QLatin1String("-lang"))
+            code = i + 1 < arguments.size() ? arguments[i + 1] : QString();
+        else if (arguments[i].startsWith(QLatin1String("--lang=")))
+            code = arguments[i].mid(7);
+        else
+            continue;
+        return LanguageOfCode(code.toStdString());
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments)
 {
+    const std::optional<Language> asked = LanguageAsked(arguments);
+    UseLanguage(asked.value_or(Language::bg));
     const std::vector<Option> options{
-        {{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Показва тази помощ и излиза.")},
+        {{{QStringLiteral("h"), QStringLiteral("help")}, Program::translate("CommandLine", "Показва тази помощ и излиза.")},
          QStringLiteral("-h, --help")},
-        {{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Показва версията и излиза.")},
+        {{{QStringLiteral("v"), QStringLiteral("version")}, Program::translate("CommandLine", "Показва версията и излиза.")},
          QStringLiteral("-v, --version")},
-        {{QStringLiteral("fullscreen"), QStringLiteral("Отваря прозореца на цял екран.")},
+        {{QStringLiteral("fullscreen"), Program::translate("CommandLine", "Отваря прозореца на цял екран.")},
          QStringLiteral("--fullscreen")},
-        {{QStringLiteral("zoom"), QStringLiteral("Мащаб в проценти, от 100 до 400 (напр. 150)."),
-          QStringLiteral("проценти")},
-         QStringLiteral("--zoom ПРОЦЕНТИ")},
-        {{QStringLiteral("kind"), QStringLiteral("Тъждество от 1 до 6, по реда в прозореца; без --export прозорецът се отваря на него."), QStringLiteral("вид")},
-         QStringLiteral("--kind ВИД")},
-        {{QStringLiteral("n"), QStringLiteral("n от 1 до 11."), QStringLiteral("n")}, QStringLiteral("--n N")},
-        {{QStringLiteral("export"), QStringLiteral("Записва картината без прозорец: .svg, .png или .pdf."),
-          QStringLiteral("файл")},
-         QStringLiteral("--export ФАЙЛ")},
+        {{QStringLiteral("zoom"), Program::translate("CommandLine", "Мащаб в проценти, от 100 до 400 (напр. 150)."),
+          Program::translate("CommandLine", "проценти")},
+         Program::translate("CommandLine", "--zoom ПРОЦЕНТИ")},
+        {{QStringLiteral("kind"), Program::translate("CommandLine", "Тъждество от 1 до 6, по реда в прозореца; без --export прозорецът се отваря на него."), Program::translate("CommandLine", "вид")},
+         Program::translate("CommandLine", "--kind ВИД")},
+        {{QStringLiteral("n"), Program::translate("CommandLine", "n от 1 до 11."), QStringLiteral("n")}, QStringLiteral("--n N")},
+        {{QStringLiteral("export"), Program::translate("CommandLine", "Записва картината без прозорец: .svg, .png или .pdf."),
+          Program::translate("CommandLine", "файл")},
+         Program::translate("CommandLine", "--export ФАЙЛ")},
         {{QStringLiteral("width"),
-          QStringLiteral("Ширина на PNG картината в пиксели (%1 до %2, иначе %3).")
+          Program::translate("CommandLine", "Ширина на PNG картината в пиксели (%1 до %2, иначе %3).")
               .arg(kMinPngWidth)
               .arg(kMaxPngWidth)
               .arg(DefaultPngWidth()),
-          QStringLiteral("пиксели")},
-         QStringLiteral("--width ПИКСЕЛИ")},
-        {{QStringLiteral("text"), QStringLiteral("Извежда текста на доказателството.")}, QStringLiteral("--text")},
-        {{QStringLiteral("argument"), QStringLiteral("Извежда доказателството по индукция.")},
+          Program::translate("CommandLine", "пиксели")},
+         Program::translate("CommandLine", "--width ПИКСЕЛИ")},
+        {{QStringLiteral("text"), Program::translate("CommandLine", "Извежда текста на доказателството.")}, QStringLiteral("--text")},
+        {{QStringLiteral("argument"), Program::translate("CommandLine", "Извежда доказателството по индукция.")},
          QStringLiteral("--argument")},
-        {{QStringLiteral("with-argument"), QStringLiteral("С --export: доказателството по индукция под картината.")},
+        {{QStringLiteral("with-argument"), Program::translate("CommandLine", "С --export: доказателството по индукция под картината.")},
          QStringLiteral("--with-argument")},
-        {{QStringLiteral("lang"), QStringLiteral("Езикът на --text, --argument, --export и --series: bg (подразбира се) или en."),
-          QStringLiteral("език")},
-         QStringLiteral("--lang ЕЗИК")},
+        {{QStringLiteral("lang"), Program::translate("CommandLine", "Езикът на прозореца и на --text, --argument, --export и --series: "
+                                                             "%1 (подразбира се bg).")
+              .arg(LanguageCodes()),
+          Program::translate("CommandLine", "език")},
+         Program::translate("CommandLine", "--lang ЕЗИК")},
         {{QStringLiteral("series"),
-          QStringLiteral("Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...)."),
-          QStringLiteral("папка")},
-         QStringLiteral("--series ПАПКА")},
+          Program::translate("CommandLine", "Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...)."),
+          Program::translate("CommandLine", "папка")},
+         Program::translate("CommandLine", "--series ПАПКА")},
     };
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // -geometry, as X programs take it
@@ -205,23 +236,24 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString name = (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + unknown.first();
-            return Stop(2, QStringLiteral("tessalo: непозната опция „%1“. / unknown option '%1'.\n").arg(name) + kHelpHint);
+            return Stop(2, Program::translate("CommandLine", "tessalo: непозната опция „%1“. / unknown option '%1'.\n").arg(name) + HelpHint());
         }
-        return Stop(2, QStringLiteral("tessalo: %1 / %2\n").arg(InBulgarian(parser.errorText()), parser.errorText()) +
-                           kHelpHint);
+        return Stop(2, Filled(Program::translate("CommandLine", "tessalo: %1 / %2\n"),
+                              {InBulgarian(parser.errorText()), parser.errorText()}) +
+                           HelpHint());
     }
     if (parser.isSet(QStringLiteral("help")))
         return Stop(0, HelpText(options));
     if (parser.isSet(QStringLiteral("version")))
         return Stop(0, QStringLiteral("tessalo %1\n").arg(QStringLiteral(TESSALO_VERSION)));
     if (!parser.positionalArguments().isEmpty())
-        return Stop(2, QStringLiteral("tessalo: неочакван аргумент „%1“. / unexpected argument '%1'.\n")
+        return Stop(2, Program::translate("CommandLine", "tessalo: неочакван аргумент „%1“. / unexpected argument '%1'.\n")
                                .arg(parser.positionalArguments().first()) +
-                           kHelpHint);
+                           HelpHint());
 
     CommandLine line;
     line.fullScreen = parser.isSet(QStringLiteral("fullscreen"));
-    if (auto stop = ReadNumber(parser, "zoom", "мащабът", kMinZoomPercent, kMaxZoomPercent, line.zoomPercent))
+    if (auto stop = ReadNumber(parser, "zoom", QT_TRANSLATE_NOOP("CommandLine", "мащабът"), kMinZoomPercent, kMaxZoomPercent, line.zoomPercent))
         return *stop;
     line.geometryGiven = parser.isSet(QStringLiteral("geometry")) || parser.isSet(QStringLiteral("qwindowgeometry"));
     return ReadPictureOptions(parser, line);

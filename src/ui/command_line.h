@@ -28,6 +28,7 @@ struct CommandLine {
     bool withArgument = false;   // the exported picture has the argument beneath its proof
     QString seriesFolder;
     Language language = Language::bg;  // of the texts drawn without a window, whatever the locale
+    bool languageGiven = false;        // the window, too, then opens in it instead of the one it remembers
     bool drawsWithoutWindow() const
     {
         return !exportPath.isEmpty() || printText || printArgument || !seriesFolder.isEmpty();

@@ -24,13 +24,14 @@ enum class Command {
     ZoomReset,
     FullScreen,
     LeaveFullScreen,
+    Language,
     Keys,
     Quit,
 };
 
 struct CommandRow {
     Command command;
-    const char* text;     // in menus, UTF-8
+    const char* text;     // in menus; Bulgarian, UTF-8, translated in context "Commands"
     const char* meaning;  // what its keys do, in the key list and the help
     QKeySequence::StandardKey standard;  // the platform's keys, if it has them
     std::array<QKeyCombination, 3> keys;  // ours, besides; unused ones are Qt::Key_unknown
@@ -41,7 +42,7 @@ struct CommandRow {
 
 inline constexpr QKeyCombination kNoKey{Qt::Key_unknown};
 
-extern const std::array<CommandRow, 19> kCommands;
+extern const std::array<CommandRow, 20> kCommands;
 
 const CommandRow& FindCommand(Command command);
 

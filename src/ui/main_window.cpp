@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "app/form_language.h"
 #include "app/layout.h"
 #include "app/induction_step.h"
 #include "app/prediction.h"
@@ -16,12 +17,15 @@
 #include "ui/full_screen_zoom.h"
 #include "ui/hamburger_icon.h"
 #include "ui/picture_actions.h"
+#include "ui/program_texts.h"
+#include "ui/settings_file.h"
 #include "ui/style.h"
 #include "ui/wide_radio_button.h"
 #include "ui/window_commands.h"
 #include "ui/zoom.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -62,12 +66,17 @@ std::string_view LastLine(std::string_view text)
 
 // What a screen reader calls a control: its caption, or what the window shows
 // beside it.
-QString AccessibleName(const ControlLayout& layout)
+QString AccessibleName(const ControlLayout& layout, Language language)
 {
     switch (layout.kind) {
-    case ControlKind::ListBox: return ToQString(Tr(Language::bg, FindControl("Label1", 1).text));
-    case ControlKind::TextBox: return layout.index == 0 ? QStringLiteral("Доказателство") : QStringLiteral("Цитат");
-    default: return ToQString(Tr(Language::bg, layout.text));
+    case ControlKind::ListBox: return ToQString(Tr(language, FindControl("Label1", 1).text));
+    case ControlKind::TextBox:
+        return layout.index == 0 ? Program::translate("MainWindow", "Доказателство")
+                                 : Program::translate("MainWindow", "Цитат");
+    case ControlKind::OptionButton:
+        // the caption stays as it is; a screen reader says the identity in words
+        return ToQString(SpokenIdentityName(layout.index + 1, language));
+    default: return ToQString(Tr(language, layout.text));
     }
 }
 
@@ -114,6 +123,7 @@ void ScaleTextLayout(QPlainTextEdit& box, const QFont& font, int base)
 }
 
 const QString kArgumentSetting = QStringLiteral("view/argument");
+const QString kLanguageSetting = QStringLiteral("view/language");
 // The panel beside the form at 100 %, in pixels, and its margin.
 constexpr int kPanelWidth = 330;
 constexpr int kPanelMargin = 8;
@@ -122,11 +132,13 @@ constexpr int kPanelMargin = 8;
 
 MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
     : QWidget(parent),
+      form_(UsedLanguage()),
+      settings_(settings),
       baseTwipsPerPixel_(TwipsPerPixel(logicalDpiX())),
       baseSize_(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, baseTwipsPerPixel_).size()),
       baseLetters_(QApplication::font())
 {
-    setWindowTitle(ToQString(Tr(Language::bg, kWindowLayout.caption)));
+    setWindowTitle(ToQString(form_.Text(kWindowLayout.caption)));
     setWindowIcon(HamburgerIcon());
     QFont font(ToQString(kWindowLayout.fontFamily), kWindowLayout.fontPoints);
     font.setStyleHint(QFont::Serif);
@@ -180,7 +192,7 @@ void MainWindow::connectCommands()
     on(Command::Save, [pictures] { pictures->save(); });
     on(Command::Copy, [this, pictures] {
         switch (pictures->copy()) {
-        case PictureActions::Copied::Text: announce(QStringLiteral("Текстът е копиран.")); break;
+        case PictureActions::Copied::Text: announce(Program::translate("MainWindow", "Текстът е копиран.")); break;
         case PictureActions::Copied::Picture: announce(ToQString(form_.Text(TextId::PictureCopied))); break;
         case PictureActions::Copied::Nothing: break;  // a box says why, or a text box had no selection
         }
@@ -219,15 +231,20 @@ void MainWindow::connectCommands()
                                       commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
     const auto zoomBy = [this, screen](int direction) {
         screen->zoom(direction);
-        announce(isFullScreen() ? QStringLiteral("На цял екран размерът следва екрана.")
-                                : QStringLiteral("Мащаб %1 процента.").arg(std::lround(zoom_ * 100)));
+        announce(isFullScreen() ? Program::translate("MainWindow", "На цял екран размерът следва екрана.")
+                                : Program::translate("MainWindow", "Мащаб %1 процента.").arg(std::lround(zoom_ * 100)));
     };
     on(Command::ZoomIn, [zoomBy] { zoomBy(+1); });
     on(Command::ZoomOut, [zoomBy] { zoomBy(-1); });
     on(Command::ZoomReset, [zoomBy] { zoomBy(0); });
     connect(&commands[Command::FullScreen], &QAction::toggled, this, [this](bool on) {
-        announce(on ? QStringLiteral("Цял екран.") : QStringLiteral("Излязохте от цял екран."));
+        announce(on ? Program::translate("MainWindow", "Цял екран.") : Program::translate("MainWindow", "Излязохте от цял екран."));
     });
+    on(Command::Language, [this] {
+        setLanguage(static_cast<Language>((static_cast<std::size_t>(form_.language) + 1) % kLanguageCount));
+    });
+    connect(&commands.languages(), &QActionGroup::triggered, this,
+            [this](QAction* entry) { setLanguage(static_cast<Language>(entry->data().toInt())); });
     on(Command::Keys, [this] { commands_->showKeyList(*board_); });
     on(Command::Quit, [this] { close(); });
     // The board lets clicks through to the form beneath it, which holds the menu.
@@ -248,10 +265,35 @@ void MainWindow::open(int kind, int n)
     }
 }
 
+void MainWindow::setLanguage(Language language)
+{
+    if (language == form_.language)
+        return;
+    UseLanguage(language);  // the toolkit's texts, the commands' and the panel's follow
+    SwitchLanguage(form_, language);
+    lesson_ = InFormLanguage(form_, lesson_);
+    if (settings_)
+        settings_->setValue(kLanguageSetting, ToQString(kLanguageCodes[static_cast<std::size_t>(language)]));
+    setWindowTitle(ToQString(form_.Text(kWindowLayout.caption)));
+    for (const auto& [widget, layout] : placed_) {
+        widget->setAccessibleName(AccessibleName(*layout, language));
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            button->setText(ToQString(form_.Text(layout->text)));
+    }
+    frame_->setTitle(ToQString(form_.Text(FindControl("Frame1", 0).text)));
+    textBoxes_[1]->setPlainText(ToDisplayText(form_.Text1(1).Text));
+    commands_->retranslate();
+    explorer_->setRows(waiting_ ? HoldBack(form_, lesson_).view.rows : lesson_.rows);
+    if (argument_)
+        argument_->setArgument(waiting_ ? HoldBack(form_, lesson_).view.argument : lesson_.argument);
+    showState();
+    announce(ToQString(form_.Text(TextId::LanguageName)));
+}
+
 void MainWindow::place(QWidget* widget, const ControlLayout& layout)
 {
     widget->setObjectName(QStringLiteral("%1(%2)").arg(ToQString(layout.name)).arg(layout.index));
-    widget->setAccessibleName(AccessibleName(layout));
+    widget->setAccessibleName(AccessibleName(layout, form_.language));
     placed_.emplace_back(widget, &layout);
     if (layout.tabIndex >= 0)
         tabChain_.emplace_back(layout.tabIndex, widget);
@@ -399,7 +441,7 @@ void MainWindow::layOut(double zoom)
 
 QPushButton* MainWindow::createButton(const ControlLayout& layout)
 {
-    auto* button = new QPushButton(ToQString(Tr(Language::bg, layout.text)), formArea_);
+    auto* button = new QPushButton(ToQString(form_.Text(layout.text)), formArea_);
     place(button, layout);
     button->setAutoDefault(true);  // Enter and keypad Enter press it, as Space does
     const int index = layout.index;
@@ -413,7 +455,7 @@ QPushButton* MainWindow::createButton(const ControlLayout& layout)
 
 QGroupBox* MainWindow::createFrame(const ControlLayout& layout)
 {
-    frame_ = new QGroupBox(ToQString(Tr(Language::bg, layout.text)), formArea_);
+    frame_ = new QGroupBox(ToQString(form_.Text(layout.text)), formArea_);
     place(frame_, layout);
     SetBackground(frame_, *layout.background);
     return frame_;
@@ -421,10 +463,8 @@ QGroupBox* MainWindow::createFrame(const ControlLayout& layout)
 
 QRadioButton* MainWindow::createOption(const ControlLayout& layout)
 {
-    auto* option = new WideRadioButton(ToQString(Tr(Language::bg, layout.text)), frame_);
+    auto* option = new WideRadioButton(ToQString(form_.Text(layout.text)), frame_);
     place(option, layout);
-    // the caption stays as it is; a screen reader says the identity in words
-    option->setAccessibleName(ToQString(SpokenIdentityName(layout.index + 1)));
     option->setAccessibleDescription(ToQString(SpokenFormula(layout.index + 1)));
     option->installEventFilter(this);
     SetBackground(option, *layout.background);
@@ -525,7 +565,7 @@ void MainWindow::describeList()
 {
     // Read on coming to the list; while it has the focus its items speak for themselves.
     const int n = chosenN();
-    list_->setAccessibleDescription(n > 0 ? QStringLiteral("n е %1").arg(n) : QStringLiteral("n не е избрано"));
+    list_->setAccessibleDescription(n > 0 ? Program::translate("MainWindow", "n е %1").arg(n) : Program::translate("MainWindow", "n не е избрано"));
 }
 
 void MainWindow::announce(const QString& sentence)

@@ -57,6 +57,10 @@ public:
     // The window as the parts that size and place it see it.
     ZoomableWindow zoomable();
 
+    // Shows the window, the form and everything said in `language`, in place:
+    // the picture, n and the identity stay. The window remembers it.
+    void setLanguage(Language language);
+
     // Steps n by `delta` and shows the picture, as choosing that n and pressing
     // Show do; after a step up, the cells it added are framed.
     void step(int delta);
@@ -109,6 +113,7 @@ private:
     void after(LessonCommand command, int nBefore);
 
     Tessalo form_;
+    SettingsFile* settings_;
     LessonView lesson_;
     double baseTwipsPerPixel_;  // at 100 %
     QSize baseSize_;

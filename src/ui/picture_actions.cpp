@@ -3,6 +3,7 @@
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
 #include "picture/picture_file.h"
+#include "ui/program_texts.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -30,9 +31,9 @@ struct FileKind {
 };
 
 constexpr std::array<FileKind, 3> kFileKinds{{
-    {"Векторна картина SVG (*.svg)", "svg"},
-    {"Картина PNG (*.png)", "png"},
-    {"Документ PDF (*.pdf)", "pdf"},
+    {QT_TRANSLATE_NOOP("PictureActions", "Векторна картина SVG (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("PictureActions", "Картина PNG (*.png)"), "png"},
+    {QT_TRANSLATE_NOOP("PictureActions", "Документ PDF (*.pdf)"), "pdf"},
 }};
 
 // "tessalo-kind-4-n-11" after Show, "tessalo" before.
@@ -47,7 +48,7 @@ QString SuggestedName(const Tessalo& form)
 QString SuffixOf(const QString& filter)
 {
     for (const auto& kind : kFileKinds) {
-        if (filter == QString::fromUtf8(kind.filter))
+        if (filter == Program::translate("PictureActions", kind.filter))
             return QString::fromLatin1(kind.suffix);
     }
     return QString::fromLatin1(kFileKinds[0].suffix);
@@ -55,21 +56,21 @@ QString SuffixOf(const QString& filter)
 
 QFileDialog* NewSaveDialog(QWidget& window)
 {
-    auto* dialog = new QFileDialog(&window, QStringLiteral("Запазване на картината"),
+    auto* dialog = new QFileDialog(&window, Program::translate("PictureActions", "Запазване на картината"),
                                    QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
     for (const auto& kind : kFileKinds)
-        filters << QString::fromUtf8(kind.filter);
+        filters << Program::translate("PictureActions", kind.filter);
     dialog->setNameFilters(filters);
     dialog->setDefaultSuffix(SuffixOf(filters.first()));
     QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
                      [dialog](const QString& filter) { dialog->setDefaultSuffix(SuffixOf(filter)); });
-    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
-    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Име на файла:"));
-    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Вид на файла:"));
-    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Запази"));
-    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Отказ"));
+    dialog->setLabelText(QFileDialog::LookIn, Program::translate("PictureActions", "Папка:"));
+    dialog->setLabelText(QFileDialog::FileName, Program::translate("PictureActions", "Име на файла:"));
+    dialog->setLabelText(QFileDialog::FileType, Program::translate("PictureActions", "Вид на файла:"));
+    dialog->setLabelText(QFileDialog::Accept, Program::translate("PictureActions", "Запази"));
+    dialog->setLabelText(QFileDialog::Reject, Program::translate("PictureActions", "Отказ"));
     return dialog;
 }
 
@@ -97,8 +98,8 @@ bool PictureActions::hasPicture()
     bool any = false;
     ForEachVisibleCell(picture_().form.Shape1, [&](int, const Cell&) { any = true; });
     if (!any) {
-        tell(QMessageBox::Information, QStringLiteral("Няма картина"),
-             QStringLiteral("Дъската е празна: изберете n и натиснете „Изведи“."));
+        tell(QMessageBox::Information, Program::translate("PictureActions", "Няма картина"),
+             Program::translate("PictureActions", "Дъската е празна: изберете n и натиснете „Изведи“."));
     }
     return any;
 }
@@ -123,8 +124,8 @@ void PictureActions::save()
     int width = defaultPngWidth();
     if (FormatOfFile(path) == PictureFormat::Png) {
         QInputDialog ask(&window_);
-        ask.setWindowTitle(QStringLiteral("Ширина на картината"));
-        ask.setLabelText(QStringLiteral("Ширина в пиксели:"));
+        ask.setWindowTitle(Program::translate("PictureActions", "Ширина на картината"));
+        ask.setLabelText(Program::translate("PictureActions", "Ширина в пиксели:"));
         ask.setInputMode(QInputDialog::IntInput);
         ask.setIntRange(kMinPngWidth, kMaxPngWidth);
         ask.setIntStep(100);
@@ -134,9 +135,10 @@ void PictureActions::save()
         width = ask.intValue();
     }
     if (const auto failure = SavePicture(path, picture_(), width)) {
-        tell(QMessageBox::Warning, QStringLiteral("Картината не е запазена"),
-             QStringLiteral("Файлът „%1“ не беше запазен: %2.\n\n(%3)")
-                 .arg(QDir::toNativeSeparators(path), failure->cause, failure->systemText));
+        tell(QMessageBox::Warning, Program::translate("PictureActions", "Картината не е запазена"),
+             // Filled, not arg(): a translation may do without the Bulgarian cause
+             Filled(Program::translate("PictureActions", "Файлът „%1“ не беше запазен: %2.\n\n(%3)"),
+                    {QDir::toNativeSeparators(path), failure->cause, failure->systemText}));
     }
 }
 
@@ -168,12 +170,12 @@ void PictureActions::print()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(SuggestedName(picture_().form));
     QPrintDialog dialog(&printer, &window_);
-    dialog.setWindowTitle(QStringLiteral("Печат на картината"));
+    dialog.setWindowTitle(Program::translate("PictureActions", "Печат на картината"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        tell(QMessageBox::Warning, QStringLiteral("Печатът не започна"), QStringLiteral("Принтерът не прие картината."));
+        tell(QMessageBox::Warning, Program::translate("PictureActions", "Печатът не започна"), Program::translate("PictureActions", "Принтерът не прие картината."));
         return;
     }
     PaintPicture(painter, picture_(), QRectF(0, 0, printer.width(), printer.height()));

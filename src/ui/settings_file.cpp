@@ -1,6 +1,7 @@
 #include "ui/settings_file.h"
 
 #include "picture/picture_file.h"
+#include "ui/program_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,8 +22,10 @@ constexpr int kLockWaitMs = 20;
 
 bool Refuse(const QString& path, const QString& cause, const QString& english)
 {
-    std::fputs(QStringLiteral("tessalo: настройките не бяха записани в „%1“: %2. / settings not saved to '%1': %3.\n")
-                   .arg(QDir::toNativeSeparators(path), cause, english)
+    // Filled, not arg(): the English line has no use for the Bulgarian cause
+    std::fputs(Filled(Program::translate("CommandLine", "tessalo: настройките не бяха записани в „%1“: %2. / "
+                                                        "settings not saved to '%1': %3.\n"),
+                      {QDir::toNativeSeparators(path), cause, english})
                    .toLocal8Bit()
                    .constData(),
                stderr);

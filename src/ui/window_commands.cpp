@@ -1,6 +1,9 @@
 #include "ui/window_commands.h"
 
+#include "ui/program_texts.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -27,10 +30,15 @@ QList<QKeySequence> KeysOf(const CommandRow& row)
 
 // Keys the toolkit's controls answer to themselves, before any command.
 constexpr std::pair<const char*, const char*> kFormKeys[] = {
-    {"Tab, Shift+Tab", "към следващата или предишната контрола"},
-    {"стрелки", "избор на n в списъка и на тъждество"},
-    {"Интервал, Enter", "натиска бутона на фокуса"},
+    {QT_TRANSLATE_NOOP("Commands", "Tab, Shift+Tab"), QT_TRANSLATE_NOOP("Commands", "към следващата или предишната контрола")},
+    {QT_TRANSLATE_NOOP("Commands", "стрелки"), QT_TRANSLATE_NOOP("Commands", "избор на n в списъка и на тъждество")},
+    {QT_TRANSLATE_NOOP("Commands", "Интервал, Enter"), QT_TRANSLATE_NOOP("Commands", "натиска бутона на фокуса")},
 };
+
+QString InLanguage(const char* marked)
+{
+    return Program::translate("Commands", marked);
+}
 
 }  // namespace
 
@@ -38,14 +46,33 @@ WindowCommands::WindowCommands(QWidget& window) : QObject(&window), window_(wind
 {
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
         const CommandRow& row = kCommands[i];
-        auto* action = new QAction(QString::fromUtf8(row.text), this);
+        auto* action = new QAction(this);
         action->setShortcuts(KeysOf(row));
         action->setCheckable(row.checkable);
-        action->setToolTip(QString::fromUtf8(row.meaning));
         window.addAction(action);
         actions_[i] = action;
     }
+    auto* languages = new QMenu(&window);
+    languages_ = new QActionGroup(languages);
+    for (std::size_t i = 0; i < kLanguageCount; ++i) {
+        const auto language = static_cast<Language>(i);
+        QAction* entry = languages->addAction(QString::fromUtf8(Tr(language, TextId::LanguageName)));
+        entry->setCheckable(true);
+        entry->setData(static_cast<int>(i));
+        languages_->addAction(entry);
+    }
+    (*this)[Command::Language].setMenu(languages);
+    retranslate();
     qApp->installEventFilter(this);
+}
+
+void WindowCommands::retranslate()
+{
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        actions_[i]->setText(InLanguage(kCommands[i].text));
+        actions_[i]->setToolTip(InLanguage(kCommands[i].meaning));
+    }
+    languages_->actions()[static_cast<int>(UsedLanguage())]->setChecked(true);
 }
 
 QAction& WindowCommands::operator[](Command command) const
@@ -63,7 +90,8 @@ void WindowCommands::showMenu(const QPoint& globalPosition, const std::function<
             // after the entry's own name, which the menu tells once this returns
             if (action->isCheckable()) {
                 QTimer::singleShot(0, &menu, [&say, action] {
-                    say(action->isChecked() ? QStringLiteral("включено") : QStringLiteral("изключено"));
+                    say(action->isChecked() ? Program::translate("Commands", "включено")
+                                            : Program::translate("Commands", "изключено"));
                 });
             }
         });
@@ -74,12 +102,13 @@ void WindowCommands::showMenu(const QPoint& globalPosition, const std::function<
 void WindowCommands::showKeyList(const QWidget& fontOf) const
 {
     QDialog dialog(&window_);
-    dialog.setWindowTitle(QString::fromUtf8(FindCommand(Command::Keys).text));
+    dialog.setWindowTitle(InLanguage(FindCommand(Command::Keys).text));
     dialog.setFont(fontOf.font());
     const auto rows = KeyListRows(*this);
     auto* table = new QTableWidget(static_cast<int>(rows.size()), 2, &dialog);
     table->setAccessibleName(dialog.windowTitle());
-    table->setHorizontalHeaderLabels({QStringLiteral("Клавиши"), QStringLiteral("Действие")});
+    table->setHorizontalHeaderLabels({InLanguage(FindCommand(Command::Keys).text),
+                                      Program::translate("Commands", "Действие")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -130,12 +159,12 @@ QList<std::pair<QString, QString>> KeyListRows(const WindowCommands& commands)
 {
     QList<std::pair<QString, QString>> rows;
     for (const auto& [keys, meaning] : kFormKeys)
-        rows.emplaceBack(QString::fromUtf8(keys), QString::fromUtf8(meaning));
+        rows.emplaceBack(InLanguage(keys), InLanguage(meaning));
     for (const CommandRow& row : kCommands) {
         QStringList keys;
         for (const QKeySequence& sequence : commands[row.command].shortcuts())
             keys << sequence.toString(QKeySequence::NativeText);
-        rows.emplaceBack(keys.join(QLatin1String(", ")), QString::fromUtf8(row.meaning));
+        rows.emplaceBack(keys.join(QLatin1String(", ")), InLanguage(row.meaning));
     }
     return rows;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAction;
+class QActionGroup;
 class QWidget;
 
 // The window's commands as actions: one QAction for each row of the command
@@ -20,6 +21,11 @@ public:
     explicit WindowCommands(QWidget& window);
 
     QAction& operator[](Command command) const;
+    // The actions' texts in the language now in use.
+    void retranslate();
+    // The language entries, one for each language, the one in use checked;
+    // each holds its Language as data.
+    QActionGroup& languages() const { return *languages_; }
 
     // Opens the commands as a menu at `globalPosition`. `say`, when given, tells
     // a screen reader the state of a checkable entry as the keyboard reaches it:
@@ -35,6 +41,7 @@ protected:
 private:
     QWidget& window_;
     std::array<QAction*, kCommands.size()> actions_{};
+    QActionGroup* languages_ = nullptr;
 };
 
 // The key list as rows of (keys, meaning): the form's own keys, then every command's.

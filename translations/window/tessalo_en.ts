@@ -1,0 +1,614 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en" sourcelanguage="bg_BG">
+<context>
+    <name>ArgumentPanel</name>
+    <message>
+        <source>Доказателство по индукция</source>
+        <translation>Proof by induction</translation>
+    </message>
+    <message>
+        <source>Колко клетки добавя стъпката</source>
+        <translation>How many cells the step adds</translation>
+    </message>
+    <message>
+        <source>Броят, после Enter</source>
+        <translation>The number, then Enter</translation>
+    </message>
+</context>
+<context>
+    <name>BoardExplorer</name>
+    <message>
+        <source>Дъската е празна, няма какво да се разглежда.</source>
+        <translation>The board is empty; there is nothing to explore.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardSurface</name>
+    <message>
+        <source>Нагледно доказателство</source>
+        <translation>Proof in pictures</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>tessalo: „%1“ не беше записан: %2. / cannot write '%1': %3.
+</source>
+        <translation>tessalo: cannot write '%1': %3.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: стандартният изход не беше записан: %1. / cannot write standard output: %2.
+</source>
+        <translation>tessalo: cannot write standard output: %2.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: няма шрифт с кирилица; буквите ще са квадратчета (инсталирайте например fonts-liberation). / no font with Cyrillic letters is installed; letters will show as boxes (install e.g. fonts-liberation).
+</source>
+        <translation>tessalo: no font with Cyrillic letters is installed; letters will show as boxes (install e.g. fonts-liberation).
+</translation>
+    </message>
+    <message>
+        <source>Вижте „tessalo --help“. / See 'tessalo --help'.
+</source>
+        <translation>See 'tessalo --help'.
+</translation>
+    </message>
+    <message>
+        <source>Употреба: tessalo [опции]
+Математическа индукция, показана с цветни квадрати и кръгове.
+
+Опции:
+</source>
+        <translation>Usage: tessalo [options]
+Mathematical induction, shown with coloured squares and circles.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>
+Без прозорец: tessalo --kind 4 --n 11 --export картина.svg
+
+Клавиши в прозореца:
+</source>
+        <translation>
+Without a window: tessalo --kind 4 --n 11 --export picture.svg
+
+Keys in the window:
+</translation>
+    </message>
+    <message>
+        <source>след „%1“ липсва стойност.</source>
+        <translation>a value is missing after '%1'.</translation>
+    </message>
+    <message>
+        <source>„%1“ не приема стойност.</source>
+        <translation>'%1' takes no value.</translation>
+    </message>
+    <message>
+        <source>грешка в аргументите.</source>
+        <translation>error in the arguments.</translation>
+    </message>
+    <message>
+        <source>tessalo: %1 е цяло число от %3 до %4, не „%5“. / --%2 takes a whole number from %3 to %4, not '%5'.
+</source>
+        <translation>tessalo: --%2 takes a whole number from %3 to %4, not '%5'.
+</translation>
+    </message>
+    <message>
+        <source>тъждеството</source>
+        <translation>the identity</translation>
+    </message>
+    <message>
+        <source>ширината</source>
+        <translation>the width</translation>
+    </message>
+    <message>
+        <source>tessalo: непознат език „%1“; позволени са %2. / unknown language '%1'; allowed are %2.
+</source>
+        <translation>tessalo: unknown language '%1'; allowed are %2.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: името „%1“ не е в UTF-8 и не може да бъде използвано; преименувайте файла или папката. / the name '%1' is not in UTF-8 and cannot be used; rename the file or folder.
+</source>
+        <translation>tessalo: the name '%1' is not in UTF-8 and cannot be used; rename the file or folder.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / '%1': unknown file type; allowed are .svg, .png and .pdf.
+</source>
+        <translation>tessalo: '%1': unknown file type; allowed are .svg, .png and .pdf.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: --width е само за PNG (--export ФАЙЛ.png). / --width is for PNG only (--export FILE.png).
+</source>
+        <translation>tessalo: --width is for PNG only (--export FILE.png).
+</translation>
+    </message>
+    <message>
+        <source>tessalo: кое тъждество? Добавете --kind от 1 до 6. / which identity? Add --kind from 1 to 6.
+</source>
+        <translation>tessalo: which identity? Add --kind from 1 to 6.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: --with-argument е за --export. / --with-argument goes with --export.
+</source>
+        <translation>tessalo: --with-argument goes with --export.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: кое n? Добавете --n от 1 до %1. / which n? Add --n from 1 to %1.
+</source>
+        <translation>tessalo: which n? Add --n from 1 to %1.
+</translation>
+    </message>
+    <message>
+        <source>Показва тази помощ и излиза.</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <source>Показва версията и излиза.</source>
+        <translation>Shows the version and exits.</translation>
+    </message>
+    <message>
+        <source>Отваря прозореца на цял екран.</source>
+        <translation>Opens the window full screen.</translation>
+    </message>
+    <message>
+        <source>Мащаб в проценти, от 100 до 400 (напр. 150).</source>
+        <translation>Zoom in percent, from 100 to 400 (e.g. 150).</translation>
+    </message>
+    <message>
+        <source>проценти</source>
+        <translation>percent</translation>
+    </message>
+    <message>
+        <source>--zoom ПРОЦЕНТИ</source>
+        <translation>--zoom PERCENT</translation>
+    </message>
+    <message>
+        <source>Тъждество от 1 до 6, по реда в прозореца; без --export прозорецът се отваря на него.</source>
+        <translation>Identity from 1 to 6, in the order of the window; without --export the window opens on it.</translation>
+    </message>
+    <message>
+        <source>вид</source>
+        <translation>kind</translation>
+    </message>
+    <message>
+        <source>--kind ВИД</source>
+        <translation>--kind KIND</translation>
+    </message>
+    <message>
+        <source>n от 1 до 11.</source>
+        <translation>n from 1 to 11.</translation>
+    </message>
+    <message>
+        <source>Записва картината без прозорец: .svg, .png или .pdf.</source>
+        <translation>Saves the picture without a window: .svg, .png or .pdf.</translation>
+    </message>
+    <message>
+        <source>файл</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>--export ФАЙЛ</source>
+        <translation>--export FILE</translation>
+    </message>
+    <message>
+        <source>Ширина на PNG картината в пиксели (%1 до %2, иначе %3).</source>
+        <translation>Width of the PNG picture in pixels (%1 to %2, else %3).</translation>
+    </message>
+    <message>
+        <source>пиксели</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>--width ПИКСЕЛИ</source>
+        <translation>--width PIXELS</translation>
+    </message>
+    <message>
+        <source>Извежда текста на доказателството.</source>
+        <translation>Prints the proof text.</translation>
+    </message>
+    <message>
+        <source>Извежда доказателството по индукция.</source>
+        <translation>Prints the proof by induction.</translation>
+    </message>
+    <message>
+        <source>С --export: доказателството по индукция под картината.</source>
+        <translation>With --export: the proof by induction below the picture.</translation>
+    </message>
+    <message>
+        <source>език</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>--lang ЕЗИК</source>
+        <translation>--lang LANGUAGE</translation>
+    </message>
+    <message>
+        <source>Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...).</source>
+        <translation>Saves the pictures for n from 1 to 11 in the folder (kind-KIND-n-01.svg ...).</translation>
+    </message>
+    <message>
+        <source>папка</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>--series ПАПКА</source>
+        <translation>--series FOLDER</translation>
+    </message>
+    <message>
+        <source>tessalo: непозната опция „%1“. / unknown option '%1'.
+</source>
+        <translation>tessalo: unknown option '%1'.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: %1 / %2
+</source>
+        <translation>tessalo: %2
+</translation>
+    </message>
+    <message>
+        <source>tessalo: неочакван аргумент „%1“. / unexpected argument '%1'.
+</source>
+        <translation>tessalo: unexpected argument '%1'.
+</translation>
+    </message>
+    <message>
+        <source>мащабът</source>
+        <translation>the zoom</translation>
+    </message>
+    <message>
+        <source>tessalo: настройките не бяха записани в „%1“: %2. / settings not saved to '%1': %3.
+</source>
+        <translation>tessalo: settings not saved to '%1': %3.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: няма връзка с графичен дисплей (задайте DISPLAY или WAYLAND_DISPLAY). / tessalo: cannot connect to a display (set DISPLAY or WAYLAND_DISPLAY).
+</source>
+        <translation>tessalo: cannot connect to a display (set DISPLAY or WAYLAND_DISPLAY).
+</translation>
+    </message>
+    <message>
+        <source>tessalo: окното беше унищожено от друга програма. / the window was destroyed by another program.
+</source>
+        <translation>tessalo: the window was destroyed by another program.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: прозорецът не може да бъде зареден / cannot load the window: %1
+</source>
+        <translation>tessalo: cannot load the window: %1
+</translation>
+    </message>
+    <message>
+        <source>Езикът на прозореца и на --text, --argument, --export и --series: %1 (подразбира се bg).</source>
+        <translation>The language of the window and of --text, --argument, --export and --series: %1 (bg is the default).</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Запази картината...</source>
+        <translation>Save the picture...</translation>
+    </message>
+    <message>
+        <source>запазва картината (SVG, PNG, PDF)</source>
+        <translation>saves the picture (SVG, PNG, PDF)</translation>
+    </message>
+    <message>
+        <source>Копирай картината</source>
+        <translation>Copy the picture</translation>
+    </message>
+    <message>
+        <source>копира картината; в текстово поле — избрания текст</source>
+        <translation>copies the picture; in a text box, the selected text</translation>
+    </message>
+    <message>
+        <source>Печат...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>печата картината</source>
+        <translation>prints the picture</translation>
+    </message>
+    <message>
+        <source>Следващото n</source>
+        <translation>Next n</translation>
+    </message>
+    <message>
+        <source>следващото n, с картината; новите клетки са в рамка</source>
+        <translation>the next n, with its picture; the new cells are framed</translation>
+    </message>
+    <message>
+        <source>Предишното n</source>
+        <translation>Previous n</translation>
+    </message>
+    <message>
+        <source>предишното n, с картината</source>
+        <translation>the previous n, with its picture</translation>
+    </message>
+    <message>
+        <source>Разглеждане на картината</source>
+        <translation>Explore the picture</translation>
+    </message>
+    <message>
+        <source>разглежда картината клетка по клетка със стрелките, Home и End до краищата на реда</source>
+        <translation>explores the picture cell by cell with the arrow keys, Home and End to the ends of a row</translation>
+    </message>
+    <message>
+        <source>Повтори последното</source>
+        <translation>Repeat the last</translation>
+    </message>
+    <message>
+        <source>казва последното изречение отново</source>
+        <translation>says the last sentence again</translation>
+    </message>
+    <message>
+        <source>Меню</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>отваря това меню</source>
+        <translation>opens this menu</translation>
+    </message>
+    <message>
+        <source>Постепенно построяване</source>
+        <translation>Build up step by step</translation>
+    </message>
+    <message>
+        <source>построява картината клетка по клетка, вкл./изкл.</source>
+        <translation>builds the picture cell by cell, on/off</translation>
+    </message>
+    <message>
+        <source>Доказателство по индукция</source>
+        <translation>Proof by induction</translation>
+    </message>
+    <message>
+        <source>доказателството по индукция до картината, вкл./изкл.</source>
+        <translation>the proof by induction beside the picture, on/off</translation>
+    </message>
+    <message>
+        <source>Предскажи, после виж</source>
+        <translation>Predict, then see</translation>
+    </message>
+    <message>
+        <source>след стъпка нагоре добавените клетки чакат, докато класът познае броя им, вкл./изкл.</source>
+        <translation>after a step up the added cells wait until the class guesses how many, on/off</translation>
+    </message>
+    <message>
+        <source>Покажи стъпката</source>
+        <translation>Show the step</translation>
+    </message>
+    <message>
+        <source>показва добавените клетки и дали броят е познат; също PageDown</source>
+        <translation>shows the added cells and whether the guess was right; PageDown too</translation>
+    </message>
+    <message>
+        <source>По-едро</source>
+        <translation>Larger</translation>
+    </message>
+    <message>
+        <source>по-едро; също Ctrl+колелце</source>
+        <translation>larger; Ctrl+wheel too</translation>
+    </message>
+    <message>
+        <source>По-дребно</source>
+        <translation>Smaller</translation>
+    </message>
+    <message>
+        <source>по-дребно</source>
+        <translation>smaller</translation>
+    </message>
+    <message>
+        <source>Мащаб 100 %</source>
+        <translation>Zoom 100 %</translation>
+    </message>
+    <message>
+        <source>мащаб 100 %</source>
+        <translation>zoom 100 %</translation>
+    </message>
+    <message>
+        <source>Цял екран</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>цял екран, вкл./изкл.</source>
+        <translation>full screen, on/off</translation>
+    </message>
+    <message>
+        <source>Изход от цял екран</source>
+        <translation>Leave full screen</translation>
+    </message>
+    <message>
+        <source>излиза от цял екран</source>
+        <translation>leaves full screen</translation>
+    </message>
+    <message>
+        <source>Език (Language)</source>
+        <translation>Language (Език)</translation>
+    </message>
+    <message>
+        <source>сменя езика на прозореца със следващия</source>
+        <translation>switches the window to the next language</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>този списък</source>
+        <translation>this list</translation>
+    </message>
+    <message>
+        <source>Изход</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>затваря програмата</source>
+        <translation>closes the program</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>към следващата или предишната контрола</source>
+        <translation>to the next or previous control</translation>
+    </message>
+    <message>
+        <source>стрелки</source>
+        <translation>arrow keys</translation>
+    </message>
+    <message>
+        <source>избор на n в списъка и на тъждество</source>
+        <translation>choose n in the list and the identity</translation>
+    </message>
+    <message>
+        <source>Интервал, Enter</source>
+        <translation>Space, Enter</translation>
+    </message>
+    <message>
+        <source>натиска бутона на фокуса</source>
+        <translation>presses the focused button</translation>
+    </message>
+    <message>
+        <source>включено</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>изключено</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Действие</source>
+        <translation>Action</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Доказателство</source>
+        <translation>Proof</translation>
+    </message>
+    <message>
+        <source>Цитат</source>
+        <translation>Quotation</translation>
+    </message>
+    <message>
+        <source>Текстът е копиран.</source>
+        <translation>The text is copied.</translation>
+    </message>
+    <message>
+        <source>На цял екран размерът следва екрана.</source>
+        <translation>In full screen the size follows the screen.</translation>
+    </message>
+    <message>
+        <source>Мащаб %1 процента.</source>
+        <translation>Zoom %1 percent.</translation>
+    </message>
+    <message>
+        <source>Цял екран.</source>
+        <translation>Full screen.</translation>
+    </message>
+    <message>
+        <source>Излязохте от цял екран.</source>
+        <translation>You left full screen.</translation>
+    </message>
+    <message>
+        <source>n е %1</source>
+        <translation>n is %1</translation>
+    </message>
+    <message>
+        <source>n не е избрано</source>
+        <translation>n is not chosen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Векторна картина SVG (*.svg)</source>
+        <translation>SVG vector picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>Картина PNG (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Запазване на картината</source>
+        <translation>Save the picture</translation>
+    </message>
+    <message>
+        <source>Папка:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Име на файла:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Вид на файла:</source>
+        <translation>File type:</translation>
+    </message>
+    <message>
+        <source>Запази</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Отказ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Няма картина</source>
+        <translation>No picture</translation>
+    </message>
+    <message>
+        <source>Дъската е празна: изберете n и натиснете „Изведи“.</source>
+        <translation>The board is empty: choose n and press Show.</translation>
+    </message>
+    <message>
+        <source>Ширина на картината</source>
+        <translation>Picture width</translation>
+    </message>
+    <message>
+        <source>Ширина в пиксели:</source>
+        <translation>Width in pixels:</translation>
+    </message>
+    <message>
+        <source>Картината не е запазена</source>
+        <translation>The picture was not saved</translation>
+    </message>
+    <message>
+        <source>Файлът „%1“ не беше запазен: %2.
+
+(%3)</source>
+        <translation>The file '%1' was not saved.
+
+(%3)</translation>
+    </message>
+    <message>
+        <source>Печат на картината</source>
+        <translation>Print the picture</translation>
+    </message>
+    <message>
+        <source>Печатът не започна</source>
+        <translation>Printing did not start</translation>
+    </message>
+    <message>
+        <source>Принтерът не прие картината.</source>
+        <translation>The printer did not take the picture.</translation>
+    </message>
+</context>
+</TS>
