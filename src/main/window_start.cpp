@@ -17,9 +17,7 @@ int RunWindow(int& argc, char** argv, const CommandLine& command, const std::fun
     SayIfNoFontHasCyrillic();
     UseTessaloStyle();
     SettingsFile settings;
-    // --lang for this once, else the language the window was last switched to
-    const auto remembered = LanguageOfCode(settings.value(QStringLiteral("view/language")).toString().toStdString());
-    UseLanguage(command.languageGiven ? command.language : remembered.value_or(Language::bg));
+    UseLanguage(StartLanguage(settings, command));
     MainWindow window(&settings);
     window.open(command.kind, command.n);
     if (beforeShow)

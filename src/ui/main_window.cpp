@@ -22,6 +22,7 @@
 #include "ui/style.h"
 #include "ui/wide_radio_button.h"
 #include "ui/window_commands.h"
+#include "ui/window_settings.h"
 #include "ui/zoom.h"
 
 #include <QAction>
@@ -123,7 +124,6 @@ void ScaleTextLayout(QPlainTextEdit& box, const QFont& font, int base)
 }
 
 const QString kArgumentSetting = QStringLiteral("view/argument");
-const QString kLanguageSetting = QStringLiteral("view/language");
 // The panel beside the form at 100 %, in pixels, and its margin.
 constexpr int kPanelWidth = 330;
 constexpr int kPanelMargin = 8;
@@ -273,12 +273,14 @@ void MainWindow::setLanguage(Language language)
     SwitchLanguage(form_, language);
     lesson_ = InFormLanguage(form_, lesson_);
     if (settings_)
-        settings_->setValue(kLanguageSetting, ToQString(kLanguageCodes[static_cast<std::size_t>(language)]));
+        RememberLanguage(*settings_, language);
     setWindowTitle(ToQString(form_.Text(kWindowLayout.caption)));
     for (const auto& [widget, layout] : placed_) {
         widget->setAccessibleName(AccessibleName(*layout, language));
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             button->setText(ToQString(form_.Text(layout->text)));
+        if (layout->kind == ControlKind::OptionButton)
+            widget->setAccessibleDescription(ToQString(SpokenFormula(layout->index + 1, language)));
     }
     frame_->setTitle(ToQString(form_.Text(FindControl("Frame1", 0).text)));
     textBoxes_[1]->setPlainText(ToDisplayText(form_.Text1(1).Text));
@@ -465,7 +467,7 @@ QRadioButton* MainWindow::createOption(const ControlLayout& layout)
 {
     auto* option = new WideRadioButton(ToQString(form_.Text(layout.text)), frame_);
     place(option, layout);
-    option->setAccessibleDescription(ToQString(SpokenFormula(layout.index + 1)));
+    option->setAccessibleDescription(ToQString(SpokenFormula(layout.index + 1, form_.language)));
     option->installEventFilter(this);
     SetBackground(option, *layout.background);
     const int index = layout.index;

@@ -57,6 +57,9 @@ Language UsedLanguage()
 
 QString Program::translate(const char* context, const char* source)
 {
+    // once there is an application, through every translator it has, as tr() goes
+    if (QCoreApplication::instance())
+        return QCoreApplication::translate(context, source);
     const QString text = Ours().translate(context, source);
     return text.isEmpty() ? QString::fromUtf8(source) : text;
 }

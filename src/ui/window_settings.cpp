@@ -19,6 +19,7 @@ const QString kZoom = QStringLiteral("window/zoom");  // percent
 // written by earlier versions
 const QString kFullScreen = QStringLiteral("window/fullScreen");
 const QString kPosition = QStringLiteral("window/position");
+const QString kLanguage = QStringLiteral("view/language");  // its code: bg, en
 
 // The screen's free area where the window is, or the primary screen's.
 QRect FreeArea(std::optional<QPoint> at)
@@ -138,4 +139,17 @@ void RememberWindow(const ZoomableWindow& zoomable, SettingsFile& settings)
                         {kZoom, percent},
                         {kFullScreen, QVariant()},
                         {kPosition, QVariant()}});
+}
+
+Language StartLanguage(const SettingsFile& settings, const CommandLine& command)
+{
+    if (command.languageGiven)
+        return command.language;
+    return LanguageOfCode(settings.value(kLanguage).toString().toStdString()).value_or(Language::bg);
+}
+
+void RememberLanguage(SettingsFile& settings, Language language)
+{
+    const std::string_view code = kLanguageCodes[static_cast<std::size_t>(language)];
+    settings.setValue(kLanguage, QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
 }

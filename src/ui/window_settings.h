@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "app/texts.h"
+
 #include <optional>
 
 struct CommandLine;
@@ -33,6 +35,11 @@ WindowSettings ReadWindowSettings(const SettingsFile& settings, const QRect& scr
 void ShowWindow(const ZoomableWindow& window, const SettingsFile& settings, const CommandLine& command);
 // Writes what the window shows now, for the next run.
 void RememberWindow(const ZoomableWindow& window, SettingsFile& settings);
+
+// The language the window was last switched to; --lang wins over it.
+Language StartLanguage(const SettingsFile& settings, const CommandLine& command);
+// Writes the language the window is switched to, for the next run.
+void RememberLanguage(SettingsFile& settings, Language language);
 
 // `frame` moved the least way that puts it inside `screen`; its top left
 // corner when it is larger.

@@ -3,8 +3,11 @@
 #include "app/shown_form.h"
 #include "ui/board_surface.h"
 #include "ui/main_window.h"
+#include "ui/program_texts.h"
 #include "ui/window_commands.h"
 #include "picture/twips.h"
+
+#include "marking_translator.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,12 +16,15 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSet>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -388,6 +394,114 @@ TEST_F(Window, TheTextBoxMenuSpeaksBulgarian)
             << action->text().toStdString();
     }
     EXPECT_GE(entries, 2);
+}
+
+// Switched at run time, the window speaks the other language in place: the
+// picture, n and the identity stay, and switching back gives every text back.
+TEST_F(Window, SwitchesLanguageInPlace)
+{
+    window.open(4, 5);
+    auto* proof = control<QPlainTextEdit>("Text1(0)");
+    const QString bulgarian = proof->toPlainText();
+    const auto menuHasCyrillic = [this] {
+        const std::unique_ptr<QMenu> menu(control<QPlainTextEdit>("Text1(0)")->createStandardContextMenu());
+        return menu->actions().first()->text().contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}")));
+    };
+    window.setLanguage(Language::en);
+    EXPECT_EQ(Caption(control("Command1(1)")), QStringLiteral("Show"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Mathematics - induction, progressions, sums"));
+    EXPECT_TRUE(proof->toPlainText().startsWith(QStringLiteral("To prove: "))) << proof->toPlainText().toStdString();
+    EXPECT_TRUE(proof->toPlainText().contains(QStringLiteral("Total: 5*5 = 25")));
+    EXPECT_EQ(window.commands()[Command::Save].text(), QStringLiteral("Save the picture..."));
+    EXPECT_FALSE(menuHasCyrillic()) << "the toolkit's own texts follow";
+    EXPECT_EQ(window.form().List1(0).ListIndex, 4);
+    EXPECT_TRUE(control<QRadioButton>("Option1(3)")->isChecked());
+    EXPECT_EQ(window.form().CellTotal, ShownForm(4, 5).CellTotal);
+
+    window.setLanguage(Language::bg);
+    EXPECT_EQ(proof->toPlainText(), bulgarian);
+    EXPECT_EQ(Caption(control("Command1(1)")), QStringLiteral("Изведи"));
+    EXPECT_TRUE(menuHasCyrillic());
+}
+
+// A pseudo-language marks every text the toolkit translates: whatever the
+// window shows in English is marked or is one of the core's English texts, so
+// a text that passes through no catalogue shows up.
+TEST(Languages, EveryTextOfTheWindowComesFromACatalogue)
+{
+    UseLanguage(Language::en);
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    {
+        QSet<QString> core;
+        for (std::size_t id = 0; id < kTextCount; ++id)
+            core << QString::fromUtf8(Tr(Language::en, static_cast<TextId>(id)));
+        for (std::size_t language = 0; language < kLanguageCount; ++language)
+            core << QString::fromUtf8(Tr(static_cast<Language>(language), TextId::LanguageName));
+        const QRegularExpression word(QStringLiteral("\\p{L}{2,}"));
+        const auto check = [&](const QString& text, const QString& where) {
+            if (text.contains(word) && !text.contains(QStringLiteral("⟦")) && !core.contains(text))
+                ADD_FAILURE() << where.toStdString() << ": " << text.toStdString();
+        };
+        MainWindow window;
+        window.open(4, 5);
+        window.setArgumentShown(true);
+        check(window.windowTitle(), QStringLiteral("title"));
+        for (const QWidget* widget : window.findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            if (name.startsWith(QStringLiteral("Announcer")) || widget->parentWidget()->objectName() == QStringLiteral("AnnouncerNote"))
+                continue;  // the core's sentences, made of its catalogue's words
+            check(widget->accessibleName(), name + QStringLiteral(" name"));
+            check(widget->accessibleDescription(), name + QStringLiteral(" description"));
+            check(widget->toolTip(), name + QStringLiteral(" tip"));
+            check(Caption(const_cast<QWidget*>(widget)), name);
+            if (const auto* label = qobject_cast<const QLabel*>(widget))
+                check(label->text(), name);
+            if (const auto* box = qobject_cast<const QLineEdit*>(widget))
+                check(box->placeholderText(), name);
+        }
+        for (const QAction* action : window.findChildren<QAction*>()) {
+            check(action->text(), QStringLiteral("action"));
+            check(action->toolTip(), QStringLiteral("action tip"));
+        }
+        for (const auto& [keys, meaning] : KeyListRows(window.commands())) {
+            check(keys, QStringLiteral("keys"));
+            check(meaning, keys);
+        }
+    }
+    QCoreApplication::removeTranslator(&marking);
+    UseLanguage(Language::bg);
+}
+
+// Every caption fits its control at 100 % in every language, measured with
+// its font: the layout is the same whatever the language.
+TEST(Languages, EveryCaptionFitsItsControl)
+{
+    for (std::size_t language = 0; language < kLanguageCount; ++language) {
+        UseLanguage(static_cast<Language>(language));
+        MainWindow window;
+        const std::string code(kLanguageCodes[language]);
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            // the room the style leaves the caption, beside a radio button's circle
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const auto room = qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                                         : QStyle::SE_PushButtonContents;
+            EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()),
+                      button->style()->subElementRect(room, &option, button).width())
+                << code << " " << button->text().toStdString();
+        }
+        const auto* frame = window.findChild<QGroupBox*>(QStringLiteral("Frame1(0)"));
+        EXPECT_LE(QFontMetrics(frame->font()).horizontalAdvance(frame->title()), frame->width())
+            << code << " " << frame->title().toStdString();
+        for (int i = 0; i < window.form().Label1.Count(); ++i) {
+            const Label& label = window.form().Label1(i);
+            const QString caption = QString::fromUtf8(label.Caption.data(), static_cast<qsizetype>(label.Caption.size()));
+            EXPECT_LE(QFontMetrics(window.board().font()).horizontalAdvance(caption), label.Width / 15)
+                << code << " " << caption.toStdString();
+        }
+    }
+    UseLanguage(Language::bg);
 }
 
 // A step is measured against the picture for n − 1 of the identity now
