@@ -1,13 +1,52 @@
 # Writes the page beside the module: index.html with the style, the layout
-# script and the page's script in it (one request before the form paints), the
+# script, the page's texts and the page's script in it (one request before the
+# form paints), the
 # PNG icons drawn from the SVG one, and the service worker, its cache named
 # after the contents of every file, so that a changed file reaches every
 # visitor and an unchanged one is never fetched twice.
-#   cmake -DSITE=dir -DSOURCE=web -DICON=icon.svg -DRSVG=rsvg-convert -DWORK=dir-with-layout.js -P site.cmake
+#   cmake -DSITE=dir -DSOURCE=web -DICON=icon.svg -DRSVG=rsvg-convert -DWORK=dir-with-layout.js
+#         -DTRANSLATIONS=translations -P site.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/catalogue.cmake)
 file(READ ${SOURCE}/tessalo.css STYLE)
 file(READ ${WORK}/layout.js layout)
 file(READ ${SOURCE}/tessalo.js script)
-set(SCRIPT "${layout}${script}")
+
+# The page's own texts, one catalogue per language of the core's, each as one line
+# of JSON beside the captions layout.js gives.
+read_catalogues(${TRANSLATIONS}/page page)
+read_catalogues(${TRANSLATIONS}/core core)
+if(NOT page_LANGUAGES STREQUAL core_LANGUAGES)
+  message(FATAL_ERROR "translations/page has the languages ${page_LANGUAGES}, translations/core ${core_LANGUAGES}: "
+                      "the page needs both catalogues of every language")
+endif()
+set(texts "// Made from translations/page by site.cmake; edit those.\n")
+foreach(language IN LISTS page_LANGUAGES)
+  set(entries "")
+  foreach(key IN LISTS page_bg_KEYS)
+    list(APPEND entries "\"${key}\": \"${page_${language}_TEXT_${key}}\"")
+  endforeach()
+  list(JOIN entries ", " entries)
+  string(APPEND texts "self.tessaloTexts.${language}.page = {${entries}};\n")
+endforeach()
+set(SCRIPT "${layout}${texts}${script}")
+
+# What shows before the script runs, or without it: the title and the description
+# in the default language, and a line of every language without the script.
+function(html_text text out)
+  string(REPLACE "\\\"" "\"" text "${text}")
+  string(REPLACE "\\\\" "\\" text "${text}")
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+html_text("${core_bg_TEXT_WindowCaption}" TITLE)
+html_text("${page_bg_TEXT_Description}" DESCRIPTION)
+set(NOSCRIPT "")
+foreach(language IN LISTS page_LANGUAGES)
+  html_text("${page_${language}_TEXT_NoScript}" line)
+  string(APPEND NOSCRIPT "<p lang=\"${language}\">${line}</p>")
+endforeach()
 foreach(text_end STYLE:</style SCRIPT:</script SCRIPT:<!--)
   string(REPLACE ":" ";" text_end ${text_end})
   list(GET text_end 0 text)

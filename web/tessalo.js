@@ -2,7 +2,10 @@
 // (layout.js, made from the C++ side at build time), forwards every event to
 // the core (tessalo_core.wasm) and shows the form's state after it, as the
 // window does. Positions are twips; layout.twipsPerPixel of them to a CSS pixel
-// at 100 %.
+// at 100 %. Every text comes from the catalogues of the chosen language
+// (self.tessaloTexts, made at build time from translations/), by its key in an
+// element's data-text (its text), data-label (aria-label), data-title, data-placeholder
+// or data-caption (a caption of the window, by control).
 (() => {
   'use strict';
 
@@ -12,6 +15,7 @@
   const BUILD_UP_MS = 1500;  // the whole picture, as in the window
   const BUILD_UP_SETTING = 'tessalo.buildUp';
   const ARGUMENT_SETTING = 'tessalo.argument';
+  const LANGUAGE_SETTING = 'tessalo.language';
   const STEP_WITH_NUMBERS = 3;  // the argument's line whose cells are the step's added ones
 
   const form = document.getElementById('form');
@@ -29,6 +33,56 @@
   const textBoxes = [];
 
   const control = (name, index) => layout.controls.find(c => c.name === name && c.index === index);
+
+  // --- the language: bg whatever the browser's, the address's or the last one chosen ---
+
+  const catalogue = self.tessaloTexts;
+  const knownLanguage = code => catalogue.languages.includes(code) ? code : null;
+  const addressLanguage = hash => knownLanguage(new URLSearchParams(hash.replace(/^#/, '')).get('lang'));
+  let language = addressLanguage(location.hash) || knownLanguage(localStorage.getItem(LANGUAGE_SETTING)) ||
+                 catalogue.languages[0];
+  const captions = () => catalogue[language].captions;
+  const pageSays = key => catalogue[language].page[key];
+  const coreSays = key => catalogue[language].core[key];
+  const nextLanguage = () => catalogue.languages[(catalogue.languages.indexOf(language) + 1) % catalogue.languages.length];
+
+  // Puts every text in the language; the form's own texts follow once the core has switched.
+  function showLanguage() {
+    const {captions, page} = catalogue[language];
+    document.documentElement.lang = language;
+    document.title = captions.window;
+    document.querySelector('meta[name="description"]').content = page.Description;
+    const each = (attribute, show) => document.querySelectorAll(`[data-${attribute}]`)
+      .forEach(element => show(element, element.dataset[attribute]));
+    each('text', (element, key) => { element.textContent = page[key]; });
+    each('label', (element, key) => element.setAttribute('aria-label', page[key]));
+    each('title', (element, key) => { element.title = page[key]; });
+    each('placeholder', (element, key) => { element.placeholder = page[key]; });
+    each('caption', (element, key) => { element.textContent = captions[key]; });
+    list.setAttribute('aria-label', captions['Label1-1']);
+    textBoxes[1].value = toDisplayText(captions['Text1-1']);
+    if (!core)
+      showProofText(captions['Text1-0']);
+    // the switch shows and says the language it goes to, in that language
+    const next = catalogue[nextLanguage()].page;
+    const button = tool('language');
+    button.lang = nextLanguage();
+    button.textContent = next.LanguageButton;
+    button.title = next.LanguageLabel;
+    button.setAttribute('aria-label', next.LanguageLabel);
+  }
+
+  function setLanguage(to, announce) {
+    language = to;
+    localStorage.setItem(LANGUAGE_SETTING, to);
+    showLanguage();
+    queue(() => {
+      core._tessalo_set_language(catalogue.languages.indexOf(to));
+      showState();
+    });
+    if (announce)
+      speak(pageSays('LanguageChosen'));
+  }
 
   function place(element, c) {
     element.style.left = `${c.left / TWIPS}px`;
@@ -79,7 +133,7 @@
           x: c.left + c.width / 2, y: c.top, 'text-anchor': 'middle', 'dominant-baseline': 'text-before-edge',
           fill: '#000',
         });
-        caption.textContent = c.text;
+        caption.dataset.caption = `${c.name}-${c.index}`;
         boardContent.append(caption);
       } else if (c.kind === 'Shape') {
         templateCell = svgElement('g', {});  // the template lies at its own place in the stacking order
@@ -205,7 +259,7 @@
   function createButton(c) {
     const button = place(document.createElement('button'), c);
     button.type = 'button';
-    button.textContent = c.text;
+    button.dataset.caption = button.id;
     button.addEventListener('click', () => run(c.index === 1 ? () => core._tessalo_show() : () => core._tessalo_clear()));
     buttons[c.index] = button;
     return button;
@@ -215,7 +269,7 @@
     frame = place(document.createElement('fieldset'), c);
     frame.className = 'frame';
     const title = document.createElement('legend');
-    title.textContent = c.text;
+    title.dataset.caption = frame.id;
     frame.append(title);
     return frame;
   }
@@ -236,7 +290,7 @@
         run(() => core._tessalo_choose_kind(c.index), false);
     });
     const caption = document.createElement('span');
-    caption.textContent = c.text;
+    caption.dataset.caption = input.id;
     option.append(input, caption);
     options[c.index] = input;
     frame.append(option);  // inside the frame, placed relative to it
@@ -245,7 +299,6 @@
   function createList(c) {
     list = place(document.createElement('select'), c);
     list.size = layout.listItems.length;
-    list.setAttribute('aria-label', control('Label1', 1).text);
     layout.listItems.forEach((text, position) => {
       const item = new Option(text, String(position + 1));
       item.id = `List1-item-${position}`;
@@ -263,8 +316,7 @@
     const textBox = place(document.createElement('textarea'), c);
     textBox.readOnly = true;
     textBox.spellcheck = false;
-    textBox.setAttribute('aria-label', layout.textBoxNames[c.index]);
-    textBox.value = toDisplayText(c.text);
+    textBox.dataset.label = ['ProofBox', 'QuotationBox'][c.index];
     textBoxes[c.index] = textBox;
     return textBox;
   }
@@ -301,7 +353,7 @@
       finishBuildUp();
       const error = event();
       if (error !== 0) {
-        window.alert(`${layout.window.caption}\n\n${core.UTF8ToString(core._tessalo_error())}`);
+        window.alert(`${captions().window}\n\n${core.UTF8ToString(core._tessalo_error())}`);
         core._tessalo_load();
       }
       showState();
@@ -333,18 +385,21 @@
     }
   }
 
+  function showProofText(text) {
+    if (text === shownText)
+      return;
+    textBoxes[0].value = toDisplayText(text);
+    fitTextBoxes();
+    document.getElementById('print-text').textContent = toDisplayText(text);
+    board.setAttribute('aria-label', lastLine(text));
+    shownText = text;
+  }
+
   function showState() {
     cellsRead = null;  // an event has run
     showArgument();
     showGuessing();
-    const text = core.UTF8ToString(core._tessalo_proof_text());
-    if (text !== shownText) {
-      textBoxes[0].value = toDisplayText(text);
-      fitTextBoxes();
-      document.getElementById('print-text').textContent = toDisplayText(text);
-      board.setAttribute('aria-label', lastLine(text));
-      shownText = text;
-    }
+    showProofText(core.UTF8ToString(core._tessalo_proof_text()));
     // the list box keeps the chosen n in its view itself, without moving the focus or the page
     const n = core._tessalo_n();
     if (list.selectedIndex !== n - 1)
@@ -423,7 +478,7 @@
     if (core)
       drawRings();
     if (announce)
-      speak(shown ? 'Доказателството по индукция е показано.' : 'Доказателството по индукция е скрито.');
+      speak(coreSays(shown ? 'SwitchArgumentOn' : 'SwitchArgumentOff'));
   }
 
   function createArgumentPanel() {
@@ -514,11 +569,11 @@
         startBuildUp(true);
       }
     });
-    speak(predicting ? 'Предсказването е включено. След всяка стъпка нагоре класът първо казва колко клетки добавя.'
-                     : 'Предсказването е изключено.');
+    speak(coreSays(predicting ? 'SwitchPredictOn' : 'SwitchPredictOff'));
   }
 
-  // --- the address: #kind=4&n=5 (and &step) names a picture, and follows the pupil's choices ---
+  // --- the address: #kind=4&n=5 (and &step) names a picture, #lang=en a language other than the
+  // default, and it follows the pupil's choices ---
 
   let cellsShown = false;
 
@@ -527,9 +582,10 @@
     cellsShown = cells.some(cell => cell.index > 0 && cell.visible);
     const kind = core._tessalo_kind();
     const n = core._tessalo_n();
-    let address = '';
+    const parts = language === catalogue.languages[0] ? [] : [`lang=${language}`];
     if (cellsShown && kind >= 0 && n > 0)
-      address = `#kind=${kind + 1}&n=${n}${cells.some(cell => cell.added) ? '&step' : ''}`;
+      parts.push(`kind=${kind + 1}&n=${n}${cells.some(cell => cell.added) ? '&step' : ''}`);
+    const address = parts.length ? `#${parts.join('&')}` : '';
     if (address !== location.hash)
       history.replaceState(history.state, '', address || location.pathname + location.search);
   }
@@ -545,6 +601,11 @@
   }
 
   function openAddress() {
+    const chosen = addressLanguage(location.hash);
+    if (chosen && chosen !== language)
+      setLanguage(chosen, false);
+    else if (chosen)
+      localStorage.setItem(LANGUAGE_SETTING, chosen);
     const {kind, n, step} = fromAddress(location.hash);
     if (kind !== null)
       core._tessalo_choose_kind(kind - 1);
@@ -606,7 +667,7 @@
     tool('build-up').setAttribute('aria-pressed', String(buildUp));
     if (!buildUp)
       finishBuildUp();
-    speak(buildUp ? 'Постепенното построяване е включено.' : 'Постепенното построяване е изключено.');
+    speak(coreSays(buildUp ? 'SwitchBuildUpOn' : 'SwitchBuildUpOff'));
   }
 
   // any key or click shows the rest at once, and still does what it does
@@ -685,7 +746,7 @@
   // Saving with no picture says so instead of writing an empty board.
   function havePicture() {
     if (!core || !cellsShown) {
-      speak('Няма картина за запазване: изберете тъждество и n и натиснете „Изведи“.');
+      speak(pageSays('NoPicture'));
       return false;
     }
     return true;
@@ -705,7 +766,7 @@
     finishBuildUp();
     download(format === 'svg' ? new Blob([pictureSvg()], {type: 'image/svg+xml'}) : await picturePng(),
              pictureName(format));
-    speak(`Картината е запазена като ${pictureName(format)}.`);
+    speak(pageSays('SavedAs').replace('{file}', pictureName(format)));
   }
 
   async function copy() {
@@ -717,41 +778,46 @@
       await navigator.clipboard.write([new ClipboardItem({
         'image/png': picturePng(), 'text/plain': new Blob([text], {type: 'text/plain'}),
       })]);
-      speak('Картината е копирана.');
+      speak(coreSays('PictureCopied'));
     } catch {
       try {
         await navigator.clipboard.writeText(text);
-        speak('Браузърът не позволява копиране на картина; копиран е текстът.');
+        speak(pageSays('CopiedTextOnly'));
       } catch {
-        speak('Браузърът не позволява копиране.');
+        speak(pageSays('CopyRefused'));
       }
     }
   }
 
   // --- the page's own controls beside the form: what the window has in its menu and keys ---
 
+  // each shows a name of a file format, a sign or a text of the catalogue (key)
   const TOOLS = [
-    {id: 'save-svg', text: 'SVG', label: 'Запази картината като SVG (Ctrl+S)', action: () => save('svg')},
-    {id: 'save-png', text: 'PNG', label: 'Запази картината като PNG', action: () => save('png')},
-    {id: 'copy', text: 'Копирай', label: 'Копирай картината (Ctrl+C)', action: copy},
-    {id: 'build-up', text: 'Постепенно', label: 'Постепенно построяване (Ctrl+B)', action: toggleBuildUp},
-    {id: 'argument-toggle', text: 'Индукция', label: 'Доказателство по индукция (F2)',
+    {id: 'save-svg', text: 'SVG', label: 'SaveSvgLabel', action: () => save('svg')},
+    {id: 'save-png', text: 'PNG', label: 'SavePngLabel', action: () => save('png')},
+    {id: 'copy', key: 'CopyButton', label: 'CopyLabel', action: copy},
+    {id: 'build-up', key: 'BuildUpButton', label: 'BuildUpLabel', action: toggleBuildUp},
+    {id: 'argument-toggle', key: 'ArgumentButton', label: 'ArgumentLabel',
      action: () => setArgumentShown(!argumentShown, true)},
-    {id: 'predict', text: 'Предскажи', label: 'Предскажи, после виж (F3)', action: togglePredict},
-    {id: 'help', text: '?', label: 'Клавиши (F1)', action: () => keys.showModal()},
+    {id: 'predict', key: 'PredictButton', label: 'PredictLabel', action: togglePredict},
+    {id: 'help', text: '?', label: 'HelpLabel', action: () => keys.showModal()},
+    {id: 'language', action: () => setLanguage(nextLanguage(), true)},  // in the language it goes to
   ];
   const tools = document.getElementById('tools');
   const tool = id => document.getElementById(id);
   const keys = document.getElementById('keys');
 
   function createTools() {
-    for (const {id, text, label, action} of TOOLS) {
+    for (const {id, text, key, label, action} of TOOLS) {
       const button = document.createElement('button');
       button.type = 'button';
       button.id = id;
-      button.textContent = text;
-      button.title = label;
-      button.setAttribute('aria-label', label);
+      if (key)
+        button.dataset.text = key;
+      else if (text)
+        button.textContent = text;
+      if (label)
+        button.dataset.label = button.dataset.title = label;
       button.addEventListener('click', action);
       tools.append(button);
     }
@@ -759,32 +825,19 @@
     tool('predict').setAttribute('aria-pressed', 'false');
   }
 
-  const KEY_ROWS = [
-    ['Tab, Shift+Tab', 'към следващата или предишната контрола'],
-    ['стрелки', 'избор на n в списъка и на тъждество'],
-    ['Интервал, Enter', 'натиска бутона на фокуса'],
-    ['PageDown, PageUp', 'следващото или предишното n, с картината; новите клетки са в рамка'],
-    ['Ctrl+B', 'постепенно построяване, вкл./изкл.'],
-    ['Ctrl+S', 'запазва картината (SVG; PNG с бутона)'],
-    ['Ctrl+C', 'копира картината; в текстово поле — избрания текст'],
-    ['Ctrl+P', 'печата картината'],
-    ['F2', 'доказателството по индукция до картината, вкл./изкл.; стрелките в него минават от ред на ред и ' +
-           'отбелязват на картината клетките на реда'],
-    ['F3', 'предскажи, после виж: след стъпка нагоре добавените клетки чакат, докато класът познае броя им, ' +
-           'вкл./изкл.'],
-    ['Enter', 'докато стъпката чака: показва добавените клетки и дали броят е познат; също PageDown'],
-    ['F1', 'този списък'],
-  ];
+  // the rows of the list of keys, as Keys<row> (the keys, named as in the language) and Keys<row>Meaning
+  const KEY_ROWS = ['Tab', 'Arrows', 'Press', 'Step', 'BuildUp', 'Save', 'Copy', 'Print', 'Argument', 'Predict',
+                    'Reveal', 'Help'];
 
   function createKeyList() {
     const table = document.createElement('table');
-    for (const [key, meaning] of KEY_ROWS) {
+    for (const name of KEY_ROWS) {
       const row = table.insertRow();
       const keyCell = document.createElement('th');
       keyCell.scope = 'row';
-      keyCell.textContent = key;
+      keyCell.dataset.text = `Keys${name}`;
       row.append(keyCell);
-      row.insertCell().textContent = meaning;
+      row.insertCell().dataset.text = `Keys${name}Meaning`;
     }
     keys.querySelector('h2').after(table);
   }
@@ -864,7 +917,7 @@
       const element = document.createElement('div');
       element.className = 'caption';
       element.id = id;
-      element.textContent = c.text;
+      element.dataset.caption = `${c.name}-${c.index}`;
       element.style.backgroundColor = c.background;
       element.setAttribute('aria-hidden', 'true');  // the board and the list already say it
       return element;
@@ -978,7 +1031,6 @@
 
   function build() {
     viewSize = [document.documentElement.clientWidth, document.documentElement.clientHeight];
-    document.title = layout.window.caption;
     pictureTwips.height = control('Text1', 0).top;
     form.style.width = `${formWidth}px`;
     form.style.height = `${formHeight}px`;
@@ -998,12 +1050,11 @@
     [...frame.querySelectorAll('.option')]
       .sort((a, b) => parseFloat(a.style.top) - parseFloat(b.style.top))
       .forEach(option => frame.append(option));
-    board.setAttribute('aria-label', lastLine(control('Text1', 0).text));
-    document.getElementById('print-text').textContent = toDisplayText(control('Text1', 0).text);
     createCaptions();
     createTools();
     createArgumentPanel();
     createKeyList();
+    showLanguage();
     fit();
     viewSize = null;
     // once laid out, the page may have gained a scroll bar the size read before did not know of
@@ -1023,6 +1074,7 @@
   loader.src = 'tessalo_core.js';
   loader.onload = () => createTessaloCore().then(module => {
     core = module;
+    core._tessalo_set_language(catalogue.languages.indexOf(language));
     core._tessalo_load();
     openAddress();
     for (const event of pending.splice(0))

@@ -6,6 +6,7 @@
 #include "app/induction_step.h"
 #include "app/layout.h"
 #include "app/tessalo.h"
+#include "app/texts.h"
 #include "board/cell.h"
 #include "picture/board_painter.h"
 #include "web/tessalo_c.h"
@@ -68,8 +69,37 @@ std::string_view KindName(ControlKind kind)
     return "";
 }
 
-// What a screen reader calls the text boxes, which have no caption of their own.
-constexpr std::string_view kTextBoxNames[] = {"Доказателство", "Цитат"};
+// The core's texts the page says itself, under their catalogue keys.
+struct NamedText {
+    std::string_view key;
+    TextId id;
+};
+
+constexpr NamedText kPageSays[] = {
+    {"SwitchBuildUpOn", TextId::SwitchBuildUpOn},   {"SwitchBuildUpOff", TextId::SwitchBuildUpOff},
+    {"SwitchPredictOn", TextId::SwitchPredictOn},   {"SwitchPredictOff", TextId::SwitchPredictOff},
+    {"SwitchArgumentOn", TextId::SwitchArgumentOn}, {"SwitchArgumentOff", TextId::SwitchArgumentOff},
+    {"PictureCopied", TextId::PictureCopied},
+};
+
+// One language's captions, by control ("Label1-0"; "window" the window's), and the
+// core's texts the page says, each on one line of JSON after its name: the page
+// reads them by language, and a test can mark every text of a language.
+std::string Texts(Language language)
+{
+    const std::string code(kLanguageCodes[static_cast<std::size_t>(language)]);
+    std::string out = "self.tessaloTexts." + code + " = {};\n";
+    out += "self.tessaloTexts." + code + ".captions = {\"window\": " + Quoted(Tr(language, kWindowLayout.caption));
+    for (const ControlLayout& control : kControls) {
+        if (control.text != TextId::None)
+            out += ", " + Quoted(std::string(control.name) + "-" + std::to_string(control.index)) + ": " +
+                   Quoted(Tr(language, control.text));
+    }
+    out += "};\nself.tessaloTexts." + code + ".core = {";
+    for (std::size_t i = 0; i < std::size(kPageSays); ++i)
+        out += std::string(i ? ", " : "") + Quoted(kPageSays[i].key) + ": " + Quoted(Tr(language, kPageSays[i].id));
+    return out + "};\n";
+}
 
 // The page reads TessaloCell from the module's memory by these offsets and types.
 struct CellField {
@@ -138,8 +168,7 @@ int main()
     const WindowLayout& window = kWindowLayout;
     out += "  window: {clientWidth: " + std::to_string(window.clientWidth) +
            ", clientHeight: " + std::to_string(window.clientHeight) + ", background: " +
-           Quoted(Hex(window.background)) + ", caption: " + Quoted(Tr(Language::bg, window.caption)) +
-           ", fontFamily: " + Quoted(window.fontFamily) + ", fontPoints: " + std::to_string(window.fontPoints) +
+           Quoted(Hex(window.background)) + ", fontFamily: " + Quoted(window.fontFamily) + ", fontPoints: " + std::to_string(window.fontPoints) +
            "},\n";
     out += "  // bottom of the stacking order first; twips\n  controls: [\n";
     for (const ControlLayout& control : kControls) {
@@ -148,8 +177,7 @@ int main()
                ", top: " + std::to_string(control.top) + ", width: " + std::to_string(control.width) +
                ", height: " + std::to_string(control.height) + ", background: " +
                (control.background ? Quoted(Hex(*control.background)) : std::string("null")) +
-               ", tabIndex: " + std::to_string(control.tabIndex) + ", text: " + Quoted(Tr(Language::bg, control.text)) +
-               ", inFrame: " + (control.inFrame ? "true" : "false") + "},\n";
+               ", tabIndex: " + std::to_string(control.tabIndex) + ", inFrame: " + (control.inFrame ? "true" : "false") + "},\n";
     }
     out += "  ],\n  listItems: [";
     for (int i = 0; i < kListCount; ++i)
@@ -163,15 +191,19 @@ int main()
     out += "  // the edges of every cell of every picture\n";
     out += "  pictureExtent: {top: " + Number(extent.top) + ", right: " + Number(extent.right) +
            ", bottom: " + Number(extent.bottom) + "},\n";
-    out += "  textBoxNames: [";
-    for (std::size_t i = 0; i < std::size(kTextBoxNames); ++i)
-        out += (i ? ", " : "") + Quoted(kTextBoxNames[i]);
-    out += "],\n  // TessaloCell in the module's memory: byte offsets and how to read each field\n";
+    out += "  // TessaloCell in the module's memory: byte offsets and how to read each field\n";
     out += "  cell: {size: " + std::to_string(sizeof(TessaloCell)) + ", fields: {";
     for (std::size_t i = 0; i < std::size(kCellFields); ++i)
         out += std::string(i ? ", " : "") + std::string(kCellFields[i].name) + ": [" +
                std::to_string(kCellFields[i].offset) + ", " + Quoted(kCellFields[i].type) + "]";
     out += "}},\n};\n";
+    out += "// The texts by language: the core's languages, bg (the default) first, in the core's order.\n";
+    out += "self.tessaloTexts = {languages: [";
+    for (std::size_t i = 0; i < kLanguageCount; ++i)
+        out += (i ? ", " : "") + Quoted(kLanguageCodes[i]);
+    out += "]};\n";
+    for (std::size_t i = 0; i < kLanguageCount; ++i)
+        out += Texts(static_cast<Language>(i));
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }

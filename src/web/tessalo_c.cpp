@@ -1,5 +1,6 @@
 #include "web/tessalo_c.h"
 
+#include "app/form_language.h"
 #include "app/induction_step.h"
 #include "app/lesson_step.h"
 #include "app/prediction.h"
@@ -18,6 +19,7 @@ static_assert(std::is_same_v<int, std::int32_t>);
 namespace {
 
 struct Page {
+    explicit Page(Language language) : form(language) {}
     Tessalo form;
     std::vector<TessaloCell> cells;
     LessonView lesson;  // what the page shows beyond the form after the last event
@@ -32,9 +34,17 @@ struct Page {
     std::vector<int> hidden;
     std::string textBefore;  // the proof text the class still sees
     std::string note;        // the reveal's verdict
+    // the last event as the lesson step saw it, to tell its view again in another language
+    LessonCommand command = LessonCommand::Choice;
+    int nBefore = 0;
+    LessonView previous;
+    bool failed = false;
+    bool revealed = false;
+    long guess = -1;
 };
 
 std::unique_ptr<Page> g_page;
+Language g_language = Language::bg;  // kept by a new form after a run-time error
 
 Page& ThePage()
 {
@@ -56,12 +66,18 @@ int Run(LessonCommand command, Handler handler)
     page.waiting = false;
     page.hidden.clear();
     page.note.clear();
+    page.revealed = false;
+    page.command = command;
+    page.nBefore = nBefore;
+    page.previous = page.lesson;
+    page.failed = false;
     try {
         handler(page.form);
     } catch (const RuntimeError& error) {
         page.lesson = {};
         page.argumentText.clear();
         page.error = error.what();
+        page.failed = true;
         return error.Number();
     }
     page.lesson = LessonStep(page.form, command, nBefore, page.lesson);
@@ -87,6 +103,30 @@ void RevealStep(Page& page, long guess)
     page.lesson = std::move(page.full);
     page.lesson.spoken = revealed.spoken;
     page.note = revealed.shown;
+    page.revealed = true;
+    page.guess = guess;
+    page.argumentText = ArgumentText(page.lesson.argument);
+}
+
+// The view of the last event again, in the form's language now: the same frames,
+// what waits and the verdict, in other words.
+void Retell(Page& page)
+{
+    if (page.failed)
+        return;
+    LessonView view = LessonStep(page.form, page.command, page.nBefore, page.previous);
+    view.buildOrder.clear();  // nothing is built again
+    if (page.waiting) {
+        page.lesson = HoldBack(page.form, view).view;
+        page.full = std::move(view);
+    } else if (page.revealed) {
+        const Revealed revealed = Reveal(page.form, view, page.guess);
+        page.lesson = std::move(view);
+        page.lesson.spoken = revealed.spoken;
+        page.note = revealed.shown;
+    } else {
+        page.lesson = std::move(view);
+    }
     page.argumentText = ArgumentText(page.lesson.argument);
 }
 
@@ -130,7 +170,7 @@ extern "C" {
 
 int tessalo_load(void)
 {
-    g_page = std::make_unique<Page>();
+    g_page = std::make_unique<Page>(g_language);
     return Run(LessonCommand::Choice, [](Tessalo& form) { form.Form_Load(); });
 }
 
@@ -166,6 +206,31 @@ int tessalo_step(int delta)
     }
     return Run(delta > 0 ? LessonCommand::StepUp : LessonCommand::StepDown,
                [delta](Tessalo& form) { StepN(form, delta); });
+}
+
+int tessalo_set_language(int language)
+{
+    if (language < 0 || language >= static_cast<int>(kLanguageCount))
+        return -1;
+    g_language = static_cast<Language>(language);
+    if (!g_page)
+        return 0;
+    Page& page = *g_page;
+    if (page.waiting) {
+        // the proof text the class still sees is the one before the step, in the new words too
+        Tessalo before = page.form;
+        before.Text1(0).Text = page.textBefore;
+        SwitchLanguage(before, g_language);
+        page.textBefore = std::move(before.Text1(0).Text);
+    }
+    SwitchLanguage(page.form, g_language);
+    Retell(page);
+    return 0;
+}
+
+int tessalo_language(void)
+{
+    return static_cast<int>(g_language);
 }
 
 int tessalo_kind(void)

@@ -45,6 +45,13 @@ int tessalo_show(void);
 int tessalo_clear(void);
 int tessalo_step(int delta);
 
+// The language of every text the form and the calls below give, as the index of
+// its code in the core's catalogues (0 is bg, the default); a new form keeps it.
+// Switching keeps the cells, n, the identity and what waits, and tells the last
+// event's view again in the new language. -1 for an index without a language.
+int tessalo_set_language(int language);
+int tessalo_language(void);
+
 // The radio button that is on (0..5), -1 for none; the chosen n, 0 for none.
 int tessalo_kind(void);
 int tessalo_n(void);

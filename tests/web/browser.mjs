@@ -16,13 +16,16 @@ const TYPES = {
 };
 
 // The folder on 127.0.0.1 on a free port, until stop(); compressed with gzip as web servers send it.
-export async function serve(folder) {
+// `rewrite`, if given, turns the text of index.html into what is served instead.
+export async function serve(folder, rewrite = null) {
   const server = createServer(async (request, response) => {
     let path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     if (path.endsWith('/'))
       path += 'index.html';
     try {
-      const body = await readFile(join(folder, normalize(path)));
+      let body = await readFile(join(folder, normalize(path)));
+      if (rewrite && path === '/index.html')
+        body = Buffer.from(rewrite(body.toString()));
       const headers = {'Content-Type': TYPES[extname(path)] || 'application/octet-stream'};
       const gzip = /\bgzip\b/.test(request.headers['accept-encoding'] || '') && extname(path) !== '.png';
       if (gzip)
@@ -137,3 +140,55 @@ export async function tap(page, id) {
 }
 
 export const state = page => page.evaluate(() => [self.tessaloCore._tessalo_kind(), self.tessaloCore._tessalo_n()]);
+
+// --- a pseudo-language: every text of one language's catalogues marked, to find texts that miss them ---
+
+export const MARK = ['\u27e6', '\u27e7'];  // ⟦ ⟧
+
+// index.html with every text of `language` in the catalogues the build wrote into it (one line of
+// JSON each, self.tessaloTexts.<language>.<part> = {...};) marked; none found is an error.
+export function markTexts(html, language) {
+  let marked = 0;
+  const out = html.replace(new RegExp(`^(self\\.tessaloTexts\\.${language}\\.\\w+ = )(\\{.*\\});$`, 'gm'),
+    (_, head, json) => {
+      ++marked;
+      const texts = Object.entries(JSON.parse(json)).map(([key, text]) => [key, `${MARK[0]}${text}${MARK[1]}`]);
+      return `${head}${JSON.stringify(Object.fromEntries(texts))};`;
+    });
+  if (!marked)
+    throw new Error(`no catalogue of ${language} in index.html`);
+  return out;
+}
+
+// What the page shows or names with letters outside a mark: the title, every visible text node,
+// aria-label, title and placeholder, and text box values. Exempt: names of file formats; what is in
+// another language than the page's (an element's lang), and `exempt`, selectors of what the core
+// writes at run time ("selector" a whole element, "selector@attribute" one attribute).
+export function unmarkedTexts(page, exempt = []) {
+  return page.evaluate(([exempt, [open, close]]) => {
+    const marked = new RegExp(`${open}[^${close}]*${close}`, 'g');
+    const unmarked = text => /\p{L}/u.test(text.replace(marked, '').replace(/\b(SVG|PNG)\b/g, ''));
+    const whole = exempt.filter(rule => !rule.includes('@')).join(', ');
+    const attributes = exempt.filter(rule => rule.includes('@')).map(rule => rule.split('@'));
+    const language = document.documentElement.lang;
+    const skipped = element => !element.checkVisibility() || whole && element.closest(whole) ||
+                               element.closest('[lang]').lang !== language;
+    const found = [];
+    if (unmarked(document.title))
+      found.push(`title: ${document.title}`);
+    for (const element of document.body.querySelectorAll('*')) {
+      if (skipped(element))
+        continue;
+      for (const node of element.childNodes)
+        if (node.nodeType === Node.TEXT_NODE && unmarked(node.data))
+          found.push(`${element.id || element.localName}: ${node.data}`);
+      for (const name of ['aria-label', 'title', 'placeholder'])
+        if (element.hasAttribute(name) && unmarked(element.getAttribute(name)) &&
+            !attributes.some(([selector, attribute]) => attribute === name && element.matches(selector)))
+          found.push(`${element.id || element.localName} ${name}: ${element.getAttribute(name)}`);
+      if (element.matches('textarea, input[type="text"]') && unmarked(element.value))
+        found.push(`${element.id} value: ${element.value}`);
+    }
+    return found;
+  }, [exempt, MARK]);
+}

@@ -1,8 +1,8 @@
 // The page in headless Chromium, by mouse, touch and keyboard, against the core
 // it runs: pictures read back from screenshots, the tab order, the spoken
 // sentence, the layout on a desktop and on phones, the focus ring, forced
-// colours, links to a picture, printing, taps before the core has loaded, and a
-// reload without the server.
+// colours, links to a picture, printing, taps before the core has loaded, a
+// reload without the server, and the page in another language.
 //   SITE=build/web/site node --test tests/web/
 import {after, before, describe, test} from 'node:test';
 import assert from 'node:assert/strict';
@@ -106,7 +106,7 @@ describe('pictures', () => {
       const targets = await page.evaluate(() => [...document.querySelectorAll(
         '#form button, #form .option, #form option, #tools button')].filter(e => e.getClientRects().length)
         .map(e => e.id || e.querySelector('input').id));
-      assert.equal(targets.length, 2 + 6 + 11 + 7);
+      assert.equal(targets.length, 2 + 6 + 11 + 8);
       for (const id of targets) {
         const target = id.startsWith('Option1-') ? `label:has(#${id})` : `#${id}`;
         await page.locator(target).scrollIntoViewIfNeeded();
@@ -231,6 +231,14 @@ describe('keyboard', () => {
     assert.equal((await web.cells(page)).length, 6);
     assert.equal(await proofText(), before);
     assert.match(await spoken(page), /Колко кръга ще добави стъпката/);
+    // in English and back while the class guesses, nothing of the step shows
+    const argued = () => page.evaluate(() => tessaloCore.UTF8ToString(tessaloCore._tessalo_argument_plain()));
+    const held = await argued();
+    await web.click(page, 'language');
+    assert.doesNotMatch(await proofText() + await argued(), /[\u0400-\u04ff]/);
+    await web.click(page, 'language');
+    assert.deepEqual([await proofText(), await argued(), (await web.cells(page)).length], [before, held, 6]);
+    await page.focus('#guess');
     const added = cells.filter(cell => cell.added);
     (await web.coloursAt(page, added.map(cell => cell.centre))).forEach((seen, i) =>
       assert.ok(seen.some((c, k) => Math.abs(c - web.rgb(added[i].colour)[k]) > 12), `${seen}: a held cell drawn`));
@@ -342,12 +350,25 @@ describe('focus and colours', () => {
 });
 
 describe('links, printing, loading', () => {
-  // kind 1 to 6 and n 1 to 11; a bad or missing value is ignored (the page opens on the first identity)
-  const rows = [['#kind=6&n=4', [5, 4], true, false], ['#kind=4&n=5&step', [3, 5], true, true],
+  // kind 1 to 6 and n 1 to 11; a bad or missing value is ignored (the page opens on the first identity);
+  // lang=en in English. The language's switch keeps the picture and its frames, puts the proof, the
+  // argument and the address in the other language, and back again byte for byte.
+  const proofIn = {
+    bg: 'Доказвам: 1+3+5+...+(2n-1)=n*n\r\nОбщ брой: 5*5 = 25\r\n1 + 3 + 5 + 7 + 9 = 5*5 = 25\r\n',
+    en: 'To prove: 1+3+5+...+(2n-1)=n*n\r\nTotal: 5*5 = 25\r\n1 + 3 + 5 + 7 + 9 = 5*5 = 25\r\n',
+  };
+  const rows = [['#kind=6&n=4', [5, 4], true, false], ['#kind=4&n=5&step', [3, 5], true, true, proofIn],
                 ['#kind=7&n=4', [0, 4], false, false], ['#kind=2&n=0', [1, 0], false, false],
-                ['#kind=x&n=', [0, 0], false, false]];
+                ['#kind=x&n=', [0, 0], false, false], ['#lang=en&kind=4&n=5&step', [3, 5], true, true, proofIn]];
+  const seen = page => page.evaluate(() => ({
+    language: document.documentElement.lang, hash: location.hash,
+    proof: tessaloCore.UTF8ToString(tessaloCore._tessalo_proof_text()), shown: document.getElementById('Text1-0').value,
+    argument: tessaloCore.UTF8ToString(tessaloCore._tessalo_argument_plain()),
+    panel: [...document.querySelectorAll('#argument-lines li')].map(item => `${item.textContent}\n`).join(''),
+  }));
+  const cyrillic = text => /[\u0400-\u04ff]/.test(text);
   test('an address opens its picture', async () => {
-    for (const [hash, state, shown, step] of rows) {
+    for (const [hash, state, shown, step, proof] of rows) {
       await withPage(web.DEVICES.desktop, async page => {
         assert.deepEqual(await web.state(page), state, hash);
         const cells = await web.cells(page);
@@ -355,6 +376,20 @@ describe('links, printing, loading', () => {
         assert.equal(cells.some(cell => cell.added), step, hash);
         if (cells.length)
           await assertCellsDrawn(page, cells, {marks: step});
+        const before = await seen(page);
+        await web.click(page, 'language');
+        const other = await seen(page);
+        assert.deepEqual(await web.cells(page), cells, hash);
+        assert.notEqual(other.language, before.language, hash);
+        assert.equal(other.hash.includes('lang=en'), other.language === 'en', hash);
+        assert.equal(other.shown, other.proof.replaceAll('\r\n', '\n'), hash);
+        assert.equal(other.panel, other.argument, hash);
+        assert.equal(cyrillic(other.proof + other.argument), other.language === 'bg', hash);
+        if (proof)
+          assert.deepEqual([before.proof, other.proof], [proof[before.language], proof[other.language]], hash);
+        await web.click(page, 'language');
+        assert.deepEqual(await seen(page), before, hash);
+        assert.deepEqual(await web.cells(page), cells, hash);
       }, site.url + hash);
     }
   });
@@ -463,6 +498,42 @@ describe('links, printing, loading', () => {
       await rm(profile, {recursive: true, force: true});
       if (!stopped)
         await own.stop();
+    }
+  });
+});
+
+describe('languages', () => {
+  // Every text the page shows in English comes from the catalogues: served with each English
+  // text marked, the page shows nothing unmarked but what the core writes at run time.
+  test('every English text passes through the catalogues', async () => {
+    const marked = await web.serve(SITE, html => web.markTexts(html, 'en'));
+    const core = ['#Text1-0', '#argument-lines', '#verdict', '#board@aria-label'];
+    const states = [  // [name, device, what to do, whether the last sentence is the page's]
+      ['fresh', web.DEVICES.desktop, page => page.keyboard.press('Control+S'), true],
+      ['shown', web.DEVICES.desktop, async page => {
+        await page.evaluate(() => { location.hash = '#lang=en&kind=4&n=5'; });
+        await page.waitForFunction(() => tessaloCore._tessalo_cell_count() > 1);
+      }, false],
+      ['argument', web.DEVICES.desktop, page => page.keyboard.press('F2'), true],
+      ['key list', web.DEVICES.desktop, page => page.keyboard.press('F1'), true],
+      ['predict', web.DEVICES.desktop, page => page.keyboard.press('Escape').then(() => page.keyboard.press('F3')), true],
+      ['waiting', web.DEVICES.desktop, page => page.keyboard.press('PageDown'), false],
+      ['phone', web.DEVICES.phone, () => {}, false],
+    ];
+    let page = null;
+    try {
+      for (const [name, device, act, pageSpoke] of states) {
+        if (!page || device !== web.DEVICES.desktop) {
+          await page?.context().close();
+          page = await web.open(browser, `${marked.url}#lang=en`, device);
+        }
+        await act(page);
+        assert.deepEqual(await web.unmarkedTexts(page, pageSpoke ? core : [...core, '#spoken']), [], name);
+      }
+      assert.ok(await page.evaluate(mark => document.title.startsWith(mark), web.MARK[0]));
+    } finally {
+      await page?.context().close();
+      await marked.stop();
     }
   });
 });
