@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -72,6 +73,10 @@ TEST_P(CommandLine, AnswersWithoutADisplay)
     EXPECT_TRUE(out.contains(QString::fromUtf8(row.out))) << out.toStdString();
     EXPECT_TRUE(err.contains(QString::fromUtf8(row.err))) << err.toStdString();
     EXPECT_EQ(err.count(QLatin1Char('\n')), row.status == 1 ? 1 : err.count(QLatin1Char('\n'))) << "one line";
+    if (row.arguments.join(QLatin1Char(' ')).contains(QRegularExpression(QStringLiteral("(^| |=)en( |$)")))) {
+        const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+        EXPECT_FALSE(out.contains(cyrillic) || err.contains(cyrillic)) << "in English only";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,6 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"EnglishText", {"--lang", "en", "--kind", "4", "--n", "3", "--text"}, 0, "Total: 3*3 = 9\n", ""},
                     Row{"EnglishArgument", {"--lang", "en", "--kind", "1", "--n", "5", "--argument"}, 0,
                         "Induction step, P(5): (1 + 2 + 3 + 4) + 5 = 10 + 5 = 15 = 5·6/2\n", ""},
+                    Row{"EnglishHelp", {"--lang", "en", "--help"}, 0, "--zoom PERCENT", ""},
+                    Row{"EnglishMistake", {"--lang=en", "--colour"}, 2, "",
+                        "tessalo: unknown option '--colour'.\nSee 'tessalo --help'."},
                     Row{"UnknownLanguage", {"--lang", "fr", "--kind", "4", "--n", "3", "--text"}, 2, "",
                         "непознат език „fr“; позволени са bg, en"},
                     Row{"ArgumentOnlyWithExport", {"--kind", "1", "--n", "5", "--text", "--with-argument"}, 2, "",
