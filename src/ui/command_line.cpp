@@ -33,12 +33,14 @@ QString HelpHint()
 
 QString HelpText(const std::vector<Option>& options)
 {
-    QString text = Program::translate("CommandLine", "Употреба: tessalo [опции]\n"
-                                  "Математическа индукция, показана с цветни квадрати и кръгове.\n\n"
-                                  "Опции:\n");
+    QString text = Program::translate("CommandLine",
+                                      "Употреба: tessalo [опции]\n"
+                                      "Математическа индукция, показана с цветни квадрати и кръгове.\n\n"
+                                      "Опции:\n");
     for (const auto& [option, shown] : options)
         text += QStringLiteral("  %1%2\n").arg(shown, -22).arg(option.description());
-    text += Program::translate("CommandLine", "\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n\nКлавиши в прозореца:\n");
+    text += Program::translate(
+        "CommandLine", "\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n\nКлавиши в прозореца:\n");
     for (const CommandRow& row : kCommands)
         text += QStringLiteral("  %1%2\n").arg(OwnKeysText(row), -22).arg(Program::translate("Commands", row.meaning));
     return text;
@@ -80,10 +82,12 @@ std::optional<CommandLine> ReadNumber(const QCommandLineParser& parser, const ch
         return std::nullopt;
     }
     // Filled, not arg(): the English line has no use for the Bulgarian name
-    return Stop(2, Filled(Program::translate("CommandLine", "tessalo: %1 е цяло число от %3 до %4, не „%5“. / "
-                                                            "--%2 takes a whole number from %3 to %4, not '%5'.\n"),
-                          {Program::translate("CommandLine", what), option, QString::number(low),
-                           QString::number(high), value}));
+    return Stop(
+        2,
+        Filled(Program::translate("CommandLine",
+                                  "tessalo: %1 е цяло число от %3 до %4, не „%5“. / "
+                                  "--%2 takes a whole number from %3 to %4, not '%5'.\n"),
+               {Program::translate("CommandLine", what), option, QString::number(low), QString::number(high), value}));
 }
 
 // The codes of every language, as --lang takes them: "bg, en".
@@ -102,7 +106,8 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     std::optional<int> n;
     for (const auto& stop : {ReadNumber(parser, "kind", QT_TRANSLATE_NOOP("CommandLine", "тъждеството"), 1, 6, kind),
                              ReadNumber(parser, "n", "n", 1, kListCount, n),
-                             ReadNumber(parser, "width", QT_TRANSLATE_NOOP("CommandLine", "ширината"), kMinPngWidth, kMaxPngWidth, line.pngWidth)}) {
+                             ReadNumber(parser, "width", QT_TRANSLATE_NOOP("CommandLine", "ширината"), kMinPngWidth,
+                                        kMaxPngWidth, line.pngWidth)}) {
         if (stop)
             return *stop;
     }
@@ -117,9 +122,11 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
         const QString code = parser.value(QStringLiteral("lang"));
         const auto language = LanguageOfCode(code.toStdString());
         if (!language) {
-            return Stop(2, Program::translate("CommandLine", "tessalo: непознат език „%1“; позволени са %2. / "
-                                          "unknown language '%1'; allowed are %2.\n")
-                               .arg(code, LanguageCodes()));
+            return Stop(2,
+                        Program::translate("CommandLine",
+                                           "tessalo: непознат език „%1“; позволени са %2. / "
+                                           "unknown language '%1'; allowed are %2.\n")
+                            .arg(code, LanguageCodes()));
         }
         line.language = *language;
         line.languageGiven = true;
@@ -130,29 +137,42 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     // that two such names would land in one file.
     for (const QString* name : {&line.exportPath, &line.seriesFolder}) {
         if (name->contains(QChar::ReplacementCharacter))
-            return Stop(2, Program::translate("CommandLine", "tessalo: името „%1“ не е в UTF-8 и не може да бъде използвано; "
-                                          "преименувайте файла или папката. / the name '%1' is not in UTF-8 and "
-                                          "cannot be used; rename the file or folder.\n")
-                               .arg(*name));
+            return Stop(2,
+                        Program::translate("CommandLine",
+                                           "tessalo: името „%1“ не е в UTF-8 и не може да бъде използвано; "
+                                           "преименувайте файла или папката. / the name '%1' is not in UTF-8 and "
+                                           "cannot be used; rename the file or folder.\n")
+                            .arg(*name));
     }
 
     if (!line.exportPath.isEmpty() && !FormatOfFile(line.exportPath))
-        return Stop(2, Program::translate("CommandLine", "tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / "
-                                      "'%1': unknown file type; allowed are .svg, .png and .pdf.\n")
-                           .arg(line.exportPath));
+        return Stop(2,
+                    Program::translate("CommandLine",
+                                       "tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / "
+                                       "'%1': unknown file type; allowed are .svg, .png and .pdf.\n")
+                        .arg(line.exportPath));
     if (line.pngWidth && FormatOfFile(line.exportPath) != PictureFormat::Png)
-        return Stop(2, Program::translate("CommandLine", "tessalo: --width е само за PNG (--export ФАЙЛ.png). / "
-                                      "--width is for PNG only (--export FILE.png).\n"));
+        return Stop(2,
+                    Program::translate("CommandLine",
+                                       "tessalo: --width е само за PNG (--export ФАЙЛ.png). / "
+                                       "--width is for PNG only (--export FILE.png).\n"));
     if (!line.drawsWithoutWindow())
         return line;  // the window opens on the identity and n given
     if (line.kind == 0)
-        return Stop(2, Program::translate("CommandLine", "tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
-                                      "which identity? Add --kind from 1 to 6.\n"));
+        return Stop(2,
+                    Program::translate("CommandLine",
+                                       "tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
+                                       "which identity? Add --kind from 1 to 6.\n"));
     if (line.withArgument && line.exportPath.isEmpty())
-        return Stop(2, Program::translate("CommandLine", "tessalo: --with-argument е за --export. / --with-argument goes with --export.\n"));
+        return Stop(
+            2,
+            Program::translate("CommandLine",
+                               "tessalo: --with-argument е за --export. / --with-argument goes with --export.\n"));
     if (line.n == 0 && (!line.exportPath.isEmpty() || line.printText || line.printArgument))
-        return Stop(2, Program::translate("CommandLine", "tessalo: кое n? Добавете --n от 1 до %1. / which n? Add --n from 1 to %1.\n")
-                           .arg(kListCount));
+        return Stop(2,
+                    Program::translate("CommandLine",
+                                       "tessalo: кое n? Добавете --n от 1 до %1. / which n? Add --n from 1 to %1.\n")
+                        .arg(kListCount));
     return line;
 }
 
@@ -180,19 +200,26 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     const std::optional<Language> asked = LanguageAsked(arguments);
     UseLanguage(asked.value_or(Language::bg));
     const std::vector<Option> options{
-        {{{QStringLiteral("h"), QStringLiteral("help")}, Program::translate("CommandLine", "Показва тази помощ и излиза.")},
+        {{{QStringLiteral("h"), QStringLiteral("help")},
+          Program::translate("CommandLine", "Показва тази помощ и излиза.")},
          QStringLiteral("-h, --help")},
-        {{{QStringLiteral("v"), QStringLiteral("version")}, Program::translate("CommandLine", "Показва версията и излиза.")},
+        {{{QStringLiteral("v"), QStringLiteral("version")},
+          Program::translate("CommandLine", "Показва версията и излиза.")},
          QStringLiteral("-v, --version")},
         {{QStringLiteral("fullscreen"), Program::translate("CommandLine", "Отваря прозореца на цял екран.")},
          QStringLiteral("--fullscreen")},
         {{QStringLiteral("zoom"), Program::translate("CommandLine", "Мащаб в проценти, от 100 до 400 (напр. 150)."),
           Program::translate("CommandLine", "проценти")},
          Program::translate("CommandLine", "--zoom ПРОЦЕНТИ")},
-        {{QStringLiteral("kind"), Program::translate("CommandLine", "Тъждество от 1 до 6, по реда в прозореца; без --export прозорецът се отваря на него."), Program::translate("CommandLine", "вид")},
+        {{QStringLiteral("kind"),
+          Program::translate("CommandLine",
+                             "Тъждество от 1 до 6, по реда в прозореца; без --export прозорецът се отваря на него."),
+          Program::translate("CommandLine", "вид")},
          Program::translate("CommandLine", "--kind ВИД")},
-        {{QStringLiteral("n"), Program::translate("CommandLine", "n от 1 до 11."), QStringLiteral("n")}, QStringLiteral("--n N")},
-        {{QStringLiteral("export"), Program::translate("CommandLine", "Записва картината без прозорец: .svg, .png или .pdf."),
+        {{QStringLiteral("n"), Program::translate("CommandLine", "n от 1 до 11."), QStringLiteral("n")},
+         QStringLiteral("--n N")},
+        {{QStringLiteral("export"),
+          Program::translate("CommandLine", "Записва картината без прозорец: .svg, .png или .pdf."),
           Program::translate("CommandLine", "файл")},
          Program::translate("CommandLine", "--export ФАЙЛ")},
         {{QStringLiteral("width"),
@@ -202,13 +229,17 @@ CommandLine ParseCommandLine(const QStringList& arguments)
               .arg(DefaultPngWidth()),
           Program::translate("CommandLine", "пиксели")},
          Program::translate("CommandLine", "--width ПИКСЕЛИ")},
-        {{QStringLiteral("text"), Program::translate("CommandLine", "Извежда текста на доказателството.")}, QStringLiteral("--text")},
+        {{QStringLiteral("text"), Program::translate("CommandLine", "Извежда текста на доказателството.")},
+         QStringLiteral("--text")},
         {{QStringLiteral("argument"), Program::translate("CommandLine", "Извежда доказателството по индукция.")},
          QStringLiteral("--argument")},
-        {{QStringLiteral("with-argument"), Program::translate("CommandLine", "С --export: доказателството по индукция под картината.")},
+        {{QStringLiteral("with-argument"),
+          Program::translate("CommandLine", "С --export: доказателството по индукция под картината.")},
          QStringLiteral("--with-argument")},
-        {{QStringLiteral("lang"), Program::translate("CommandLine", "Езикът на прозореца и на --text, --argument, --export и --series: "
-                                                             "%1 (подразбира се bg).")
+        {{QStringLiteral("lang"),
+          Program::translate("CommandLine",
+                             "Езикът на прозореца и на --text, --argument, --export и --series: "
+                             "%1 (подразбира се bg).")
               .arg(LanguageCodes()),
           Program::translate("CommandLine", "език")},
          Program::translate("CommandLine", "--lang ЕЗИК")},
@@ -236,24 +267,30 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString name = (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + unknown.first();
-            return Stop(2, Program::translate("CommandLine", "tessalo: непозната опция „%1“. / unknown option '%1'.\n").arg(name) + HelpHint());
+            return Stop(
+                2,
+                Program::translate("CommandLine", "tessalo: непозната опция „%1“. / unknown option '%1'.\n").arg(name) +
+                    HelpHint());
         }
-        return Stop(2, Filled(Program::translate("CommandLine", "tessalo: %1 / %2\n"),
-                              {InBulgarian(parser.errorText()), parser.errorText()}) +
-                           HelpHint());
+        return Stop(2,
+                    Filled(Program::translate("CommandLine", "tessalo: %1 / %2\n"),
+                           {InBulgarian(parser.errorText()), parser.errorText()}) +
+                        HelpHint());
     }
     if (parser.isSet(QStringLiteral("help")))
         return Stop(0, HelpText(options));
     if (parser.isSet(QStringLiteral("version")))
         return Stop(0, QStringLiteral("tessalo %1\n").arg(QStringLiteral(TESSALO_VERSION)));
     if (!parser.positionalArguments().isEmpty())
-        return Stop(2, Program::translate("CommandLine", "tessalo: неочакван аргумент „%1“. / unexpected argument '%1'.\n")
-                               .arg(parser.positionalArguments().first()) +
-                           HelpHint());
+        return Stop(2,
+                    Program::translate("CommandLine", "tessalo: неочакван аргумент „%1“. / unexpected argument '%1'.\n")
+                            .arg(parser.positionalArguments().first()) +
+                        HelpHint());
 
     CommandLine line;
     line.fullScreen = parser.isSet(QStringLiteral("fullscreen"));
-    if (auto stop = ReadNumber(parser, "zoom", QT_TRANSLATE_NOOP("CommandLine", "мащабът"), kMinZoomPercent, kMaxZoomPercent, line.zoomPercent))
+    if (auto stop = ReadNumber(parser, "zoom", QT_TRANSLATE_NOOP("CommandLine", "мащабът"), kMinZoomPercent,
+                               kMaxZoomPercent, line.zoomPercent))
         return *stop;
     line.geometryGiven = parser.isSet(QStringLiteral("geometry")) || parser.isSet(QStringLiteral("qwindowgeometry"));
     return ReadPictureOptions(parser, line);

@@ -1,17 +1,17 @@
 #include "ui/main_window.h"
 
 #include "app/form_language.h"
-#include "app/layout.h"
 #include "app/induction_step.h"
+#include "app/layout.h"
 #include "app/prediction.h"
 #include "app/spoken_result.h"
+#include "picture/qt_colour.h"
+#include "picture/twips.h"
 #include "ui/announcer.h"
 #include "ui/argument_panel.h"
 #include "ui/board_explorer.h"
 #include "ui/board_surface.h"
 #include "ui/build_up.h"
-#include "picture/qt_colour.h"
-#include "picture/twips.h"
 #include "ui/focus_ring.h"
 #include "ui/front_while_focused.h"
 #include "ui/full_screen_zoom.h"
@@ -238,11 +238,11 @@ void MainWindow::connectCommands()
     on(Command::ZoomOut, [zoomBy] { zoomBy(-1); });
     on(Command::ZoomReset, [zoomBy] { zoomBy(0); });
     connect(&commands[Command::FullScreen], &QAction::toggled, this, [this](bool on) {
-        announce(on ? Program::translate("MainWindow", "Цял екран.") : Program::translate("MainWindow", "Излязохте от цял екран."));
+        announce(on ? Program::translate("MainWindow", "Цял екран.")
+                    : Program::translate("MainWindow", "Излязохте от цял екран."));
     });
-    on(Command::Language, [this] {
-        setLanguage(static_cast<Language>((static_cast<std::size_t>(form_.language) + 1) % kLanguageCount));
-    });
+    on(Command::Language,
+       [this] { setLanguage(static_cast<Language>((static_cast<std::size_t>(form_.language) + 1) % kLanguageCount)); });
     connect(&commands.languages(), &QActionGroup::triggered, this,
             [this](QAction* entry) { setLanguage(static_cast<Language>(entry->data().toInt())); });
     on(Command::Keys, [this] { commands_->showKeyList(*board_); });
@@ -567,7 +567,8 @@ void MainWindow::describeList()
 {
     // Read on coming to the list; while it has the focus its items speak for themselves.
     const int n = chosenN();
-    list_->setAccessibleDescription(n > 0 ? Program::translate("MainWindow", "n е %1").arg(n) : Program::translate("MainWindow", "n не е избрано"));
+    list_->setAccessibleDescription(n > 0 ? Program::translate("MainWindow", "n е %1").arg(n)
+                                          : Program::translate("MainWindow", "n не е избрано"));
 }
 
 void MainWindow::announce(const QString& sentence)

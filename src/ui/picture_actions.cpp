@@ -175,7 +175,8 @@ void PictureActions::print()
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        tell(QMessageBox::Warning, Program::translate("PictureActions", "Печатът не започна"), Program::translate("PictureActions", "Принтерът не прие картината."));
+        tell(QMessageBox::Warning, Program::translate("PictureActions", "Печатът не започна"),
+             Program::translate("PictureActions", "Принтерът не прие картината."));
         return;
     }
     PaintPicture(painter, picture_(), QRectF(0, 0, printer.width(), printer.height()));

@@ -30,7 +30,8 @@ QList<QKeySequence> KeysOf(const CommandRow& row)
 
 // Keys the toolkit's controls answer to themselves, before any command.
 constexpr std::pair<const char*, const char*> kFormKeys[] = {
-    {QT_TRANSLATE_NOOP("Commands", "Tab, Shift+Tab"), QT_TRANSLATE_NOOP("Commands", "към следващата или предишната контрола")},
+    {QT_TRANSLATE_NOOP("Commands", "Tab, Shift+Tab"),
+     QT_TRANSLATE_NOOP("Commands", "към следващата или предишната контрола")},
     {QT_TRANSLATE_NOOP("Commands", "стрелки"), QT_TRANSLATE_NOOP("Commands", "избор на n в списъка и на тъждество")},
     {QT_TRANSLATE_NOOP("Commands", "Интервал, Enter"), QT_TRANSLATE_NOOP("Commands", "натиска бутона на фокуса")},
 };
@@ -107,8 +108,8 @@ void WindowCommands::showKeyList(const QWidget& fontOf) const
     const auto rows = KeyListRows(*this);
     auto* table = new QTableWidget(static_cast<int>(rows.size()), 2, &dialog);
     table->setAccessibleName(dialog.windowTitle());
-    table->setHorizontalHeaderLabels({InLanguage(FindCommand(Command::Keys).text),
-                                      Program::translate("Commands", "Действие")});
+    table->setHorizontalHeaderLabels(
+        {InLanguage(FindCommand(Command::Keys).text), Program::translate("Commands", "Действие")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);

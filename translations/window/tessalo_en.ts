@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="bg_BG">
 <context>
     <name>ArgumentPanel</name>
@@ -32,9 +33,9 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>tessalo: „%1“ не беше записан: %2. / cannot write '%1': %3.
+        <source>tessalo: „%1“ не беше записан: %2. / cannot write &apos;%1&apos;: %3.
 </source>
-        <translation>tessalo: cannot write '%1': %3.
+        <translation>tessalo: cannot write &apos;%1&apos;: %3.
 </translation>
     </message>
     <message>
@@ -50,9 +51,9 @@
 </translation>
     </message>
     <message>
-        <source>Вижте „tessalo --help“. / See 'tessalo --help'.
+        <source>Вижте „tessalo --help“. / See &apos;tessalo --help&apos;.
 </source>
-        <translation>See 'tessalo --help'.
+        <translation>See &apos;tessalo --help&apos;.
 </translation>
     </message>
     <message>
@@ -81,20 +82,20 @@ Keys in the window:
     </message>
     <message>
         <source>след „%1“ липсва стойност.</source>
-        <translation>a value is missing after '%1'.</translation>
+        <translation>a value is missing after &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>„%1“ не приема стойност.</source>
-        <translation>'%1' takes no value.</translation>
+        <translation>&apos;%1&apos; takes no value.</translation>
     </message>
     <message>
         <source>грешка в аргументите.</source>
         <translation>error in the arguments.</translation>
     </message>
     <message>
-        <source>tessalo: %1 е цяло число от %3 до %4, не „%5“. / --%2 takes a whole number from %3 to %4, not '%5'.
+        <source>tessalo: %1 е цяло число от %3 до %4, не „%5“. / --%2 takes a whole number from %3 to %4, not &apos;%5&apos;.
 </source>
-        <translation>tessalo: --%2 takes a whole number from %3 to %4, not '%5'.
+        <translation>tessalo: --%2 takes a whole number from %3 to %4, not &apos;%5&apos;.
 </translation>
     </message>
     <message>
@@ -106,21 +107,21 @@ Keys in the window:
         <translation>the width</translation>
     </message>
     <message>
-        <source>tessalo: непознат език „%1“; позволени са %2. / unknown language '%1'; allowed are %2.
+        <source>tessalo: непознат език „%1“; позволени са %2. / unknown language &apos;%1&apos;; allowed are %2.
 </source>
-        <translation>tessalo: unknown language '%1'; allowed are %2.
+        <translation>tessalo: unknown language &apos;%1&apos;; allowed are %2.
 </translation>
     </message>
     <message>
-        <source>tessalo: името „%1“ не е в UTF-8 и не може да бъде използвано; преименувайте файла или папката. / the name '%1' is not in UTF-8 and cannot be used; rename the file or folder.
+        <source>tessalo: името „%1“ не е в UTF-8 и не може да бъде използвано; преименувайте файла или папката. / the name &apos;%1&apos; is not in UTF-8 and cannot be used; rename the file or folder.
 </source>
-        <translation>tessalo: the name '%1' is not in UTF-8 and cannot be used; rename the file or folder.
+        <translation>tessalo: the name &apos;%1&apos; is not in UTF-8 and cannot be used; rename the file or folder.
 </translation>
     </message>
     <message>
-        <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / '%1': unknown file type; allowed are .svg, .png and .pdf.
+        <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / &apos;%1&apos;: unknown file type; allowed are .svg, .png and .pdf.
 </source>
-        <translation>tessalo: '%1': unknown file type; allowed are .svg, .png and .pdf.
+        <translation>tessalo: &apos;%1&apos;: unknown file type; allowed are .svg, .png and .pdf.
 </translation>
     </message>
     <message>
@@ -244,9 +245,9 @@ Keys in the window:
         <translation>--series FOLDER</translation>
     </message>
     <message>
-        <source>tessalo: непозната опция „%1“. / unknown option '%1'.
+        <source>tessalo: непозната опция „%1“. / unknown option &apos;%1&apos;.
 </source>
-        <translation>tessalo: unknown option '%1'.
+        <translation>tessalo: unknown option &apos;%1&apos;.
 </translation>
     </message>
     <message>
@@ -256,9 +257,9 @@ Keys in the window:
 </translation>
     </message>
     <message>
-        <source>tessalo: неочакван аргумент „%1“. / unexpected argument '%1'.
+        <source>tessalo: неочакван аргумент „%1“. / unexpected argument &apos;%1&apos;.
 </source>
-        <translation>tessalo: unexpected argument '%1'.
+        <translation>tessalo: unexpected argument &apos;%1&apos;.
 </translation>
     </message>
     <message>
@@ -266,9 +267,9 @@ Keys in the window:
         <translation>the zoom</translation>
     </message>
     <message>
-        <source>tessalo: настройките не бяха записани в „%1“: %2. / settings not saved to '%1': %3.
+        <source>tessalo: настройките не бяха записани в „%1“: %2. / settings not saved to &apos;%1&apos;: %3.
 </source>
-        <translation>tessalo: settings not saved to '%1': %3.
+        <translation>tessalo: settings not saved to &apos;%1&apos;: %3.
 </translation>
     </message>
     <message>
@@ -594,7 +595,7 @@ Keys in the window:
         <source>Файлът „%1“ не беше запазен: %2.
 
 (%3)</source>
-        <translation>The file '%1' was not saved.
+        <translation>The file &apos;%1&apos; was not saved.
 
 (%3)</translation>
     </message>
