@@ -1,5 +1,6 @@
 // What a front end shows beyond the form after a command: the frames, the
 // sentence, the induction argument with the cells each line counts, the build-up.
+#include "app/form_language.h"
 #include "app/induction_step.h"
 #include "app/lesson_step.h"
 #include "app/prediction.h"
@@ -38,9 +39,9 @@ std::vector<int> CellsAtPlacesOf(const Tessalo& form, const Tessalo& picture)
 }
 
 // The form just stepped up to n, from n - 1 or, for n = 1, from a cleared board.
-Tessalo SteppedTo(int kind, int n)
+Tessalo SteppedTo(int kind, int n, Language language = Language::bg)
 {
-    Tessalo form = Shown(kind, std::max(n - 1, 1));
+    Tessalo form = Shown(kind, std::max(n - 1, 1), language);
     if (n == 1)
         form.Command1_Click(0);
     StepN(form, +1);
@@ -173,6 +174,27 @@ TEST_P(EveryLesson, ShowBuildsInTheInductionsOrder)
         std::sort(first.begin(), first.end());
         EXPECT_EQ(first, CellsAtPlacesOf(form, Shown(kind, m))) << "m = " << m;
     }
+}
+
+// Switched to English after a step up, the view is the one an English form's
+// step gives: the same frames and cells, the argument and the rows in English.
+TEST_P(EveryLesson, SwitchedToEnglishIsTheEnglishStep)
+{
+    const auto [kind, n] = GetParam();
+    Tessalo form = SteppedTo(kind, n);
+    const LessonView bulgarian = LessonStep(form, LessonCommand::StepUp, n - 1, {});
+    SwitchLanguage(form, Language::en);
+    const LessonView switched = InFormLanguage(form, bulgarian);
+    const LessonView english = LessonStep(SteppedTo(kind, n, Language::en), LessonCommand::StepUp, n - 1, {});
+    EXPECT_EQ(switched.framed, english.framed);
+    EXPECT_EQ(switched.buildOrder, english.buildOrder);
+    EXPECT_EQ(ArgumentText(switched.argument), ArgumentText(english.argument));
+    ASSERT_EQ(switched.argument.lines.size(), english.argument.lines.size());
+    for (std::size_t i = 0; i < english.argument.lines.size(); ++i)
+        EXPECT_EQ(switched.argument.lines[i].cells, english.argument.lines[i].cells) << "line " << i;
+    ASSERT_EQ(switched.rows.size(), english.rows.size());
+    for (std::size_t i = 0; i < english.rows.size(); ++i)
+        EXPECT_EQ(RowWords(switched.rows[i]), RowWords(english.rows[i]));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKindsAndNumbers, EveryLesson, testing::ValuesIn(AllPictures()),
