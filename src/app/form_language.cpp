@@ -20,6 +20,16 @@ void ReplaceLineStarts(std::string& text, std::string_view from, std::string_vie
 
 }  // namespace
 
+std::string TextInLanguage(std::string text, int box, Language from, Language to)
+{
+    const TextId fixed = FindControl("Text1", box).text;
+    if (text == Tr(from, fixed))
+        return std::string(Tr(to, fixed));
+    for (const TextId word : {TextId::ProofHead, TextId::ProofTotal})
+        ReplaceLineStarts(text, Tr(from, word), Tr(to, word));
+    return text;
+}
+
 void SwitchLanguage(Tessalo& form, Language to)
 {
     const Language from = form.language;
@@ -28,14 +38,6 @@ void SwitchLanguage(Tessalo& form, Language to)
     form.language = to;
     for (int i = 0; i < form.Label1.Count(); ++i)
         form.Label1(i).Caption = Tr(to, FindControl("Label1", i).text);
-    for (int i = 0; i < form.Text1.Count(); ++i) {
-        std::string& text = form.Text1(i).Text;
-        const TextId fixed = FindControl("Text1", i).text;
-        if (text == Tr(from, fixed)) {
-            text = Tr(to, fixed);
-            continue;
-        }
-        for (const TextId word : {TextId::ProofHead, TextId::ProofTotal})
-            ReplaceLineStarts(text, Tr(from, word), Tr(to, word));
-    }
+    for (int i = 0; i < form.Text1.Count(); ++i)
+        form.Text1(i).Text = TextInLanguage(std::move(form.Text1(i).Text), i, from, to);
 }

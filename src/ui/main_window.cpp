@@ -270,6 +270,11 @@ void MainWindow::setLanguage(Language language)
     if (language == form_.language)
         return;
     UseLanguage(language);  // the toolkit's texts, the commands' and the panel's follow
+    if (waiting_) {
+        // the proof text the class still sees is the one before the step, in the new words too
+        shownText_ = TextInLanguage(std::move(shownText_), 0, form_.language, language);
+        textBoxes_[0]->setPlainText(ToDisplayText(shownText_));
+    }
     SwitchLanguage(form_, language);
     lesson_ = InFormLanguage(form_, lesson_);
     if (settings_)

@@ -216,13 +216,9 @@ int tessalo_set_language(int language)
     if (!g_page)
         return 0;
     Page& page = *g_page;
-    if (page.waiting) {
-        // the proof text the class still sees is the one before the step, in the new words too
-        Tessalo before = page.form;
-        before.Text1(0).Text = page.textBefore;
-        SwitchLanguage(before, g_language);
-        page.textBefore = std::move(before.Text1(0).Text);
-    }
+    // the proof text the class still sees is the one before the step, in the new words too
+    if (page.waiting)
+        page.textBefore = TextInLanguage(std::move(page.textBefore), 0, page.form.language, g_language);
     SwitchLanguage(page.form, g_language);
     Retell(page);
     return 0;

@@ -10,6 +10,7 @@
 #include "marking_translator.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -407,7 +408,7 @@ TEST_F(Window, SwitchesLanguageInPlace)
         const std::unique_ptr<QMenu> menu(control<QPlainTextEdit>("Text1(0)")->createStandardContextMenu());
         return menu->actions().first()->text().contains(QRegularExpression(QStringLiteral("\\p{Cyrillic}")));
     };
-    window.setLanguage(Language::en);
+    window.commands()[Command::Language].trigger();  // Ctrl+L: the next language
     EXPECT_EQ(Caption(control("Command1(1)")), QStringLiteral("Show"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Mathematics - induction, progressions, sums"));
     EXPECT_TRUE(proof->toPlainText().startsWith(QStringLiteral("To prove: "))) << proof->toPlainText().toStdString();
@@ -418,10 +419,18 @@ TEST_F(Window, SwitchesLanguageInPlace)
     EXPECT_TRUE(control<QRadioButton>("Option1(3)")->isChecked());
     EXPECT_EQ(window.form().CellTotal, ShownForm(4, 5).CellTotal);
 
-    window.setLanguage(Language::bg);
+    window.commands().languages().actions()[static_cast<int>(Language::bg)]->trigger();  // the menu's entry
     EXPECT_EQ(proof->toPlainText(), bulgarian);
     EXPECT_EQ(Caption(control("Command1(1)")), QStringLiteral("Изведи"));
     EXPECT_TRUE(menuHasCyrillic());
+
+    // while a step waits for the class's guess, the text before it, in the new words
+    window.commands()[Command::Predict].trigger();
+    window.step(+1);
+    window.setLanguage(Language::en);
+    EXPECT_TRUE(proof->toPlainText().contains(QStringLiteral("Total: 5*5 = 25"))) << proof->toPlainText().toStdString();
+    window.setLanguage(Language::bg);
+    EXPECT_EQ(proof->toPlainText(), bulgarian);
 }
 
 // A pseudo-language marks every text the toolkit translates: whatever the
