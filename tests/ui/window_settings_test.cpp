@@ -92,6 +92,17 @@ TEST(WindowSettings, WhatIsWrittenIsReadBack)
     MainWindow next;
     ASSERT_TRUE(next.restoreGeometry(read.geometry));
     EXPECT_EQ(next.geometry(), window.geometry());
+
+    // the language the window was switched to, unless --lang asks for another
+    {
+        SettingsFile settings(path);
+        RememberLanguage(settings, Language::en);
+    }
+    EXPECT_EQ(StartLanguage(SettingsFile(path), CommandLine{}), Language::en);
+    CommandLine asked;
+    asked.language = Language::bg;
+    asked.languageGiven = true;
+    EXPECT_EQ(StartLanguage(SettingsFile(path), asked), Language::bg);
 }
 
 namespace {
