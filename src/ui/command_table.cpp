@@ -67,8 +67,8 @@ const std::array<CommandRow, 20> kCommands{{
     {Command::LeaveFullScreen, QT_TRANSLATE_NOOP("Commands", "Изход от цял екран"),
      QT_TRANSLATE_NOOP("Commands", "излиза от цял екран"), QKeySequence::UnknownKey,
      Keys{QKeyCombination(Qt::Key_Escape), kNoKey, kNoKey}},
-    // the language's own name stays readable to one who cannot read the other
-    {Command::Language, QT_TRANSLATE_NOOP("Commands", "Език (Language)"),
+    // its menu lists each language in its own words, readable to one who cannot read the other
+    {Command::Language, QT_TRANSLATE_NOOP("Commands", "Език"),
      QT_TRANSLATE_NOOP("Commands", "сменя езика на прозореца със следващия"), QKeySequence::UnknownKey,
      Keys{kCtrl | Qt::Key_L, kNoKey, kNoKey}},
     {Command::Keys, QT_TRANSLATE_NOOP("Commands", "Клавиши"), QT_TRANSLATE_NOOP("Commands", "този списък"),

@@ -279,6 +279,18 @@ void MainWindow::setLanguage(Language language)
     lesson_ = InFormLanguage(form_, lesson_);
     if (settings_)
         RememberLanguage(*settings_, language);
+    retranslate();
+    const LessonView shown = waiting_ ? HoldBack(form_, lesson_).view : lesson_;
+    explorer_->setRows(shown.rows);
+    if (argument_)
+        argument_->setArgument(shown.argument);
+    showState();
+    announce(ToQString(form_.Text(TextId::LanguageName)));
+}
+
+void MainWindow::retranslate()
+{
+    const Language language = form_.language;
     setWindowTitle(ToQString(form_.Text(kWindowLayout.caption)));
     for (const auto& [widget, layout] : placed_) {
         widget->setAccessibleName(AccessibleName(*layout, language));
@@ -290,11 +302,6 @@ void MainWindow::setLanguage(Language language)
     frame_->setTitle(ToQString(form_.Text(FindControl("Frame1", 0).text)));
     textBoxes_[1]->setPlainText(ToDisplayText(form_.Text1(1).Text));
     commands_->retranslate();
-    explorer_->setRows(waiting_ ? HoldBack(form_, lesson_).view.rows : lesson_.rows);
-    if (argument_)
-        argument_->setArgument(waiting_ ? HoldBack(form_, lesson_).view.argument : lesson_.argument);
-    showState();
-    announce(ToQString(form_.Text(TextId::LanguageName)));
 }
 
 void MainWindow::place(QWidget* widget, const ControlLayout& layout)

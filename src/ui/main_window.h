@@ -83,6 +83,8 @@ private:
     QPlainTextEdit* createTextBox(const ControlLayout& layout);
     void place(QWidget* widget, const ControlLayout& layout);
     void setTabOrder();
+    // The window's own texts and the form's captions in the form's language.
+    void retranslate();
     // Connects every command of the window to the part that does it.
     void connectCommands();
     // Centres the form in the window and places every control at `zoom`.

@@ -434,8 +434,8 @@ Keys in the window:
         <translation>leaves full screen</translation>
     </message>
     <message>
-        <source>Език (Language)</source>
-        <translation>Language (Език)</translation>
+        <source>Език</source>
+        <translation>Language</translation>
     </message>
     <message>
         <source>сменя езика на прозореца със следващия</source>
