@@ -13,6 +13,7 @@
 
 int RunWindow(int& argc, char** argv, const CommandLine& command, const std::function<void(MainWindow&)>& beforeShow)
 {
+    UseLanguage(command.language);  // for what is said before the window's settings are read
     const auto app = OpenApplication(argc, argv);
     SayIfNoFontHasCyrillic();
     UseTessaloStyle();

@@ -47,7 +47,7 @@ QString HelpText(const std::vector<Option>& options)
 }
 
 // The parser's own messages, which have no translation before the application exists.
-QString InBulgarian(const QString& parserError)
+QString InOurWords(const QString& parserError)
 {
     static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
     static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
@@ -178,19 +178,18 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
 
 // The language --lang names, if it names one: the help and the mistakes are
 // written in it, so it is known before the parser that writes them is made.
+// The last one counts, as for the parser.
 std::optional<Language> LanguageAsked(const QStringList& arguments)
 {
+    std::optional<Language> asked;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        QString code;
-        if (arguments[i] == QLatin1String("--lang") || arguments[i] == QLatin1String("-lang"))
-            code = i + 1 < arguments.size() ? arguments[i + 1] : QString();
-        else if (arguments[i].startsWith(QLatin1String("--lang=")))
-            code = arguments[i].mid(7);
-        else
-            continue;
-        return LanguageOfCode(code.toStdString());
+        const QString& argument = arguments[i];
+        if ((argument == QLatin1String("--lang") || argument == QLatin1String("-lang")) && i + 1 < arguments.size())
+            asked = LanguageOfCode(arguments[++i].toStdString());
+        else if (argument.startsWith(QLatin1String("--lang=")) || argument.startsWith(QLatin1String("-lang=")))
+            asked = LanguageOfCode(argument.mid(argument.indexOf(QLatin1Char('=')) + 1).toStdString());
     }
-    return std::nullopt;
+    return asked;
 }
 
 }  // namespace
@@ -274,7 +273,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         }
         return Stop(2,
                     Filled(Program::translate("CommandLine", "tessalo: %1 / %2\n"),
-                           {InBulgarian(parser.errorText()), parser.errorText()}) +
+                           {InOurWords(parser.errorText()), parser.errorText()}) +
                         HelpHint());
     }
     if (parser.isSet(QStringLiteral("help")))

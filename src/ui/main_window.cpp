@@ -282,8 +282,11 @@ void MainWindow::setLanguage(Language language)
     retranslate();
     const LessonView shown = waiting_ ? HoldBack(form_, lesson_).view : lesson_;
     explorer_->setRows(shown.rows);
-    if (argument_)
+    if (argument_) {
         argument_->setArgument(shown.argument);
+        if (verdictFor_)
+            argument_->setNote(ToQString(Reveal(form_, lesson_, *verdictFor_).shown));
+    }
     showState();
     announce(ToQString(form_.Text(TextId::LanguageName)));
 }
@@ -591,6 +594,7 @@ void MainWindow::announce(const QString& sentence)
 void MainWindow::after(LessonCommand command, int nBefore)
 {
     lesson_ = LessonStep(form_, command, nBefore, lesson_);
+    verdictFor_.reset();
     waiting_ = (*commands_)[Command::Predict].isChecked() && WaitsForGuess(form_, command, lesson_);
     (*commands_)[Command::Reveal].setEnabled(waiting_);
     if (waiting_) {
@@ -625,7 +629,8 @@ void MainWindow::reveal()
 {
     if (!waiting_)
         return;
-    const Revealed revealed = Reveal(form_, lesson_, argument_ ? argument_->guess() : -1);
+    verdictFor_ = argument_ ? argument_->guess() : -1;
+    const Revealed revealed = Reveal(form_, lesson_, *verdictFor_);
     waiting_ = false;
     (*commands_)[Command::Reveal].setEnabled(false);
     showProofText();

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -131,6 +132,7 @@ private:
     WindowCommands* commands_ = nullptr;
     bool showingState_ = false;  // the list's selection is being set from the form
     bool waiting_ = false;       // a step up holds back what it added until the reveal
+    std::optional<long> verdictFor_;  // the guess the reveal's verdict below the argument answers
     QGroupBox* frame_ = nullptr;
     QListWidget* list_ = nullptr;
     std::array<QPlainTextEdit*, 2> textBoxes_{};

@@ -57,9 +57,13 @@ Language UsedLanguage()
 
 QString Program::translate(const char* context, const char* source)
 {
-    // once there is an application, through every translator it has, as tr() goes
-    if (QCoreApplication::instance())
-        return QCoreApplication::translate(context, source);
+    // once there is an application, through every translator it has, as tr() goes;
+    // drawing without a window has one with none installed
+    if (QCoreApplication::instance()) {
+        const QString text = QCoreApplication::translate(context, source);
+        if (text != QLatin1String(source) && text != QString::fromUtf8(source))
+            return text;
+    }
     const QString text = Ours().translate(context, source);
     return text.isEmpty() ? QString::fromUtf8(source) : text;
 }

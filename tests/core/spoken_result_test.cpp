@@ -54,7 +54,7 @@ const SpokenExample kExamples[] = {
      "The step added 4 circles. Sum of the first natural numbers, n is 4, a staircase of circles in 4 rows, "
      "6 plus 4 makes 10, which is 4 times 5 over 2.", Language::en},
     {"EnglishOddNumbersShownAtSixShortened", 4, 6, Spoken::Show,
-     "Sum of the first odd numbers, n is 6, a square of 6 by 6 in corner bands, white and blue in turn from "
+     "Sum of the first odd numbers, n is 6, a 6 by 6 square in corner bands, white and blue in turn from "
      "the top left corner, 1 plus 3 plus and so on plus 11 makes 36, which is 6 times 6.", Language::en},
 };
 

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Колко клетки добавя стъпката</source>
-        <translation>How many cells the step adds</translation>
+        <translation>How many cells does the step add?</translation>
     </message>
     <message>
         <source>Броят, после Enter</source>
@@ -109,7 +109,7 @@ Keys in the window:
     <message>
         <source>tessalo: непознат език „%1“; позволени са %2. / unknown language &apos;%1&apos;; allowed are %2.
 </source>
-        <translation>tessalo: unknown language &apos;%1&apos;; allowed are %2.
+        <translation>tessalo: unknown language &apos;%1&apos;; use one of %2.
 </translation>
     </message>
     <message>
@@ -121,7 +121,7 @@ Keys in the window:
     <message>
         <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / &apos;%1&apos;: unknown file type; allowed are .svg, .png and .pdf.
 </source>
-        <translation>tessalo: &apos;%1&apos;: unknown file type; allowed are .svg, .png and .pdf.
+        <translation>tessalo: &apos;%1&apos;: unknown file type; use .svg, .png or .pdf.
 </translation>
     </message>
     <message>
@@ -174,7 +174,7 @@ Keys in the window:
     </message>
     <message>
         <source>Тъждество от 1 до 6, по реда в прозореца; без --export прозорецът се отваря на него.</source>
-        <translation>Identity from 1 to 6, in the order of the window; without --export the window opens on it.</translation>
+        <translation>The identity, 1 to 6, in the window&apos;s order; without --export, the window opens showing it.</translation>
     </message>
     <message>
         <source>вид</source>
@@ -202,7 +202,7 @@ Keys in the window:
     </message>
     <message>
         <source>Ширина на PNG картината в пиксели (%1 до %2, иначе %3).</source>
-        <translation>Width of the PNG picture in pixels (%1 to %2, else %3).</translation>
+        <translation>Width of the PNG picture in pixels (%1 to %2; default %3).</translation>
     </message>
     <message>
         <source>пиксели</source>
@@ -253,7 +253,7 @@ Keys in the window:
     <message>
         <source>tessalo: %1 / %2
 </source>
-        <translation>tessalo: %2
+        <translation>tessalo: %1
 </translation>
     </message>
     <message>
@@ -347,7 +347,7 @@ Keys in the window:
     </message>
     <message>
         <source>Повтори последното</source>
-        <translation>Repeat the last</translation>
+        <translation>Say it again</translation>
     </message>
     <message>
         <source>казва последното изречение отново</source>
@@ -363,11 +363,11 @@ Keys in the window:
     </message>
     <message>
         <source>Постепенно построяване</source>
-        <translation>Build up step by step</translation>
+        <translation>Build up cell by cell</translation>
     </message>
     <message>
         <source>построява картината клетка по клетка, вкл./изкл.</source>
-        <translation>builds the picture cell by cell, on/off</translation>
+        <translation>builds the picture cell by cell, on or off</translation>
     </message>
     <message>
         <source>Доказателство по индукция</source>
@@ -375,7 +375,7 @@ Keys in the window:
     </message>
     <message>
         <source>доказателството по индукция до картината, вкл./изкл.</source>
-        <translation>the proof by induction beside the picture, on/off</translation>
+        <translation>the proof by induction beside the picture, on or off</translation>
     </message>
     <message>
         <source>Предскажи, после виж</source>
@@ -383,7 +383,7 @@ Keys in the window:
     </message>
     <message>
         <source>след стъпка нагоре добавените клетки чакат, докато класът познае броя им, вкл./изкл.</source>
-        <translation>after a step up the added cells wait until the class guesses how many, on/off</translation>
+        <translation>after a step up the new cells wait until the class has guessed how many, on or off</translation>
     </message>
     <message>
         <source>Покажи стъпката</source>
@@ -391,31 +391,31 @@ Keys in the window:
     </message>
     <message>
         <source>показва добавените клетки и дали броят е познат; също PageDown</source>
-        <translation>shows the added cells and whether the guess was right; PageDown too</translation>
+        <translation>shows the new cells and whether the guess was right; PageDown too</translation>
     </message>
     <message>
         <source>По-едро</source>
-        <translation>Larger</translation>
+        <translation>Zoom in</translation>
     </message>
     <message>
         <source>по-едро; също Ctrl+колелце</source>
-        <translation>larger; Ctrl+wheel too</translation>
+        <translation>zooms in; Ctrl+wheel too</translation>
     </message>
     <message>
         <source>По-дребно</source>
-        <translation>Smaller</translation>
+        <translation>Zoom out</translation>
     </message>
     <message>
         <source>по-дребно</source>
-        <translation>smaller</translation>
+        <translation>zooms out</translation>
     </message>
     <message>
         <source>Мащаб 100 %</source>
-        <translation>Zoom 100 %</translation>
+        <translation>Zoom 100%</translation>
     </message>
     <message>
         <source>мащаб 100 %</source>
-        <translation>zoom 100 %</translation>
+        <translation>zoom 100%</translation>
     </message>
     <message>
         <source>Цял екран</source>
@@ -423,15 +423,15 @@ Keys in the window:
     </message>
     <message>
         <source>цял екран, вкл./изкл.</source>
-        <translation>full screen, on/off</translation>
+        <translation>full screen, on or off</translation>
     </message>
     <message>
         <source>Изход от цял екран</source>
-        <translation>Leave full screen</translation>
+        <translation>Exit full screen</translation>
     </message>
     <message>
         <source>излиза от цял екран</source>
-        <translation>leaves full screen</translation>
+        <translation>exits full screen</translation>
     </message>
     <message>
         <source>Език</source>
@@ -463,7 +463,7 @@ Keys in the window:
     </message>
     <message>
         <source>към следващата или предишната контрола</source>
-        <translation>to the next or previous control</translation>
+        <translation>moves to the next or previous control</translation>
     </message>
     <message>
         <source>стрелки</source>
@@ -471,7 +471,7 @@ Keys in the window:
     </message>
     <message>
         <source>избор на n в списъка и на тъждество</source>
-        <translation>choose n in the list and the identity</translation>
+        <translation>chooses n in the list and the identity</translation>
     </message>
     <message>
         <source>Интервал, Enter</source>
@@ -522,7 +522,7 @@ Keys in the window:
     </message>
     <message>
         <source>Излязохте от цял екран.</source>
-        <translation>You left full screen.</translation>
+        <translation>Full screen off.</translation>
     </message>
     <message>
         <source>n е %1</source>
@@ -609,7 +609,7 @@ Keys in the window:
     </message>
     <message>
         <source>Принтерът не прие картината.</source>
-        <translation>The printer did not take the picture.</translation>
+        <translation>The printer did not accept the picture.</translation>
     </message>
 </context>
 </TS>
