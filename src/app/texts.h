@@ -11,6 +11,12 @@ constexpr std::string_view Tr(Language language, TextId id)
     return kTexts[static_cast<std::size_t>(language)][static_cast<std::size_t>(id)];
 }
 
+// The code of `language`'s catalogue: "bg", "en".
+constexpr std::string_view CodeOf(Language language)
+{
+    return kLanguageCodes[static_cast<std::size_t>(language)];
+}
+
 // The language of a catalogue's code ("bg", "en"); none for a code without one.
 constexpr std::optional<Language> LanguageOfCode(std::string_view code)
 {

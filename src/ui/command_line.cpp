@@ -94,8 +94,8 @@ std::optional<CommandLine> ReadNumber(const QCommandLineParser& parser, const ch
 QString LanguageCodes()
 {
     QStringList codes;
-    for (const std::string_view code : kLanguageCodes)
-        codes << QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()));
+    for (std::size_t i = 0; i < kLanguageCount; ++i)
+        codes << LanguageCode(static_cast<Language>(i));
     return codes.join(QStringLiteral(", "));
 }
 

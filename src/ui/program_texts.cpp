@@ -21,18 +21,12 @@ QTranslator& Toolkits()
     return translator;
 }
 
-QString Code(Language language)
-{
-    const std::string_view code = kLanguageCodes[static_cast<std::size_t>(language)];
-    return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
-}
-
 }  // namespace
 
 void UseLanguage(Language language)
 {
     g_language = language;
-    const QString code = Code(language);
+    const QString code = LanguageCode(language);
     QLocale::setDefault(QLocale(code));
     // the toolkit's translations ship with it; a language it lacks keeps its English
     if (QCoreApplication::instance()) {
@@ -55,13 +49,19 @@ Language UsedLanguage()
     return g_language;
 }
 
+QString LanguageCode(Language language)
+{
+    const std::string_view code = CodeOf(language);
+    return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
+}
+
 QString Program::translate(const char* context, const char* source)
 {
     // once there is an application, through every translator it has, as tr() goes;
     // drawing without a window has one with none installed
     if (QCoreApplication::instance()) {
         const QString text = QCoreApplication::translate(context, source);
-        if (text != QLatin1String(source) && text != QString::fromUtf8(source))
+        if (text != QString::fromUtf8(source))
             return text;
     }
     const QString text = Ours().translate(context, source);

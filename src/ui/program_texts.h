@@ -15,6 +15,8 @@
 // which then tells every widget that the language changed.
 void UseLanguage(Language language);
 Language UsedLanguage();
+// The code of `language`, as --lang and the settings take it: "bg", "en".
+QString LanguageCode(Language language);
 
 namespace Program {
 // `source`, Bulgarian, in the language in use; before the application exists

@@ -1,6 +1,7 @@
 #include "ui/window_settings.h"
 
 #include "ui/command_line.h"
+#include "ui/program_texts.h"
 #include "ui/settings_file.h"
 #include "ui/zoom.h"
 
@@ -150,6 +151,5 @@ Language StartLanguage(const SettingsFile& settings, const CommandLine& command)
 
 void RememberLanguage(SettingsFile& settings, Language language)
 {
-    const std::string_view code = kLanguageCodes[static_cast<std::size_t>(language)];
-    settings.setValue(kLanguage, QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
+    settings.setValue(kLanguage, LanguageCode(language));
 }

@@ -87,7 +87,7 @@ constexpr NamedText kPageSays[] = {
 // reads them by language, and a test can mark every text of a language.
 std::string Texts(Language language)
 {
-    const std::string code(kLanguageCodes[static_cast<std::size_t>(language)]);
+    const std::string code(CodeOf(language));
     std::string out = "self.tessaloTexts." + code + " = {};\n";
     out += "self.tessaloTexts." + code + ".captions = {\"window\": " + Quoted(Tr(language, kWindowLayout.caption));
     for (const ControlLayout& control : kControls) {
