@@ -21,6 +21,7 @@ const QString kZoom = QStringLiteral("window/zoom");  // percent
 const QString kFullScreen = QStringLiteral("window/fullScreen");
 const QString kPosition = QStringLiteral("window/position");
 const QString kLanguage = QStringLiteral("view/language");  // its code: bg, en
+const QString kArgument = QStringLiteral("view/argument");
 
 // The screen's free area where the window is, or the primary screen's.
 QRect FreeArea(std::optional<QPoint> at)
@@ -152,4 +153,14 @@ Language StartLanguage(const SettingsFile& settings, const CommandLine& command)
 void RememberLanguage(SettingsFile& settings, Language language)
 {
     settings.setValue(kLanguage, LanguageCode(language));
+}
+
+bool RememberedArgument(const SettingsFile& settings)
+{
+    return settings.value(kArgument).toBool();
+}
+
+void RememberArgument(SettingsFile& settings, bool shown)
+{
+    settings.setValue(kArgument, shown);
 }
