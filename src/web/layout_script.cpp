@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <algorithm>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -118,6 +119,26 @@ constexpr CellField kCellFields[] = {
 // A field added to the struct but not to this list would go unread by the page.
 static_assert(sizeof(TessaloCell) == std::size(kCellFields) * 4, "every field of TessaloCell is listed, four bytes each");
 
+constexpr CellField kItemFields[] = {
+    {"kind", offsetof(TessaloItem, kind), "i32"},     {"left", offsetof(TessaloItem, left), "f32"},
+    {"top", offsetof(TessaloItem, top), "f32"},       {"width", offsetof(TessaloItem, width), "f32"},
+    {"height", offsetof(TessaloItem, height), "f32"}, {"shape", offsetof(TessaloItem, shape), "i32"},
+    {"fill", offsetof(TessaloItem, fill), "u32"},     {"filled", offsetof(TessaloItem, filled), "i32"},
+    {"line", offsetof(TessaloItem, line), "u32"},     {"lineWidth", offsetof(TessaloItem, lineWidth), "f32"},
+    {"cell", offsetof(TessaloItem, cell), "i32"},
+};
+static_assert(sizeof(TessaloItem) == std::size(kItemFields) * 4, "every field of TessaloItem is listed, four bytes each");
+
+// A struct's fields as the page reads them from the module's memory.
+std::string Fields(std::size_t size, std::span<const CellField> fields)
+{
+    std::string out = "{size: " + std::to_string(size) + ", fields: {";
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        out += std::string(i ? ", " : "") + std::string(fields[i].name) + ": [" + std::to_string(fields[i].offset) +
+               ", " + Quoted(fields[i].type) + "]";
+    return out + "}}";
+}
+
 std::string Number(double value)
 {
     char text[32];
@@ -186,7 +207,7 @@ int main()
     out += "  // the board's scale at 100 %, the frame of the cells a step added, the ring of a cell a line of\n"
            "  // the argument counts, a cell's Shape for a circle\n";
     out += "  twipsPerPixel: " + Number(BoardView{}.twipsPerPixel) + ", stepMark: " + Quoted(Hex(FromRgb(kStepMarkRgb))) +
-           ", ring: " + Quoted(Hex(FromRgb(kRingRgb))) + ", circle: " + std::to_string(kCircle) + ",\n";
+           ", ring: " + Quoted(Hex(kRingColour)) + ", circle: " + std::to_string(kCircle) + ",\n";
     const Extent extent = PictureExtent();
     out += "  // the edges of every cell of every picture\n";
     out += "  pictureExtent: {top: " + Number(extent.top) + ", right: " + Number(extent.right) +

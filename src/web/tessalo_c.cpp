@@ -1,5 +1,6 @@
 #include "web/tessalo_c.h"
 
+#include "app/board_picture.h"
 #include "app/lesson.h"
 
 #include <algorithm>
@@ -19,6 +20,8 @@ struct Page {
     explicit Page(Language language) : lesson(language) {}
     Lesson lesson;
     std::vector<TessaloCell> cells;
+    std::vector<TessaloItem> items;
+    std::string stem;
     std::string argumentText;
     std::string error;
     std::string said;  // the last row's or cell's words asked for
@@ -173,6 +176,35 @@ int tessalo_cell_count(void)
 const TessaloCell* tessalo_cells(void)
 {
     return ThePage().cells.data();
+}
+
+int tessalo_picture(int line)
+{
+    Page& page = ThePage();
+    const ArgumentLine* ringed = Line(line);
+    const std::vector<int> none;
+    const BoardPicture picture =
+        DescribeBoard(page.lesson.Form(), {View().framed, page.lesson.Hidden(), ringed ? ringed->cells : none,
+                                           ringed && ringed->role == ArgumentRole::StepWithNumbers});
+    page.items.clear();
+    for (const PictureItem& item : picture.items)
+        page.items.push_back({static_cast<std::int32_t>(item.kind), static_cast<float>(item.left),
+                              static_cast<float>(item.top), static_cast<float>(item.width),
+                              static_cast<float>(item.height), item.shape, Rgb(item.fill), item.filled ? 1 : 0,
+                              Rgb(item.line), static_cast<float>(item.lineWidth), item.cell});
+    return static_cast<int>(page.items.size());
+}
+
+const TessaloItem* tessalo_picture_items(void)
+{
+    return ThePage().items.data();
+}
+
+const char* tessalo_picture_stem(void)
+{
+    Page& page = ThePage();
+    page.stem = PictureFileStem(page.lesson.Form());
+    return page.stem.c_str();
 }
 
 const char* tessalo_proof_text(void)
