@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class Announcer;
 class ArgumentPanel;
 class BoardExplorer;
@@ -73,8 +75,7 @@ private:
 
     // Runs one command of the lesson, then shows what it says. An error inside
     // a handler ends the program, as nothing in the form catches it.
-    template <class Command>
-    void run(Command command);
+    void run(const std::function<void(Lesson&)>& command);
     // What the window shows beyond the form after a command, as the lesson
     // says: the frames, the build-up, the argument and the sentence for screen
     // readers.

@@ -213,11 +213,9 @@ int main()
     out += "  pictureExtent: {top: " + Number(extent.top) + ", right: " + Number(extent.right) +
            ", bottom: " + Number(extent.bottom) + "},\n";
     out += "  // TessaloCell in the module's memory: byte offsets and how to read each field\n";
-    out += "  cell: {size: " + std::to_string(sizeof(TessaloCell)) + ", fields: {";
-    for (std::size_t i = 0; i < std::size(kCellFields); ++i)
-        out += std::string(i ? ", " : "") + std::string(kCellFields[i].name) + ": [" +
-               std::to_string(kCellFields[i].offset) + ", " + Quoted(kCellFields[i].type) + "]";
-    out += "}},\n};\n";
+    out += "  cell: " + Fields(sizeof(TessaloCell), kCellFields) + ",\n";
+    out += "  // TessaloItem: one thing the board shows\n";
+    out += "  item: " + Fields(sizeof(TessaloItem), kItemFields) + ",\n};\n";
     out += "// The texts by language: the core's languages, bg (the default) first, in the core's order.\n";
     out += "self.tessaloTexts = {languages: [";
     for (std::size_t i = 0; i < kLanguageCount; ++i)
