@@ -11,6 +11,12 @@ constexpr std::string_view Tr(Language language, TextId id)
     return kTexts[static_cast<std::size_t>(language)][static_cast<std::size_t>(id)];
 }
 
+// The key `id` has in the catalogues: "CommandSave".
+constexpr std::string_view KeyOf(TextId id)
+{
+    return kTextKeys[static_cast<std::size_t>(id)];
+}
+
 // The code of `language`'s catalogue: "bg", "en".
 constexpr std::string_view CodeOf(Language language)
 {

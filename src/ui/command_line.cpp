@@ -1,8 +1,8 @@
 #include "ui/command_line.h"
 
+#include "app/command_table.h"
 #include "app/layout.h"
 #include "picture/picture_file.h"
-#include "ui/command_table.h"
 #include "ui/program_texts.h"
 #include "ui/zoom.h"
 
@@ -42,7 +42,9 @@ QString HelpText(const std::vector<Option>& options)
     text += Program::translate(
         "CommandLine", "\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n\nКлавиши в прозореца:\n");
     for (const CommandRow& row : kCommands)
-        text += QStringLiteral("  %1%2\n").arg(OwnKeysText(row), -22).arg(Program::translate("Commands", row.meaning));
+        text += QStringLiteral("  %1%2\n")
+                    .arg(QString::fromStdString(OwnKeysText(row)), -22)
+                    .arg(QString::fromUtf8(Tr(UsedLanguage(), row.meaning)));
     return text;
 }
 

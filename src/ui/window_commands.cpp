@@ -16,29 +16,39 @@
 
 namespace {
 
+QKeySequence::StandardKey ToolkitKey(StandardKey key)
+{
+    switch (key) {
+    case StandardKey::None: break;
+    case StandardKey::Save: return QKeySequence::Save;
+    case StandardKey::Copy: return QKeySequence::Copy;
+    case StandardKey::Print: return QKeySequence::Print;
+    case StandardKey::ZoomIn: return QKeySequence::ZoomIn;
+    case StandardKey::ZoomOut: return QKeySequence::ZoomOut;
+    case StandardKey::FullScreen: return QKeySequence::FullScreen;
+    case StandardKey::HelpContents: return QKeySequence::HelpContents;
+    case StandardKey::Quit: return QKeySequence::Quit;
+    }
+    return QKeySequence::UnknownKey;
+}
+
 // The keys of every action's platform binding and ours, each once: two
 // shortcuts on the same keys would both stay silent.
 QList<QKeySequence> KeysOf(const CommandRow& row)
 {
-    QList<QKeySequence> keys = QKeySequence::keyBindings(row.standard);
-    for (const QKeyCombination key : row.keys) {
-        if (key != kNoKey && !keys.contains(QKeySequence(key)))
-            keys << QKeySequence(key);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(ToolkitKey(row.standard));
+    for (const std::string_view key : row.keys) {
+        const QKeySequence sequence =
+            QKeySequence::fromString(QString::fromLatin1(key), QKeySequence::PortableText);
+        if (!key.empty() && !keys.contains(sequence))
+            keys << sequence;
     }
     return keys;
 }
 
-// Keys the toolkit's controls answer to themselves, before any command.
-constexpr std::pair<const char*, const char*> kFormKeys[] = {
-    {QT_TRANSLATE_NOOP("Commands", "Tab, Shift+Tab"),
-     QT_TRANSLATE_NOOP("Commands", "към следващата или предишната контрола")},
-    {QT_TRANSLATE_NOOP("Commands", "стрелки"), QT_TRANSLATE_NOOP("Commands", "избор на n в списъка и на тъждество")},
-    {QT_TRANSLATE_NOOP("Commands", "Интервал, Enter"), QT_TRANSLATE_NOOP("Commands", "натиска бутона на фокуса")},
-};
-
-QString InLanguage(const char* marked)
+QString InLanguage(TextId text)
 {
-    return Program::translate("Commands", marked);
+    return QString::fromUtf8(Tr(UsedLanguage(), text));
 }
 
 }  // namespace
@@ -91,8 +101,7 @@ void WindowCommands::showMenu(const QPoint& globalPosition, const std::function<
             // after the entry's own name, which the menu tells once this returns
             if (action->isCheckable()) {
                 QTimer::singleShot(0, &menu, [&say, action] {
-                    say(action->isChecked() ? Program::translate("Commands", "включено")
-                                            : Program::translate("Commands", "изключено"));
+                    say(InLanguage(action->isChecked() ? TextId::CommandOn : TextId::CommandOff));
                 });
             }
         });
@@ -109,7 +118,7 @@ void WindowCommands::showKeyList(const QWidget& fontOf) const
     auto* table = new QTableWidget(static_cast<int>(rows.size()), 2, &dialog);
     table->setAccessibleName(dialog.windowTitle());
     table->setHorizontalHeaderLabels(
-        {InLanguage(FindCommand(Command::Keys).text), Program::translate("Commands", "Действие")});
+        {InLanguage(FindCommand(Command::Keys).text), InLanguage(TextId::KeysAction)});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -159,8 +168,8 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* event)
 QList<std::pair<QString, QString>> KeyListRows(const WindowCommands& commands)
 {
     QList<std::pair<QString, QString>> rows;
-    for (const auto& [keys, meaning] : kFormKeys)
-        rows.emplaceBack(InLanguage(keys), InLanguage(meaning));
+    for (const FormKeysRow& row : kFormKeys)
+        rows.emplaceBack(InLanguage(row.keys), InLanguage(row.meaning));
     for (const CommandRow& row : kCommands) {
         QStringList keys;
         for (const QKeySequence& sequence : commands[row.command].shortcuts())

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "ui/command_table.h"
+#include "app/command_table.h"
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -11,8 +12,8 @@ class QAction;
 class QActionGroup;
 class QWidget;
 
-// The window's commands as actions: one QAction for each row of the command
-// table, with its text and every key it answers to, made here and nowhere else.
+// The window's commands as actions: one QAction for each row of the core's
+// command table, with its text and every key it answers to, made here and nowhere else.
 // The window connects each to what it does; the context menu and the key list
 // are made from them, so a new command appears in both at once.
 class WindowCommands : public QObject {
