@@ -114,7 +114,7 @@ void MainWindow::setLanguage(Language language)
     UseLanguage(language);  // the toolkit's texts, the commands' and the panel's follow
     lesson_.SetLanguage(language);
     if (settings_)
-        RememberLanguage(*settings_, language);
+        settings_->setLanguage(language);
     retranslate();
     // what the lesson shows, in the new words; nothing is built or said again
     widgets_->showState(form(), lesson_.ProofText());

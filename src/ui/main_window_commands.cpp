@@ -10,9 +10,9 @@
 #include "ui/build_up.h"
 #include "ui/full_screen_zoom.h"
 #include "ui/picture_actions.h"
+#include "ui/settings_file.h"
 #include "ui/program_texts.h"
 #include "ui/window_commands.h"
-#include "ui/window_settings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -64,11 +64,11 @@ void MainWindow::connectCommands()
         buildUp_->setEnabled(enabled);
         announce(ToQString(form().Text(enabled ? TextId::SwitchBuildUpOn : TextId::SwitchBuildUpOff)));
     });
-    commands[Command::Argument].setChecked(settings_ && RememberedArgument(*settings_));
+    commands[Command::Argument].setChecked(settings_ && settings_->argument());
     setArgumentShown(commands[Command::Argument].isChecked());
     on(Command::Argument, [this](bool shown) {
         if (settings_)
-            RememberArgument(*settings_, shown);
+            settings_->setArgument(shown);
         setArgumentShown(shown);
     });
     // A mode for one lesson, so not remembered: the next class starts as usual.
