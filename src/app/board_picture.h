@@ -61,6 +61,12 @@ inline constexpr Colour kRingColour{0, 0, 0};
 inline constexpr Colour kCursorColour{0, 0, 0};
 inline constexpr Colour kCursorRimColour{0xff, 0xff, 0xff};
 
+// A saved picture holds the board and beneath it the proof text, this far
+// from the picture's edges.
+inline constexpr int kPictureTextMarginTwips = 120;
+// A build-up shows the whole picture in this time, whatever its size.
+inline constexpr int kBuildUpMilliseconds = 1500;
+
 // The board of `form` with `marks` over it: labels and the template in the
 // layout's stacking order, then every loaded visible cell, then the frames,
 // the rings and the cursor.

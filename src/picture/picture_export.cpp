@@ -1,5 +1,7 @@
 #include "picture/picture_export.h"
 
+#include "app/board_picture.h"
+
 #include "app/layout.h"
 #include "app/tessalo.h"
 #include "picture/board_painter.h"
@@ -16,7 +18,7 @@
 namespace {
 
 constexpr double kTwipsPerPixel = 15;  // 100 % at 96 DPI
-constexpr double kMargin = 8;          // around the text, as the layout's 120 twips
+constexpr double kMargin = kPictureTextMarginTwips / kTwipsPerPixel;  // around the text
 
 double BoardHeight()
 {

@@ -1,5 +1,6 @@
 #include "ui/build_up.h"
 
+#include "app/board_picture.h"
 #include "ui/board_surface.h"
 #include "ui/settings_file.h"
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr int kWholePictureMs = 1500;
+constexpr int kWholePictureMs = kBuildUpMilliseconds;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // draws and reads the core's cells from the same definitions as the window.
 //   tessalo_layout_script > layout.js
 
+#include "app/board_picture.h"
 #include "app/induction_step.h"
 #include "app/layout.h"
 #include "app/tessalo.h"
@@ -214,6 +215,9 @@ int main()
            ", bottom: " + Number(extent.bottom) + "},\n";
     out += "  // TessaloCell in the module's memory: byte offsets and how to read each field\n";
     out += "  cell: " + Fields(sizeof(TessaloCell), kCellFields) + ",\n";
+    out += "  // a saved picture's margin about the proof text, and a build-up's time\n";
+    out += "  pictureMargin: " + std::to_string(kPictureTextMarginTwips) + ", buildUpMs: " +
+           std::to_string(kBuildUpMilliseconds) + ",\n";
     out += "  // TessaloItem: one thing the board shows\n";
     out += "  item: " + Fields(sizeof(TessaloItem), kItemFields) + ",\n};\n";
     out += "// The texts by language: the core's languages, bg (the default) first, in the core's order.\n";
