@@ -7,7 +7,7 @@ export let list, frame;
 export const options = [];
 export const textBoxes = [];
 
-export function place(element, c) {
+function place(element, c) {
   element.style.left = `${c.left / TWIPS}px`;
   element.style.top = `${c.top / TWIPS}px`;
   element.style.width = `${c.width / TWIPS}px`;

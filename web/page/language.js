@@ -1,8 +1,9 @@
 // The language: bg whatever the browser's, the address's or the last one chosen.
 // Every text comes from the catalogues of the chosen language (self.tessaloTexts,
 // made at build time from translations/), by its key in an element's data-text
-// (its text), data-label (aria-label), data-title, data-placeholder, data-caption
-// (a caption of the window, by control) or data-keys (the names of keys).
+// (its text), data-label (aria-label), data-placeholder, data-caption (a caption
+// of the window, by control) or data-keys (the names of keys); the buttons beside
+// the form are named by tools.js.
 import {list, textBoxes, toDisplayText} from './controls.js';
 import {core, queue, showProofText, showState, speak} from './events.js';
 import {showTools} from './tools.js';
@@ -19,7 +20,7 @@ export const pageSays = key => catalogue[language].page[key];
 export const coreSays = key => catalogue[language].core[key];
 export const commandSays = key => catalogue[language].commands[key];
 // the page's own text, or the window's where the page has the same words
-export const says = key => pageSays(key) ?? commandSays(key);
+const says = key => pageSays(key) ?? commandSays(key);
 // keys by the table's names ("PgDown"), as the language names them, each name once
 export const keyNames = keys => [...new Set(keys.map(key => catalogue[language].keys[key]))].join(', ');
 export const nextLanguage = () =>
@@ -35,7 +36,6 @@ export function showLanguage() {
     .forEach(element => show(element, element.dataset[attribute]));
   each('text', (element, key) => { element.textContent = says(key); });
   each('label', (element, key) => element.setAttribute('aria-label', says(key)));
-  each('title', (element, key) => { element.title = says(key); });
   each('placeholder', (element, key) => { element.placeholder = says(key); });
   each('caption', (element, key) => { element.textContent = captions[key]; });
   each('keys', (element, keys) => { element.textContent = keyNames(keys.split(' ')); });
