@@ -1,6 +1,7 @@
 #include "app/induction_step.h"
 
 #include "app/visible_cells.h"
+#include "runtime/numbers.h"
 
 #include <algorithm>
 #include <utility>
@@ -21,6 +22,12 @@ std::vector<int> AddedCells(const Tessalo& previous, const Tessalo& current)
             added.push_back(index);
     });
     return added;
+}
+
+int ChosenN(const Tessalo& form)
+{
+    const ListBox& list = form.List1(0);
+    return list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
 }
 
 void StepN(Tessalo& form, int delta)

@@ -8,6 +8,9 @@
 // no visible cell of `previous` holds: what the step from one picture to the next added.
 std::vector<int> AddedCells(const Tessalo& previous, const Tessalo& current);
 
+// The n chosen in the list, as the form reads it from the item's text; 0 for none.
+int ChosenN(const Tessalo& form);
+
 // Moves the chosen n by delta within 1..11 and presses Show, as choosing that n in
 // the list does. With no n chosen, a step up chooses 1 and a step down changes nothing.
 void StepN(Tessalo& form, int delta);

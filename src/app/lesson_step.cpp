@@ -14,13 +14,6 @@
 
 namespace {
 
-// The chosen n, 0 for none.
-int ChosenN(const Tessalo& form)
-{
-    const ListBox& list = form.List1(0);
-    return list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
-}
-
 // The bits of a float; by memcpy, as the page's compiler has no std::bit_cast.
 std::uint32_t Bits(float value)
 {
@@ -207,18 +200,6 @@ LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, co
 LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous)
 {
     LessonView view = ViewAfter(form, command, nBefore, previous);
-    view.rows = ExploreRows(form, view.framed);
-    return view;
-}
-
-LessonView InFormLanguage(const Tessalo& form, LessonView view)
-{
-    // the lines' words depend on the identity and n alone, their cells on the board
-    InductionArgument words = ArgumentLines(form.ProofKind, ChosenN(form), form.language);
-    if (words.lines.size() == view.argument.lines.size()) {
-        for (std::size_t i = 0; i < words.lines.size(); ++i)
-            view.argument.lines[i].text = std::move(words.lines[i].text);
-    }
     view.rows = ExploreRows(form, view.framed);
     return view;
 }

@@ -26,7 +26,3 @@ struct LessonView {
 // The view after `command` has run on `form`. `nBefore` is the n chosen before it
 // (0: none) and `previous` the view before it: a step at an end keeps its frames.
 LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous);
-
-// `view` in the form's language after it was switched (SwitchLanguage): the same
-// frames, cells and build-up, its argument and its rows in the new words.
-LessonView InFormLanguage(const Tessalo& form, LessonView view);

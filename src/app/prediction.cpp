@@ -1,5 +1,7 @@
 #include "app/prediction.h"
 
+#include "app/induction_step.h"
+
 #include "runtime/numbers.h"
 
 #include <string_view>
@@ -22,12 +24,6 @@ std::string Counted(const Tessalo& form, long count)
     else
         text += form.Text(count == 1 ? TextId::SpokenSquare : TextId::SpokenSquares);
     return text;
-}
-
-int ChosenN(const Tessalo& form)
-{
-    const ListBox& list = form.List1(0);
-    return list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
 }
 
 }  // namespace

@@ -156,12 +156,6 @@ void AppendArrangement(std::string& text, const KindWords& words, int n, Languag
     text += Tr(language, words.closing);
 }
 
-int ChosenN(const Tessalo& form)
-{
-    const ListBox& list = form.List1(0);
-    return list.ListIndex < 0 ? 0 : static_cast<int>(Val(list.List(list.ListIndex)));
-}
-
 // The sentence; `changed` < 0: no step, or nothing to measure it against.
 std::string Sentence(Spoken what, const Tessalo& form, long changed)
 {

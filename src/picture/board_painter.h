@@ -1,9 +1,10 @@
 #pragma once
 
+#include "app/board_picture.h"
+
 #include <span>
 
 class QPainter;
-class Tessalo;
 
 // How a board is drawn: its scale, and what the window lays over the form's
 // own picture.
@@ -18,17 +19,12 @@ struct BoardView {
 };
 
 // The one drawing routine of the board, for the screen, files and the
-// printer: the form's background, its labels and its visible cells in the
-// layout's stacking order, in the painter's font. Texts are in the design's
-// black whatever the theme: their backgrounds are fixed colours.
+// printer: the picture the core describes, in the painter's font. Texts are
+// in the design's black whatever the theme: their backgrounds are fixed colours.
+void PaintPicture(QPainter& painter, const BoardPicture& picture, double twipsPerPixel, double outlineTwips);
+// The board of `form` with what `view` lays over it.
 void PaintBoard(QPainter& painter, const Tessalo& form, const BoardView& view);
 
-// The frame around a cell a step added: dark wine, at least 3:1 against every
-// cell colour and the background.
-inline constexpr unsigned kStepMarkRgb = 0x5a0028;
-// The ring of any other cell a line of the argument counts.
-inline constexpr unsigned kRingRgb = 0x000000;
-// The explorer's cursor: a black square about the cell with a white one inside
-// it, so that one of the two stands out at least 3:1 on every colour.
-inline constexpr unsigned kCursorRgb = 0x000000;
-inline constexpr unsigned kCursorRimRgb = 0xffffff;
+// The frame around a cell a step added, as 0xRRGGBB.
+inline constexpr unsigned kStepMarkRgb =
+    unsigned{kStepMarkColour.red} << 16 | unsigned{kStepMarkColour.green} << 8 | kStepMarkColour.blue;

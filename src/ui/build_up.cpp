@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString kSetting = QStringLiteral("view/buildUp");
 constexpr int kWholePictureMs = 1500;
 
 }  // namespace
@@ -19,7 +18,7 @@ BuildUp::BuildUp(QWidget& window, BoardSurface& board, SettingsFile* settings)
       window_(window),
       board_(board),
       settings_(settings),
-      enabled_(settings && settings->value(kSetting).toBool())
+      enabled_(settings && settings->buildUp())
 {
     connect(&timer_, &QTimer::timeout, this, &BuildUp::next);
     timer_.setTimerType(Qt::PreciseTimer);
@@ -29,7 +28,7 @@ void BuildUp::setEnabled(bool on)
 {
     enabled_ = on;
     if (settings_)
-        settings_->setValue(kSetting, on);
+        settings_->setBuildUp(on);
     if (!on)
         finish();
 }

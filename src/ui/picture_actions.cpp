@@ -1,5 +1,6 @@
 #include "ui/picture_actions.h"
 
+#include "app/board_picture.h"
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
 #include "picture/picture_file.h"
@@ -36,13 +37,9 @@ constexpr std::array<FileKind, 3> kFileKinds{{
     {QT_TRANSLATE_NOOP("PictureActions", "Документ PDF (*.pdf)"), "pdf"},
 }};
 
-// "tessalo-kind-4-n-11" after Show, "tessalo" before.
 QString SuggestedName(const Tessalo& form)
 {
-    const int n = form.List1(0).ListIndex + 1;
-    if (form.ProofKind == 0 || n == 0)
-        return QStringLiteral("tessalo");
-    return QStringLiteral("tessalo-kind-%1-n-%2").arg(form.ProofKind).arg(n);
+    return QString::fromStdString(PictureFileStem(form));
 }
 
 QString SuffixOf(const QString& filter)

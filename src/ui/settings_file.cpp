@@ -20,6 +20,15 @@ namespace {
 // enough that nobody sees the window wait.
 constexpr int kLockWaitMs = 20;
 
+const QString kGeometry = QStringLiteral("window/geometry");
+const QString kZoom = QStringLiteral("window/zoom");  // percent
+// written by earlier versions
+const QString kFullScreen = QStringLiteral("window/fullScreen");
+const QString kPosition = QStringLiteral("window/position");
+const QString kBuildUp = QStringLiteral("view/buildUp");
+const QString kArgument = QStringLiteral("view/argument");
+const QString kLanguage = QStringLiteral("view/language");  // its code: bg, en
+
 bool Refuse(const QString& path, const QString& cause, const QString& english)
 {
     // Filled, not arg(): the English line has no use for the Bulgarian cause
@@ -125,4 +134,63 @@ bool SettingsFile::write() const
     }
     whole.setAutoRemove(false);  // it is the settings file now
     return true;
+}
+
+QByteArray SettingsFile::windowGeometry() const
+{
+    const QVariant geometry = value(kGeometry);
+    return geometry.typeId() == QMetaType::QByteArray ? geometry.toByteArray() : QByteArray();
+}
+
+std::optional<int> SettingsFile::zoomPercent() const
+{
+    bool isNumber = false;
+    const int percent = value(kZoom).toInt(&isNumber);
+    return isNumber ? std::optional(percent) : std::nullopt;
+}
+
+bool SettingsFile::oldFullScreen() const
+{
+    return value(kFullScreen).toString() == QLatin1String("true");
+}
+
+std::optional<QPoint> SettingsFile::oldPosition() const
+{
+    const QVariant position = value(kPosition);
+    return position.typeId() == QMetaType::QPoint ? std::optional(position.toPoint()) : std::nullopt;
+}
+
+bool SettingsFile::setWindow(const QByteArray& geometry, int zoomPercent)
+{
+    return setValues({{kGeometry, geometry}, {kZoom, zoomPercent}, {kFullScreen, QVariant()}, {kPosition, QVariant()}});
+}
+
+bool SettingsFile::buildUp() const
+{
+    return value(kBuildUp).toBool();
+}
+
+bool SettingsFile::setBuildUp(bool on)
+{
+    return setValues({{kBuildUp, on}});
+}
+
+bool SettingsFile::argument() const
+{
+    return value(kArgument).toBool();
+}
+
+bool SettingsFile::setArgument(bool shown)
+{
+    return setValues({{kArgument, shown}});
+}
+
+std::optional<Language> SettingsFile::language() const
+{
+    return LanguageOfCode(value(kLanguage).toString().toStdString());
+}
+
+bool SettingsFile::setLanguage(Language language)
+{
+    return setValues({{kLanguage, LanguageCode(language)}});
 }

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "app/texts.h"
+
+#include <QByteArray>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
 
+#include <optional>
+
 // The program's one settings file (an INI file, the toolkit's format), read
-// once when it is made. Every change is written at once, all of it or
+// once when it is made, and every choice the program remembers in it, each
+// by its type; nothing else opens the file or names its keys. Every change is written at once, all of it or
 // nothing, and never holds the caller more than a few milliseconds:
 // - a lock that another program holds, or that cannot be taken (junk, a
 //   folder), means the settings are not written this time;
@@ -20,13 +27,28 @@ public:
     explicit SettingsFile(QString path);
 
     QString path() const { return path_; }
-    QVariant value(const QString& key) const { return values_.value(key); }
-    // Sets the keys (an invalid value removes its key) and writes the file
-    // unless nothing changed; false when it was not written.
-    bool setValues(const QVariantMap& values);
-    bool setValue(const QString& key, const QVariant& value) { return setValues({{key, value}}); }
+
+    // The window's place, size and state as the toolkit saves them, and its zoom.
+    QByteArray windowGeometry() const;
+    std::optional<int> zoomPercent() const;
+    // What earlier versions kept instead of the geometry.
+    bool oldFullScreen() const;
+    std::optional<QPoint> oldPosition() const;
+    bool setWindow(const QByteArray& geometry, int zoomPercent);
+
+    bool buildUp() const;
+    bool setBuildUp(bool on);
+    bool argument() const;  // the induction argument beside the form
+    bool setArgument(bool shown);
+    std::optional<Language> language() const;  // the one the window was last switched to
+    bool setLanguage(Language language);
+
+    // Each setter writes the file unless nothing changed; false when it was not written.
 
 private:
+    QVariant value(const QString& key) const { return values_.value(key); }
+    // Sets the keys (an invalid value removes its key) and writes the file.
+    bool setValues(const QVariantMap& values);
     bool write() const;
 
     QString path_;

@@ -15,13 +15,6 @@
 
 namespace {
 
-const QString kGeometry = QStringLiteral("window/geometry");
-const QString kZoom = QStringLiteral("window/zoom");  // percent
-// written by earlier versions
-const QString kFullScreen = QStringLiteral("window/fullScreen");
-const QString kPosition = QStringLiteral("window/position");
-const QString kLanguage = QStringLiteral("view/language");  // its code: bg, en
-
 // The screen's free area where the window is, or the primary screen's.
 QRect FreeArea(std::optional<QPoint> at)
 {
@@ -29,12 +22,6 @@ QRect FreeArea(std::optional<QPoint> at)
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
-}
-
-std::optional<QPoint> SavedPosition(const SettingsFile& settings)
-{
-    const QVariant position = settings.value(kPosition);
-    return position.typeId() == QMetaType::QPoint ? std::optional(position.toPoint()) : std::nullopt;
 }
 
 // The window manager frames the window only once it is shown: then its frame
@@ -88,14 +75,12 @@ QRect FrameOnScreen(QRect frame, const QRect& screen)
 WindowSettings ReadWindowSettings(const SettingsFile& settings, const QRect& screen, QSize base)
 {
     WindowSettings window;
-    if (const QVariant geometry = settings.value(kGeometry); geometry.typeId() == QMetaType::QByteArray)
-        window.geometry = geometry.toByteArray();
-    bool isNumber = false;
-    const int percent = settings.value(kZoom).toInt(&isNumber);
-    if (isNumber && percent >= kMinZoomPercent && percent <= kMaxZoomPercent)
-        window.zoom = ZoomThatFits(percent / 100.0, base, screen.size());
-    window.fullScreen = settings.value(kFullScreen).toString() == QLatin1String("true");
-    if (const auto corner = SavedPosition(settings))
+    window.geometry = settings.windowGeometry();
+    const std::optional<int> percent = settings.zoomPercent();
+    if (percent && *percent >= kMinZoomPercent && *percent <= kMaxZoomPercent)
+        window.zoom = ZoomThatFits(*percent / 100.0, base, screen.size());
+    window.fullScreen = settings.oldFullScreen();
+    if (const auto corner = settings.oldPosition())
         window.position = FrameOnScreen(QRect(*corner, ZoomedSize(base, window.zoom)), screen).topLeft();
     return window;
 }
@@ -103,7 +88,7 @@ WindowSettings ReadWindowSettings(const SettingsFile& settings, const QRect& scr
 void ShowWindow(const ZoomableWindow& zoomable, const SettingsFile& settings, const CommandLine& command)
 {
     QWidget& window = zoomable.widget;
-    const QRect free = FreeArea(SavedPosition(settings));
+    const QRect free = FreeArea(settings.oldPosition());
     const WindowSettings start = ReadWindowSettings(settings, free, zoomable.base());
     bool fullScreen = command.fullScreen;
     window.setMaximumSize(LargestUsefulSize());
@@ -136,20 +121,12 @@ void RememberWindow(const ZoomableWindow& zoomable, SettingsFile& settings)
     const bool normal = !window.isFullScreen() && !window.isMaximized();
     const QRect shown = normal || !window.normalGeometry().isValid() ? window.geometry() : window.normalGeometry();
     const int percent = static_cast<int>(std::lround(FittingZoom(zoomable.base(), shown.size()) * 100));
-    settings.setValues({{kGeometry, window.saveGeometry()},
-                        {kZoom, percent},
-                        {kFullScreen, QVariant()},
-                        {kPosition, QVariant()}});
+    settings.setWindow(window.saveGeometry(), percent);
 }
 
 Language StartLanguage(const SettingsFile& settings, const CommandLine& command)
 {
     if (command.languageGiven)
         return command.language;
-    return LanguageOfCode(settings.value(kLanguage).toString().toStdString()).value_or(Language::bg);
-}
-
-void RememberLanguage(SettingsFile& settings, Language language)
-{
-    settings.setValue(kLanguage, LanguageCode(language));
+    return settings.language().value_or(Language::bg);
 }

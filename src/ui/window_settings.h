@@ -38,8 +38,6 @@ void RememberWindow(const ZoomableWindow& window, SettingsFile& settings);
 
 // The language the window was last switched to; --lang wins over it.
 Language StartLanguage(const SettingsFile& settings, const CommandLine& command);
-// Writes the language the window is switched to, for the next run.
-void RememberLanguage(SettingsFile& settings, Language language);
 
 // `frame` moved the least way that puts it inside `screen`; its top left
 // corner when it is larger.

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -220,6 +221,26 @@ constexpr CellField kCellFields[] = {
 // A field added to the struct but not to this list would go unread by the page.
 static_assert(sizeof(TessaloCell) == std::size(kCellFields) * 4, "every field of TessaloCell is listed, four bytes each");
 
+constexpr CellField kItemFields[] = {
+    {"kind", offsetof(TessaloItem, kind), "i32"},     {"left", offsetof(TessaloItem, left), "f32"},
+    {"top", offsetof(TessaloItem, top), "f32"},       {"width", offsetof(TessaloItem, width), "f32"},
+    {"height", offsetof(TessaloItem, height), "f32"}, {"shape", offsetof(TessaloItem, shape), "i32"},
+    {"fill", offsetof(TessaloItem, fill), "u32"},     {"filled", offsetof(TessaloItem, filled), "i32"},
+    {"line", offsetof(TessaloItem, line), "u32"},     {"lineWidth", offsetof(TessaloItem, lineWidth), "f32"},
+    {"cell", offsetof(TessaloItem, cell), "i32"},
+};
+static_assert(sizeof(TessaloItem) == std::size(kItemFields) * 4, "every field of TessaloItem is listed, four bytes each");
+
+// A struct's fields as the page reads them from the module's memory.
+std::string Fields(std::size_t size, std::span<const CellField> fields)
+{
+    std::string out = "{size: " + std::to_string(size) + ", fields: {";
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        out += std::string(i ? ", " : "") + std::string(fields[i].name) + ": [" + std::to_string(fields[i].offset) +
+               ", " + Quoted(fields[i].type) + "]";
+    return out + "}}";
+}
+
 std::string Number(double value)
 {
     char text[32];
@@ -288,17 +309,15 @@ int main()
     out += "  // the board's scale at 100 %, the frame of the cells a step added, the ring of a cell a line of\n"
            "  // the argument counts, a cell's Shape for a circle\n";
     out += "  twipsPerPixel: " + Number(BoardView{}.twipsPerPixel) + ", stepMark: " + Quoted(Hex(FromRgb(kStepMarkRgb))) +
-           ", ring: " + Quoted(Hex(FromRgb(kRingRgb))) + ", circle: " + std::to_string(kCircle) + ",\n";
+           ", ring: " + Quoted(Hex(kRingColour)) + ", circle: " + std::to_string(kCircle) + ",\n";
     const Extent extent = PictureExtent();
     out += "  // the edges of every cell of every picture\n";
     out += "  pictureExtent: {top: " + Number(extent.top) + ", right: " + Number(extent.right) +
            ", bottom: " + Number(extent.bottom) + "},\n";
     out += "  // TessaloCell in the module's memory: byte offsets and how to read each field\n";
-    out += "  cell: {size: " + std::to_string(sizeof(TessaloCell)) + ", fields: {";
-    for (std::size_t i = 0; i < std::size(kCellFields); ++i)
-        out += std::string(i ? ", " : "") + std::string(kCellFields[i].name) + ": [" +
-               std::to_string(kCellFields[i].offset) + ", " + Quoted(kCellFields[i].type) + "]";
-    out += "}},\n";
+    out += "  cell: " + Fields(sizeof(TessaloCell), kCellFields) + ",\n";
+    out += "  // TessaloItem: one thing the board shows\n";
+    out += "  item: " + Fields(sizeof(TessaloItem), kItemFields) + ",\n";
     out += "  // the commands, in the order of the window's menu and key list: the catalogue's keys of its\n"
            "  // name and of what its keys do, its keys as the toolkit writes them, whether the page offers it\n"
            "  commands: [\n";

@@ -1,10 +1,7 @@
 #include "web/tessalo_c.h"
 
-#include "app/form_language.h"
-#include "app/induction_step.h"
-#include "app/lesson_step.h"
-#include "app/prediction.h"
-#include "app/tessalo.h"
+#include "app/board_picture.h"
+#include "app/lesson.h"
 
 #include <algorithm>
 #include <memory>
@@ -18,29 +15,16 @@ static_assert(std::is_same_v<int, std::int32_t>);
 
 namespace {
 
+// The page's lesson and what the page reads of it between two events.
 struct Page {
-    explicit Page(Language language) : form(language) {}
-    Tessalo form;
+    explicit Page(Language language) : lesson(language) {}
+    Lesson lesson;
     std::vector<TessaloCell> cells;
-    LessonView lesson;  // what the page shows beyond the form after the last event
+    std::vector<TessaloItem> items;
+    std::string stem;
     std::string argumentText;
     std::string error;
     std::string said;  // the last row's or cell's words asked for
-    // predicting: while a step up waits for the class's guess, `lesson` is what the
-    // class sees and `full` what the step did; the board leaves out `hidden`
-    bool predicting = false;
-    bool waiting = false;
-    LessonView full;
-    std::vector<int> hidden;
-    std::string textBefore;  // the proof text the class still sees
-    std::string note;        // the reveal's verdict
-    // the last event as the lesson step saw it, to tell its view again in another language
-    LessonCommand command = LessonCommand::Choice;
-    int nBefore = 0;
-    LessonView previous;
-    bool failed = false;
-    bool revealed = false;
-    long guess = -1;
 };
 
 std::unique_ptr<Page> g_page;
@@ -53,92 +37,34 @@ Page& ThePage()
     return *g_page;
 }
 
-// Runs one event as the window does, then takes what the page shows after it
-// from the lesson step; a run-time error ends the handler, is reported, and
-// leaves nothing framed, said or argued.
-template <class Handler>
-int Run(LessonCommand command, Handler handler)
+const LessonView& View()
+{
+    return ThePage().lesson.View();
+}
+
+// Runs one command of the lesson; a run-time error ends the handler and is reported.
+template <class Command>
+int Run(Command command)
 {
     Page& page = ThePage();
-    const int nBefore = page.form.List1(0).ListIndex + 1;
-    if (page.predicting)
-        page.textBefore = page.form.Text1(0).Text;
-    page.waiting = false;
-    page.hidden.clear();
-    page.note.clear();
-    page.revealed = false;
-    page.command = command;
-    page.nBefore = nBefore;
-    page.previous = page.lesson;
-    page.failed = false;
     try {
-        handler(page.form);
+        command(page.lesson);
     } catch (const RuntimeError& error) {
-        page.lesson = {};
-        page.argumentText.clear();
         page.error = error.what();
-        page.failed = true;
         return error.Number();
     }
-    page.lesson = LessonStep(page.form, command, nBefore, page.lesson);
-    if (page.predicting && WaitsForGuess(page.form, command, page.lesson)) {
-        HeldBack held = HoldBack(page.form, page.lesson);
-        page.full = std::move(page.lesson);
-        page.lesson = std::move(held.view);
-        page.hidden = std::move(held.hidden);
-        page.waiting = true;
-    }
-    page.argumentText = ArgumentText(page.lesson.argument);
     return 0;
-}
-
-// Shows what the waiting step did, with whether `guess` (negative: none) was right.
-void RevealStep(Page& page, long guess)
-{
-    if (!page.waiting)
-        return;
-    const Revealed revealed = Reveal(page.form, page.full, guess);
-    page.waiting = false;
-    page.hidden.clear();
-    page.lesson = std::move(page.full);
-    page.lesson.spoken = revealed.spoken;
-    page.note = revealed.shown;
-    page.revealed = true;
-    page.guess = guess;
-    page.argumentText = ArgumentText(page.lesson.argument);
-}
-
-// The view of the last event again, in the form's language now: the same frames,
-// what waits and the verdict, in other words.
-void Retell(Page& page)
-{
-    if (page.failed)
-        return;
-    LessonView view = LessonStep(page.form, page.command, page.nBefore, page.previous);
-    view.buildOrder.clear();  // nothing is built again
-    if (page.waiting) {
-        page.lesson = HoldBack(page.form, view).view;
-        page.full = std::move(view);
-    } else if (page.revealed) {
-        const Revealed revealed = Reveal(page.form, view, page.guess);
-        page.lesson = std::move(view);
-        page.lesson.spoken = revealed.spoken;
-        page.note = revealed.shown;
-    } else {
-        page.lesson = std::move(view);
-    }
-    page.argumentText = ArgumentText(page.lesson.argument);
 }
 
 const ArgumentLine* Line(int line)
 {
-    const auto& lines = ThePage().lesson.argument.lines;
+    const auto& lines = View().argument.lines;
     return line >= 0 && line < static_cast<int>(lines.size()) ? &lines[static_cast<std::size_t>(line)] : nullptr;
 }
 
 const ExploreRow* Row(int row)
 {
-    const PictureRows& rows = ThePage().lesson.rows;
+    const PictureRows& rows = View().rows;
     return row >= 0 && row < static_cast<int>(rows.size()) ? &rows[static_cast<std::size_t>(row)] : nullptr;
 }
 
@@ -171,41 +97,32 @@ extern "C" {
 int tessalo_load(void)
 {
     g_page = std::make_unique<Page>(g_language);
-    return Run(LessonCommand::Choice, [](Tessalo& form) { form.Form_Load(); });
+    return Run([](Lesson& lesson) { lesson.Load(); });
 }
 
 int tessalo_choose_kind(int kind)
 {
-    return Run(LessonCommand::IdentityChoice, [kind](Tessalo& form) { form.ChooseOption(kind); });
+    return Run([kind](Lesson& lesson) { lesson.ChooseIdentity(kind); });
 }
 
 void tessalo_choose_n(int n)
 {
-    Run(LessonCommand::Choice, [n](Tessalo& form) {
-        ListBox& list = form.List1(0);
-        list.ListIndex = n >= 1 && n <= list.ListCount() ? n - 1 : -1;
-    });
+    Run([n](Lesson& lesson) { lesson.ChooseN(n); });
 }
 
 int tessalo_show(void)
 {
-    return Run(LessonCommand::Show, [](Tessalo& form) { form.Command1_Click(1); });
+    return Run([](Lesson& lesson) { lesson.Press(1); });
 }
 
 int tessalo_clear(void)
 {
-    return Run(LessonCommand::Clear, [](Tessalo& form) { form.Command1_Click(0); });
+    return Run([](Lesson& lesson) { lesson.Press(0); });
 }
 
 int tessalo_step(int delta)
 {
-    Page& page = ThePage();
-    if (page.waiting && delta > 0) {
-        RevealStep(page, -1);  // the teacher's PageDown: first what this step added
-        return 0;
-    }
-    return Run(delta > 0 ? LessonCommand::StepUp : LessonCommand::StepDown,
-               [delta](Tessalo& form) { StepN(form, delta); });
+    return Run([delta](Lesson& lesson) { lesson.Step(delta); });
 }
 
 int tessalo_set_language(int language)
@@ -213,14 +130,8 @@ int tessalo_set_language(int language)
     if (language < 0 || language >= static_cast<int>(kLanguageCount))
         return -1;
     g_language = static_cast<Language>(language);
-    if (!g_page)
-        return 0;
-    Page& page = *g_page;
-    // the proof text the class still sees is the one before the step, in the new words too
-    if (page.waiting)
-        page.textBefore = TextInLanguage(std::move(page.textBefore), 0, page.form.language, g_language);
-    SwitchLanguage(page.form, g_language);
-    Retell(page);
+    if (g_page)
+        g_page->lesson.SetLanguage(g_language);
     return 0;
 }
 
@@ -231,7 +142,7 @@ int tessalo_language(void)
 
 int tessalo_kind(void)
 {
-    const Tessalo& form = ThePage().form;
+    const Tessalo& form = ThePage().lesson.Form();
     for (int i = 0; i < form.Option1.Count(); ++i)
         if (form.Option1(i).Value)
             return i;
@@ -240,21 +151,22 @@ int tessalo_kind(void)
 
 int tessalo_n(void)
 {
-    return ThePage().form.List1(0).ListIndex + 1;
+    return ThePage().lesson.N();
 }
 
 int tessalo_cell_count(void)
 {
     Page& page = ThePage();
-    const ShapeArray& shapes = page.form.Shape1;
+    const ShapeArray& shapes = page.lesson.Form().Shape1;
+    const auto& framed = View().framed;
+    const auto& hidden = page.lesson.Hidden();
     page.cells.clear();
     for (int i = 0; static_cast<int>(page.cells.size()) < shapes.Count(); ++i) {
         if (!shapes.Exists(i))
             continue;
         const Cell& cell = shapes(i);
-        const auto& framed = page.lesson.framed;
         const bool added = std::binary_search(framed.begin(), framed.end(), i);
-        const bool held = std::binary_search(page.hidden.begin(), page.hidden.end(), i);
+        const bool held = std::binary_search(hidden.begin(), hidden.end(), i);
         page.cells.push_back({i, cell.Left, cell.Top, cell.Width, cell.Height, Rgb(cell.BackColor), cell.Shape,
                               cell.Visible && !held ? 1 : 0, added ? 1 : 0});
     }
@@ -266,15 +178,43 @@ const TessaloCell* tessalo_cells(void)
     return ThePage().cells.data();
 }
 
+int tessalo_picture(int line)
+{
+    Page& page = ThePage();
+    const ArgumentLine* ringed = Line(line);
+    const std::vector<int> none;
+    const BoardPicture picture =
+        DescribeBoard(page.lesson.Form(), {View().framed, page.lesson.Hidden(), ringed ? ringed->cells : none,
+                                           ringed && ringed->role == ArgumentRole::StepWithNumbers});
+    page.items.clear();
+    for (const PictureItem& item : picture.items)
+        page.items.push_back({static_cast<std::int32_t>(item.kind), static_cast<float>(item.left),
+                              static_cast<float>(item.top), static_cast<float>(item.width),
+                              static_cast<float>(item.height), item.shape, Rgb(item.fill), item.filled ? 1 : 0,
+                              Rgb(item.line), static_cast<float>(item.lineWidth), item.cell});
+    return static_cast<int>(page.items.size());
+}
+
+const TessaloItem* tessalo_picture_items(void)
+{
+    return ThePage().items.data();
+}
+
+const char* tessalo_picture_stem(void)
+{
+    Page& page = ThePage();
+    page.stem = PictureFileStem(page.lesson.Form());
+    return page.stem.c_str();
+}
+
 const char* tessalo_proof_text(void)
 {
-    const Page& page = ThePage();
-    return (page.waiting ? page.textBefore : page.form.Text1(0).Text).c_str();
+    return ThePage().lesson.ProofText().c_str();
 }
 
 const char* tessalo_spoken(void)
 {
-    return ThePage().lesson.spoken.c_str();
+    return View().spoken.c_str();
 }
 
 const char* tessalo_error(void)
@@ -284,30 +224,27 @@ const char* tessalo_error(void)
 
 void tessalo_set_predicting(int on)
 {
-    Page& page = ThePage();
-    page.predicting = on != 0;
-    if (!page.predicting)
-        RevealStep(page, -1);
+    ThePage().lesson.SetPredicting(on != 0);
 }
 
 int tessalo_waiting(void)
 {
-    return ThePage().waiting ? 1 : 0;
+    return ThePage().lesson.Waiting() ? 1 : 0;
 }
 
 void tessalo_reveal(int guess)
 {
-    RevealStep(ThePage(), guess);
+    ThePage().lesson.Reveal(guess);
 }
 
 const char* tessalo_note(void)
 {
-    return ThePage().note.c_str();
+    return ThePage().lesson.Note().c_str();
 }
 
 int tessalo_argument_count(void)
 {
-    return static_cast<int>(ThePage().lesson.argument.lines.size());
+    return static_cast<int>(View().argument.lines.size());
 }
 
 const char* tessalo_argument_text(int line)
@@ -336,24 +273,25 @@ const int32_t* tessalo_argument_cells(int line)
 
 const char* tessalo_argument_plain(void)
 {
-    return ThePage().argumentText.c_str();
+    Page& page = ThePage();
+    page.argumentText = ArgumentText(page.lesson.View().argument);
+    return page.argumentText.c_str();
 }
 
 int tessalo_build_count(void)
 {
-    return static_cast<int>(ThePage().lesson.buildOrder.size());
+    return static_cast<int>(View().buildOrder.size());
 }
 
 const int32_t* tessalo_build_order(void)
 {
-    return ThePage().lesson.buildOrder.data();
+    return View().buildOrder.data();
 }
 
 int tessalo_explore_row_count(void)
 {
-    return static_cast<int>(ThePage().lesson.rows.size());
+    return static_cast<int>(View().rows.size());
 }
-
 const char* tessalo_explore_row_words(int row)
 {
     const ExploreRow* found = Row(row);

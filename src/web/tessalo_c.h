@@ -24,6 +24,24 @@ typedef struct TessaloCell {
     int32_t added;     // 1: the last step up added it (framed until the next event)
 } TessaloCell;
 
+// One thing the board shows, as the core describes it (DescribeBoard): kind 0 a
+// label, 1 a cell, 2 the step's frame inside a cell, 3 a line's ring, 4 the
+// cursor; a box in twips from the form's corner, drawn as a square or a circle
+// (shape 1 or 3), filled (cells and labels) or stroked along its edge.
+typedef struct TessaloItem {
+    int32_t kind;
+    float left;
+    float top;
+    float width;
+    float height;
+    int32_t shape;
+    uint32_t fill;       // 0xRRGGBB
+    int32_t filled;      // 0 or 1
+    uint32_t line;       // 0xRRGGBB
+    float lineWidth;     // twips
+    int32_t cell;        // Shape1 index, -1 for a label
+} TessaloItem;
+
 // The roles of the induction argument's lines.
 enum {
     TESSALO_CLAIM = 0,
@@ -65,6 +83,14 @@ const TessaloCell* tessalo_cells(void);
 const char* tessalo_proof_text(void);
 const char* tessalo_spoken(void);
 const char* tessalo_error(void);
+
+// What the board shows after the last event, in painting order, with the
+// cells of argument line `line` ringed (-1: none): returns how many items
+// there are; tessalo_picture_items then points at them until the next call.
+int tessalo_picture(int line);
+const TessaloItem* tessalo_picture_items(void);
+// The name a saved picture is offered under, without its extension.
+const char* tessalo_picture_stem(void);
 
 // The induction argument after the last event, valid until the next one: its
 // lines, each with its UTF-8 text, its role (TESSALO_CLAIM ..) and the Shape1

@@ -1,5 +1,6 @@
 // The built program in a real window on Xvfb, used with the keyboard alone.
 #include "app/induction_step.h"
+#include "app/layout.h"
 #include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "desktop_driver.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -317,6 +319,36 @@ TEST_F(RealWindow, RemembersFullScreenFromOneRunToTheNext)
     EXPECT_TRUE(next.waitForSize(kScreen)) << "size " << next.size().width();
     next.keys({QStringLiteral("Escape")});
     EXPECT_TRUE(next.waitForSize(QSize(546, 462))) << "size " << next.size().width();
+}
+
+// Every remembered choice has one writer: the argument (F2), build-up and the
+// language changed in one run are all in the file when it closes, and the next
+// run opens with the argument beside the form.
+TEST_F(RealWindow, RemembersTheArgumentBuildUpAndLanguageTogether)
+{
+    const SettingsLeft settings("");
+    const QSize withArgument(876, 462);
+    {
+        RunningProgram first(QStringLiteral(TESSALO_BINARY), g_server->display(), {settings.environment()});
+        ASSERT_TRUE(first.waitForWindow());
+        first.keys({QStringLiteral("F2")});
+        ASSERT_TRUE(first.waitForSize(withArgument)) << "size " << first.size().width();
+        first.keys({QStringLiteral("ctrl+b"), QStringLiteral("ctrl+l"), QStringLiteral("ctrl+q")});
+        ASSERT_EQ(first.waitForExit(), 0);
+    }
+    const QSettings left(settings.path(), QSettings::IniFormat);
+    EXPECT_EQ(left.value(QStringLiteral("view/argument")).toString(), QStringLiteral("true"));
+    EXPECT_EQ(left.value(QStringLiteral("view/buildUp")).toString(), QStringLiteral("true"));
+    EXPECT_EQ(left.value(QStringLiteral("view/language")).toString(), QStringLiteral("en"));
+    RunningProgram next(QStringLiteral(TESSALO_BINARY), g_server->display(), {settings.environment()});
+    ASSERT_TRUE(next.waitForWindow());
+    // the panel's lines on the right, not an empty gap in the form's lilac
+    const QPoint inPanel(700, 200);
+    const auto panelShown = [&](const QImage& image) {
+        const Colour lilac = kWindowLayout.background;
+        return image.width() > inPanel.x() && image.pixel(inPanel) != qRgb(lilac.red, lilac.green, lilac.blue);
+    };
+    EXPECT_TRUE(panelShown(next.grabWhen(panelShown)));
 }
 
 namespace {

@@ -96,7 +96,7 @@ TEST(WindowSettings, WhatIsWrittenIsReadBack)
     // the language the window was switched to, unless --lang asks for another
     {
         SettingsFile settings(path);
-        RememberLanguage(settings, Language::en);
+        settings.setLanguage(Language::en);
     }
     EXPECT_EQ(StartLanguage(SettingsFile(path), CommandLine{}), Language::en);
     CommandLine asked;
@@ -176,7 +176,7 @@ TEST_P(SettingsWrite, WritesAtOnceOrSaysWhyNot)
     testing::internal::CaptureStderr();
     QElapsedTimer clock;
     clock.start();
-    const bool written = settings.setValue(QStringLiteral("view/buildUp"), true);
+    const bool written = settings.setBuildUp(true);
     const qint64 took = clock.elapsed();
     const std::string err = testing::internal::GetCapturedStderr();
 

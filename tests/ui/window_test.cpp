@@ -203,8 +203,7 @@ TEST_F(Window, EnterPressesTheFocusedButtonOrShow)
                 {"List1(0)", Qt::Key_Return, Qt::NoModifier, 6}, {"Command1(0)", Qt::Key_Return, Qt::NoModifier, 1},
                 {"Option1(0)", Qt::Key_Enter, Qt::KeypadModifier, 6}};
     for (const auto& row : rows) {
-        window.form().List1(0).ListIndex = 2;  // Clear forgets n
-        window.showState();
+        control<QListWidget>("List1(0)")->setCurrentRow(2);  // Clear forgets n
         control(row.button)->setFocus();
         QTest::keyClick(control(row.button), row.key, row.modifiers);
         EXPECT_EQ(window.form().Shape1.Count(), row.cells) << row.button;
@@ -242,7 +241,7 @@ TEST_F(Window, GrabShowsTheLayoutColours)
 
 TEST_F(Window, CellsLieBeneathTheOtherControls)
 {
-    Tessalo& form = window.form();
+    Tessalo& form = window.editForm();
     form.Shape1(0) = {4200, 1500, 750, 375, {200, 120, 40}, kSquare, true};  // half under the list
     window.showState();
     const QImage image = grab();

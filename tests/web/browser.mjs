@@ -91,7 +91,8 @@ export function cells(page) {
         continue;
       const [left, top, width, height] = ['left', 'top', 'width', 'height'].map(name => field(cell, name));
       out.push({index: field(cell, 'index'), colour: field(cell, 'colour'), added: field(cell, 'added') === 1,
-                centre: at(left + width / 2, top + height / 2), frame: at(left + width / 10, top + height / 2)});
+                centre: at(left + width / 2, top + height / 2), frame: at(left + width / 10, top + height / 2),
+                corner: at(left + width / 12, top + height / 12)});
     }
     return out;
   });

@@ -191,6 +191,9 @@ describe('keyboard', () => {
     const cells = await web.cells(page);
     assert.equal(cells.filter(cell => cell.added).length, 4);
     await assertCellsDrawn(page, cells, {marks: true});
+    // a circle's frame is round, as the window draws it: the corner of its box stays unframed
+    (await web.coloursAt(page, cells.filter(cell => cell.added).map(cell => cell.corner))).forEach(seen =>
+      assert.ok(seen.some((c, k) => Math.abs(c - STEP_MARK[k]) > 40), `${seen}: a square frame on a circle`));
     assert.equal(await page.evaluate(() => document.querySelector('#List1-0 option:checked').id), 'List1-item-3');
     assert.equal(await page.evaluate(() => location.hash), '#kind=1&n=4&step');
     // the panel's lines are the core's; on the step's line the step's rings lie on exactly the added cells
@@ -463,6 +466,7 @@ describe('links, printing, loading', () => {
     ]) {
       const download = page.waitForEvent('download');
       await page.evaluate(id => document.getElementById(id).click(), id);
+      assert.equal((await download).suggestedFilename(), `tessalo-kind-4-n-5.${id.slice(5)}`, 'named as the window names it');
       await check(await readFile(await (await download).path()));
     }
     // copied as an image and as the proof's text

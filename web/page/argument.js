@@ -60,11 +60,12 @@ export function focusStepLine() {
   argumentList.focus({preventScroll: true});
 }
 
+// The index of the line whose cells are ringed, -1 for none.
 export function ringedLine() {
   if (!argumentShown)
-    return null;
+    return -1;
   const line = hoveredLine >= 0 ? hoveredLine : document.activeElement === argumentList ? activeLine : -1;
-  return argument[line] || null;
+  return argument[line] ? line : -1;
 }
 
 function showPanel() {

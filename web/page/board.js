@@ -1,7 +1,7 @@
 // The board: the labels and the cells on one surface beneath every control, as
 // the core lists them after each event, with the frames of a step and the rings
 // of the argument's line.
-import {layout, SVG, STEP_WITH_NUMBERS} from './form.js';
+import {layout, SVG} from './form.js';
 import {ringedLine} from './argument.js';
 import {buildUpHidden} from './build_up.js';
 import {core} from './events.js';
@@ -57,7 +57,7 @@ export function createBoard() {
   return board;
 }
 
-// The outline of a cell as path data; a circle is two half arcs.
+// The outline of a cell's box as path data; a circle is two half arcs.
 function cellPath(cell) {
   if (cell.shape === layout.circle) {
     const rx = cell.width / 2;
@@ -65,12 +65,6 @@ function cellPath(cell) {
     return `M${cell.left} ${cell.top + ry}a${rx} ${ry} 0 1 0 ${cell.width} 0a${rx} ${ry} 0 1 0 ${-cell.width} 0z`;
   }
   return `M${cell.left} ${cell.top}h${cell.width}v${cell.height}h${-cell.width}z`;
-}
-
-// A frame inside the cell's square, a fifth of the cell thick, so that it never covers a neighbour.
-function markPath(cell, thickness) {
-  return `M${cell.left + thickness / 2} ${cell.top + thickness / 2}h${cell.width - thickness}` +
-         `v${cell.height - thickness}h${thickness - cell.width}z`;
 }
 
 // Shows one path per value in a group: the cells of one colour, or the marks of one
@@ -122,46 +116,54 @@ export function readCells() {
   return cellsRead;
 }
 
+// What the board shows, as the core describes it for the window's painter too: the cells,
+// the step's frames and the rings of argument line `line` (-1: none), in painting order.
+const ITEM = {label: 0, cell: 1, frame: 2, ring: 3};
+
+function readPicture(line) {
+  const count = core._tessalo_picture(line);
+  const base = core._tessalo_picture_items() / 4;
+  const views = {i32: core.HEAP32, u32: core.HEAPU32, f32: core.HEAPF32};
+  const fields = Object.entries(layout.item.fields).map(([name, [offset, type]]) => [name, offset / 4, views[type]]);
+  const stride = layout.item.size / 4;
+  const items = [];
+  for (let i = 0, at = base; i < count; ++i, at += stride) {
+    const item = {};
+    for (const [name, offset, view] of fields)
+      item[name] = view[at + offset];
+    if (!(buildUpHidden && buildUpHidden.has(item.cell)))
+      items.push(item);
+  }
+  return items;
+}
+
 const CELL_OUTLINE = {stroke: '#000', 'stroke-width': 1, 'vector-effect': 'non-scaling-stroke'};
 const hex = colour => `#${colour.toString(16).padStart(6, '0')}`;
 
 export function drawBoard() {
   const template = new Map();
   const loaded = new Map();
-  const marks = new Map();
+  const frames = new Map();
   const add = (paths, key, data) => paths.set(key, (paths.get(key) || '') + data);
-  for (const cell of readCells()) {
-    if (buildUpHidden && buildUpHidden.has(cell.index))
-      continue;
-    if (cell.visible)
-      add(cell.index === 0 ? template : loaded, hex(cell.colour), cellPath(cell));
-    if (cell.added) {
-      const thickness = Math.min(cell.width, cell.height) / 5;
-      add(marks, String(thickness), markPath(cell, thickness));
-    }
+  for (const item of readPicture(-1)) {
+    if (item.kind === ITEM.cell)
+      add(item.cell === 0 ? template : loaded, hex(item.fill), cellPath(item));
+    else if (item.kind === ITEM.frame)
+      add(frames, String(item.lineWidth), cellPath(item));
   }
   showPaths(templateCell, template, 'fill', CELL_OUTLINE);
   showPaths(cellGroup, loaded, 'fill', CELL_OUTLINE);
   // a hatching per colour, in the colours' order, shown only on paper
   const hatched = new Map([...loaded.entries()].sort().map(([, data], shade) => [`url(#hatch-${shade % 3})`, data]));
   showPaths(hatchGroup, hatched, 'fill', {});
-  showPaths(markGroup, marks, 'stroke-width', {});
+  showPaths(markGroup, frames, 'stroke-width', {});
   drawRings();
 }
 
-// A ring about the centre of each cell the pointed or focused line of the argument counts, inside
-// the step's frame so that it shows on a framed cell too, as the window draws it.
+// The rings of the pointed or focused line of the argument, as the core places them.
 export function drawRings() {
-  const line = ringedLine();
-  const ringed = line ? new Set(line.cells) : new Set();
-  ringGroup.setAttribute('stroke', line && line.role === STEP_WITH_NUMBERS ? layout.stepMark : layout.ring);
-  const rings = [];
-  for (const cell of readCells()) {
-    if (!ringed.has(cell.index) || buildUpHidden && buildUpHidden.has(cell.index))
-      continue;
-    const side = Math.min(cell.width, cell.height);
-    rings.push(svgElement('circle', {cx: cell.left + cell.width / 2, cy: cell.top + cell.height / 2,
-                                     r: side * 0.27, 'stroke-width': side / 10, 'data-cell': cell.index}));
-  }
+  const rings = readPicture(ringedLine()).filter(item => item.kind === ITEM.ring).map(ring =>
+    svgElement('circle', {cx: ring.left + ring.width / 2, cy: ring.top + ring.height / 2, r: ring.width / 2,
+                          stroke: hex(ring.line), 'stroke-width': ring.lineWidth, 'data-cell': ring.cell}));
   ringGroup.replaceChildren(...rings);
 }

@@ -72,8 +72,7 @@ async function picturePng() {
 }
 
 function pictureName(extension) {
-  const {kind, n} = {kind: core._tessalo_kind() + 1, n: core._tessalo_n()};
-  return `tessalo-kind-${kind}-n-${String(n).padStart(2, '0')}.${extension}`;
+  return `${core.UTF8ToString(core._tessalo_picture_stem())}.${extension}`;
 }
 
 // Saving with no picture says so instead of writing an empty board.

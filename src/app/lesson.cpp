@@ -1,0 +1,129 @@
+#include "app/lesson.h"
+
+#include "app/form_language.h"
+#include "app/induction_step.h"
+#include "app/prediction.h"
+
+#include <utility>
+
+Lesson::Lesson(Language language) : form_(language) {}
+
+int Lesson::N() const
+{
+    return ChosenN(form_);
+}
+
+template <class Handler>
+void Lesson::Run(LessonCommand command, Handler handler)
+{
+    // held back before the form writes the sum for the new n, in case this step waits
+    if (predicting_)
+        textBefore_ = form_.Text1(0).Text;
+    command_ = command;
+    nBefore_ = N();
+    previous_ = std::move(view_);
+    guess_ = -1;
+    revealed_ = false;
+    failed_ = false;
+    try {
+        handler(form_);
+    } catch (const RuntimeError&) {
+        // nothing framed, said or argued about a picture the handler left half drawn
+        failed_ = true;
+        view_ = {};
+        held_ = {};
+        hidden_.clear();
+        waiting_ = false;
+        note_.clear();
+        throw;
+    }
+    view_ = LessonStep(form_, command_, nBefore_, previous_);
+    waiting_ = predicting_ && WaitsForGuess(form_, command_, view_);
+    Tell();
+}
+
+void Lesson::Tell()
+{
+    held_ = {};
+    hidden_.clear();
+    note_.clear();
+    if (waiting_) {
+        HeldBack held = HoldBack(form_, view_);
+        held_ = std::move(held.view);
+        hidden_ = std::move(held.hidden);
+    } else if (revealed_) {
+        const ::Revealed revealed = ::Reveal(form_, view_, guess_);
+        view_.spoken = revealed.spoken;
+        note_ = revealed.shown;
+    }
+}
+
+void Lesson::Load()
+{
+    Run(LessonCommand::Choice, [](Tessalo& form) { form.Form_Load(); });
+}
+
+void Lesson::ChooseIdentity(int index)
+{
+    Run(LessonCommand::IdentityChoice, [index](Tessalo& form) { form.ChooseOption(index); });
+}
+
+void Lesson::ChooseN(int n)
+{
+    Run(LessonCommand::Choice, [n](Tessalo& form) {
+        ListBox& list = form.List1(0);
+        list.ListIndex = n >= 1 && n <= list.ListCount() ? n - 1 : -1;
+    });
+}
+
+void Lesson::Press(int button)
+{
+    const LessonCommand command = button == 1   ? LessonCommand::Show
+                                  : button == 0 ? LessonCommand::Clear
+                                                : LessonCommand::Choice;
+    Run(command, [button](Tessalo& form) { form.Command1_Click(button); });
+}
+
+void Lesson::Step(int delta)
+{
+    if (waiting_ && delta > 0) {
+        Reveal(-1);  // the teacher's PageDown: first what this step added
+        return;
+    }
+    Run(delta > 0 ? LessonCommand::StepUp : LessonCommand::StepDown,
+        [delta](Tessalo& form) { StepN(form, delta); });
+}
+
+void Lesson::Reveal(long guess)
+{
+    if (!waiting_)
+        return;
+    waiting_ = false;
+    revealed_ = true;
+    guess_ = guess;
+    Tell();
+}
+
+void Lesson::SetPredicting(bool on)
+{
+    predicting_ = on;
+    if (!on)
+        Reveal(-1);
+}
+
+void Lesson::SetLanguage(Language to)
+{
+    if (to == form_.language)
+        return;
+    if (waiting_)
+        textBefore_ = TextInLanguage(std::move(textBefore_), 0, form_.language, to);
+    SwitchLanguage(form_, to);
+    if (failed_)
+        return;
+    // the last command told again: the same frames, what waits and the verdict, in
+    // the new words; nothing is built again, except what waits, at its reveal
+    view_ = LessonStep(form_, command_, nBefore_, previous_);
+    if (!waiting_)
+        view_.buildOrder.clear();
+    Tell();
+}

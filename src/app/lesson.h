@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/lesson_step.h"
+#include "app/tessalo.h"
+
+#include <string>
+#include <vector>
+
+// One lesson: a form and everything a lesson adds to it, the view after each
+// command, predict-then-reveal and the language. A front end holds one, passes
+// it the pupil's commands and shows what it says; it keeps no lesson state of
+// its own.
+//
+// Every command runs the form's handler as the form's own controls would, then
+// works out the view. A run-time error inside a handler leaves an empty view and
+// is thrown on: the front end reports it.
+class Lesson {
+public:
+    explicit Lesson(Language language = Language::bg);
+
+    // The commands.
+    void Load();                          // the window opens: Form_Load
+    void ChooseIdentity(int index);       // radio button `index` (0..5)
+    void ChooseN(int n);                  // the list; 1..11, anything else chooses none
+    void Press(int button);               // Command1(button): 0 Clear, 1 Show
+    // n by `delta` (PageDown +1, PageUp -1) with its picture; a step up while
+    // another waits for its guess reveals that one instead.
+    void Step(int delta);
+    // Shows what the waiting step added, with whether `guess` was right; a
+    // negative guess: none (the teacher revealed at once). Nothing waits: nothing.
+    void Reveal(long guess);
+    // Predicting on: a step up to a new n >= 2 waits for the class's guess.
+    // Turned off, what waits is revealed.
+    void SetPredicting(bool on);
+    // Every text in `to`, in place: the picture, n, what waits and the verdict stay.
+    void SetLanguage(Language to);
+
+    const Tessalo& Form() const { return form_; }
+    // The form itself, for a test that sets a state no command makes; the view
+    // is not told again.
+    Tessalo& EditForm() { return form_; }
+    Language language() const { return form_.language; }
+    int N() const;  // the chosen n, 0 for none
+    bool Predicting() const { return predicting_; }
+    bool Waiting() const { return waiting_; }
+    // Whether the last command revealed a step: it builds as the class watches.
+    bool Revealed() const { return revealed_; }
+
+    // What the class sees: while a step waits, nothing framed or built, the
+    // argument asking, the question spoken; after a reveal, the sentence opens
+    // with the verdict.
+    const LessonView& View() const { return waiting_ ? held_ : view_; }
+    // The cells the board leaves out while a step waits, ascending.
+    const std::vector<int>& Hidden() const { return hidden_; }
+    // The proof text the text box shows: while a step waits the one before it,
+    // since the form already wrote out the sum for the new n, which is the answer.
+    const std::string& ProofText() const { return waiting_ ? textBefore_ : form_.Text1(0).Text; }
+    // The verdict below the argument after a reveal; "" otherwise.
+    const std::string& Note() const { return note_; }
+
+private:
+    template <class Handler>
+    void Run(LessonCommand command, Handler handler);
+    // The view of the last command, with what waits and the verdict.
+    void Tell();
+
+    Tessalo form_;
+    bool predicting_ = false;
+    // the last command as the lesson step saw it, to tell it again in another language
+    LessonCommand command_ = LessonCommand::Choice;
+    int nBefore_ = 0;
+    LessonView previous_;
+    bool failed_ = false;
+    LessonView view_;  // what the last command did (the step, also while it waits)
+    LessonView held_;  // what the class sees while it waits
+    std::vector<int> hidden_;
+    bool waiting_ = false;
+    bool revealed_ = false;
+    long guess_ = -1;
+    std::string textBefore_;
+    std::string note_;
+};

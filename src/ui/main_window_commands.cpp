@@ -1,0 +1,109 @@
+// The window's commands wired to the parts that do them: every action of the
+// command table, and the picture's menu.
+#include "ui/main_window.h"
+
+#include "app/induction_argument.h"
+#include "ui/announcer.h"
+#include "ui/argument_panel.h"
+#include "ui/board_explorer.h"
+#include "ui/board_surface.h"
+#include "ui/build_up.h"
+#include "ui/full_screen_zoom.h"
+#include "ui/picture_actions.h"
+#include "ui/settings_file.h"
+#include "ui/program_texts.h"
+#include "ui/window_commands.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+
+#include <cmath>
+
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void MainWindow::connectCommands()
+{
+    commands_ = new WindowCommands(*this);
+    const WindowCommands& commands = *commands_;
+    const auto on = [this, &commands](Command command, auto&& doIt) {
+        connect(&commands[command], &QAction::triggered, this, doIt);
+    };
+    auto* pictures = new PictureActions(*this, *board_, [this] {
+        return Picture{form(), board_->marked(), board_->hidden(),
+                       argumentShown() ? ToQString(ArgumentText(lesson_.View().argument)) : QString()};
+    });
+    on(Command::Save, [pictures] { pictures->save(); });
+    on(Command::Copy, [this, pictures] {
+        switch (pictures->copy()) {
+        case PictureActions::Copied::Text: announce(Program::translate("MainWindow", "Текстът е копиран.")); break;
+        case PictureActions::Copied::Picture: announce(ToQString(form().Text(TextId::PictureCopied))); break;
+        case PictureActions::Copied::Nothing: break;  // a box says why, or a text box had no selection
+        }
+    });
+    on(Command::Print, [pictures] { pictures->print(); });
+    on(Command::StepUp, [this] { step(+1); });
+    on(Command::StepDown, [this] { step(-1); });
+    on(Command::Explore, [this] { explorer_->explore(); });
+    on(Command::Repeat, [this] { announcer_->repeat(); });
+    on(Command::Menu, [this] {
+        // beside the control with the focus, as the mouse's menu opens beside the pointer
+        const QWidget* focus = QApplication::focusWidget();
+        const QWidget* at = focus && formArea_->isAncestorOf(focus) ? focus : formArea_;
+        commands_->showMenu(at->mapToGlobal(at->rect().center()), [this](const QString& state) { announce(state); });
+    });
+    commands[Command::BuildUp].setChecked(buildUp_->enabled());
+    on(Command::BuildUp, [this](bool enabled) {
+        buildUp_->setEnabled(enabled);
+        announce(ToQString(form().Text(enabled ? TextId::SwitchBuildUpOn : TextId::SwitchBuildUpOff)));
+    });
+    commands[Command::Argument].setChecked(settings_ && settings_->argument());
+    setArgumentShown(commands[Command::Argument].isChecked());
+    on(Command::Argument, [this](bool shown) {
+        if (settings_)
+            settings_->setArgument(shown);
+        setArgumentShown(shown);
+    });
+    // A mode for one lesson, so not remembered: the next class starts as usual.
+    on(Command::Predict, [this](bool on) {
+        run([on](Lesson& l) { l.SetPredicting(on); });
+        announce(ToQString(form().Text(on ? TextId::SwitchPredictOn : TextId::SwitchPredictOff)));
+    });
+    commands[Command::Reveal].setEnabled(false);
+    on(Command::Reveal, [this] {
+        run([this](Lesson& l) { l.Reveal(argument_ ? argument_->guess() : -1); });
+    });
+    auto* screen = new FullScreenZoom(zoomable(),
+                                      commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
+    const auto zoomBy = [this, screen](int direction) {
+        screen->zoom(direction);
+        announce(isFullScreen() ? Program::translate("MainWindow", "На цял екран размерът следва екрана.")
+                                : Program::translate("MainWindow", "Мащаб %1 процента.").arg(std::lround(zoom_ * 100)));
+    };
+    on(Command::ZoomIn, [zoomBy] { zoomBy(+1); });
+    on(Command::ZoomOut, [zoomBy] { zoomBy(-1); });
+    on(Command::ZoomReset, [zoomBy] { zoomBy(0); });
+    connect(&commands[Command::FullScreen], &QAction::toggled, this, [this](bool on) {
+        announce(on ? Program::translate("MainWindow", "Цял екран.")
+                    : Program::translate("MainWindow", "Излязохте от цял екран."));
+    });
+    on(Command::Language,
+       [this] { setLanguage(static_cast<Language>((static_cast<std::size_t>(form().language) + 1) % kLanguageCount)); });
+    connect(&commands.languages(), &QActionGroup::triggered, this,
+            [this](QAction* entry) { setLanguage(static_cast<Language>(entry->data().toInt())); });
+    on(Command::Keys, [this] { commands_->showKeyList(*board_); });
+    on(Command::Quit, [this] { close(); });
+    // The board lets clicks through to the form beneath it, which holds the menu.
+    formArea_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(formArea_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) {
+                commands_->showMenu(formArea_->mapToGlobal(at), [this](const QString& state) { announce(state); });
+            });
+}

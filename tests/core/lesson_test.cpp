@@ -1,0 +1,74 @@
+// One lesson as a front end drives it: the commands in turn, and after each what
+// the class sees (n, what waits, the proof text, the verdict, what is said).
+#include "app/lesson.h"
+#include "proof_support.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+// Predict, then reveal, through a whole sequence: a step up waits for the guess,
+// a guess or the teacher's PageDown reveals it, and a switch of language while a
+// step waits or after its verdict tells the same in other words.
+TEST(Lesson, PredictsRevealsAndSwitchesLanguageOnTheWay)
+{
+    struct Row {
+        std::string name;
+        std::function<void(Lesson&)> command;
+        int n;
+        bool waiting;
+        std::size_t hidden;        // cells the board leaves out
+        int textOfN;               // the proof text is the one Show writes for that n
+        Language language;
+        std::string note;          // the verdict below the argument
+        std::string spokenStart;   // how the sentence begins
+        std::size_t framed;
+        std::size_t built;
+    };
+    using L = Lesson;
+    const auto bg = Language::bg;
+    const auto en = Language::en;
+    const Row rows[] = {
+        {"Show3", [](L& l) { l.ChooseN(3); l.Press(1); }, 3, false, 0, 3, bg, "", "Сума на първите", 0, 6},
+        {"PredictOn", [](L& l) { l.SetPredicting(true); }, 3, false, 0, 3, bg, "", "Сума на първите", 0, 6},
+        {"StepWaits", [](L& l) { l.Step(+1); }, 4, true, 4, 3, bg, "", "n е 4. Колко кръга", 0, 0},
+        {"EnglishWhileWaiting", [](L& l) { l.SetLanguage(en); }, 4, true, 4, 3, en, "", "n is 4. How many circles", 0,
+         0},
+        {"BackWhileWaiting", [](L& l) { l.SetLanguage(bg); }, 4, true, 4, 3, bg, "", "n е 4. Колко кръга", 0, 0},
+        {"WrongGuess", [](L& l) { l.Reveal(3); }, 4, false, 0, 4, bg, "Не: стъпката добави 4 кръга, а не 3.",
+         "Не, стъпката добави 4 кръга, а не 3. Сума", 4, 4},
+        {"VerdictInEnglish", [](L& l) { l.SetLanguage(en); }, 4, false, 0, 4, en,
+         "No: the step added 4 circles, not 3.", "No, the step added 4 circles, not 3. Sum", 4, 0},
+        {"VerdictBack", [](L& l) { l.SetLanguage(bg); }, 4, false, 0, 4, bg, "Не: стъпката добави 4 кръга, а не 3.",
+         "Не, стъпката добави 4 кръга, а не 3. Сума", 4, 0},
+        {"NextStepWaits", [](L& l) { l.Step(+1); }, 5, true, 5, 4, bg, "", "n е 5. Колко кръга", 0, 0},
+        {"TeachersPageDownReveals", [](L& l) { l.Step(+1); }, 5, false, 0, 5, bg, "Стъпката добави 5 кръга.",
+         "Стъпката добави 5 кръга. Сума", 5, 5},
+        {"StepDownNeverWaits", [](L& l) { l.Step(-1); }, 4, false, 0, 4, bg, "", "Стъпката премахна 5 кръга.", 0, 0},
+        {"RightGuess", [](L& l) { l.Step(+1); l.Reveal(5); }, 5, false, 0, 5, bg, "Вярно: стъпката добави 5 кръга.",
+         "Вярно, стъпката добави 5 кръга. Сума", 5, 5},
+        {"PredictOffReveals", [](L& l) { l.Step(+1); l.SetPredicting(false); }, 6, false, 0, 6, bg,
+         "Стъпката добави 6 кръга.", "Стъпката добави 6 кръга. Сума", 6, 6},
+        {"StepWithoutPredicting", [](L& l) { l.Step(+1); }, 7, false, 0, 7, bg, "", "Стъпката добави 7 кръга.", 7, 7},
+        {"ClearForgetsN", [](L& l) { l.Press(0); }, 0, false, 0, 0, bg, "", "Дъската е изчистена.", 0, 0},
+    };
+    Lesson lesson;
+    lesson.Load();
+    lesson.ChooseIdentity(0);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.command(lesson);
+        EXPECT_EQ(lesson.N(), row.n);
+        EXPECT_EQ(lesson.Waiting(), row.waiting);
+        EXPECT_EQ(lesson.Hidden().size(), row.hidden);
+        EXPECT_EQ(lesson.language(), row.language);
+        const std::string text = row.textOfN ? Shown(1, row.textOfN, row.language).Text1(0).Text : "";
+        EXPECT_EQ(lesson.ProofText(), text);
+        EXPECT_EQ(lesson.Note(), row.note);
+        EXPECT_EQ(lesson.View().spoken.substr(0, row.spokenStart.size()), row.spokenStart);
+        EXPECT_EQ(lesson.View().framed.size(), row.framed);
+        EXPECT_EQ(lesson.View().buildOrder.size(), row.built);
+        EXPECT_EQ(lesson.Hidden().empty(), !lesson.Waiting());
+    }
+}
