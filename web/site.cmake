@@ -1,15 +1,17 @@
 # Writes the page beside the module: index.html with the style, the layout
-# script, the page's texts and the page's script in it (one request before the
-# form paints), the
+# script, the page's texts and the page's script (its modules joined) in it
+# (one request before the form paints), the
 # PNG icons drawn from the SVG one, and the service worker, its cache named
 # after the contents of every file, so that a changed file reaches every
 # visitor and an unchanged one is never fetched twice.
 #   cmake -DSITE=dir -DSOURCE=web -DICON=icon.svg -DRSVG=rsvg-convert -DWORK=dir-with-layout.js
 #         -DTRANSLATIONS=translations -P site.cmake
+cmake_policy(VERSION 3.25)  # a script has no project to set them; IN_LIST needs them
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/catalogue.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/join_modules.cmake)
 file(READ ${SOURCE}/tessalo.css STYLE)
 file(READ ${WORK}/layout.js layout)
-file(READ ${SOURCE}/tessalo.js script)
+join_page_modules(${SOURCE}/page start.js script)
 
 # The page's own texts, one catalogue per language of the core's, each as one line
 # of JSON beside the captions layout.js gives.
@@ -21,11 +23,14 @@ if(NOT page_LANGUAGES STREQUAL core_LANGUAGES)
 endif()
 set(texts "// Made from translations/page by site.cmake; edit those.\n")
 foreach(language IN LISTS page_LANGUAGES)
+  # a string, not a list: a text may hold a semicolon
   set(entries "")
   foreach(key IN LISTS page_bg_KEYS)
-    list(APPEND entries "\"${key}\": \"${page_${language}_TEXT_${key}}\"")
+    if(NOT entries STREQUAL "")
+      string(APPEND entries ", ")
+    endif()
+    string(APPEND entries "\"${key}\": \"${page_${language}_TEXT_${key}}\"")
   endforeach()
-  list(JOIN entries ", " entries)
   string(APPEND texts "self.tessaloTexts.${language}.page = {${entries}};\n")
 endforeach()
 set(SCRIPT "${layout}${texts}${script}")

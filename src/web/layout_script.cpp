@@ -1,9 +1,11 @@
-// Writes the layout table, the list items and the constants the page shares
-// with the window and the core as a script, so that the page lays itself out,
-// draws and reads the core's cells from the same definitions as the window.
+// Writes the layout table, the list items, the table of commands and the
+// constants the page shares with the window and the core as a script, so that
+// the page lays itself out, draws, takes its keys, lists them and reads the
+// core's cells from the same definitions as the window.
 //   tessalo_layout_script > layout.js
 
 #include "app/board_picture.h"
+#include "app/command_table.h"
 #include "app/induction_step.h"
 #include "app/layout.h"
 #include "app/tessalo.h"
@@ -15,9 +17,13 @@
 #include <cstddef>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -84,9 +90,85 @@ constexpr NamedText kPageSays[] = {
     {"PictureCopied", TextId::PictureCopied},
 };
 
-// One language's captions, by control ("Label1-0"; "window" the window's), and the
-// core's texts the page says, each on one line of JSON after its name: the page
-// reads them by language, and a test can mark every text of a language.
+// How a browser tells a key of the table: KeyboardEvent.key (a letter in
+// lower case), and for a letter or a digit KeyboardEvent.code too, which stays
+// the same on a Cyrillic layout; its name in the page's key list.
+struct BrowserKey {
+    bool ctrl = false;
+    bool shift = false;
+    std::string key;
+    std::string code;
+    std::string name;
+};
+
+// Of the toolkit's portable names, those the page's commands use and their likes;
+// none for a key the page could not take.
+std::optional<BrowserKey> InBrowser(std::string_view portable)
+{
+    BrowserKey out;
+    std::string modifiers;
+    for (const auto& [prefix, flag] : {std::pair{std::string_view("Ctrl+"), &out.ctrl}, {"Shift+", &out.shift}}) {
+        if (portable.starts_with(prefix) && portable.size() > prefix.size()) {
+            *flag = true;
+            modifiers += prefix;
+            portable.remove_prefix(prefix.size());
+        }
+    }
+    constexpr std::pair<std::string_view, std::string_view> kNamed[] = {
+        {"PgDown", "PageDown"}, {"PgUp", "PageUp"}, {"Return", "Enter"}, {"Enter", "Enter"},
+        {"Esc", "Escape"},      {"Home", "Home"},   {"End", "End"},      {"Menu", "ContextMenu"},
+    };
+    const char first = portable.empty() ? '\0' : portable[0];
+    const bool function = first == 'F' && portable.size() > 1 && portable.size() <= 3 &&
+                          portable.find_first_not_of("0123456789", 1) == std::string_view::npos;
+    if (portable.size() == 1 && first >= 'A' && first <= 'Z') {
+        out.key = std::string(1, static_cast<char>(first - 'A' + 'a'));
+        out.code = "Key" + std::string(portable);
+        out.name = portable;
+    } else if (portable.size() == 1 && first >= '0' && first <= '9') {
+        out.key = out.name = portable;
+        out.code = "Digit" + std::string(portable);
+    } else if (function) {  // F1 to F35
+        out.key = out.name = portable;
+    } else {
+        const auto* named = std::find_if(std::begin(kNamed), std::end(kNamed),
+                                         [portable](const auto& pair) { return pair.first == portable; });
+        if (named == std::end(kNamed))
+            return std::nullopt;
+        out.key = out.name = named->second;
+    }
+    out.name = modifiers + out.name;
+    return out;
+}
+
+// The keys of the commands the page offers, each once, in the table's order.
+std::vector<std::pair<std::string_view, BrowserKey>> PageKeys()
+{
+    std::vector<std::pair<std::string_view, BrowserKey>> keys;
+    for (const CommandRow& row : kCommands) {
+        for (const std::string_view key : row.keys) {
+            if (!row.onPage || key.empty() ||
+                std::any_of(keys.begin(), keys.end(), [key](const auto& known) { return known.first == key; }))
+                continue;
+            const std::optional<BrowserKey> browser = InBrowser(key);
+            if (!browser) {
+                std::fprintf(stderr, "tessalo_layout_script: the page cannot take %.*s, a key of %.*s\n",
+                             static_cast<int>(key.size()), key.data(), static_cast<int>(row.name.size()),
+                             row.name.data());
+                std::exit(1);
+            }
+            keys.emplace_back(key, *browser);
+        }
+    }
+    return keys;
+}
+
+// One language's captions, by control ("Label1-0"; "window" the window's), the
+// core's texts the page says, the commands' texts by their keys in the
+// catalogue, and the names of the page's keys, each on one line of JSON after
+// its name: the page reads them by language, and a test can mark every text of
+// a language. (The keys are named alike in every language today; the window's
+// toolkit names some otherwise in Bulgarian, "Меню".)
 std::string Texts(Language language)
 {
     const std::string code(CodeOf(language));
@@ -100,6 +182,26 @@ std::string Texts(Language language)
     out += "};\nself.tessaloTexts." + code + ".core = {";
     for (std::size_t i = 0; i < std::size(kPageSays); ++i)
         out += std::string(i ? ", " : "") + Quoted(kPageSays[i].key) + ": " + Quoted(Tr(language, kPageSays[i].id));
+    out += "};\nself.tessaloTexts." + code + ".commands = {";
+    std::string separator;
+    const auto text = [&](TextId id) {
+        out += separator + Quoted(KeyOf(id)) + ": " + Quoted(Tr(language, id));
+        separator = ", ";
+    };
+    for (const CommandRow& row : kCommands) {
+        text(row.text);
+        text(row.meaning);
+    }
+    for (const FormKeysRow& row : kFormKeys) {
+        text(row.keys);
+        text(row.meaning);
+    }
+    out += "};\nself.tessaloTexts." + code + ".keys = {";
+    separator.clear();
+    for (const auto& [portable, browser] : PageKeys()) {
+        out += separator + Quoted(portable) + ": " + Quoted(browser.name);
+        separator = ", ";
+    }
     return out + "};\n";
 }
 
@@ -219,7 +321,33 @@ int main()
     out += "  pictureMargin: " + std::to_string(kPictureTextMarginTwips) + ", buildUpMs: " +
            std::to_string(kBuildUpMilliseconds) + ",\n";
     out += "  // TessaloItem: one thing the board shows\n";
-    out += "  item: " + Fields(sizeof(TessaloItem), kItemFields) + ",\n};\n";
+    out += "  item: " + Fields(sizeof(TessaloItem), kItemFields) + ",\n";
+    out += "  // the commands, in the order of the window's menu and key list: the catalogue's keys of its\n"
+           "  // name and of what its keys do, its keys as the toolkit writes them, whether the page offers it\n"
+           "  commands: [\n";
+    for (const CommandRow& row : kCommands) {
+        std::string keys;
+        for (const std::string_view key : row.keys) {
+            if (!key.empty())
+                keys += (keys.empty() ? "" : ", ") + Quoted(key);
+        }
+        out += "    {command: " + Quoted(row.name) + ", text: " + Quoted(KeyOf(row.text)) +
+               ", meaning: " + Quoted(KeyOf(row.meaning)) + ", keys: [" + keys + "], checkable: " +
+               (row.checkable ? "true" : "false") + ", page: " + (row.onPage ? "true" : "false") + "},\n";
+    }
+    out += "  ],\n  // the key lists' first rows: the keys the form's controls answer to themselves\n  formKeys: [";
+    for (std::size_t i = 0; i < kFormKeys.size(); ++i)
+        out += std::string(i ? ", " : "") + "{keys: " + Quoted(KeyOf(kFormKeys[i].keys)) +
+               ", meaning: " + Quoted(KeyOf(kFormKeys[i].meaning)) + "}";
+    out += "],\n  // the page's keys as a browser tells them (its key list names them by language)\n  browserKeys: {";
+    std::string separator;
+    for (const auto& [portable, browser] : PageKeys()) {
+        out += separator + Quoted(portable) + ": {ctrl: " + (browser.ctrl ? "true" : "false") +
+               ", shift: " + (browser.shift ? "true" : "false") + ", key: " + Quoted(browser.key) +
+               ", code: " + Quoted(browser.code) + "}";
+        separator = ", ";
+    }
+    out += "},\n};\n";
     out += "// The texts by language: the core's languages, bg (the default) first, in the core's order.\n";
     out += "self.tessaloTexts = {languages: [";
     for (std::size_t i = 0; i < kLanguageCount; ++i)

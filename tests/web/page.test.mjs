@@ -277,6 +277,15 @@ describe('keyboard', () => {
     await page.keyboard.press('F1');
     assert.ok(await page.evaluate(() => document.getElementById('keys').open));
     assert.match(await page.locator('#keys').innerText(), /PageDown[\s\S]*Ctrl\+B/);
+    // every key the table of commands gives the page is listed, all of a command's on one row,
+    // as the window's key list (tests/ui) lists every key of every command
+    assert.deepEqual(await page.evaluate(() => {
+      const names = tessaloTexts.bg.keys;
+      const listed = [...document.querySelectorAll('#keys th')].map(cell => cell.textContent.split(', '));
+      return tessaloLayout.commands.filter(row => row.page)
+        .filter(row => !listed.some(keys => row.keys.every(key => keys.includes(names[key]))))
+        .map(row => row.command);
+    }), []);
     await page.keyboard.press('Escape');
     assert.ok(!await page.evaluate(() => document.getElementById('keys').open));
 

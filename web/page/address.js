@@ -1,0 +1,57 @@
+// The address: #kind=4&n=5 (and &step) names a picture, #lang=en a language other
+// than the default, and it follows the pupil's choices without new history entries.
+import {layout} from './form.js';
+import {readCells} from './board.js';
+import {options} from './controls.js';
+import {core, queue, showState, speak} from './events.js';
+import {addressLanguage, catalogue, language, LANGUAGE_SETTING, setLanguage} from './language.js';
+
+export let cellsShown = false;
+
+export function followInAddress() {
+  const cells = readCells();
+  cellsShown = cells.some(cell => cell.index > 0 && cell.visible);
+  const kind = core._tessalo_kind();
+  const n = core._tessalo_n();
+  const parts = language === catalogue.languages[0] ? [] : [`lang=${language}`];
+  if (cellsShown && kind >= 0 && n > 0)
+    parts.push(`kind=${kind + 1}&n=${n}${cells.some(cell => cell.added) ? '&step' : ''}`);
+  const address = parts.length ? `#${parts.join('&')}` : '';
+  if (address !== location.hash)
+    history.replaceState(history.state, '', address || location.pathname + location.search);
+}
+
+// The kind (1 to 6) and n (1 to 11) an address names; a bad or missing value is null.
+function fromAddress(hash) {
+  const parameters = new URLSearchParams(hash.replace(/^#/, ''));
+  const whole = (name, last) => {
+    const value = parameters.get(name);
+    return value !== null && /^[0-9]{1,2}$/.test(value) && +value >= 1 && +value <= last ? +value : null;
+  };
+  return {kind: whole('kind', options.length), n: whole('n', layout.listItems.length), step: parameters.has('step')};
+}
+
+export function openAddress() {
+  const chosen = addressLanguage(location.hash);
+  if (chosen && chosen !== language)
+    setLanguage(chosen, false);
+  else if (chosen)
+    localStorage.setItem(LANGUAGE_SETTING, chosen);
+  const {kind, n, step} = fromAddress(location.hash);
+  if (kind !== null)
+    core._tessalo_choose_kind(kind - 1);
+  if (n !== null && kind !== null) {
+    core._tessalo_choose_n(step && n > 1 ? n - 1 : n);
+    core._tessalo_show();
+    if (step && n > 1)
+      core._tessalo_step(1);
+    showState();
+    speak(core.UTF8ToString(core._tessalo_spoken()));
+  } else {
+    if (n !== null)
+      core._tessalo_choose_n(n);
+    showState();
+  }
+}
+
+window.addEventListener('hashchange', () => queue(openAddress));

@@ -1,0 +1,127 @@
+// The induction argument: the core's lines in one list beside the picture; the
+// pointed or focused line rings on the board the cells it counts.
+import {STEP_WITH_NUMBERS} from './form.js';
+import {drawRings} from './board.js';
+import {core, speak} from './events.js';
+import {fit} from './fit.js';
+import {coreSays} from './language.js';
+import {showPressed} from './tools.js';
+
+const ARGUMENT_SETTING = 'tessalo.argument';
+
+export const panel = document.getElementById('argument');
+const argumentList = document.getElementById('argument-lines');
+let argument = [];     // {text, role, cells} per line, after the last event
+let activeLine = 0;    // the keyboard's line
+let hoveredLine = -1;  // the mouse's line
+export let argumentShown = localStorage.getItem(ARGUMENT_SETTING) === 'true';
+
+function readArgument() {
+  const lines = [];
+  for (let i = 0, count = core._tessalo_argument_count(); i < count; ++i) {
+    const base = core._tessalo_argument_cells(i) / 4;
+    lines.push({text: core.UTF8ToString(core._tessalo_argument_text(i)), role: core._tessalo_argument_role(i),
+                cells: Array.from(core.HEAP32.subarray(base, base + core._tessalo_argument_cell_count(i)))});
+  }
+  return lines;
+}
+
+export function showArgument() {
+  argument = readArgument();
+  activeLine = Math.max(0, Math.min(activeLine, argument.length - 1));
+  if (hoveredLine >= argument.length)
+    hoveredLine = -1;
+  const items = argument.map((line, i) => {
+    const item = argumentList.children[i] || document.createElement('li');
+    item.id = `argument-line-${i}`;
+    item.setAttribute('role', 'option');
+    if (item.textContent !== line.text)
+      item.textContent = line.text;
+    return item;
+  });
+  argumentList.replaceChildren(...items);
+  markActiveLine();
+  document.getElementById('print-argument').replaceChildren(
+    ...argument.map(line => Object.assign(document.createElement('li'), {textContent: line.text})));
+}
+
+function markActiveLine() {
+  [...argumentList.children].forEach((item, i) => item.setAttribute('aria-selected', String(i === activeLine)));
+  if (argumentList.children[activeLine])
+    argumentList.setAttribute('aria-activedescendant', `argument-line-${activeLine}`);
+  else
+    argumentList.removeAttribute('aria-activedescendant');
+}
+
+// The keyboard on the step's line, which rings what the step added.
+export function focusStepLine() {
+  activeLine = Math.max(0, argument.findIndex(line => line.role === STEP_WITH_NUMBERS));
+  markActiveLine();
+  argumentList.focus({preventScroll: true});
+}
+
+// The index of the line whose cells are ringed, -1 for none.
+export function ringedLine() {
+  if (!argumentShown)
+    return -1;
+  const line = hoveredLine >= 0 ? hoveredLine : document.activeElement === argumentList ? activeLine : -1;
+  return argument[line] ? line : -1;
+}
+
+function showPanel() {
+  panel.hidden = !argumentShown;
+  document.documentElement.classList.toggle('argument', argumentShown);
+  showPressed('Argument');
+}
+
+function setArgumentShown(shown, announce) {
+  argumentShown = shown;
+  localStorage.setItem(ARGUMENT_SETTING, String(shown));
+  showPanel();
+  if (!shown && panel.contains(document.activeElement))
+    document.activeElement.blur();
+  hoveredLine = -1;
+  fit();
+  if (core)
+    drawRings();
+  if (announce)
+    speak(coreSays(shown ? 'SwitchArgumentOn' : 'SwitchArgumentOff'));
+}
+
+export function toggleArgument() {
+  setArgumentShown(!argumentShown, true);
+}
+
+export function createArgumentPanel() {
+  argumentList.addEventListener('keydown', event => {
+    const last = argument.length - 1;
+    const to = {ArrowDown: activeLine + 1, ArrowUp: activeLine - 1, Home: 0, End: last}[event.key];
+    if (to === undefined || last < 0)
+      return;
+    event.preventDefault();
+    activeLine = Math.max(0, Math.min(to, last));
+    markActiveLine();
+    argumentList.children[activeLine].scrollIntoView({block: 'nearest'});
+    drawRings();
+  });
+  argumentList.addEventListener('pointermove', event => {
+    const item = event.target.closest('li');
+    const line = item ? [...argumentList.children].indexOf(item) : -1;
+    if (line !== hoveredLine) {
+      hoveredLine = line;
+      drawRings();
+    }
+  });
+  argumentList.addEventListener('pointerleave', () => { hoveredLine = -1; drawRings(); });
+  argumentList.addEventListener('click', event => {
+    const item = event.target.closest('li');
+    if (item) {
+      activeLine = [...argumentList.children].indexOf(item);
+      markActiveLine();
+      drawRings();  // a tap on a touch screen, which points at nothing after it
+    }
+  });
+  for (const type of ['focus', 'blur'])
+    argumentList.addEventListener(type, () => { if (core) drawRings(); });
+  showPanel();
+}

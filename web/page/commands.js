@@ -1,0 +1,82 @@
+// The page's commands, the rows of the window's table of commands (layout.js)
+// that the page offers: what each does, the keys that do it wherever the focus
+// is, and the list of keys (F1), all in the table's order.
+import {layout} from './form.js';
+import {toggleArgument} from './argument.js';
+import {toggleBuildUp} from './build_up.js';
+import {core, run} from './events.js';
+import {catalogue} from './language.js';
+import {copy, save} from './picture_file.js';
+import {reveal, togglePredict, waiting} from './predict.js';
+
+const keyList = document.getElementById('keys');
+export const commandRow = name => layout.commands.find(row => row.command === name);
+const pageCommands = layout.commands.filter(row => row.page);
+
+// What each command does on its key or its button; false when the key is not
+// the command's now and does what it does in the browser. Print is the
+// browser's own: the page's style for paper gives the picture and the proof.
+const ACTIONS = {
+  Save: () => save('svg'),
+  Copy: event => {
+    if (event.target instanceof HTMLTextAreaElement)
+      return false;  // the text box's selected text, as the browser copies it
+    copy();
+  },
+  Print: null,
+  StepUp: () => waiting() ? reveal() : run(() => core._tessalo_step(1)),  // the teacher's PageDown: first what this step added
+  StepDown: () => run(() => core._tessalo_step(-1)),
+  BuildUp: toggleBuildUp,
+  Argument: toggleArgument,
+  Predict: togglePredict,
+  Reveal: () => {
+    if (!waiting())
+      return false;  // Enter presses the focused button
+    reveal();
+  },
+  Keys: () => keyList.open ? keyList.close() : keyList.showModal(),
+};
+
+// Runs a command; false when it is not the command's to do now.
+export function runCommand(name, event) {
+  const action = ACTIONS[name];
+  return action ? action(event) !== false : false;
+}
+
+const pressed = (event, key) => event.ctrlKey === key.ctrl && (!key.shift || event.shiftKey) &&
+  (event.key === key.key || event.key.toLowerCase() === key.key || key.code !== '' && event.code === key.code);
+
+// The keys work wherever the focus is (PageDown and PageUp are what presenter remotes send); while
+// the list of keys is open only its own key, which closes it.
+document.addEventListener('keydown', event => {
+  if (event.altKey || event.metaKey)
+    return;
+  const row = pageCommands.find(row => row.keys.some(key => pressed(event, layout.browserKeys[key])));
+  if (row && !(keyList.open && row.command !== 'Keys') && runCommand(row.command, event))
+    event.preventDefault();
+});
+
+// The list of keys: the form's own, then the page's commands', each row the keys, named in the
+// language, and what they do; the page's own words for it where the page does it otherwise.
+export function createKeyList() {
+  const table = document.createElement('table');
+  // the keys' cell by a text of the catalogue (text) or by the keys' names (keys)
+  const addRow = (how, keys, meaning) => {
+    const row = table.insertRow();
+    const keysCell = document.createElement('th');
+    keysCell.scope = 'row';
+    keysCell.dataset[how] = keys;
+    row.append(keysCell);
+    row.insertCell().dataset.text = meaning;
+  };
+  for (const {keys, meaning} of layout.formKeys)
+    addRow('text', keys, meaning);
+  const pageOwn = catalogue[catalogue.languages[0]].page;
+  for (const row of pageCommands) {
+    if (!(row.command in ACTIONS))
+      throw new Error(`the table gives the page ${row.command}, which it cannot do`);
+    const ownMeaning = `${row.command}Meaning`;
+    addRow('keys', row.keys.join(' '), ownMeaning in pageOwn ? ownMeaning : row.meaning);
+  }
+  keyList.querySelector('h2').after(table);
+}

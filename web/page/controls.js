@@ -1,0 +1,95 @@
+// The form's controls, made from the layout table in its stacking order: each
+// forwards its event to the core.
+import {layout, TWIPS} from './form.js';
+import {chooseN, core, queue, run} from './events.js';
+
+export let list, frame;
+export const options = [];
+export const textBoxes = [];
+
+function place(element, c) {
+  element.style.left = `${c.left / TWIPS}px`;
+  element.style.top = `${c.top / TWIPS}px`;
+  element.style.width = `${c.width / TWIPS}px`;
+  element.style.height = `${c.height / TWIPS}px`;
+  if (c.background)
+    element.style.backgroundColor = c.background;
+  // the layout's tab indexes start at 0; the page's at 1, as 0 means "in document order"
+  if (c.tabIndex >= 0 && c.kind !== 'Frame' && c.kind !== 'Label')
+    element.tabIndex = c.tabIndex + 1;
+  element.id = `${c.name}-${c.index}`;
+  return element;
+}
+
+export function createButton(c) {
+  const button = place(document.createElement('button'), c);
+  button.type = 'button';
+  button.dataset.caption = button.id;
+  button.addEventListener('click', () => run(c.index === 1 ? () => core._tessalo_show() : () => core._tessalo_clear()));
+  return button;
+}
+
+export function createFrame(c) {
+  frame = place(document.createElement('fieldset'), c);
+  frame.className = 'frame';
+  const title = document.createElement('legend');
+  title.dataset.caption = frame.id;
+  frame.append(title);
+  return frame;
+}
+
+export function createOption(c) {
+  const option = document.createElement('label');
+  option.className = 'option';
+  for (const [key, value] of [['left', c.left], ['top', c.top], ['width', c.width], ['height', c.height]])
+    option.style[key] = `${value / TWIPS}px`;
+  option.style.backgroundColor = c.background;
+  const input = document.createElement('input');
+  input.type = 'radio';
+  input.name = 'kind';
+  input.id = `${c.name}-${c.index}`;
+  input.tabIndex = c.tabIndex + 1;
+  input.addEventListener('change', () => {
+    if (input.checked)
+      run(() => core._tessalo_choose_kind(c.index), false);
+  });
+  const caption = document.createElement('span');
+  caption.dataset.caption = input.id;
+  option.append(input, caption);
+  options[c.index] = input;
+  frame.append(option);  // inside the frame, placed relative to it
+}
+
+export function createList(c) {
+  list = place(document.createElement('select'), c);
+  list.size = layout.listItems.length;
+  layout.listItems.forEach((text, position) => {
+    const item = new Option(text, String(position + 1));
+    item.id = `List1-item-${position}`;
+    list.append(item);
+  });
+  list.selectedIndex = -1;
+  list.addEventListener('change', () => {
+    const n = list.selectedIndex + 1;
+    queue(() => chooseN(n));
+  });
+  return list;
+}
+
+export function createTextBox(c) {
+  const textBox = place(document.createElement('textarea'), c);
+  textBox.readOnly = true;
+  textBox.spellcheck = false;
+  textBox.dataset.label = ['ProofBox', 'QuotationBox'][c.index];
+  textBoxes[c.index] = textBox;
+  return textBox;
+}
+
+export const toDisplayText = text => text.replaceAll('\r\n', '\n');
+
+export function lastLine(text) {
+  const lines = text.split('\r\n');
+  if (lines.length > 1 && lines[lines.length - 1] === '')
+    lines.pop();
+  return lines[lines.length - 1];
+}

@@ -1,0 +1,90 @@
+// Events: each goes to the core, then the page shows the form's state after it,
+// as the window does.
+import {followInAddress} from './address.js';
+import {showArgument} from './argument.js';
+import {board, drawBoard, forgetCells} from './board.js';
+import {finishBuildUp, startBuildUp} from './build_up.js';
+import {lastLine, list, options, textBoxes, toDisplayText} from './controls.js';
+import {fitTextBoxes, setViewBox, view} from './fit.js';
+import {captions} from './language.js';
+import {showGuessing} from './predict.js';
+
+export let core = null;  // the WebAssembly module, once loaded
+const pending = [];      // events that came before it, run once it is there
+const spoken = document.getElementById('spoken');
+
+// An event before the core has loaded waits for it, so that a tap is never lost.
+export function queue(event) {
+  if (core)
+    event();
+  else
+    pending.push(event);
+}
+
+// The module has loaded: `start` sets it up, then the events that waited run.
+export function coreLoaded(module, start) {
+  core = module;
+  start();
+  for (const event of pending.splice(0))
+    event();
+}
+
+// Choosing n has no handler of its own: the form only keeps the selection.
+export function chooseN(n) {
+  core._tessalo_choose_n(n);
+  finishBuildUp();
+  showState();
+}
+
+// Runs one event; after Show, a step and Clear a screen reader hears the core's sentence.
+export function run(event, speaks = true) {
+  queue(() => {
+    finishBuildUp();
+    const error = event();
+    if (error !== 0) {
+      window.alert(`${captions().window}\n\n${core.UTF8ToString(core._tessalo_error())}`);
+      core._tessalo_load();
+    }
+    showState();
+    if (speaks) {
+      speak(core.UTF8ToString(core._tessalo_spoken()));
+      startBuildUp();
+    }
+  });
+}
+
+export function speak(sentence) {
+  // a new node, so that the same sentence twice is spoken twice
+  const node = document.createElement('span');
+  node.textContent = sentence;
+  spoken.replaceChildren(node);
+}
+
+let shownText = null;
+
+export function showProofText(text) {
+  if (text === shownText)
+    return;
+  textBoxes[0].value = toDisplayText(text);
+  fitTextBoxes();
+  document.getElementById('print-text').textContent = toDisplayText(text);
+  board.setAttribute('aria-label', lastLine(text));
+  shownText = text;
+}
+
+export function showState() {
+  forgetCells();  // an event has run
+  showArgument();
+  showGuessing();
+  showProofText(core.UTF8ToString(core._tessalo_proof_text()));
+  // the list box keeps the chosen n in its view itself, without moving the focus or the page
+  const n = core._tessalo_n();
+  if (list.selectedIndex !== n - 1)
+    list.selectedIndex = n - 1;
+  const kind = core._tessalo_kind();
+  options.forEach((input, index) => { input.checked = index === kind; });
+  drawBoard();
+  if (view === 'narrow')
+    setViewBox();
+  followInAddress();
+}

@@ -1,0 +1,149 @@
+// Layout: the whole form scaled to the browser window, or laid out for a narrow
+// screen (a phone, a small window); the board's view of the form, of paper or of
+// the picture alone.
+import {control, form, formHeight, formWidth, layout, pictureTwips} from './form.js';
+import {panel, argumentShown} from './argument.js';
+import {board, readCells} from './board.js';
+import {list, textBoxes} from './controls.js';
+import {core} from './events.js';
+import {closeMenu} from './menu.js';
+import {tools} from './tools.js';
+
+// Below 100 % the form's controls would be too small to touch: a phone, a small window.
+const NARROW_BELOW_SCALE = 1;
+let narrow = null;
+
+// The browser's zoom on a desktop (a phone's pinch zoom is not this): the form grows with it.
+function browserZoom() {
+  if (matchMedia('(pointer: coarse)').matches || !window.outerWidth || !viewWidth())
+    return 1;
+  const zoom = window.outerWidth / window.innerWidth;
+  return zoom > 1.05 && zoom < 6 ? zoom : 1;
+}
+
+// The whole form; on paper the picture down to the proof's box; on a narrow
+// screen the part any picture's cells take, its labels shown beside the page's own.
+// On a narrow screen the scale stays for every picture, and the board ends below the picture shown.
+export let view = 'form';
+
+export function setViewBox(to = view) {
+  view = to;
+  const margin = control('Text1', 0).left;
+  const {top: cellsTop, right, bottom: lowest} = layout.pictureExtent;
+  const template = control('Shape1', 0);
+  let bottom = template.top + template.height;
+  for (const cell of core ? readCells() : [])
+    if (cell.visible)
+      bottom = Math.max(bottom, cell.top + cell.height);
+  // (the narrow board starts at the cells: its labels are captions of their own there)
+  const top = view === 'narrow' ? Math.min(cellsTop, template.top) - margin : 0;
+  const [width, height] = {
+    form: [layout.window.clientWidth, layout.window.clientHeight],
+    print: [layout.window.clientWidth, pictureTwips.height],
+    narrow: [right + margin, Math.min(bottom, lowest) + margin - top],
+  }[view];
+  const box = `0 ${top} ${width} ${height}`;
+  if (board.getAttribute('viewBox') !== box)
+    board.setAttribute('viewBox', box);
+}
+
+// The board's labels as captions of their own on a narrow screen: above the picture and the list.
+export function createCaptions() {
+  const caption = (c, id) => {
+    const element = document.createElement('div');
+    element.className = 'caption';
+    element.id = id;
+    element.dataset.caption = `${c.name}-${c.index}`;
+    element.style.backgroundColor = c.background;
+    element.setAttribute('aria-hidden', 'true');  // the board and the list already say it
+    return element;
+  };
+  form.prepend(caption(control('Label1', 0), 'title-caption'));
+  list.before(caption(control('Label1', 1), 'list-caption'));
+}
+
+// The layout viewport: on a phone the visual one (innerWidth) grows with whatever overflows.
+// While the form is being built it is the size read before: asking again would lay out
+// the half-built page, which costs the first paint tens of milliseconds.
+let viewSize = null;
+const viewWidth = () => viewSize ? viewSize[0] : document.documentElement.clientWidth;
+const viewHeight = () => viewSize ? viewSize[1] : document.documentElement.clientHeight;
+
+// Beside the form the argument takes a column at the right; the form fits the rest.
+const panelWidth = () => argumentShown ? Math.round(Math.min(416, Math.max(256, viewWidth() * 0.3))) : 0;
+const roomWidth = () => viewWidth() - (narrow ? 0 : panelWidth());
+
+export function holdViewSize(held) {
+  viewSize = held ? [document.documentElement.clientWidth, document.documentElement.clientHeight] : null;
+}
+
+export function fit() {
+  const zoom = browserZoom();
+  const fitted = Math.min((viewWidth() - panelWidth()) / formWidth, viewHeight() / formHeight) * zoom;
+  const nowNarrow = fitted < NARROW_BELOW_SCALE;
+  if (nowNarrow !== narrow) {
+    narrow = nowNarrow;
+    document.documentElement.classList.toggle('narrow', narrow);
+    setViewBox(narrow ? 'narrow' : 'form');
+    // on a narrow screen the argument comes below the picture, in the form's column
+    const focus = document.activeElement;
+    if (narrow)
+      board.after(panel);
+    else
+      tools.before(panel);
+    if (focus && focus !== document.activeElement && panel.contains(focus))
+      focus.focus({preventScroll: true});
+  }
+  panel.style.width = narrow ? '' : `${panelWidth()}px`;
+  document.documentElement.style.setProperty('--panel-width', `${narrow ? 0 : panelWidth()}px`);
+  document.documentElement.classList.toggle('zoomed', !narrow && zoom > 1);
+  fitTextBoxes();
+  if (narrow) {
+    form.style.transform = '';
+    form.style.setProperty('--scale', '1');
+    form.style.setProperty('--ring', '3px');
+    return;
+  }
+  const scale = fitted;
+  const left = Math.max(0, (roomWidth() - formWidth * scale) / 2);
+  const top = Math.max(0, (viewHeight() - formHeight * scale) / 2);
+  form.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+  form.style.setProperty('--scale', String(scale));
+  // The ring is laid out in whole device pixels before the form is scaled: this
+  // width is at least 3 CSS pixels once scaled, and never rounds down to nothing.
+  const dpr = window.devicePixelRatio || 1;
+  form.style.setProperty('--ring', `${Math.max(1, Math.ceil(3 * dpr / scale)) / dpr}px`);
+  placeTools(left, top, scale);
+}
+
+// The page's own buttons in the lilac beside or below the form where there is room; otherwise
+// they open as a menu on the picture, as the window's context menu does.
+function placeTools(left, top, scale) {
+  const roomRight = roomWidth() - left - formWidth * scale;
+  const roomBelow = viewHeight() - top - formHeight * scale;
+  tools.classList.toggle('beside', roomRight >= 72);
+  tools.classList.toggle('below', roomRight < 72 && roomBelow >= 56);
+  tools.classList.toggle('menu', roomRight < 72 && roomBelow < 56);
+  closeMenu();
+}
+
+// On a narrow screen the text boxes show their whole text; where the browser cannot size a
+// box to its text by itself, the page does.
+const sizesItself = CSS.supports('field-sizing', 'content');
+
+export function fitTextBoxes() {
+  for (const textBox of textBoxes) {
+    textBox.style.minHeight = '';
+    if (narrow && !sizesItself)
+      textBox.style.minHeight = `${textBox.scrollHeight + textBox.offsetHeight - textBox.clientHeight}px`;
+  }
+}
+
+// Printing: the picture on white and the whole proof text.
+const printing = matchMedia('print');
+// (during beforeprint the print media query does not match yet)
+const onPrint = event => setViewBox(printing.matches || event.type === 'beforeprint' ? 'print'
+  : narrow ? 'narrow' : 'form');
+printing.addEventListener('change', onPrint);
+window.addEventListener('beforeprint', onPrint);
+window.addEventListener('afterprint', onPrint);

@@ -1,0 +1,16 @@
+// The form as the layout table gives it (layout.js, made from the C++ side at
+// build time): its size, its controls and the element the page builds it in.
+// Positions are twips; layout.twipsPerPixel of them to a CSS pixel at 100 %.
+
+export const layout = self.tessaloLayout;
+export const TWIPS = layout.twipsPerPixel;
+export const SVG = 'http://www.w3.org/2000/svg';
+export const STEP_WITH_NUMBERS = 3;  // the argument's line whose cells are the step's added ones
+
+export const form = document.getElementById('form');
+export const formWidth = layout.window.clientWidth / TWIPS;
+export const formHeight = layout.window.clientHeight / TWIPS;
+// the picture as saved and printed: the whole width, down to the proof's box
+export const pictureTwips = {width: layout.window.clientWidth, height: 0};
+
+export const control = (name, index) => layout.controls.find(c => c.name === name && c.index === index);

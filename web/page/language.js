@@ -1,0 +1,59 @@
+// The language: bg whatever the browser's, the address's or the last one chosen.
+// Every text comes from the catalogues of the chosen language (self.tessaloTexts,
+// made at build time from translations/), by its key in an element's data-text
+// (its text), data-label (aria-label), data-placeholder, data-caption (a caption
+// of the window, by control) or data-keys (the names of keys); the buttons beside
+// the form are named by tools.js.
+import {list, textBoxes, toDisplayText} from './controls.js';
+import {core, queue, showProofText, showState, speak} from './events.js';
+import {showTools} from './tools.js';
+
+export const LANGUAGE_SETTING = 'tessalo.language';
+
+export const catalogue = self.tessaloTexts;
+const knownLanguage = code => catalogue.languages.includes(code) ? code : null;
+export const addressLanguage = hash => knownLanguage(new URLSearchParams(hash.replace(/^#/, '')).get('lang'));
+export let language = addressLanguage(location.hash) || knownLanguage(localStorage.getItem(LANGUAGE_SETTING)) ||
+                      catalogue.languages[0];
+export const captions = () => catalogue[language].captions;
+export const pageSays = key => catalogue[language].page[key];
+export const coreSays = key => catalogue[language].core[key];
+export const commandSays = key => catalogue[language].commands[key];
+// the page's own text, or the window's where the page has the same words
+const says = key => pageSays(key) ?? commandSays(key);
+// keys by the table's names ("PgDown"), as the language names them, each name once
+export const keyNames = keys => [...new Set(keys.map(key => catalogue[language].keys[key]))].join(', ');
+export const nextLanguage = () =>
+  catalogue.languages[(catalogue.languages.indexOf(language) + 1) % catalogue.languages.length];
+
+// Puts every text in the language; the form's own texts follow once the core has switched.
+export function showLanguage() {
+  const {captions} = catalogue[language];
+  document.documentElement.lang = language;
+  document.title = captions.window;
+  document.querySelector('meta[name="description"]').content = pageSays('Description');
+  const each = (attribute, show) => document.querySelectorAll(`[data-${attribute}]`)
+    .forEach(element => show(element, element.dataset[attribute]));
+  each('text', (element, key) => { element.textContent = says(key); });
+  each('label', (element, key) => element.setAttribute('aria-label', says(key)));
+  each('placeholder', (element, key) => { element.placeholder = says(key); });
+  each('caption', (element, key) => { element.textContent = captions[key]; });
+  each('keys', (element, keys) => { element.textContent = keyNames(keys.split(' ')); });
+  list.setAttribute('aria-label', captions['Label1-1']);
+  textBoxes[1].value = toDisplayText(captions['Text1-1']);
+  if (!core)
+    showProofText(captions['Text1-0']);
+  showTools();
+}
+
+export function setLanguage(to, announce) {
+  language = to;
+  localStorage.setItem(LANGUAGE_SETTING, to);
+  showLanguage();
+  queue(() => {
+    core._tessalo_set_language(catalogue.languages.indexOf(to));
+    showState();
+  });
+  if (announce)
+    speak(pageSays('LanguageChosen'));
+}

@@ -1,0 +1,58 @@
+// Predict, then reveal: a step up waits in the core until the class has guessed
+// what it adds.
+import {argumentShown, focusStepLine} from './argument.js';
+import {startBuildUp} from './build_up.js';
+import {core, queue, showState, speak} from './events.js';
+import {coreSays} from './language.js';
+import {showPressed} from './tools.js';
+
+const guessRow = document.getElementById('guess-row');
+const guessInput = document.getElementById('guess');
+const verdict = document.getElementById('verdict');
+export let predicting = false;  // for one lesson: not remembered
+
+export const waiting = () => core && core._tessalo_waiting() === 1;
+
+export function showGuessing() {
+  const waits = waiting();
+  if (guessRow.hidden === waits) {
+    guessRow.hidden = !waits;
+    guessInput.value = '';
+    if (waits && argumentShown)
+      guessInput.focus({preventScroll: true});  // the pupil types at once
+  }
+  const note = core.UTF8ToString(core._tessalo_note());
+  verdict.textContent = note;
+  verdict.hidden = !note;
+}
+
+export function reveal() {
+  queue(() => {
+    if (!waiting())
+      return;
+    const typed = guessInput.value.trim();
+    const typing = document.activeElement === guessInput;
+    core._tessalo_reveal(/^[0-9]+$/.test(typed) ? Number(typed) : -1);
+    showState();
+    if (typing)
+      focusStepLine();  // on its lines, at the step's
+    speak(core.UTF8ToString(core._tessalo_spoken()));
+    startBuildUp(true);
+  });
+}
+
+document.getElementById('reveal').addEventListener('click', reveal);
+
+export function togglePredict() {
+  predicting = !predicting;
+  showPressed('Predict');
+  queue(() => {
+    const waits = waiting();
+    core._tessalo_set_predicting(predicting ? 1 : 0);
+    if (waits && !predicting) {
+      showState();
+      startBuildUp(true);
+    }
+  });
+  speak(coreSays(predicting ? 'SwitchPredictOn' : 'SwitchPredictOff'));
+}

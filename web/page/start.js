@@ -1,0 +1,75 @@
+// The page: builds the desktop window's controls from the layout table, forwards
+// every event to the core (tessalo_core.wasm) and shows the form's state after
+// it, as the window does. Here it starts: the form is built and painted at
+// once; the core loads after it, and the events made meanwhile run once it is there.
+import {control, form, formHeight, formWidth, layout, pictureTwips} from './form.js';
+import {openAddress} from './address.js';
+import {createArgumentPanel} from './argument.js';
+import {createBoard} from './board.js';
+import {createKeyList} from './commands.js';
+import {createButton, createFrame, createList, createOption, createTextBox, frame} from './controls.js';
+import {core, coreLoaded} from './events.js';
+import {createCaptions, fit, holdViewSize} from './fit.js';
+import {catalogue, language, showLanguage} from './language.js';
+import {createMenu} from './menu.js';
+import {createTools} from './tools.js';
+
+function build() {
+  holdViewSize(true);
+  pictureTwips.height = control('Text1', 0).top;
+  form.style.width = `${formWidth}px`;
+  form.style.height = `${formHeight}px`;
+  form.style.backgroundColor = layout.window.background;
+  form.append(createBoard());
+  for (const c of layout.controls) {
+    switch (c.kind) {
+    case 'PushButton': form.append(createButton(c)); break;
+    case 'Frame': form.append(createFrame(c)); break;
+    case 'OptionButton': createOption(c); break;
+    case 'ListBox': form.append(createList(c)); break;
+    case 'TextBox': form.append(createTextBox(c)); break;
+    default: break;  // labels and the template are drawn on the board
+    }
+  }
+  // arrows move between radio buttons by place, top to bottom, as in the window
+  [...frame.querySelectorAll('.option')]
+    .sort((a, b) => parseFloat(a.style.top) - parseFloat(b.style.top))
+    .forEach(option => frame.append(option));
+  createCaptions();
+  createTools();
+  createMenu();
+  createArgumentPanel();
+  createKeyList();
+  showLanguage();
+  fit();
+  holdViewSize(false);
+  // once laid out, the page may have gained a scroll bar the size read before did not know of
+  requestAnimationFrame(() => requestAnimationFrame(fit));
+  window.addEventListener('resize', fit);
+  // the page opens on the first tab stop, as the window does
+  const first = [...form.querySelectorAll('[tabindex]')].filter(e => e.tabIndex > 0)
+    .sort((a, b) => a.tabIndex - b.tabIndex)[0];
+  first.focus({preventScroll: true});
+}
+
+build();
+document.documentElement.dataset.ready = 'false';
+form.setAttribute('aria-busy', 'true');
+// The core's loader comes after the form is on the screen, so that nothing waits for it.
+const loader = document.createElement('script');
+loader.src = 'tessalo_core.js';
+loader.onload = () => createTessaloCore().then(module => {
+  coreLoaded(module, () => {
+    module._tessalo_set_language(catalogue.languages.indexOf(language));
+    module._tessalo_load();
+    openAddress();
+  });
+  self.tessaloCore = core;  // for the tests and benchmarks
+  document.documentElement.dataset.ready = 'true';
+  form.removeAttribute('aria-busy');
+  performance.mark('tessalo-ready');
+});
+document.head.append(loader);
+
+if ('serviceWorker' in navigator && location.protocol !== 'file:')
+  navigator.serviceWorker.register('sw.js');

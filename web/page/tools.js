@@ -1,0 +1,67 @@
+// The page's own buttons beside the form: what the window has in its menu and
+// keys. A button of a command of the table is named as the window's menu names
+// it, with its keys, and shows whether a command that is on or off is on.
+import {argumentShown} from './argument.js';
+import {buildUp} from './build_up.js';
+import {commandRow, runCommand} from './commands.js';
+import {catalogue, commandSays, keyNames, nextLanguage, pageSays, setLanguage} from './language.js';
+import {save} from './picture_file.js';
+import {predicting} from './predict.js';
+
+// Each shows a name of a file format or a sign (sign), or a text of the catalogue (text); its
+// name is the page's own (label) or its command's.
+const TOOLS = [
+  {id: 'save-svg', sign: 'SVG', label: 'SaveSvgLabel', command: 'Save'},
+  {id: 'save-png', sign: 'PNG', label: 'SavePngLabel', action: () => save('png')},
+  {id: 'copy', text: 'CopyButton', command: 'Copy'},
+  {id: 'build-up', text: 'BuildUpButton', command: 'BuildUp'},
+  {id: 'argument-toggle', text: 'ArgumentButton', command: 'Argument'},
+  {id: 'predict', text: 'PredictButton', command: 'Predict'},
+  {id: 'help', sign: '?', command: 'Keys'},
+  {id: 'language', action: () => setLanguage(nextLanguage(), true)},  // in the language it goes to
+];
+// whether a command that is on or off is on now
+const IS_ON = {BuildUp: () => buildUp, Argument: () => argumentShown, Predict: () => predicting};
+
+export const tools = document.getElementById('tools');
+const tool = id => document.getElementById(id);
+const toolOf = command => TOOLS.find(t => t.command === command);
+
+export function createTools() {
+  for (const {id, sign, text, command, action} of TOOLS) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.id = id;
+    if (text)
+      button.dataset.text = text;
+    else if (sign)
+      button.textContent = sign;
+    button.addEventListener('click', action || (event => runCommand(command, event)));
+    tools.append(button);
+    if (command && commandRow(command).checkable)
+      showPressed(command);
+  }
+}
+
+export function showPressed(command) {
+  tool(toolOf(command).id).setAttribute('aria-pressed', String(IS_ON[command]()));
+}
+
+// The buttons' names in the language in use, and the switch, which shows and says the language
+// it goes to in that language.
+export function showTools() {
+  for (const {id, label, command} of TOOLS) {
+    const row = command && commandRow(command);
+    if (!label && !row)
+      continue;
+    const name = (label ? pageSays(label) : commandSays(row.text)) + (row ? ` (${keyNames(row.keys)})` : '');
+    tool(id).title = name;
+    tool(id).setAttribute('aria-label', name);
+  }
+  const next = catalogue[nextLanguage()].page;
+  const button = tool('language');
+  button.lang = nextLanguage();
+  button.textContent = next.LanguageButton;
+  button.title = next.LanguageLabel;
+  button.setAttribute('aria-label', next.LanguageLabel);
+}
