@@ -9,7 +9,13 @@
 cmake_policy(VERSION 3.25)  # a script has no project to set them; IN_LIST needs them
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/catalogue.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/join_modules.cmake)
-file(READ ${SOURCE}/tessalo.css STYLE)
+# the style in the order its rules build on each other: the form, the page around
+# it, a narrow screen, then forced colours and paper
+set(STYLE "")
+foreach(part form page narrow colours_and_print)
+  file(READ ${SOURCE}/style/${part}.css text)
+  string(APPEND STYLE "${text}\n")
+endforeach()
 file(READ ${WORK}/layout.js layout)
 join_page_modules(${SOURCE}/page start.js script)
 

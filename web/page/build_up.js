@@ -1,10 +1,11 @@
 // Build-up: the cells one by one, in the order the proof makes them.
 import {drawBoard} from './board.js';
+import {layout} from './form.js';
 import {core, speak} from './events.js';
 import {coreSays} from './language.js';
 import {showPressed} from './tools.js';
 
-const BUILD_UP_MS = 1500;  // the whole picture, as in the window
+const BUILD_UP_MS = layout.buildUpMs;  // the whole picture, as in the window
 const BUILD_UP_SETTING = 'tessalo.buildUp';
 
 export let buildUp = localStorage.getItem(BUILD_UP_SETTING) === 'true';

@@ -10,7 +10,7 @@ import {core, speak} from './events.js';
 import {coreSays, pageSays} from './language.js';
 
 const FONT_PX = layout.window.fontPoints * 20 / TWIPS;
-const MARGIN = 8;  // around the text, as the layout's 120 twips
+const MARGIN = layout.pictureMargin / TWIPS;  // around the text, as the window saves it
 
 // The proof text's lines as the picture's width breaks them, measured in the form's font.
 function pictureLines(text, width) {
