@@ -4,8 +4,8 @@
 // an X server with a window manager (full screen needs one); bench/run.py
 // starts Xvfb at 3840 × 2160 with Openbox.
 #include "qt_benchmark_main.h"
-#include "ui/main_window.h"
-#include "ui/style.h"
+#include "ui/window/main_window.h"
+#include "ui/window/style.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Painting the board with the largest picture (121 squares) into an image at
 // device pixel ratios 1 and 2, and grabbing the whole window; offscreen.
 #include "qt_benchmark_main.h"
-#include "ui/main_window.h"
-#include "ui/style.h"
+#include "ui/window/main_window.h"
+#include "ui/window/style.h"
 
 #include <QAbstractButton>
 #include <QApplication>

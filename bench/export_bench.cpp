@@ -1,9 +1,9 @@
 // Saving the largest picture (the fourth identity at n = 11) from the window,
 // as PDF, SVG and PNG, into a file; offscreen.
 #include "qt_benchmark_main.h"
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 #include "picture/picture_file.h"
-#include "ui/style.h"
+#include "ui/window/style.h"
 
 #include <QAbstractButton>
 #include <QApplication>

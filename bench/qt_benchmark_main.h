@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/style.h"
+#include "ui/window/style.h"
 
 #include <QApplication>
 

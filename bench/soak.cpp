@@ -3,9 +3,9 @@
 // opens of the save dialog add to it.
 //   tessalo_soak [CYCLES]    (100000 by default; offscreen unless told otherwise)
 #include "proc_status.h"
-#include "ui/main_window.h"
-#include "ui/style.h"
-#include "ui/window_commands.h"
+#include "ui/window/main_window.h"
+#include "ui/window/style.h"
+#include "ui/commands/window_commands.h"
 
 #include <QAbstractButton>
 #include <QAction>

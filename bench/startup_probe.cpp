@@ -1,8 +1,8 @@
 // The program as it starts for a user, reporting its first painted frame.
 #include "first_frame.h"
 #include "main/window_start.h"
-#include "ui/command_line.h"
-#include "ui/main_window.h"
+#include "cli/command_line.h"
+#include "ui/window/main_window.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,6 +1,6 @@
 // Writes the window icon as a PNG of the given size, for the icon theme:
 //   tessalo_icon OUT.png SIDE
-#include "ui/hamburger_icon.h"
+#include "ui/widgets/hamburger_icon.h"
 
 #include <QGuiApplication>
 

@@ -1,9 +1,9 @@
 // The program: reads the command line; draws what it asks for without a
 // window, which needs no widgets, or loads the window and runs it.
 #include "main/window_start.h"
-#include "ui/batch_export.h"
-#include "ui/command_line.h"
-#include "ui/program_texts.h"
+#include "cli/batch_export.h"
+#include "cli/command_line.h"
+#include "cli/program_texts.h"
 
 #include <QStringList>
 

@@ -1,13 +1,13 @@
 #include "main/window_start.h"
 
-#include "ui/application.h"
-#include "ui/batch_export.h"
-#include "ui/command_line.h"
-#include "ui/main_window.h"
-#include "ui/program_texts.h"
-#include "ui/settings_file.h"
-#include "ui/style.h"
-#include "ui/window_settings.h"
+#include "ui/window/application.h"
+#include "cli/batch_export.h"
+#include "cli/command_line.h"
+#include "ui/window/main_window.h"
+#include "cli/program_texts.h"
+#include "ui/settings/settings_file.h"
+#include "ui/window/style.h"
+#include "ui/settings/window_settings.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "app/induction_step.h"
 #include "app/lesson_step.h"
 #include "app/shown_form.h"
-#include "ui/argument_panel.h"
+#include "ui/lesson/argument_panel.h"
 
 #include <QAccessible>
 #include <QListWidget>

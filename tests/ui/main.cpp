@@ -1,5 +1,5 @@
-#include "ui/application.h"
-#include "ui/style.h"
+#include "ui/window/application.h"
+#include "ui/window/style.h"
 
 #include <QApplication>
 

@@ -3,9 +3,9 @@
 #include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
-#include "ui/command_line.h"
-#include "ui/main_window.h"
-#include "ui/window_commands.h"
+#include "cli/command_line.h"
+#include "ui/window/main_window.h"
+#include "ui/commands/window_commands.h"
 #include "picture/picture_file.h"
 
 #include <QApplication>

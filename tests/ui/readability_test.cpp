@@ -4,7 +4,7 @@
 #include "app/layout.h"
 #include "board/colours.h"
 #include "picture/board_painter.h"
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
-#include "ui/window_settings.h"
+#include "ui/settings/window_settings.h"
 
-#include "ui/command_line.h"
-#include "ui/main_window.h"
-#include "ui/settings_file.h"
+#include "cli/command_line.h"
+#include "ui/window/main_window.h"
+#include "ui/settings/settings_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
-#include "ui/command_line.h"
+#include "cli/command_line.h"
 
 #include "app/command_table.h"
 #include "app/layout.h"
 #include "picture/picture_file.h"
-#include "ui/program_texts.h"
-#include "ui/zoom.h"
+#include "cli/program_texts.h"
+#include "cli/zoom.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

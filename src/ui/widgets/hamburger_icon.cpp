@@ -1,4 +1,4 @@
-#include "ui/hamburger_icon.h"
+#include "ui/widgets/hamburger_icon.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "ui/zoom.h"
+#include "cli/zoom.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "ui/batch_export.h"
+#include "cli/batch_export.h"
 
 #include "app/induction_argument.h"
 #include "app/shown_form.h"
 #include "app/tessalo.h"
-#include "ui/command_line.h"
-#include "ui/program_texts.h"
+#include "cli/command_line.h"
+#include "cli/program_texts.h"
 #include "picture/picture_file.h"
 
 #include <QDir>

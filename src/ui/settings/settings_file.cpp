@@ -1,7 +1,7 @@
-#include "ui/settings_file.h"
+#include "ui/settings/settings_file.h"
 
 #include "picture/picture_file.h"
-#include "ui/program_texts.h"
+#include "cli/program_texts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include "ui/zoom.h"
+#include "cli/zoom.h"
 
 class QAction;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "ui/argument_panel.h"
+#include "ui/lesson/argument_panel.h"
 
 #include <QEvent>
 #include <QIntValidator>

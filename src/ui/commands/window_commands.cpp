@@ -1,6 +1,6 @@
-#include "ui/window_commands.h"
+#include "ui/commands/window_commands.h"
 
-#include "ui/program_texts.h"
+#include "cli/program_texts.h"
 
 #include <QAction>
 #include <QActionGroup>

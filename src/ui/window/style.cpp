@@ -1,4 +1,4 @@
-#include "ui/style.h"
+#include "ui/window/style.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,9 +1,9 @@
-#include "ui/board_explorer.h"
+#include "ui/board/board_explorer.h"
 
 #include "app/tessalo.h"
 #include "picture/twips.h"
-#include "ui/board_surface.h"
-#include "ui/program_texts.h"
+#include "ui/board/board_surface.h"
+#include "cli/program_texts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

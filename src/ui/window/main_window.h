@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/lesson.h"
-#include "ui/zoom.h"
+#include "cli/zoom.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "ui/board_surface.h"
+#include "ui/board/board_surface.h"
 
 #include "picture/board_painter.h"
-#include "ui/program_texts.h"
+#include "cli/program_texts.h"
 
 #include <QEvent>
 #include <QPainter>

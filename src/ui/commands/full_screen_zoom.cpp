@@ -1,6 +1,6 @@
-#include "ui/full_screen_zoom.h"
+#include "ui/commands/full_screen_zoom.h"
 
-#include "ui/zoom.h"
+#include "cli/zoom.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ui/announcer.h"
+#include "ui/lesson/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,18 +1,18 @@
 // The window's commands wired to the parts that do them: every action of the
 // command table, and the picture's menu.
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include "app/induction_argument.h"
-#include "ui/announcer.h"
-#include "ui/argument_panel.h"
-#include "ui/board_explorer.h"
-#include "ui/board_surface.h"
-#include "ui/build_up.h"
-#include "ui/full_screen_zoom.h"
-#include "ui/picture_actions.h"
-#include "ui/settings_file.h"
-#include "ui/program_texts.h"
-#include "ui/window_commands.h"
+#include "ui/lesson/announcer.h"
+#include "ui/lesson/argument_panel.h"
+#include "ui/board/board_explorer.h"
+#include "ui/board/board_surface.h"
+#include "ui/board/build_up.h"
+#include "ui/commands/full_screen_zoom.h"
+#include "ui/commands/picture_actions.h"
+#include "ui/settings/settings_file.h"
+#include "cli/program_texts.h"
+#include "ui/commands/window_commands.h"
 
 #include <QAction>
 #include <QActionGroup>

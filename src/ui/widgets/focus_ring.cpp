@@ -1,4 +1,4 @@
-#include "ui/focus_ring.h"
+#include "ui/widgets/focus_ring.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/program_texts.h"
+#include "cli/program_texts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,13 +1,13 @@
-#include "ui/form_widgets.h"
+#include "ui/window/form_widgets.h"
 
 #include "app/induction_step.h"
 #include "app/layout.h"
 #include "app/spoken_result.h"
 #include "picture/qt_colour.h"
 #include "picture/twips.h"
-#include "ui/front_while_focused.h"
-#include "ui/program_texts.h"
-#include "ui/wide_radio_button.h"
+#include "ui/widgets/front_while_focused.h"
+#include "cli/program_texts.h"
+#include "ui/widgets/wide_radio_button.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/front_while_focused.h"
+#include "ui/widgets/front_while_focused.h"
 
 #include <QEvent>
 #include <QWidget>

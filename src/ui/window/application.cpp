@@ -1,6 +1,6 @@
-#include "ui/application.h"
+#include "ui/window/application.h"
 
-#include "ui/program_texts.h"
+#include "cli/program_texts.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QWidget>

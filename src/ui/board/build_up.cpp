@@ -1,8 +1,8 @@
-#include "ui/build_up.h"
+#include "ui/board/build_up.h"
 
 #include "app/board_picture.h"
-#include "ui/board_surface.h"
-#include "ui/settings_file.h"
+#include "ui/board/board_surface.h"
+#include "ui/settings/settings_file.h"
 
 #include <QApplication>
 

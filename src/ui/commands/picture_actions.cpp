@@ -1,10 +1,10 @@
-#include "ui/picture_actions.h"
+#include "ui/commands/picture_actions.h"
 
 #include "app/board_picture.h"
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
 #include "picture/picture_file.h"
-#include "ui/program_texts.h"
+#include "cli/program_texts.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,9 +1,9 @@
-#include "ui/window_settings.h"
+#include "ui/settings/window_settings.h"
 
-#include "ui/command_line.h"
-#include "ui/program_texts.h"
-#include "ui/settings_file.h"
-#include "ui/zoom.h"
+#include "cli/command_line.h"
+#include "cli/program_texts.h"
+#include "ui/settings/settings_file.h"
+#include "cli/zoom.h"
 
 #include <QGuiApplication>
 #include <QScreen>
