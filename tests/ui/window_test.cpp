@@ -591,8 +591,12 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
         EXPECT_EQ(ringed.pixel(ring) == qRgb(0x5a, 0x00, 0x28), isAdded) << "cell " << i;
     }
 
-    // predicting, the step to 6 leaves its band unpainted until the guess is in
+    // predicting, the step to 6 leaves its band unpainted until the guess is in; turning
+    // it on builds and says nothing again
+    window.commands()[Command::BuildUp].trigger();
+    const QImage standing = grab();
     window.commands()[Command::Predict].trigger();
+    EXPECT_EQ(grab(), standing);
     window.step(+1);
     const std::vector<int> band = AddedCells(ShownForm(4, 5), form);
     ASSERT_EQ(band.size(), 11u);

@@ -72,13 +72,20 @@ void MainWindow::connectCommands()
         setArgumentShown(shown);
     });
     // A mode for one lesson, so not remembered: the next class starts as usual.
+    // Only what a reveal changes is shown again: the board and what was said stay.
     on(Command::Predict, [this](bool on) {
-        run([on](Lesson& l) { l.SetPredicting(on); });
+        const bool revealing = !on && lesson_.Waiting();
+        lesson_.SetPredicting(on);
+        if (revealing)
+            showLesson();
         announce(ToQString(form().Text(on ? TextId::SwitchPredictOn : TextId::SwitchPredictOff)));
     });
     commands[Command::Reveal].setEnabled(false);
     on(Command::Reveal, [this] {
-        run([this](Lesson& l) { l.Reveal(argument_ ? argument_->guess() : -1); });
+        if (!lesson_.Waiting())
+            return;
+        lesson_.Reveal(argument_ ? argument_->guess() : -1);
+        showLesson();
     });
     auto* screen = new FullScreenZoom(zoomable(),
                                       commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
