@@ -364,7 +364,8 @@ describe('links, printing, loading', () => {
   };
   const rows = [['#kind=6&n=4', [5, 4], true, false], ['#kind=4&n=5&step', [3, 5], true, true, proofIn],
                 ['#kind=7&n=4', [0, 4], false, false], ['#kind=2&n=0', [1, 0], false, false],
-                ['#kind=x&n=', [0, 0], false, false], ['#lang=en&kind=4&n=5&step', [3, 5], true, true, proofIn]];
+                ['#kind=x&n=', [0, 0], false, false], ['#lang=en&kind=4&n=5&step', [3, 5], true, true, proofIn],
+                ['#kind=1&n=1', [0, 1], true, false]];
   const seen = page => page.evaluate(() => ({
     language: document.documentElement.lang, hash: location.hash,
     proof: tessaloCore.UTF8ToString(tessaloCore._tessalo_proof_text()), shown: document.getElementById('Text1-0').value,
@@ -382,6 +383,8 @@ describe('links, printing, loading', () => {
         if (cells.length)
           await assertCellsDrawn(page, cells, {marks: step});
         const before = await seen(page);
+        if (shown)
+          assert.equal(before.hash, hash, 'a copied address opens the same picture');
         await web.click(page, 'language');
         const other = await seen(page);
         assert.deepEqual(await web.cells(page), cells, hash);

@@ -10,7 +10,8 @@ export let cellsShown = false;
 
 export function followInAddress() {
   const cells = readCells();
-  cellsShown = cells.some(cell => cell.index > 0 && cell.visible);
+  // the template is the picture's first cell: n = 1 shows it alone
+  cellsShown = cells.some(cell => cell.visible);
   const kind = core._tessalo_kind();
   const n = core._tessalo_n();
   const parts = language === catalogue.languages[0] ? [] : [`lang=${language}`];
