@@ -72,7 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"ZoomFromALargerScreen", "[window]\nzoom=400\n", 1.5, false, std::nullopt},
         Row{"FreeZoomThatFits", "[window]\nzoom=137\n", 1.37, false, std::nullopt},
         Row{"PositionOffTheScreen", "[window]\nposition=@Point(3000 -50)\n", 1, false, QPoint(1366 - 546, 0)},
-        Row{"PositionNotAPoint", "[window]\nposition=here\n", 1, false, std::nullopt}),
+        Row{"PositionNotAPoint", "[window]\nposition=here\n", 1, false, std::nullopt},
+        Row{"PositionAtTheLargestIntegers", "[window]\nposition=@Point(2147483647 2147483647)\n", 1, false,
+            QPoint(1366 - 546, 768 - 462)},
+        Row{"PositionAtTheSmallestIntegers", "[window]\nposition=@Point(-2147483648 -2147483648)\n", 1, false,
+            QPoint(0, 0)}),
     [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
 
 // The window's place goes through the toolkit's geometry, its zoom beside it.

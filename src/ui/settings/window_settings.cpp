@@ -80,8 +80,14 @@ WindowSettings ReadWindowSettings(const SettingsFile& settings, const QRect& scr
     if (percent && *percent >= kMinZoomPercent && *percent <= kMaxZoomPercent)
         window.zoom = ZoomThatFits(*percent / 100.0, base, screen.size());
     window.fullScreen = settings.oldFullScreen();
-    if (const auto corner = settings.oldPosition())
+    if (auto corner = settings.oldPosition()) {
+        // Far off any screen is as good as beyond it, and keeps the frame's edges
+        // clear of the integers' ends, where working them out would overflow.
+        constexpr int kFar = 1 << 20;
+        corner->setX(std::clamp(corner->x(), screen.left() - kFar, screen.right() + kFar));
+        corner->setY(std::clamp(corner->y(), screen.top() - kFar, screen.bottom() + kFar));
         window.position = FrameOnScreen(QRect(*corner, ZoomedSize(base, window.zoom)), screen).topLeft();
+    }
     return window;
 }
 
