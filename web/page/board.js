@@ -145,7 +145,8 @@ export function drawBoard() {
   const loaded = new Map();
   const frames = new Map();
   const add = (paths, key, data) => paths.set(key, (paths.get(key) || '') + data);
-  for (const item of readPicture(-1)) {
+  const items = readPicture(ringedLine());
+  for (const item of items) {
     if (item.kind === ITEM.cell)
       add(item.cell === 0 ? template : loaded, hex(item.fill), cellPath(item));
     else if (item.kind === ITEM.frame)
@@ -157,12 +158,13 @@ export function drawBoard() {
   const hatched = new Map([...loaded.entries()].sort().map(([, data], shade) => [`url(#hatch-${shade % 3})`, data]));
   showPaths(hatchGroup, hatched, 'fill', {});
   showPaths(markGroup, frames, 'stroke-width', {});
-  drawRings();
+  drawRings(items);
 }
 
-// The rings of the pointed or focused line of the argument, as the core places them.
-export function drawRings() {
-  const rings = readPicture(ringedLine()).filter(item => item.kind === ITEM.ring).map(ring =>
+// The rings of the pointed or focused line of the argument, as the core places them;
+// `items`, when given, is the picture already read with them.
+export function drawRings(items = readPicture(ringedLine())) {
+  const rings = items.filter(item => item.kind === ITEM.ring).map(ring =>
     svgElement('circle', {cx: ring.left + ring.width / 2, cy: ring.top + ring.height / 2, r: ring.width / 2,
                           stroke: hex(ring.line), 'stroke-width': ring.lineWidth, 'data-cell': ring.cell}));
   ringGroup.replaceChildren(...rings);
