@@ -20,6 +20,8 @@ enum class Command {
     Argument,
     Predict,
     Reveal,
+    LineByLine,
+    NextLine,
     ZoomIn,
     ZoomOut,
     ZoomReset,
@@ -49,7 +51,7 @@ struct CommandRow {
     bool onPage = false;  // the page offers it too
 };
 
-inline constexpr std::size_t kCommandCount = 20;
+inline constexpr std::size_t kCommandCount = 22;
 extern const std::array<CommandRow, kCommandCount> kCommands;
 
 const CommandRow& FindCommand(Command command);

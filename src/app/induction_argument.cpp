@@ -1,249 +1,226 @@
 #include "app/induction_argument.h"
 
+#include "app/identity_formulas.h"
+#include "app/in_words.h"
 #include "app/texts.h"
-#include "runtime/numbers.h"
 
-#include <string_view>
+#include <algorithm>
 #include <utility>
 
 namespace {
 
-constexpr std::string_view kMinus = " − ";
-constexpr std::string_view kTimes = "·";
-constexpr std::string_view kSquared = "²";
+// Which of the board's cells a line speaks of.
+enum class Ring { All, Base, Previous, Added, Parts };
 
-// The kinds 4 and 5 sum to n², the others to n(n + 1)/2.
-bool SumsToSquare(int kind)
+struct Draft {
+    ArgumentRole role;
+    std::string text;
+    Ring ring = Ring::All;
+    std::vector<int> parts = {};  // with Ring::Parts: indices into ArgumentCells::parts
+};
+
+// The step from P(k) to P(k + 1) as the sides of a chain of equalities, from
+// P(k + 1)'s left-hand side to its right-hand side, and the side the hypothesis gives.
+struct Chain {
+    std::vector<std::string> sides;
+    std::size_t byHypothesis = 1;
+};
+
+constexpr Linear kNext = kLetter + 1;
+
+std::string Joined(std::string_view a, std::string_view sign, std::string_view b)
 {
-    return kind == 4 || kind == 5;
+    std::string text(a);
+    text += sign;
+    text += b;
+    return text;
 }
 
-void Append(std::string& text, long value)
+// Written as a teacher expands it: what the hypothesis replaces, then the algebra.
+Chain StepChain(int kind, const FormulaWriter& w)
 {
-    AppendNumber(text, static_cast<double>(value));
-}
-
-// The left-hand side for m written out: "1 + 2 + 3", "1 + 3 + 5", "1 + 2 + 1", "3² − 2² + 1²".
-void AppendSum(std::string& text, int kind, int m)
-{
-    const auto plus = [&](int i) {
-        if (i > 0)
-            text += " + ";
-    };
+    const std::string next = w.Term(kNext);
     switch (kind) {
     case 4:
-        for (int i = 1; i <= m; ++i) {
-            plus(i - 1);
-            Append(text, 2 * i - 1);
-        }
-        break;
+        return {{WrittenSum(kind, kNext, w), Joined(w.Squared(kLetter), kPlus, w.Term({2, 1})),
+                 Joined(Joined(w.Squared(kLetter), kPlus, w.Scaled(2, kLetter)), kPlus, "1"), w.Squared(kNext)}};
     case 5:
-        for (int i = 1; i < 2 * m; ++i) {
-            plus(i - 1);
-            Append(text, i <= m ? i : 2 * m - i);
-        }
-        break;
+        // the sum for k + 1 is the sum for k with two more terms, k and k + 1
+        return {{WrittenSum(kind, kNext, w),
+                 Joined(Joined("[" + WrittenSum(kind, kLetter, w) + "]", kPlus, w.Term(kLetter)), kPlus, next),
+                 Joined(Joined(w.Squared(kLetter), kPlus, w.Term(kLetter)), kPlus, next),
+                 Joined(Joined(w.Squared(kLetter), kPlus, w.Scaled(2, kLetter)), kPlus, "1"), w.Squared(kNext)},
+                2};
     case 6:
-        for (int k = m; k >= 1; --k) {
-            if (k < m)
-                text += (m - k) % 2 == 1 ? kMinus : std::string_view{" + "};
-            Append(text, k);
-            text += kSquared;
-        }
-        break;
+        // the sum for k + 1 is (k + 1)² less the sum for k
+        return {{WrittenSum(kind, kNext, w), Joined(w.Squared(kNext), kMinus, "[" + WrittenSum(kind, kLetter, w) + "]"),
+                 Joined(w.Squared(kNext), kMinus, ClosedForm(kind, kLetter, w)),
+                 w.Term(kNext) + (w.InLetters() ? "" : "·") + "[" +
+                     Joined(w.Scaled(2, kNext), kMinus, w.Term(kLetter)) + "]/2",
+                 ClosedForm(kind, kNext, w)},
+                2};
     default:
-        for (int i = 1; i <= m; ++i) {
-            plus(i - 1);
-            Append(text, i);
+        return {{WrittenSum(kind, kNext, w), Joined(ClosedForm(kind, kLetter, w), kPlus, next),
+                 "[" + Joined(w.Product(kLetter, kNext), kPlus, w.Scaled(2, kNext)) + "]/2",
+                 ClosedForm(kind, kNext, w)}};
+    }
+}
+
+// The chain one equality a line, the hypothesis's line marked and ringing the
+// picture for k; with numbers, the last line ends with the value.
+void AddChain(std::vector<Draft>& lines, ArgumentRole role, const Chain& chain, Language language,
+              const std::string& value = {})
+{
+    for (std::size_t i = 1; i < chain.sides.size(); ++i) {
+        Draft line{role, i == 1 ? chain.sides[0] + std::string(kEquals) : "=" + std::string(kNoBreak)};
+        line.text += chain.sides[i];
+        if (i + 1 == chain.sides.size() && !value.empty())
+            line.text += std::string(kEquals) + value;
+        if (i == chain.byHypothesis) {
+            line.text += Tr(language, TextId::ArgumentByHypothesis);
+            line.ring = Ring::Previous;
+        }
+        lines.push_back(std::move(line));
+    }
+}
+
+// What the step adds, in letters: "2k + 1", "k + (k + 1)".
+std::string Added(int kind, const FormulaWriter& w)
+{
+    switch (kind) {
+    case 4: return w.Plain({2, 1});
+    case 5: return Joined(w.Plain(kLetter), kPlus, w.Term(kNext));
+    default: return w.Plain(kNext);
+    }
+}
+
+std::string Number(long value)
+{
+    return std::to_string(value);
+}
+
+// The terms the picture for n shows, each with its cells.
+void AddPictureTerms(std::vector<Draft>& lines, int kind, long n, Language language)
+{
+    if (kind == 5) {
+        lines.push_back({ArgumentRole::Example, std::string(Tr(language, TextId::ArgumentDiagonals))});
+        for (long d = 1; d < 2 * n; ++d) {
+            const long count = d <= n ? d : 2 * n - d;
+            std::string text(Tr(language, TextId::ArgumentDiagonal));
+            text += Number(d) + ": " + Number(count) + ' ';
+            text += Tr(language, count == 1 ? TextId::SpokenSquare : TextId::SpokenSquares);
+            lines.push_back({ArgumentRole::PictureTerm, std::move(text), Ring::Parts, {static_cast<int>(d - 1)}});
+        }
+    } else if (kind == 6) {
+        const FormulaWriter m = FormulaWriter::Letters('m');
+        std::string heading(Tr(language, TextId::ArgumentRowPairs));
+        heading += Joined(Joined(m.Squared(kLetter), kMinus, m.Squared(kLetter - 1)), kEquals,
+                          Joined(m.Plain(kLetter), kPlus, m.Term(kLetter - 1)));
+        heading += Tr(language, TextId::ArgumentRowPairsEnd);
+        lines.push_back({ArgumentRole::Example, std::move(heading)});
+        for (long row = n; row >= 1; row -= 2) {
+            const FormulaWriter w = FormulaWriter::Numbers(row);
+            std::string text = row == 1 ? "1²" + std::string(kEquals) + "1"
+                                        : Joined(Joined(w.Squared(kLetter), kMinus, w.Squared(kLetter - 1)), kEquals,
+                                                 Joined(Number(row), kPlus, Number(row - 1))) +
+                                              std::string(kEquals) + Number(2 * row - 1);
+            std::vector<int> parts{static_cast<int>(row - 1)};
+            if (row > 1)
+                parts.push_back(static_cast<int>(row - 2));
+            lines.push_back({ArgumentRole::PictureTerm, std::move(text), Ring::Parts, std::move(parts)});
         }
     }
 }
 
-// The sum for m as a term of a longer expression: in parentheses unless it is one term.
-void AppendGroupedSum(std::string& text, int kind, int m)
+std::vector<Draft> Drafts(int kind, int n, Language language)
 {
-    if (m < 2) {
-        AppendSum(text, kind, m);
-        return;
-    }
-    text += '(';
-    AppendSum(text, kind, m);
-    text += ')';
+    std::vector<Draft> lines;
+    if (kind < 1 || kind > 6)
+        return lines;
+    const auto tr = [language](TextId id) { return std::string(Tr(language, id)); };
+    const FormulaWriter letterN = FormulaWriter::Letters('n');
+    const FormulaWriter letters = FormulaWriter::Letters('k');
+    const FormulaWriter one = FormulaWriter::Numbers(1);
+    const Linear constantOne{0, 1};
+    const auto statement = [&](const FormulaWriter& w, Linear m) {
+        return WrittenSum(kind, m, w) + std::string(kEquals) + ClosedForm(kind, m, w);
+    };
+
+    lines.push_back({ArgumentRole::Claim, tr(TextId::ArgumentClaim) + statement(letterN, kLetter)});
+    lines.push_back({ArgumentRole::Goal, tr(TextId::ArgumentGoal)});
+    lines.push_back({ArgumentRole::BaseCase,
+                     tr(TextId::ArgumentBase) + statement(one, constantOne) + std::string(kEquals) + "1" +
+                         tr(TextId::ArgumentBaseTrue),
+                     Ring::Base});
+    lines.push_back({ArgumentRole::Hypothesis, tr(TextId::ArgumentHypothesis) + statement(letters, kLetter) + ".",
+                     Ring::Previous});
+    lines.push_back({ArgumentRole::StepGoal, tr(TextId::ArgumentStepGoal) + statement(letters, kNext) + "."});
+    AddChain(lines, ArgumentRole::Step, StepChain(kind, letters), language);
+    lines.push_back({ArgumentRole::Conclusion, tr(TextId::ArgumentConclusion)});
+    if (n < 2 || n > 11)
+        return lines;
+
+    const long k = n - 1;
+    const FormulaWriter numbers = FormulaWriter::Numbers(k);
+    const std::string value = Number(IdentityValue(kind, n));
+    lines.push_back({ArgumentRole::Example,
+                     tr(TextId::ArgumentExample) + Number(k) + tr(TextId::ArgumentExampleNext) + Number(n) + "."});
+    std::string added = tr(TextId::ArgumentNewTerm) + Added(kind, letters);
+    const std::string addedNumbers = Added(kind, numbers);
+    const std::string addedValue = Number(IdentityValue(kind, n) - IdentityValue(kind, k));
+    added += std::string(kEquals) + addedNumbers;
+    if (addedNumbers != addedValue)
+        added += std::string(kEquals) + addedValue;
+    lines.push_back({ArgumentRole::NewTerm, added + tr(TextId::ArgumentNewCells), Ring::Added});
+    AddChain(lines, ArgumentRole::Example, StepChain(kind, numbers), language, value);
+    AddPictureTerms(lines, kind, n, language);
+    return lines;
 }
 
-// The right-hand side for m with its numbers: "4·5/2" or "4²".
-void AppendClosedForm(std::string& text, int kind, int m)
+std::vector<int> CellsOf(const Draft& draft, const ArgumentCells& cells)
 {
-    Append(text, m);
-    if (SumsToSquare(kind)) {
-        text += kSquared;
-        return;
-    }
-    text += kTimes;
-    Append(text, m + 1);
-    text += "/2";
-}
-
-std::string Claim(int kind, Language language)
-{
-    std::string text(Tr(language, TextId::ArgumentClaim));
-    switch (kind) {
-    case 4: text += "1 + 3 + 5 + … + (2n − 1) = n²"; break;
-    case 5: text += "1 + 2 + … + (n − 1) + n + (n − 1) + … + 2 + 1 = n²"; break;
-    case 6: text += "n² − (n − 1)² + (n − 2)² − … ± 1² = n(n + 1)/2"; break;
-    default: text += "1 + 2 + … + n = n(n + 1)/2";
-    }
-    text += Tr(language, TextId::ArgumentForEveryN);
-    return text;
-}
-
-// "<sum for m> = <closed form for m> = <value>"
-void AppendCheckedCase(std::string& text, int kind, int m)
-{
-    AppendSum(text, kind, m);
-    text += " = ";
-    AppendClosedForm(text, kind, m);
-    text += " = ";
-    Append(text, IdentityValue(kind, m));
-}
-
-std::string BaseCase(int kind, Language language)
-{
-    std::string text(Tr(language, TextId::ArgumentBase));
-    AppendCheckedCase(text, kind, 1);
-    text += Tr(language, TextId::ArgumentSidesEqual);
-    return text;
-}
-
-std::string Hypothesis(int kind, int n, Language language)
-{
-    std::string text(Tr(language, TextId::ArgumentHypothesis));
-    Append(text, n - 1);
-    text += "): ";
-    AppendCheckedCase(text, kind, n - 1);
-    return text;
-}
-
-// The sum for n from the sum for n - 1, then its value and the closed form.
-std::string StepWithNumbers(int kind, int n, Language language)
-{
-    const long before = IdentityValue(kind, n - 1);
-    const long after = IdentityValue(kind, n);
-    std::string text(Tr(language, TextId::ArgumentStep));
-    Append(text, n);
-    text += "): ";
-    std::string grouped;   // the sum for n, its part for n - 1 in parentheses
-    std::string valued;    // the same with the value of that part
-    if (kind == 6) {
-        // the sum for n is n² minus the sum for n - 1
-        Append(grouped, n);
-        grouped += kSquared;
-        grouped += kMinus;
-        AppendGroupedSum(grouped, kind, n - 1);
-        Append(valued, static_cast<long>(n) * n);
-        valued += kMinus;
-        Append(valued, before);
-    } else {
-        AppendGroupedSum(grouped, kind, n - 1);
-        Append(valued, before);
-        const auto lastTerm = [&](std::string& into) {
-            into += " + ";
-            if (kind == 5) {
-                // the rising and falling sum gains n - 1 and n
-                into += '(';
-                Append(into, n - 1);
-                into += " + ";
-                Append(into, n);
-                into += ')';
-            } else {
-                Append(into, kind == 4 ? 2 * n - 1 : n);
-            }
-        };
-        lastTerm(grouped);
-        if (kind == 5) {
-            valued += " + ";
-            Append(valued, 2 * n - 1);
-        } else {
-            lastTerm(valued);
+    switch (draft.ring) {
+    case Ring::Base: return cells.base;
+    case Ring::Previous: return cells.previous;
+    case Ring::Added: return cells.added;
+    case Ring::Parts: {
+        std::vector<int> ringed;
+        for (const int part : draft.parts) {
+            if (part >= 0 && static_cast<std::size_t>(part) < cells.parts.size())
+                ringed.insert(ringed.end(), cells.parts[static_cast<std::size_t>(part)].begin(),
+                              cells.parts[static_cast<std::size_t>(part)].end());
         }
+        std::sort(ringed.begin(), ringed.end());
+        return ringed;
     }
-    text += grouped;
-    if (valued != grouped) {
-        text += " = ";
-        text += valued;
+    case Ring::All: break;
     }
-    text += " = ";
-    Append(text, after);
-    if (kind == 6) {
-        // what the cells show: the picture for n - 1 and the n cells the step adds
-        text += " = ";
-        Append(text, before);
-        text += " + ";
-        Append(text, after - before);
-    }
-    text += " = ";
-    AppendClosedForm(text, kind, n);
-    return text;
+    return cells.all;
 }
 
-std::string StepInLetters(int kind, Language language)
+InductionArgument Argument(int kind, int n, Language language, const ArgumentCells* cells)
 {
-    std::string text(Tr(language, TextId::ArgumentStepForAnyN));
-    switch (kind) {
-    case 4: text += "(n − 1)² + (2n − 1) = n²"; break;
-    case 5: text += "(n − 1)² + (n − 1) + n = n²"; break;
-    case 6: text += "n² − (n − 1)n/2 = n(n + 1)/2"; break;
-    default: text += "(n − 1)n/2 + n = n(n + 1)/2";
+    InductionArgument argument;
+    std::vector<Draft> drafts = Drafts(kind, n, language);
+    argument.lines.reserve(drafts.size());
+    for (Draft& draft : drafts) {
+        ArgumentLine line{draft.role, std::move(draft.text), {}, cells ? CellsOf(draft, *cells) : std::vector<int>{}};
+        line.spoken = InWords(line.text, language);
+        argument.lines.push_back(std::move(line));
     }
-    return text;
-}
-
-std::string Conclusion(Language language)
-{
-    return std::string(Tr(language, TextId::ArgumentConclusion));
+    return argument;
 }
 
 }  // namespace
 
-long IdentityValue(int kind, int n)
-{
-    const long m = n;
-    return SumsToSquare(kind) ? m * m : m * (m + 1) / 2;
-}
-
 InductionArgument ArgumentLines(int kind, int n, Language language)
 {
-    InductionArgument argument;
-    if (kind < 1 || kind > 6)
-        return argument;
-    argument.lines.reserve(6);
-    argument.lines.push_back({ArgumentRole::Claim, Claim(kind, language), {}});
-    if (n < 1 || n > 11)
-        return argument;
-    argument.lines.push_back({ArgumentRole::BaseCase, BaseCase(kind, language), {}});
-    if (n < 2)
-        return argument;
-    argument.lines.push_back({ArgumentRole::Hypothesis, Hypothesis(kind, n, language), {}});
-    argument.lines.push_back({ArgumentRole::StepWithNumbers, StepWithNumbers(kind, n, language), {}});
-    argument.lines.push_back({ArgumentRole::StepInLetters, StepInLetters(kind, language), {}});
-    argument.lines.push_back({ArgumentRole::Conclusion, Conclusion(language), {}});
-    return argument;
+    return Argument(kind, n, language, nullptr);
 }
 
 InductionArgument ArgumentWithCells(int kind, int n, ArgumentCells cells, Language language)
 {
-    InductionArgument argument = ArgumentLines(kind, n, language);
-    if (argument.lines.size() < 2)
-        return argument;  // no n chosen: the claim alone, about no picture in particular
-    for (ArgumentLine& line : argument.lines) {
-        switch (line.role) {
-        case ArgumentRole::BaseCase: line.cells = std::move(cells.base); break;
-        case ArgumentRole::Hypothesis: line.cells = std::move(cells.previous); break;
-        case ArgumentRole::StepWithNumbers: line.cells = std::move(cells.added); break;
-        default: line.cells = cells.all;
-        }
-    }
-    return argument;
+    return Argument(kind, n, language, &cells);
 }
 
 std::string ArgumentText(const InductionArgument& argument)

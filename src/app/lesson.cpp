@@ -4,7 +4,20 @@
 #include "app/induction_step.h"
 #include "app/prediction.h"
 
+#include <algorithm>
 #include <utility>
+
+namespace {
+
+// The lines before the step's chain, which line by line shows at once.
+std::size_t LinesBeforeTheChain(const InductionArgument& argument)
+{
+    const auto chain = std::find_if(argument.lines.begin(), argument.lines.end(),
+                                    [](const ArgumentLine& line) { return line.role == ArgumentRole::Step; });
+    return static_cast<std::size_t>(chain - argument.lines.begin());
+}
+
+}  // namespace
 
 Lesson::Lesson(Language language) : form_(language) {}
 
@@ -40,6 +53,7 @@ void Lesson::Run(LessonCommand command, Handler handler)
     view_ = LessonStep(form_, command_, nBefore_, previous_);
     waiting_ = predicting_ && WaitsForGuess(form_, command_, view_);
     Tell();
+    shownLines_ = LinesBeforeTheChain(View().argument);
 }
 
 void Lesson::Tell()
@@ -126,4 +140,24 @@ void Lesson::SetLanguage(Language to)
     if (!waiting_)
         view_.buildOrder.clear();
     Tell();
+}
+
+void Lesson::SetLineByLine(bool on)
+{
+    lineByLine_ = on;
+    shownLines_ = LinesBeforeTheChain(View().argument);
+}
+
+bool Lesson::NextLine()
+{
+    if (!lineByLine_ || shownLines_ >= View().argument.lines.size())
+        return false;
+    ++shownLines_;
+    return true;
+}
+
+std::size_t Lesson::ShownLines() const
+{
+    const std::size_t all = View().argument.lines.size();
+    return lineByLine_ ? std::min(shownLines_, all) : all;
 }

@@ -32,6 +32,15 @@ public:
     // Predicting on: a step up to a new n >= 2 waits for the class's guess.
     // Turned off, what waits is revealed.
     void SetPredicting(bool on);
+    // Line by line: after each command the lines of the step, from the first
+    // equality of its chain on, wait to be shown one at a time, so that the
+    // class says what comes next before it sees it. Off, every line shows.
+    void SetLineByLine(bool on);
+    bool LineByLine() const { return lineByLine_; }
+    // Shows the next waiting line; false when none waits.
+    bool NextLine();
+    // How many of the argument's first lines the class sees.
+    std::size_t ShownLines() const;
     // Every text in `to`, in place: the picture, n, what waits and the verdict stay.
     void SetLanguage(Language to);
 
@@ -66,6 +75,8 @@ private:
 
     Tessalo form_;
     bool predicting_ = false;
+    bool lineByLine_ = false;
+    std::size_t shownLines_ = 0;  // while line by line
     // the last command as the lesson step saw it, to tell it again in another language
     LessonCommand command_ = LessonCommand::Choice;
     int nBefore_ = 0;

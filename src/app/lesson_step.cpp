@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -107,10 +108,34 @@ public:
     InductionArgument Argument() const
     {
         return ArgumentWithCells(form_.ProofKind, n_,
-                                 {Between(1, n_), Between(1, 1), Between(1, n_ - 1), Between(n_, n_)}, form_.language);
+                                 {Between(1, n_), Between(1, 1), Between(1, n_ - 1), Between(n_, n_), Parts()},
+                                 form_.language);
     }
 
 private:
+    // The terms the picture shows, by the cells' grid places counted from the
+    // top-left cell: the square's diagonals r + c (the rising and falling sum),
+    // the staircase's rows by length, the row of one first (the alternating squares).
+    std::vector<std::vector<int>> Parts() const
+    {
+        const int kind = form_.ProofKind;
+        if (kind != 5 && kind != 6)
+            return {};
+        std::vector<std::vector<int>> parts(static_cast<std::size_t>(kind == 5 ? 2 * n_ - 1 : n_));
+        const Cell& corner = form_.Shape1(0);
+        if (!(corner.Width > 0 && corner.Height > 0))
+            return {};
+        ForEachVisibleCell(form_.Shape1, [&](int index, const Cell& cell) {
+            const long row = std::lround((cell.Top - corner.Top) / corner.Height);
+            const long column = std::lround((cell.Left - corner.Left) / corner.Width);
+            const long part = kind == 5 ? row + column : n_ - 1 - row;
+            if (part >= 0 && part < static_cast<long>(parts.size()))
+                parts[static_cast<std::size_t>(part)].push_back(index);
+        });
+        return parts;
+    }
+
+
     const Tessalo& form_;
     int n_;
     std::vector<int> step_;  // by Shape1 index; 0: not visible

@@ -1,5 +1,6 @@
 #include "app/prediction.h"
 
+#include "app/in_words.h"
 #include "app/induction_step.h"
 
 #include "runtime/numbers.h"
@@ -42,9 +43,9 @@ HeldBack HoldBack(const Tessalo& form, const LessonView& view)
     const int n = ChosenN(form);
     const std::string_view many = form.Text(Circles(form) ? TextId::SpokenCircles : TextId::SpokenSquares);
 
-    // the lines up to the hypothesis, which the pupils see standing; the step is theirs to find
+    // the proof in letters, which the pupils see standing; the numbers of the step are theirs to find
     for (const ArgumentLine& line : view.argument.lines) {
-        if (line.role == ArgumentRole::StepWithNumbers)
+        if (line.role == ArgumentRole::Example || line.role == ArgumentRole::NewTerm)
             break;
         held.view.argument.lines.push_back(line);
     }
@@ -57,7 +58,7 @@ HeldBack HoldBack(const Tessalo& form, const LessonView& view)
     question += form.Text(TextId::GuessTo);
     AppendNumber(question, n);
     question += form.Text(TextId::GuessEnd);
-    held.view.argument.lines.push_back({ArgumentRole::StepWithNumbers, question, {}});
+    held.view.argument.lines.push_back({ArgumentRole::NewTerm, question, InWords(question, form.language), {}});
 
     held.view.spoken = form.Text(TextId::GuessSpokenNIs);
     AppendNumber(held.view.spoken, n);

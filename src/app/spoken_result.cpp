@@ -1,5 +1,6 @@
 #include "app/spoken_result.h"
 
+#include "app/identity_formulas.h"
 #include "app/induction_argument.h"
 #include "app/induction_step.h"
 #include "app/visible_cells.h"

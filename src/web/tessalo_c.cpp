@@ -185,7 +185,7 @@ int tessalo_picture(int line)
     const std::vector<int> none;
     const BoardPicture picture =
         DescribeBoard(page.lesson.Form(), {View().framed, page.lesson.Hidden(), ringed ? ringed->cells : none,
-                                           ringed && ringed->role == ArgumentRole::StepWithNumbers});
+                                           ringed && ringed->role == ArgumentRole::NewTerm});
     page.items.clear();
     for (const PictureItem& item : picture.items)
         page.items.push_back({static_cast<std::int32_t>(item.kind), static_cast<float>(item.left),

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <numeric>
 #include <set>
 #include <string_view>
@@ -50,31 +52,156 @@ Tessalo SteppedTo(int kind, int n, Language language = Language::bg)
 
 class EveryLesson : public testing::TestWithParam<Picture> {};
 
+// The sides of the lines of one role, joined into one chain: "a = b", "= c" -> {a, b, c}.
+std::vector<std::string> JoinedChain(const InductionArgument& argument, ArgumentRole role)
+{
+    std::vector<std::string> chain;
+    for (const ArgumentLine& line : argument.lines) {
+        if (line.role != role || line.text.find(": ") != std::string::npos || line.text.ends_with(":"))
+            continue;  // a heading
+        std::vector<std::string> sides = ChainSides(line.text);
+        chain.insert(chain.end(), sides.begin() + (sides.front().empty() ? 1 : 0), sides.end());
+    }
+    return chain;
+}
+
+const ArgumentLine& LineOf(const InductionArgument& argument, ArgumentRole role)
+{
+    const auto line = std::find_if(argument.lines.begin(), argument.lines.end(),
+                                   [role](const ArgumentLine& l) { return l.role == role; });
+    if (line == argument.lines.end())
+        throw std::invalid_argument("no such line");
+    return *line;
+}
+
+// The grid place (row, column) of a cell, counted from the top-left cell.
+std::pair<long, long> GridPlace(const Tessalo& form, int index)
+{
+    const Cell& corner = form.Shape1(0);
+    const Cell& cell = form.Shape1(index);
+    return {std::lround((cell.Top - corner.Top) / corner.Height), std::lround((cell.Left - corner.Left) / corner.Width)};
+}
+
 }  // namespace
 
-// The mathematics is the oracle: each equation of the argument evaluates, the
-// hypothesis counts the picture for n - 1, the step's last term the added cells.
+// The mathematics is the oracle: every equality of the proof holds, in letters for
+// every k (or n) from 1 to 12 and with the picture's numbers; the step goes from
+// P(k + 1)'s left-hand side to its right-hand side and uses the hypothesis where
+// it says so; each line rings the cells it speaks of.
 TEST_P(EveryLesson, ArgumentHoldsAndEachLineCountsItsCells)
 {
     const int kind = GetParam().kind;  // plain names: the lambda below captures them
     const int n = GetParam().n;
     const Tessalo form = SteppedTo(kind, n);
     const LessonView view = LessonStep(form, LessonCommand::StepUp, n - 1, {});
-
-    std::vector<ArgumentRole> roles;
-    for (const ArgumentLine& line : view.argument.lines) {
-        roles.push_back(line.role);
-        EXPECT_EQ(line.text.find_first_of("*^"), std::string::npos) << line.text;
-    }
-    using enum ArgumentRole;
-    const std::vector<ArgumentRole> expected =
-        n == 1 ? std::vector{Claim, BaseCase}
-               : std::vector{Claim, BaseCase, Hypothesis, StepWithNumbers, StepInLetters, Conclusion};
-    ASSERT_EQ(roles, expected);
-
+    const InductionArgument& argument = view.argument;
     const Tessalo previous = n > 1 ? Shown(kind, n - 1) : LoadedForm();
     const std::vector<int> added = AddedCells(previous, form);
+    const std::vector<int> before = n > 1 ? CellsAtPlacesOf(form, previous) : std::vector<int>{};
     EXPECT_EQ(view.framed, added);
+
+    using enum ArgumentRole;
+    for (const ArgumentLine& line : argument.lines) {
+        SCOPED_TRACE(line.text);
+        EXPECT_EQ(line.text.find_first_of("*^"), std::string::npos);
+        EXPECT_EQ(line.spoken.find_first_of("()[]:;*^/=+"), std::string::npos) << line.spoken;
+        for (const std::string_view sign : {"−", "²", "·", "…", "±", "∓", "≥"})
+            EXPECT_EQ(line.spoken.find(sign), std::string::npos) << line.spoken;
+    }
+
+    // in letters: the statement, the hypothesis and the step's goal hold for every value
+    const std::string hypothesis = LineOf(argument, Hypothesis).text;
+    EXPECT_EQ(hypothesis, LineOf(ArgumentLines(kind, 0), Hypothesis).text) << "no number of the chosen n";
+    const std::vector<std::string> goal = ChainSides(LineOf(argument, StepGoal).text);
+    const std::vector<std::string> chain = JoinedChain(argument, Step);
+    ASSERT_EQ(goal.size(), 2u);
+    ASSERT_GE(chain.size(), 3u);
+    EXPECT_EQ(chain.front(), goal.front()) << "the step starts from P(k + 1)'s left-hand side";
+    EXPECT_EQ(chain.back(), goal.back()) << "and ends at its right-hand side";
+    for (long k = 1; k <= 12; ++k) {
+        SCOPED_TRACE(k);
+        for (const ArgumentRole role : {Claim, Hypothesis, StepGoal}) {
+            const std::vector<long> sides = ChainValues(LineOf(argument, role).text, k);
+            EXPECT_EQ(sides, std::vector<long>(2, Value(kind, static_cast<int>(role == StepGoal ? k + 1 : k))));
+        }
+        for (const std::string& side : chain)
+            EXPECT_EQ(Formula(side, k).Value(), Value(kind, static_cast<int>(k + 1))) << side;
+    }
+    // the hypothesis's right-hand side is used on the line that says so, and only there
+    const std::string assumed = ChainSides(hypothesis).back();
+    const std::string marked(Tr(Language::bg, TextId::ArgumentByHypothesis));
+    int marks = 0;
+    for (const ArgumentLine& line : argument.lines) {
+        if (line.text.ends_with(marked)) {
+            ++marks;
+            if (line.role == Step) {
+                EXPECT_NE(line.text.find(assumed), std::string::npos) << line.text;
+            }
+            EXPECT_EQ(line.cells, before) << line.text;
+        }
+    }
+    EXPECT_EQ(marks, n > 1 ? 2 : 1);
+
+    // with the picture's numbers, k = n - 1: every side is the count on the board
+    const std::vector<std::string> example = JoinedChain(argument, Example);
+    EXPECT_EQ(example.empty(), n == 1);
+    for (const std::string& side : example)
+        EXPECT_EQ(Formula(side, 0).Value(), Value(kind, n)) << side;
+
+    std::vector<int> terms;  // the cells of the picture's terms, each once
+    for (const ArgumentLine& line : argument.lines) {
+        SCOPED_TRACE(line.text);
+        switch (line.role) {
+        case BaseCase:
+            EXPECT_EQ(ChainValues(line.text), std::vector<long>(3, 1));
+            EXPECT_EQ(line.cells, CellsAtPlacesOf(form, Shown(kind, 1)));
+            EXPECT_EQ(line.cells.size(), 1u);
+            break;
+        case Hypothesis:
+            EXPECT_EQ(line.cells, before);
+            EXPECT_EQ(static_cast<int>(line.cells.size()), Value(kind, n - 1));
+            break;
+        case NewTerm:
+            EXPECT_EQ(line.cells, added);
+            EXPECT_NE(line.text.find(" " + std::to_string(added.size()) + " "), std::string::npos);
+            break;
+        case PictureTerm: {
+            // a diagonal of the square, or two neighbouring rows of the staircase
+            std::set<long> diagonals;
+            std::map<long, int> rows;
+            for (const int cell : line.cells) {
+                const auto [row, column] = GridPlace(form, cell);
+                diagonals.insert(row + column);
+                ++rows[row];
+                terms.push_back(cell);
+            }
+            if (kind == 5) {
+                // "Diagonal 3: 3 squares"
+                EXPECT_EQ(static_cast<int>(line.cells.size()), LastNumber(line.text.substr(0, line.text.rfind(' '))));
+                EXPECT_EQ(diagonals.size(), 1u);
+            } else {
+                // "4² − 3² = 4 + 3 = 7": the rows of 4 and of 3
+                const long sum = ChainValues(line.text).back();
+                EXPECT_EQ(static_cast<long>(line.cells.size()), sum);
+                std::set<long> lengths;
+                for (const auto& [row, cells] : rows) {
+                    EXPECT_EQ(cells, n - row) << "a whole row";
+                    lengths.insert(cells);
+                }
+                const std::set<long> neighbours = sum == 1 ? std::set<long>{1} : std::set<long>{sum / 2, sum / 2 + 1};
+                EXPECT_EQ(lengths, neighbours);
+            }
+            break;
+        }
+        default:
+            if (!line.text.ends_with(marked)) {
+                EXPECT_EQ(static_cast<int>(line.cells.size()), Value(kind, n));
+            }
+        }
+    }
+    std::sort(terms.begin(), terms.end());
+    EXPECT_EQ(terms.size(), (kind == 5 || kind == 6) && n > 1 ? static_cast<std::size_t>(Value(kind, n)) : 0u);
+    EXPECT_EQ(std::adjacent_find(terms.begin(), terms.end()), terms.end()) << "each cell in one term";
 
     // the rows hold every cell once, the added ones new, each row on one Top from left to right
     std::vector<int> explored;
@@ -109,33 +236,6 @@ TEST_P(EveryLesson, ArgumentHoldsAndEachLineCountsItsCells)
     EXPECT_EQ(view.buildOrder, added);
     EXPECT_EQ(static_cast<int>(added.size()), Value(kind, n) - (n > 1 ? Value(kind, n - 1) : 0));
 
-    for (const ArgumentLine& line : view.argument.lines) {
-        SCOPED_TRACE(line.text);
-        const auto checked = [&](int m) {
-            const std::vector<long> sides = ChainValues(line.text);
-            ASSERT_GE(sides.size(), 2u);
-            for (long side : sides)
-                EXPECT_EQ(side, Value(kind, m));
-        };
-        switch (line.role) {
-        case BaseCase:
-            checked(1);
-            EXPECT_EQ(line.cells, CellsAtPlacesOf(form, Shown(kind, 1)));
-            EXPECT_EQ(line.cells.size(), 1u);
-            break;
-        case Hypothesis:
-            checked(n - 1);
-            EXPECT_EQ(line.cells, CellsAtPlacesOf(form, previous));
-            EXPECT_EQ(static_cast<int>(line.cells.size()), Value(kind, n - 1));
-            break;
-        case StepWithNumbers:
-            checked(n);
-            EXPECT_EQ(line.cells, added);
-            break;
-        default: EXPECT_EQ(static_cast<int>(line.cells.size()), Value(kind, n));
-        }
-    }
-
     // predicting, the class sees the picture for n - 1 and no line that holds the answer;
     // the step to 1 is the base case, with nothing to guess
     ASSERT_EQ(WaitsForGuess(form, LessonCommand::StepUp, view), n > 1);
@@ -145,10 +245,11 @@ TEST_P(EveryLesson, ArgumentHoldsAndEachLineCountsItsCells)
     EXPECT_EQ(held.hidden, added);
     EXPECT_TRUE(held.view.framed.empty());
     EXPECT_TRUE(held.view.buildOrder.empty());
-    ASSERT_EQ(held.view.argument.lines.size(), 4u);
-    EXPECT_EQ(held.view.argument.lines[2].text, view.argument.lines[2].text);
-    EXPECT_EQ(held.view.argument.lines[3].role, StepWithNumbers);
-    EXPECT_TRUE(held.view.argument.lines[3].cells.empty());
+    const std::vector<ArgumentLine>& asked = held.view.argument.lines;
+    ASSERT_EQ(asked.size(), ArgumentLines(kind, 0).lines.size() + 1) << "the proof in letters, then the question";
+    EXPECT_EQ(asked[3].text, hypothesis);
+    EXPECT_EQ(asked.back().role, NewTerm);
+    EXPECT_TRUE(asked.back().cells.empty());
     std::vector<int> standing;
     for (const ExploreRow& row : held.view.rows) {
         for (const ExploreCell& cell : row.cells) {
@@ -212,7 +313,8 @@ struct WrittenArgument {
     std::string name;
     int kind;
     int n;
-    std::string text;
+    Language language;
+    std::string text;  // ~ for a no-break space
 };
 
 void PrintTo(const WrittenArgument& argument, std::ostream* out)
@@ -225,46 +327,57 @@ class ArgumentAsWritten : public testing::TestWithParam<WrittenArgument> {};
 TEST_P(ArgumentAsWritten, MatchesTheExample)
 {
     const WrittenArgument& example = GetParam();
-    const Tessalo form = Shown(example.kind, example.n);
-    EXPECT_EQ(ArgumentText(LessonStep(form, LessonCommand::Show, example.n, {}).argument), example.text);
+    const Tessalo form = Shown(example.kind, example.n, example.language);
+    std::string text = ArgumentText(LessonStep(form, LessonCommand::Show, example.n, {}).argument);
+    for (auto at = text.find("\u00A0"); at != std::string::npos; at = text.find("\u00A0", at))
+        text.replace(at, 2, "~");
+    EXPECT_EQ(text, example.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, ArgumentAsWritten,
     testing::Values(
-        WrittenArgument{"NaturalNumbersToFive", 1, 5,
-                        "Твърдение P(n): 1 + 2 + … + n = n(n + 1)/2 за всяко естествено n.\n"
-                        "База, n = 1: 1 = 1·2/2 = 1, лявата и дясната страна са равни.\n"
-                        "Индукционно предположение, P(4): 1 + 2 + 3 + 4 = 4·5/2 = 10\n"
-                        "Индукционна стъпка, P(5): (1 + 2 + 3 + 4) + 5 = 10 + 5 = 15 = 5·6/2\n"
-                        "Стъпката за всяко n: (n − 1)n/2 + n = n(n + 1)/2\n"
-                        "Заключение: P(1) е вярно и от P(n − 1) следва P(n), следователно P(n) е вярно за "
-                        "всяко естествено n.\n"},
-        WrittenArgument{"AlternatingSquaresToThree", 6, 3,
-                        "Твърдение P(n): n² − (n − 1)² + (n − 2)² − … ± 1² = n(n + 1)/2 за всяко естествено n.\n"
-                        "База, n = 1: 1² = 1·2/2 = 1, лявата и дясната страна са равни.\n"
-                        "Индукционно предположение, P(2): 2² − 1² = 2·3/2 = 3\n"
-                        "Индукционна стъпка, P(3): 3² − (2² − 1²) = 9 − 3 = 6 = 3 + 3 = 3·4/2\n"
-                        "Стъпката за всяко n: n² − (n − 1)n/2 = n(n + 1)/2\n"
-                        "Заключение: P(1) е вярно и от P(n − 1) следва P(n), следователно P(n) е вярно за "
-                        "всяко естествено n.\n"},
-        WrittenArgument{"RisingAndFallingToTwo", 5, 2,
-                        "Твърдение P(n): 1 + 2 + … + (n − 1) + n + (n − 1) + … + 2 + 1 = n² за всяко "
-                        "естествено n.\n"
-                        "База, n = 1: 1 = 1² = 1, лявата и дясната страна са равни.\n"
-                        "Индукционно предположение, P(1): 1 = 1² = 1\n"
-                        "Индукционна стъпка, P(2): 1 + (1 + 2) = 1 + 3 = 4 = 2²\n"
-                        "Стъпката за всяко n: (n − 1)² + (n − 1) + n = n²\n"
-                        "Заключение: P(1) е вярно и от P(n − 1) следва P(n), следователно P(n) е вярно за "
-                        "всяко естествено n.\n"},
-        WrittenArgument{"OddNumbersToTwo", 4, 2,
-                        "Твърдение P(n): 1 + 3 + 5 + … + (2n − 1) = n² за всяко естествено n.\n"
-                        "База, n = 1: 1 = 1² = 1, лявата и дясната страна са равни.\n"
-                        "Индукционно предположение, P(1): 1 = 1² = 1\n"
-                        "Индукционна стъпка, P(2): 1 + 3 = 4 = 2²\n"
-                        "Стъпката за всяко n: (n − 1)² + (2n − 1) = n²\n"
-                        "Заключение: P(1) е вярно и от P(n − 1) следва P(n), следователно P(n) е вярно за "
-                        "всяко естествено n.\n"}),
+        WrittenArgument{"AlternatingSquaresToThree", 6, 3, Language::bg,
+                        "P(n): n² −~(n~−~1)² +~(n~−~2)² −~… ±~1² =~n(n~+~1)/2\n"
+                        "Да се докаже, че P(n) е вярно за всяко естествено n~≥~1.\n"
+                        "База, n~=~1: 1² =~1·2/2 =~1, вярно.\n"
+                        "Допускаме, че P(k) е вярно за някое естествено k: k² −~(k~−~1)² +~(k~−~2)² −~… ±~1² =~k(k~+~1)/2.\n"
+                        "Ще докажем, че тогава е вярно и P(k~+~1): (k~+~1)² −~k² +~(k~−~1)² −~… ∓~1² =~(k~+~1)(k~+~2)/2.\n"
+                        "(k~+~1)² −~k² +~(k~−~1)² −~… ∓~1² =~(k~+~1)² −~[k² −~(k~−~1)² +~(k~−~2)² −~… ±~1²]\n"
+                        "=~(k~+~1)² −~k(k~+~1)/2   (по допускането)\n"
+                        "=~(k~+~1)[2(k~+~1) −~k]/2\n"
+                        "=~(k~+~1)(k~+~2)/2\n"
+                        "P(1) е вярно и от P(k) следва P(k~+~1), следователно по принципа на математическата индукция P(n) е вярно за всяко естествено n~≥~1.\n"
+                        "С числата на картината: k~=~2, k~+~1~=~3.\n"
+                        "Стъпката добавя k~+~1 =~3 клетки, в рамка.\n"
+                        "3² −~2² +~1² =~3² −~[2² −~1²]\n"
+                        "=~3² −~2·3/2   (по допускането)\n"
+                        "=~3·[2·3 −~2]/2\n"
+                        "=~3·4/2 =~6\n"
+                        "Всяка разлика m² −~(m~−~1)² =~m +~(m~−~1) е два съседни реда на стълбата:\n"
+                        "3² −~2² =~3 +~2 =~5\n"
+                        "1² =~1\n"},
+        WrittenArgument{"RisingAndFallingToTwo", 5, 2, Language::en,
+                        "P(n): 1 +~2 +~… +~(n~−~1) +~n +~(n~−~1) +~… +~2 +~1 =~n²\n"
+                        "To prove: P(n) is true for every natural number n~≥~1.\n"
+                        "Base case, n~=~1: 1 =~1² =~1, true.\n"
+                        "Assume that P(k) is true for some natural number k: 1 +~2 +~… +~(k~−~1) +~k +~(k~−~1) +~… +~2 +~1 =~k².\n"
+                        "We prove that then P(k~+~1) is true as well: 1 +~2 +~… +~k +~(k~+~1) +~k +~… +~2 +~1 =~(k~+~1)².\n"
+                        "1 +~2 +~… +~k +~(k~+~1) +~k +~… +~2 +~1 =~[1 +~2 +~… +~(k~−~1) +~k +~(k~−~1) +~… +~2 +~1] +~k +~(k~+~1)\n"
+                        "=~k² +~k +~(k~+~1)   (by the hypothesis)\n"
+                        "=~k² +~2k +~1\n"
+                        "=~(k~+~1)²\n"
+                        "P(1) is true and P(k) implies P(k~+~1), so by the principle of mathematical induction P(n) is true for every natural number n~≥~1.\n"
+                        "With the picture's numbers: k~=~1, k~+~1~=~2.\n"
+                        "The step adds k +~(k~+~1) =~1 +~2 =~3 cells, framed.\n"
+                        "1 +~2 +~1 =~[1] +~1 +~2\n"
+                        "=~1² +~1 +~2   (by the hypothesis)\n"
+                        "=~1² +~2·1 +~1\n"
+                        "=~2² =~4\n"
+                        "The square's diagonals, from lower left to upper right, are the terms of the sum:\n"
+                        "Diagonal 1: 1 square\n"
+                        "Diagonal 2: 2 squares\n"
+                        "Diagonal 3: 1 square\n"}),
     [](const auto& info) { return info.param.name; });
 
 // The commands other than a step up to a new n: what is framed, said, built and counted.
@@ -299,20 +412,20 @@ TEST(LessonStep, FramesOnlyAStepUpAndCountsCellsOnlyOnThePictureShown)
     Tessalo otherN = eleven;
     otherN.List1(0).ListIndex = 4;
     const Row rows[] = {
-        {"StepUpAtTheEnd", atEnd, LessonCommand::StepUp, 11, true, "Стъпката не промени картината. ", 6, true,
+        {"StepUpAtTheEnd", atEnd, LessonCommand::StepUp, 11, true, "Стъпката не промени картината. ", 14, true,
          false},
-        {"StepDown", down, LessonCommand::StepDown, 11, false, "Стъпката премахна 11 кръга. Триъгълни", 6, true,
+        {"StepDown", down, LessonCommand::StepDown, 11, false, "Стъпката премахна 11 кръга. Триъгълни", 14, true,
          false},
-        {"Clear", cleared, LessonCommand::Clear, 11, false, "Дъската е изчистена.", 1, false, false},
+        {"Clear", cleared, LessonCommand::Clear, 11, false, "Дъската е изчистена.", 9, false, false},
         {"IdentityChoiceOfAnotherKind", otherKind, LessonCommand::IdentityChoice, 11, false,
-         "Избрахте Сума на първите естествени числа. Изведи ще начертае стълба от кръгове в 11 реда.", 6, false,
+         "Избрахте Сума на първите естествени числа. Изведи ще начертае стълба от кръгове в 11 реда.", 14, false,
          false},
         {"IdentityChoiceOfOtherColoursInTheSamePlaces", samePlacesOtherColours, LessonCommand::IdentityChoice, 11,
-         false, "Избрахте Аритметична прогресия. Изведи ще начертае ", 6, false, false},
+         false, "Избрахте Аритметична прогресия. Изведи ще начертае ", 14, false, false},
         {"IdentityChoiceOfTheShownPicture", backToTheShownKind, LessonCommand::IdentityChoice, 11, false,
-         "Избрахте Триъгълни числа.", 6, true, false},
-        {"ChoiceOfTheShownN", sameN, LessonCommand::Choice, 11, false, "", 6, true, false},
-        {"ChoiceOfAnotherN", otherN, LessonCommand::Choice, 11, false, "", 6, false, false},
+         "Избрахте Триъгълни числа.", 14, true, false},
+        {"ChoiceOfTheShownN", sameN, LessonCommand::Choice, 11, false, "", 14, true, false},
+        {"ChoiceOfAnotherN", otherN, LessonCommand::Choice, 11, false, "", 14, false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -25,6 +25,7 @@ TEST(Lesson, PredictsRevealsAndSwitchesLanguageOnTheWay)
         std::string spokenStart;   // how the sentence begins
         std::size_t framed;
         std::size_t built;
+        int shown = -1;            // the argument's lines the class sees; -1: all
     };
     using L = Lesson;
     const auto bg = Language::bg;
@@ -51,6 +52,18 @@ TEST(Lesson, PredictsRevealsAndSwitchesLanguageOnTheWay)
         {"PredictOffReveals", [](L& l) { l.Step(+1); l.SetPredicting(false); }, 6, false, 0, 6, bg,
          "Стъпката добави 6 кръга.", "Стъпката добави 6 кръга. Сума", 6, 6},
         {"StepWithoutPredicting", [](L& l) { l.Step(+1); }, 7, false, 0, 7, bg, "", "Стъпката добави 7 кръга.", 7, 7},
+        // line by line: the proof up to P(k + 1) stands, the chain comes a line at a time
+        {"LineByLine", [](L& l) { l.SetLineByLine(true); }, 7, false, 0, 7, bg, "", "Стъпката добави 7 кръга.", 7, 7,
+         5},
+        {"NextLine", [](L& l) { l.NextLine(); }, 7, false, 0, 7, bg, "", "Стъпката добави 7 кръга.", 7, 7, 6},
+        {"NextLineInEnglish", [](L& l) { l.SetLanguage(en); }, 7, false, 0, 7, en, "", "The step added 7 circles.", 7,
+         0, 6},
+        {"NextStepHidesTheChain", [](L& l) { l.SetLanguage(bg); l.Step(+1); }, 8, false, 0, 8, bg, "",
+         "Стъпката добави 8 кръга.", 8, 8, 5},
+        {"EveryLineShownStaysShown", [](L& l) { while (l.NextLine()) {} l.NextLine(); }, 8, false, 0, 8, bg, "",
+         "Стъпката добави 8 кръга.", 8, 8, 14},
+        {"AllAtOnce", [](L& l) { l.Step(+1); l.SetLineByLine(false); }, 9, false, 0, 9, bg, "",
+         "Стъпката добави 9 кръга.", 9, 9},
         {"ClearForgetsN", [](L& l) { l.Press(0); }, 0, false, 0, 0, bg, "", "Дъската е изчистена.", 0, 0},
     };
     Lesson lesson;
@@ -70,5 +83,7 @@ TEST(Lesson, PredictsRevealsAndSwitchesLanguageOnTheWay)
         EXPECT_EQ(lesson.View().framed.size(), row.framed);
         EXPECT_EQ(lesson.View().buildOrder.size(), row.built);
         EXPECT_EQ(lesson.Hidden().empty(), !lesson.Waiting());
+        const std::size_t all = lesson.View().argument.lines.size();
+        EXPECT_EQ(lesson.ShownLines(), row.shown < 0 ? all : static_cast<std::size_t>(row.shown));
     }
 }

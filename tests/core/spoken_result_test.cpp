@@ -1,4 +1,5 @@
 // The sentence a screen reader speaks after Show, a step and Clear.
+#include "app/in_words.h"
 #include "app/induction_step.h"
 #include "app/spoken_result.h"
 #include "proof_support.h"
@@ -215,4 +216,26 @@ TEST(SpokenIdentity, NamesAreDistinctAndFormulasSaidInWords)
     }
     EXPECT_EQ(names.size(), 6u);
     EXPECT_EQ(SpokenIdentityName(7), "");
+}
+
+// A line of the proof is heard as a teacher reads it: a squared parenthesis as
+// "the square of", a factor or a bracket closed by a pause, P(k) as "P of k".
+TEST(SpokenIdentity, FormulasAreHeardGroupedAsWritten)
+{
+    const struct {
+        std::string_view text;
+        Language language;
+        std::string_view said;
+    } rows[] = {
+        {"n² −\u00A0(n\u00A0−\u00A01)²", Language::bg, "n на квадрат минус квадрата на n минус 1"},
+        {"n² −\u00A0(n\u00A0−\u00A01)² =\u00A02n\u00A0−\u00A01", Language::en,
+         "n squared minus the square of n minus 1, equals 2 n minus 1"},
+        {"k(k\u00A0+\u00A01)/2 +\u00A0(k\u00A0+\u00A01)", Language::bg, "k по k плюс 1, върху 2 плюс k плюс 1"},
+        {"=\u00A04·[2·4 −\u00A03]/2", Language::en, "equals 4 times open bracket, 2 times 4 minus 3, close bracket, over 2"},
+        {"P(k\u00A0+\u00A01): 1 ∓\u00A01² =\u00A016   (by the hypothesis).", Language::en,
+         "P of k plus 1, 1 minus or plus 1 squared equals 16, by the hypothesis."},
+        {"n\u00A0≥\u00A01, … ±", Language::bg, "n по-голямо или равно на 1, и така нататък плюс или минус"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(InWords(row.text, row.language), row.said) << row.text;
 }

@@ -164,7 +164,7 @@ void ArgumentPanel::updateRing()
         row = list_->currentRow();
     const bool valid = row >= 0 && row < static_cast<int>(lines_.size());
     const std::vector<int> cells = valid ? lines_[static_cast<std::size_t>(row)].cells : std::vector<int>{};
-    const bool added = valid && lines_[static_cast<std::size_t>(row)].role == ArgumentRole::StepWithNumbers;
+    const bool added = valid && lines_[static_cast<std::size_t>(row)].role == ArgumentRole::NewTerm;
     if (cells == ringed_ && added == ringedAdded_)
         return;
     ringed_ = cells;

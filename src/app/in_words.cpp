@@ -1,0 +1,160 @@
+#include "app/in_words.h"
+
+#include <array>
+#include <cctype>
+#include <utility>
+
+namespace {
+
+constexpr std::string_view kSquared = "²";
+
+bool Digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool Letter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The index of the parenthesis or bracket that closes the one at `open`, or npos.
+std::size_t Closing(std::string_view text, std::size_t open)
+{
+    const char opening = text[open];
+    const char closing = opening == '(' ? ')' : ']';
+    int depth = 0;
+    for (std::size_t i = open; i < text.size(); ++i) {
+        if (text[i] == opening)
+            ++depth;
+        else if (text[i] == closing && --depth == 0)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+class Reader {
+public:
+    explicit Reader(Language language) : language_(language) {}
+
+    void Read(std::string_view text)
+    {
+        for (std::size_t i = 0; i < text.size();) {
+            i = ReadAt(text, i);
+        }
+    }
+
+    std::string Said() const
+    {
+        // one space between words, none before a comma, no comma twice or at the end
+        std::string said;
+        for (const char c : out_) {
+            if ((c == ' ' && (said.empty() || said.back() == ' ')) || (c == ',' && said.empty()))
+                continue;
+            if (c == ',' || c == '.') {
+                while (!said.empty() && (said.back() == ' ' || (c == '.' && said.back() == ',')))
+                    said.pop_back();
+                if (c == ',' && !said.empty() && said.back() == ',')
+                    continue;
+            }
+            said += c;
+        }
+        while (!said.empty() && (said.back() == ' ' || said.back() == ','))
+            said.pop_back();
+        return said;
+    }
+
+private:
+    void Say(TextId id) { out_ += Tr(language_, id); }
+
+    std::size_t ReadAt(std::string_view text, std::size_t i)
+    {
+        static constexpr std::array<std::pair<std::string_view, TextId>, 10> kSigns{{
+            {"·", TextId::SpokenTimes},
+            {"/", TextId::SayOver},
+            {"=", TextId::SayEquals},
+            {"+", TextId::SpokenPlus},
+            {"−", TextId::SpokenMinus},
+            {"±", TextId::SayPlusOrMinus},
+            {"∓", TextId::SayMinusOrPlus},
+            {"…", TextId::SayAndSoOn},
+            {"≥", TextId::SayAtLeast},
+            {"²", TextId::SaySquared},
+        }};
+        const char c = text[i];
+        if (c == '(' || c == '[')
+            return Group(text, i);
+        if (text.substr(i).starts_with("\u00A0")) {
+            out_ += ' ';
+            return i + 2;
+        }
+        for (const auto& [sign, words] : kSigns) {
+            if (text.substr(i).starts_with(sign)) {
+                out_ += ' ';
+                Say(words);
+                out_ += ' ';
+                return i + sign.size();
+            }
+        }
+        if (c == ':' || c == ';') {
+            out_ += ',';  // a pause, where a reader would name the sign
+            return i + 1;
+        }
+        out_ += c;
+        if (Digit(c) && i + 1 < text.size() && Letter(text[i + 1]))
+            out_ += ' ';  // "2k" as two words
+        return i + 1;
+    }
+
+    // A parenthesis or bracket and what follows it: P(k) is "P of k", (k + 1)²
+    // "the square of k plus 1", a factor written against another is multiplied.
+    std::size_t Group(std::string_view text, std::size_t open)
+    {
+        const std::size_t close = Closing(text, open);
+        if (close == std::string_view::npos) {
+            out_ += text[open];
+            return open + 1;
+        }
+        const std::string_view inner = text.substr(open + 1, close - open - 1);
+        const char before = open > 0 ? text[open - 1] : ' ';
+        if (before == 'P') {
+            out_ += ' ';
+            Say(TextId::SayOf);
+            Read(inner);
+            return close + 1;
+        }
+        const bool squared = text.substr(close + 1).starts_with(kSquared);
+        if (before == ' ') {
+            // words in parentheses after a formula, "= 16   (by the hypothesis)": a pause before them
+            const std::size_t last = text.find_last_not_of(' ', open - 1);
+            if (last != std::string_view::npos && text[last] != '=' && !text.substr(0, last + 1).ends_with("\u00A0"))
+                out_ += ',';
+        }
+        if (Digit(before) || Letter(before) || before == ')' || before == ']') {
+            out_ += ' ';
+            Say(TextId::SpokenTimes);
+        }
+        out_ += ' ';
+        if (squared)
+            Say(TextId::SaySquareOf);
+        if (text[open] == '[')
+            Say(TextId::SayOpenBracket);
+        Read(inner);
+        if (text[open] == '[')
+            Say(TextId::SayCloseBracket);
+        out_ += ", ";
+        return close + 1 + (squared ? kSquared.size() : 0);
+    }
+
+    Language language_;
+    std::string out_;
+};
+
+}  // namespace
+
+std::string InWords(std::string_view text, Language language)
+{
+    Reader reader(language);
+    reader.Read(text);
+    return reader.Said();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/texts.h"
+
+#include <string>
+#include <string_view>
+
+// A line of the argument as a screen reader should say it: every sign in words,
+// and what a teacher groups grouped aloud. A square of a parenthesis is "the
+// square of" what it holds, so that "n² − (n − 1)²" is heard as n squared minus
+// the square of n minus 1, never n² − n − 1²; a parenthesis or bracket closes
+// with a pause.
+std::string InWords(std::string_view text, Language language);
