@@ -32,9 +32,9 @@ const std::array<CommandRow, kCommandCount> kCommands{{
      .meaning = TextId::CommandRevealMeaning, .keys = {"Return", "Enter"}, .everywhere = true, .onPage = true},
     {.command = Command::LineByLine, .name = "LineByLine", .text = TextId::CommandLineByLine,
      .meaning = TextId::CommandLineByLineMeaning, .keys = {"F4"}, .checkable = true, .onPage = true},
-    // only while the argument's lines have the focus: elsewhere Space presses a button
     {.command = Command::NextLine, .name = "NextLine", .text = TextId::CommandNextLine,
-     .meaning = TextId::CommandNextLineMeaning, .keys = {"Space", "Right"}, .onPage = true},
+     .meaning = TextId::CommandNextLineMeaning, .keys = {"Space", "Right"}, .onPage = true,
+     .inArgument = true},
     {.command = Command::ZoomIn, .name = "ZoomIn", .text = TextId::CommandZoomIn, .meaning = TextId::CommandZoomInMeaning,
      .standard = StandardKey::ZoomIn, .keys = {"Ctrl++", "Ctrl+=", "Ctrl+Num++"}},
     {.command = Command::ZoomOut, .name = "ZoomOut", .text = TextId::CommandZoomOut,

@@ -49,6 +49,7 @@ struct CommandRow {
     // Also where a control would take the key for itself (PageDown in a text box).
     bool everywhere = false;
     bool onPage = false;  // the page offers it too
+    bool inArgument = false;  // its keys only while the argument's lines have the focus
 };
 
 inline constexpr std::size_t kCommandCount = 22;

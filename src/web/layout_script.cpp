@@ -88,6 +88,9 @@ constexpr NamedText kPageSays[] = {
     {"SwitchPredictOn", TextId::SwitchPredictOn},   {"SwitchPredictOff", TextId::SwitchPredictOff},
     {"SwitchArgumentOn", TextId::SwitchArgumentOn}, {"SwitchArgumentOff", TextId::SwitchArgumentOff},
     {"PictureCopied", TextId::PictureCopied},
+    {"SwitchLineByLineOn", TextId::SwitchLineByLineOn},
+    {"SwitchLineByLineOff", TextId::SwitchLineByLineOff},
+    {"AllLinesShown", TextId::AllLinesShown},
 };
 
 // How a browser tells a key of the table: KeyboardEvent.key (a letter in
@@ -117,6 +120,7 @@ std::optional<BrowserKey> InBrowser(std::string_view portable)
     constexpr std::pair<std::string_view, std::string_view> kNamed[] = {
         {"PgDown", "PageDown"}, {"PgUp", "PageUp"}, {"Return", "Enter"}, {"Enter", "Enter"},
         {"Esc", "Escape"},      {"Home", "Home"},   {"End", "End"},      {"Menu", "ContextMenu"},
+        {"Space", " "},         {"Right", "ArrowRight"},
     };
     const char first = portable.empty() ? '\0' : portable[0];
     const bool function = first == 'F' && portable.size() > 1 && portable.size() <= 3 &&
@@ -135,7 +139,8 @@ std::optional<BrowserKey> InBrowser(std::string_view portable)
                                          [portable](const auto& pair) { return pair.first == portable; });
         if (named == std::end(kNamed))
             return std::nullopt;
-        out.key = out.name = named->second;
+        out.key = named->second;
+        out.name = portable == "Space" || portable == "Right" ? portable : named->second;  // a name to read
     }
     out.name = modifiers + out.name;
     return out;

@@ -56,10 +56,13 @@ int Run(Command command)
     return 0;
 }
 
+// A line the class sees.
 const ArgumentLine* Line(int line)
 {
     const auto& lines = View().argument.lines;
-    return line >= 0 && line < static_cast<int>(lines.size()) ? &lines[static_cast<std::size_t>(line)] : nullptr;
+    return line >= 0 && static_cast<std::size_t>(line) < ThePage().lesson.ShownLines()
+               ? &lines[static_cast<std::size_t>(line)]
+               : nullptr;
 }
 
 const ExploreRow* Row(int row)
@@ -244,13 +247,19 @@ const char* tessalo_note(void)
 
 int tessalo_argument_count(void)
 {
-    return static_cast<int>(View().argument.lines.size());
+    return static_cast<int>(ThePage().lesson.ShownLines());
 }
 
 const char* tessalo_argument_text(int line)
 {
     const ArgumentLine* found = Line(line);
     return found ? found->text.c_str() : "";
+}
+
+const char* tessalo_argument_spoken(int line)
+{
+    const ArgumentLine* found = Line(line);
+    return found ? found->spoken.c_str() : "";
 }
 
 int tessalo_argument_role(int line)
@@ -276,6 +285,16 @@ const char* tessalo_argument_plain(void)
     Page& page = ThePage();
     page.argumentText = ArgumentText(page.lesson.View().argument);
     return page.argumentText.c_str();
+}
+
+void tessalo_set_line_by_line(int on)
+{
+    ThePage().lesson.SetLineByLine(on != 0);
+}
+
+int tessalo_next_line(void)
+{
+    return ThePage().lesson.NextLine() ? 1 : 0;
 }
 
 int tessalo_build_count(void)

@@ -42,14 +42,18 @@ typedef struct TessaloItem {
     int32_t cell;        // Shape1 index, -1 for a label
 } TessaloItem;
 
-// The roles of the induction argument's lines.
+// The roles of the induction argument's lines (ArgumentRole).
 enum {
     TESSALO_CLAIM = 0,
     TESSALO_BASE_CASE = 1,
     TESSALO_HYPOTHESIS = 2,
-    TESSALO_STEP_WITH_NUMBERS = 3,  // its cells are the step's added cells
-    TESSALO_STEP_IN_LETTERS = 4,
-    TESSALO_CONCLUSION = 5
+    TESSALO_NEW_TERM = 3,  // its cells are the step's added cells
+    TESSALO_STEP = 4,
+    TESSALO_CONCLUSION = 5,
+    TESSALO_GOAL = 6,
+    TESSALO_STEP_GOAL = 7,
+    TESSALO_EXAMPLE = 8,
+    TESSALO_PICTURE_TERM = 9
 };
 
 // A new form after Form_Load.
@@ -92,12 +96,13 @@ const TessaloItem* tessalo_picture_items(void);
 // The name a saved picture is offered under, without its extension.
 const char* tessalo_picture_stem(void);
 
-// The induction argument after the last event, valid until the next one: its
-// lines, each with its UTF-8 text, its role (TESSALO_CLAIM ..) and the Shape1
-// indices, ascending, of the cells it counts; outside 0 .. count - 1 a line is
-// empty, of role -1, with no cells.
+// The induction argument after the last event, valid until the next one: the
+// lines the class sees, each with its UTF-8 text, its words for a screen reader,
+// its role (TESSALO_CLAIM ..) and the Shape1 indices, ascending, of the cells it
+// counts; outside 0 .. count - 1 a line is empty, of role -1, with no cells.
 int tessalo_argument_count(void);
 const char* tessalo_argument_text(int line);
+const char* tessalo_argument_spoken(int line);
 int tessalo_argument_role(int line);
 int tessalo_argument_cell_count(int line);
 const int32_t* tessalo_argument_cells(int line);
@@ -119,6 +124,11 @@ void tessalo_set_predicting(int on);
 int tessalo_waiting(void);
 void tessalo_reveal(int guess);
 const char* tessalo_note(void);
+
+// Line by line: while on, after each event the step's lines wait, and
+// tessalo_next_line shows one more (1), or 0 when none waits.
+void tessalo_set_line_by_line(int on);
+int tessalo_next_line(void);
 
 // The picture's rows and cells as a blind pupil explores them after the last
 // event, valid until the next one: rows from the top, cells from the left. Each

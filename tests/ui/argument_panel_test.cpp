@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 // The keyboard reaches the step's line and the board is told to ring exactly the
 // cells the step added, in the step's colour, and a screen reader reads the line.
 TEST(ArgumentPanel, KeyboardOnTheStepsLineRingsTheAddedCells)
@@ -26,16 +28,25 @@ TEST(ArgumentPanel, KeyboardOnTheStepsLineRingsTheAddedCells)
     list->setFocus();
     QCoreApplication::processEvents();  // the claim's ring, on the focus
     QSignalSpy rings(&panel, &ArgumentPanel::ringChanged);
-    for (int line = 1; line <= 3; ++line)  // base case, hypothesis, step
+    const auto& lines = view.argument.lines;
+    const int added = static_cast<int>(
+        std::find_if(lines.begin(), lines.end(), [](const ArgumentLine& l) { return l.role == ArgumentRole::NewTerm; }) -
+        lines.begin());
+    for (int line = 1; line <= added; ++line)
         QTest::keyClick(list, Qt::Key_Down);
 
     ASSERT_FALSE(rings.isEmpty());
     const QList<QVariant> last = rings.takeLast();
     EXPECT_EQ(last.at(0).value<std::vector<int>>(), view.framed);
     EXPECT_TRUE(last.at(1).toBool());
-    QAccessibleInterface* lines = QAccessible::queryAccessibleInterface(list);
-    ASSERT_NE(lines, nullptr);
-    QAccessibleInterface* step = lines->child(3);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+    ASSERT_NE(accessible, nullptr);
+    QAccessibleInterface* step = accessible->child(added);
     ASSERT_NE(step, nullptr);
-    EXPECT_EQ(step->text(QAccessible::Name).toStdString(), view.argument.lines[3].text);
+    EXPECT_EQ(step->text(QAccessible::Name).toStdString(), lines[static_cast<std::size_t>(added)].spoken)
+        << "the line in words";
+
+    // line by line, only the lines shown are there
+    panel.setArgument(view.argument, 5);
+    EXPECT_EQ(panel.lines().size(), 5);
 }

@@ -1,3 +1,4 @@
+#include "app/induction_argument.h"
 #include "app/fixed_texts.h"
 #include "app/induction_step.h"
 #include "app/shown_form.h"
@@ -577,7 +578,10 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), lines) << "one tab stop after the form's own";
     lines->setFocus();
-    lines->setCurrentRow(3);  // the step with numbers
+    const auto& shown = ArgumentLines(4, 5).lines;
+    lines->setCurrentRow(static_cast<int>(std::find_if(shown.begin(), shown.end(), [](const ArgumentLine& line) {
+                                              return line.role == ArgumentRole::NewTerm;
+                                          }) - shown.begin()));  // what the step adds
     QApplication::processEvents();
     const QImage ringed = grab();
     const Tessalo& form = window.form();

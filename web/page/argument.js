@@ -1,8 +1,8 @@
 // The induction argument: the core's lines in one list beside the picture; the
 // pointed or focused line rings on the board the cells it counts.
-import {STEP_WITH_NUMBERS} from './form.js';
+import {NEW_TERM} from './form.js';
 import {drawRings} from './board.js';
-import {core, speak} from './events.js';
+import {core, queue, speak} from './events.js';
 import {fit} from './fit.js';
 import {coreSays} from './language.js';
 import {showPressed} from './tools.js';
@@ -11,16 +11,18 @@ const ARGUMENT_SETTING = 'tessalo.argument';
 
 export const panel = document.getElementById('argument');
 const argumentList = document.getElementById('argument-lines');
-let argument = [];     // {text, role, cells} per line, after the last event
+let argument = [];     // {text, spoken, role, cells} per line the class sees, after the last event
 let activeLine = 0;    // the keyboard's line
 let hoveredLine = -1;  // the mouse's line
 export let argumentShown = localStorage.getItem(ARGUMENT_SETTING) === 'true';
+export let lineByLine = false;  // for one lesson: not remembered
 
 function readArgument() {
   const lines = [];
   for (let i = 0, count = core._tessalo_argument_count(); i < count; ++i) {
     const base = core._tessalo_argument_cells(i) / 4;
-    lines.push({text: core.UTF8ToString(core._tessalo_argument_text(i)), role: core._tessalo_argument_role(i),
+    lines.push({text: core.UTF8ToString(core._tessalo_argument_text(i)),
+                spoken: core.UTF8ToString(core._tessalo_argument_spoken(i)), role: core._tessalo_argument_role(i),
                 cells: Array.from(core.HEAP32.subarray(base, base + core._tessalo_argument_cell_count(i)))});
   }
   return lines;
@@ -37,6 +39,7 @@ export function showArgument() {
     item.setAttribute('role', 'option');
     if (item.textContent !== line.text)
       item.textContent = line.text;
+    item.setAttribute('aria-label', line.spoken);  // the signs in words, grouped as written
     return item;
   });
   argumentList.replaceChildren(...items);
@@ -55,7 +58,7 @@ function markActiveLine() {
 
 // The keyboard on the step's line, which rings what the step added.
 export function focusStepLine() {
-  activeLine = Math.max(0, argument.findIndex(line => line.role === STEP_WITH_NUMBERS));
+  activeLine = Math.max(0, argument.findIndex(line => line.role === NEW_TERM));
   markActiveLine();
   argumentList.focus({preventScroll: true});
 }
@@ -109,6 +112,10 @@ export function createArgumentPanel() {
     const line = item ? [...argumentList.children].indexOf(item) : -1;
     if (line !== hoveredLine) {
       hoveredLine = line;
+      if (line >= 0) {
+        activeLine = line;  // the line pointed at is the line highlighted
+        markActiveLine();
+      }
       drawRings();
     }
   });
@@ -124,4 +131,35 @@ export function createArgumentPanel() {
   for (const type of ['focus', 'blur'])
     argumentList.addEventListener(type, () => { if (core) drawRings(); });
   showPanel();
+}
+
+// Line by line: the step's lines wait, and the next one comes on Space or Right
+// in the lines, or on its button; each is said whole as it comes.
+export function toggleLineByLine() {
+  lineByLine = !lineByLine;
+  showPressed('LineByLine');
+  document.getElementById('next-line').hidden = !lineByLine;
+  queue(() => {
+    core._tessalo_set_line_by_line(lineByLine ? 1 : 0);
+    showArgument();
+    drawRings();
+  });
+  speak(coreSays(lineByLine ? 'SwitchLineByLineOn' : 'SwitchLineByLineOff'));
+}
+
+export function nextLine(event) {
+  if (event && event.type === 'keydown' && document.activeElement !== argumentList)
+    return false;  // elsewhere Space presses a button and Right moves in a list
+  queue(() => {
+    if (!core._tessalo_next_line()) {
+      speak(coreSays('AllLinesShown'));
+      return;
+    }
+    showArgument();
+    activeLine = argument.length - 1;
+    markActiveLine();
+    argumentList.children[activeLine].scrollIntoView({block: 'nearest'});
+    drawRings();
+    speak(argument[activeLine].spoken);
+  });
 }

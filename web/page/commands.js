@@ -2,7 +2,7 @@
 // that the page offers: what each does, the keys that do it wherever the focus
 // is, and the list of keys (F1), all in the table's order.
 import {layout} from './form.js';
-import {toggleArgument} from './argument.js';
+import {nextLine, toggleArgument, toggleLineByLine} from './argument.js';
 import {toggleBuildUp} from './build_up.js';
 import {core, run} from './events.js';
 import {catalogue} from './language.js';
@@ -34,6 +34,8 @@ const ACTIONS = {
       return false;  // Enter presses the focused button
     reveal();
   },
+  LineByLine: toggleLineByLine,
+  NextLine: nextLine,
   Keys: () => keyList.open ? keyList.close() : keyList.showModal(),
 };
 

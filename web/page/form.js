@@ -5,7 +5,7 @@
 export const layout = self.tessaloLayout;
 export const TWIPS = layout.twipsPerPixel;
 export const SVG = 'http://www.w3.org/2000/svg';
-export const STEP_WITH_NUMBERS = 3;  // the argument's line whose cells are the step's added ones
+export const NEW_TERM = 3;  // the argument's line whose cells are the step's added ones
 
 export const form = document.getElementById('form');
 export const formWidth = layout.window.clientWidth / TWIPS;

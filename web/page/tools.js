@@ -1,7 +1,7 @@
 // The page's own buttons beside the form: what the window has in its menu and
 // keys. A button of a command of the table is named as the window's menu names
 // it, with its keys, and shows whether a command that is on or off is on.
-import {argumentShown} from './argument.js';
+import {argumentShown, lineByLine} from './argument.js';
 import {buildUp} from './build_up.js';
 import {commandRow, runCommand} from './commands.js';
 import {catalogue, commandSays, keyNames, nextLanguage, pageSays, setLanguage} from './language.js';
@@ -17,21 +17,25 @@ const TOOLS = [
   {id: 'build-up', text: 'BuildUpButton', command: 'BuildUp'},
   {id: 'argument-toggle', text: 'ArgumentButton', command: 'Argument'},
   {id: 'predict', text: 'PredictButton', command: 'Predict'},
+  {id: 'line-by-line', text: 'LineByLineButton', command: 'LineByLine'},
+  {id: 'next-line', text: 'NextLineButton', command: 'NextLine', hidden: true},  // while line by line
   {id: 'help', sign: '?', command: 'Keys'},
   {id: 'language', action: () => setLanguage(nextLanguage(), true)},  // in the language it goes to
 ];
 // whether a command that is on or off is on now
-const IS_ON = {BuildUp: () => buildUp, Argument: () => argumentShown, Predict: () => predicting};
+const IS_ON = {BuildUp: () => buildUp, Argument: () => argumentShown, Predict: () => predicting,
+               LineByLine: () => lineByLine};
 
 export const tools = document.getElementById('tools');
 const tool = id => document.getElementById(id);
 const toolOf = command => TOOLS.find(t => t.command === command);
 
 export function createTools() {
-  for (const {id, sign, text, command, action} of TOOLS) {
+  for (const {id, sign, text, command, action, hidden} of TOOLS) {
     const button = document.createElement('button');
     button.type = 'button';
     button.id = id;
+    button.hidden = Boolean(hidden);
     if (text)
       button.dataset.text = text;
     else if (sign)

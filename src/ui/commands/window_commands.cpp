@@ -60,7 +60,10 @@ WindowCommands::WindowCommands(QWidget& window) : QObject(&window), window_(wind
         auto* action = new QAction(this);
         action->setShortcuts(KeysOf(row));
         action->setCheckable(row.checkable);
-        window.addAction(action);
+        if (row.inArgument)
+            action->setShortcutContext(Qt::WidgetShortcut);  // the argument's lines take it
+        else
+            window.addAction(action);
         actions_[i] = action;
     }
     auto* languages = new QMenu(&window);

@@ -87,10 +87,11 @@ void ArgumentPanel::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void ArgumentPanel::setArgument(const InductionArgument& argument)
+void ArgumentPanel::setArgument(const InductionArgument& argument, std::size_t shown)
 {
     const int row = list_->currentRow();
-    lines_ = argument.lines;
+    lines_.assign(argument.lines.begin(),
+                  argument.lines.begin() + static_cast<std::ptrdiff_t>(std::min(shown, argument.lines.size())));
     {
         const QSignalBlocker quiet(list_);  // one ring update below, for the new lines
         // Lines that stay keep their items: wrapping a line again costs more than the picture.
@@ -98,11 +99,14 @@ void ArgumentPanel::setArgument(const InductionArgument& argument)
         while (list_->count() > count)
             delete list_->takeItem(list_->count() - 1);
         for (int i = 0; i < count; ++i) {
-            const QString text = QString::fromStdString(lines_[static_cast<std::size_t>(i)].text);
+            const ArgumentLine& line = lines_[static_cast<std::size_t>(i)];
+            const QString text = QString::fromStdString(line.text);
             if (i == list_->count())
                 list_->addItem(text);
             else if (list_->item(i)->text() != text)
                 list_->item(i)->setText(text);
+            // a screen reader reads the signs in words, grouped as the line groups them
+            list_->item(i)->setData(Qt::AccessibleTextRole, QString::fromStdString(line.spoken));
         }
         if (!lines_.empty() && list_->currentRow() != std::clamp(row, 0, count - 1))
             list_->setCurrentRow(std::clamp(row, 0, count - 1));
@@ -110,6 +114,19 @@ void ArgumentPanel::setArgument(const InductionArgument& argument)
     if (hovered_ >= static_cast<int>(lines_.size()))
         hovered_ = -1;
     updateRing();
+}
+
+void ArgumentPanel::addLinesAction(QAction* action)
+{
+    list_->addAction(action);
+}
+
+void ArgumentPanel::goToLastLine()
+{
+    if (list_->count() == 0)
+        return;
+    list_->setCurrentRow(list_->count() - 1);
+    list_->scrollToItem(list_->currentItem());
 }
 
 QStringList ArgumentPanel::lines() const

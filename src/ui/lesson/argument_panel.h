@@ -4,8 +4,10 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -21,8 +23,13 @@ class ArgumentPanel : public QWidget {
 public:
     explicit ArgumentPanel(QWidget* parent = nullptr);
 
-    // Shows these lines; the keyboard stays on the line of the same place.
-    void setArgument(const InductionArgument& argument);
+    // Shows the first `shown` of these lines; the keyboard stays on the line of
+    // the same place.
+    void setArgument(const InductionArgument& argument, std::size_t shown = SIZE_MAX);
+    // An action whose keys work while the lines have the focus.
+    void addLinesAction(QAction* action);
+    // Puts the keyboard's line on the last line shown, as one more appears.
+    void goToLastLine();
     // The lines' texts as shown, for tests and the clipboard.
     QStringList lines() const;
 

@@ -121,7 +121,7 @@ void MainWindow::setLanguage(Language language)
     board_->setAccessibleDescription(ToQString(LastLine(lesson_.ProofText())));
     explorer_->setRows(lesson_.View().rows);
     if (argument_) {
-        argument_->setArgument(lesson_.View().argument);
+        argument_->setArgument(lesson_.View().argument, lesson_.ShownLines());
         argument_->setNote(ToQString(lesson_.Note()));
     }
     board_->update();
@@ -154,7 +154,8 @@ ArgumentPanel& MainWindow::argumentPanel()
         connect(argument_, &ArgumentPanel::ringChanged, board_,
                 [this](const std::vector<int>& cells, bool added) { board_->setRinged(cells, added); });
         QWidget::setTabOrder(widgets_->tabStops().back(), argument_->focusProxy());  // after the form's own stops
-        argument_->setArgument(lesson_.View().argument);
+        argument_->setArgument(lesson_.View().argument, lesson_.ShownLines());
+        argument_->addLinesAction(&(*commands_)[Command::NextLine]);
         argument_->setGuessing(lesson_.Waiting());
         argument_->setNote(ToQString(lesson_.Note()));
     }
@@ -273,7 +274,7 @@ void MainWindow::showLesson()
     buildUp_->start(view.buildOrder, lesson_.Revealed());
     if (argument_) {
         const bool typing = lesson_.Revealed() && argument_->isAncestorOf(QApplication::focusWidget());
-        argument_->setArgument(view.argument);
+        argument_->setArgument(view.argument, lesson_.ShownLines());
         argument_->setNote(ToQString(lesson_.Note()));
         argument_->setGuessing(lesson_.Waiting());
         if (typing)

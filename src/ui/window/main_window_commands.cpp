@@ -87,6 +87,24 @@ void MainWindow::connectCommands()
         lesson_.Reveal(argument_ ? argument_->guess() : -1);
         showLesson();
     });
+    // Also a mode for one lesson. A line shown is said whole, as the class reads it.
+    on(Command::LineByLine, [this](bool on) {
+        lesson_.SetLineByLine(on);
+        if (argument_)
+            argument_->setArgument(lesson_.View().argument, lesson_.ShownLines());
+        announce(ToQString(form().Text(on ? TextId::SwitchLineByLineOn : TextId::SwitchLineByLineOff)));
+    });
+    on(Command::NextLine, [this] {
+        if (!lesson_.NextLine()) {
+            announce(ToQString(form().Text(TextId::AllLinesShown)));
+            return;
+        }
+        if (argument_) {
+            argument_->setArgument(lesson_.View().argument, lesson_.ShownLines());
+            argument_->goToLastLine();
+        }
+        announce(ToQString(lesson_.View().argument.lines[lesson_.ShownLines() - 1].spoken));
+    });
     auto* screen = new FullScreenZoom(zoomable(),
                                       commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
     const auto zoomBy = [this, screen](int direction) {
