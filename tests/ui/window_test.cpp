@@ -583,13 +583,17 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     const Tessalo& form = window.form();
     const std::vector<int> added = AddedCells(ShownForm(4, 4), form);
     ASSERT_EQ(added.size(), 9u);
-    for (int i = 0; i < form.Shape1.Count(); ++i) {
-        const Cell& cell = form.Shape1(i);
-        const QPoint ring(static_cast<int>((cell.Left + cell.Width / 2) / 15) + 7,
-                          static_cast<int>((cell.Top + cell.Height / 2) / 15));
-        const bool isAdded = std::find(added.begin(), added.end(), i) != added.end();
-        EXPECT_EQ(ringed.pixel(ring) == qRgb(0x5a, 0x00, 0x28), isAdded) << "cell " << i;
-    }
+    // on each cell's ring the step's wine, only on the cells it added
+    const auto expectRingedInWine = [&](const QImage& image, const std::vector<int>& cells, const char* when) {
+        for (int i = 0; i < form.Shape1.Count(); ++i) {
+            const Cell& cell = form.Shape1(i);
+            const QPoint ring(static_cast<int>((cell.Left + cell.Width / 2) / 15) + 7,
+                              static_cast<int>((cell.Top + cell.Height / 2) / 15));
+            const bool isAdded = std::find(cells.begin(), cells.end(), i) != cells.end();
+            EXPECT_EQ(image.pixel(ring) == qRgb(0x5a, 0x00, 0x28), isAdded) << "cell " << i << " " << when;
+        }
+    };
+    expectRingedInWine(ringed, added, "on the step's line");
 
     // predicting, the step to 6 leaves its band unpainted until the guess is in; turning
     // it on builds and says nothing again
@@ -597,6 +601,7 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     const QImage standing = grab();
     window.commands()[Command::Predict].trigger();
     EXPECT_EQ(grab(), standing);
+    lines->setCurrentRow(0);  // the claim, where a class that has just opened the argument stands
     window.step(+1);
     const std::vector<int> band = AddedCells(ShownForm(4, 5), form);
     ASSERT_EQ(band.size(), 11u);
@@ -610,10 +615,13 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     QTest::keyClicks(control("guess"), QStringLiteral("11"));
     QTest::keyClick(control("guess"), Qt::Key_Return);
     EXPECT_EQ(control<QLabel>("verdict")->text().toStdString(), "Вярно: стъпката добави 11 квадрата.");
+    EXPECT_EQ(lines->currentRow(), 3) << "the step's line is the one chosen after the reveal";
     QTest::keyClick(&window, Qt::Key_Shift);  // the band is built at once
+    QApplication::processEvents();            // the rings follow the focus on the lines
     const QImage revealed = grab();
     for (const int i : band)
         EXPECT_NE(revealed.pixel(centre(i)), ringed.pixel(centre(i))) << "cell " << i << " after the reveal";
+    expectRingedInWine(revealed, band, "after the reveal");
     window.commands()[Command::Predict].trigger();
     argument.trigger();  // remembered: the next window opens without it
 }

@@ -120,6 +120,13 @@ QStringList ArgumentPanel::lines() const
     return texts;
 }
 
+void ArgumentPanel::chooseLine(ArgumentRole role)
+{
+    const auto line = std::find_if(lines_.begin(), lines_.end(), [role](const ArgumentLine& l) { return l.role == role; });
+    if (line != lines_.end())
+        list_->setCurrentRow(static_cast<int>(line - lines_.begin()));
+}
+
 void ArgumentPanel::setGuessing(bool on)
 {
     guess_->clear();

@@ -25,6 +25,8 @@ public:
     void setArgument(const InductionArgument& argument);
     // The lines' texts as shown, for tests and the clipboard.
     QStringList lines() const;
+    // Chooses the first line of `role`, as the arrow keys would; none of it: nothing.
+    void chooseLine(ArgumentRole role);
 
     // Predicting: a box for the class's guess below the lines, empty and with the
     // focus when the panel is shown, while `on`.

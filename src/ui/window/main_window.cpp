@@ -274,6 +274,9 @@ void MainWindow::showLesson()
     if (argument_) {
         const bool typing = lesson_.Revealed() && argument_->isAncestorOf(QApplication::focusWidget());
         argument_->setArgument(view.argument);
+        // after a reveal the class looks at what it guessed: the step's line, its cells
+        if (lesson_.Revealed())
+            argument_->chooseLine(ArgumentRole::StepWithNumbers);
         argument_->setNote(ToQString(lesson_.Note()));
         argument_->setGuessing(lesson_.Waiting());
         if (typing)
