@@ -12,6 +12,8 @@
 
 // The keyboard reaches the step's line and the board is told to ring exactly the
 // cells the step added, in the step's colour, and a screen reader reads the line.
+// Pointing at another line chooses it, so that the highlighted line is the ringed
+// one, and leaves the focus where it was.
 TEST(ArgumentPanel, KeyboardOnTheStepsLineRingsTheAddedCells)
 {
     Tessalo form = ShownForm(4, 4);
@@ -38,4 +40,11 @@ TEST(ArgumentPanel, KeyboardOnTheStepsLineRingsTheAddedCells)
     QAccessibleInterface* step = lines->child(3);
     ASSERT_NE(step, nullptr);
     EXPECT_EQ(step->text(QAccessible::Name).toStdString(), view.argument.lines[3].text);
+
+    list->clearFocus();
+    QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(2)).center());  // the hypothesis
+    EXPECT_EQ(list->currentRow(), 2) << "the line pointed at is the highlighted one";
+    EXPECT_FALSE(list->hasFocus());
+    ASSERT_FALSE(rings.isEmpty());
+    EXPECT_EQ(rings.takeLast().at(0).value<std::vector<int>>(), view.argument.lines[2].cells);
 }
