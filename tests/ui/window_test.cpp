@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -24,11 +25,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -624,4 +628,36 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     expectRingedInWine(revealed, band, "after the reveal");
     window.commands()[Command::Predict].trigger();
     argument.trigger();  // remembered: the next window opens without it
+}
+
+// The key list opened from a full screen, its letters grown with the form, fits
+// the screen without a sideways scroll bar, with the argument beside the form
+// (a zoom of 100 % on this 800-pixel screen) and without it (146 %, where what
+// the keys do must wrap).
+TEST_F(Window, TheKeyListFitsAFullScreenWithoutScrollingSideways)
+{
+    window.showFullScreen();
+    for (const bool argument : {true, false}) {
+        window.setArgumentShown(argument);
+        QApplication::processEvents();
+        QStringList faults;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                faults << QStringLiteral("no key list");
+                return;
+            }
+            QApplication::processEvents();  // its layout
+            auto* table = dialog->findChild<QTableWidget*>();
+            if (table->horizontalScrollBar()->isVisible())
+                faults << QStringLiteral("a sideways scroll bar");
+            if (!window.screen()->availableGeometry().contains(dialog->frameGeometry()))
+                faults << QStringLiteral("off the screen");
+            dialog->reject();
+        });
+        window.commands()[Command::Keys].trigger();
+        EXPECT_TRUE(faults.isEmpty()) << faults.join(QStringLiteral(", ")).toStdString() << " at zoom " << window.zoom();
+    }
+    window.setArgumentShown(false);
+    window.showNormal();
 }
