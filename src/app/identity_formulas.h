@@ -7,12 +7,16 @@
 // letter (n, k) or with the letter's value: "1 + 3 + … + (2k − 1)" or
 // "1 + 3 + 5 + 7". Spaces inside a term or a closed form are no-break spaces, so
 // that a formula breaks only before the sign between two terms of a sum or
-// before an equals sign ("1 + 2 + 3" / "+ 4", "k² + 2k + 1" / "= (k + 1)²").
+// before an equals sign ("1 + 2 + 3" / "+ 4", "k² + 2k + 1" / "= (k + 1)²"); a
+// short expression never breaks (kTightPlus).
 
 inline constexpr std::string_view kNoBreak = "\u00A0";
 inline constexpr std::string_view kPlus = " +\u00A0";    // between the terms of a sum
 inline constexpr std::string_view kMinus = " −\u00A0";
 inline constexpr std::string_view kEquals = " =\u00A0";  // between the sides of an equality
+// Between the terms of a short expression, which never breaks: "k² + 2k + 1".
+inline constexpr std::string_view kTightPlus = "\u00A0+\u00A0";
+inline constexpr std::string_view kTightMinus = "\u00A0−\u00A0";
 
 // A value linear in the letter: a·k + b.
 struct Linear {

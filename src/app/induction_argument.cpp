@@ -42,26 +42,26 @@ Chain StepChain(int kind, const FormulaWriter& w)
     const std::string next = w.Term(kNext);
     switch (kind) {
     case 4:
-        return {{WrittenSum(kind, kNext, w), Joined(w.Squared(kLetter), kPlus, w.Term({2, 1})),
-                 Joined(Joined(w.Squared(kLetter), kPlus, w.Scaled(2, kLetter)), kPlus, "1"), w.Squared(kNext)}};
+        return {{WrittenSum(kind, kNext, w), Joined(w.Squared(kLetter), kTightPlus, w.Term({2, 1})),
+                 Joined(Joined(w.Squared(kLetter), kTightPlus, w.Scaled(2, kLetter)), kTightPlus, "1"), w.Squared(kNext)}};
     case 5:
         // the sum for k + 1 is the sum for k with two more terms, k and k + 1
         return {{WrittenSum(kind, kNext, w),
-                 Joined(Joined("[" + WrittenSum(kind, kLetter, w) + "]", kPlus, w.Term(kLetter)), kPlus, next),
-                 Joined(Joined(w.Squared(kLetter), kPlus, w.Term(kLetter)), kPlus, next),
-                 Joined(Joined(w.Squared(kLetter), kPlus, w.Scaled(2, kLetter)), kPlus, "1"), w.Squared(kNext)},
+                 Joined(Joined("[" + WrittenSum(kind, kLetter, w) + "]", kTightPlus, w.Term(kLetter)), kTightPlus, next),
+                 Joined(Joined(w.Squared(kLetter), kTightPlus, w.Term(kLetter)), kTightPlus, next),
+                 Joined(Joined(w.Squared(kLetter), kTightPlus, w.Scaled(2, kLetter)), kTightPlus, "1"), w.Squared(kNext)},
                 2};
     case 6:
         // the sum for k + 1 is (k + 1)² less the sum for k
-        return {{WrittenSum(kind, kNext, w), Joined(w.Squared(kNext), kMinus, "[" + WrittenSum(kind, kLetter, w) + "]"),
-                 Joined(w.Squared(kNext), kMinus, ClosedForm(kind, kLetter, w)),
+        return {{WrittenSum(kind, kNext, w), Joined(w.Squared(kNext), kTightMinus, "[" + WrittenSum(kind, kLetter, w) + "]"),
+                 Joined(w.Squared(kNext), kTightMinus, ClosedForm(kind, kLetter, w)),
                  w.Term(kNext) + (w.InLetters() ? "" : "·") + "[" +
-                     Joined(w.Scaled(2, kNext), kMinus, w.Term(kLetter)) + "]/2",
+                     Joined(w.Scaled(2, kNext), kTightMinus, w.Term(kLetter)) + "]/2",
                  ClosedForm(kind, kNext, w)},
                 2};
     default:
-        return {{WrittenSum(kind, kNext, w), Joined(ClosedForm(kind, kLetter, w), kPlus, next),
-                 "[" + Joined(w.Product(kLetter, kNext), kPlus, w.Scaled(2, kNext)) + "]/2",
+        return {{WrittenSum(kind, kNext, w), Joined(ClosedForm(kind, kLetter, w), kTightPlus, next),
+                 "[" + Joined(w.Product(kLetter, kNext), kTightPlus, w.Scaled(2, kNext)) + "]/2",
                  ClosedForm(kind, kNext, w)}};
     }
 }
@@ -89,7 +89,7 @@ std::string Added(int kind, const FormulaWriter& w)
 {
     switch (kind) {
     case 4: return w.Plain({2, 1});
-    case 5: return Joined(w.Plain(kLetter), kPlus, w.Term(kNext));
+    case 5: return Joined(w.Plain(kLetter), kTightPlus, w.Term(kNext));
     default: return w.Plain(kNext);
     }
 }
@@ -114,15 +114,15 @@ void AddPictureTerms(std::vector<Draft>& lines, int kind, long n, Language langu
     } else if (kind == 6) {
         const FormulaWriter m = FormulaWriter::Letters('m');
         std::string heading(Tr(language, TextId::ArgumentRowPairs));
-        heading += Joined(Joined(m.Squared(kLetter), kMinus, m.Squared(kLetter - 1)), kEquals,
-                          Joined(m.Plain(kLetter), kPlus, m.Term(kLetter - 1)));
+        heading += Joined(Joined(m.Squared(kLetter), kTightMinus, m.Squared(kLetter - 1)), kEquals,
+                          Joined(m.Plain(kLetter), kTightPlus, m.Term(kLetter - 1)));
         heading += Tr(language, TextId::ArgumentRowPairsEnd);
         lines.push_back({ArgumentRole::Example, std::move(heading)});
         for (long row = n; row >= 1; row -= 2) {
             const FormulaWriter w = FormulaWriter::Numbers(row);
             std::string text = row == 1 ? "1²" + std::string(kEquals) + "1"
-                                        : Joined(Joined(w.Squared(kLetter), kMinus, w.Squared(kLetter - 1)), kEquals,
-                                                 Joined(Number(row), kPlus, Number(row - 1))) +
+                                        : Joined(Joined(w.Squared(kLetter), kTightMinus, w.Squared(kLetter - 1)), kEquals,
+                                                 Joined(Number(row), kTightPlus, Number(row - 1))) +
                                               std::string(kEquals) + Number(2 * row - 1);
             std::vector<int> parts{static_cast<int>(row - 1)};
             if (row > 1)

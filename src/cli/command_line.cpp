@@ -31,6 +31,16 @@ QString HelpHint()
     return Program::translate("CommandLine", "Вижте „tessalo --help“. / See 'tessalo --help'.\n");
 }
 
+// One entry of the help: its name, and what it does from the column after the
+// names'; on a line of its own there when the name leaves no gap before it.
+QString HelpEntry(const QString& name, const QString& description)
+{
+    constexpr int kNames = 22;  // the names' column, gap included
+    if (name.size() + 2 > kNames)
+        return QStringLiteral("  %1\n  %2%3\n").arg(name, QString(kNames, QLatin1Char(' ')), description);
+    return QStringLiteral("  %1%2\n").arg(name, -kNames).arg(description);
+}
+
 QString HelpText(const std::vector<Option>& options)
 {
     QString text = Program::translate("CommandLine",
@@ -38,13 +48,11 @@ QString HelpText(const std::vector<Option>& options)
                                       "Математическа индукция, показана с цветни квадрати и кръгове.\n\n"
                                       "Опции:\n");
     for (const auto& [option, shown] : options)
-        text += QStringLiteral("  %1%2\n").arg(shown, -22).arg(option.description());
+        text += HelpEntry(shown, option.description());
     text += Program::translate(
         "CommandLine", "\nБез прозорец: tessalo --kind 4 --n 11 --export картина.svg\n\nКлавиши в прозореца:\n");
     for (const CommandRow& row : kCommands)
-        text += QStringLiteral("  %1%2\n")
-                    .arg(QString::fromStdString(OwnKeysText(row)), -22)
-                    .arg(QString::fromUtf8(Tr(UsedLanguage(), row.meaning)));
+        text += HelpEntry(QString::fromStdString(OwnKeysText(row)), QString::fromUtf8(Tr(UsedLanguage(), row.meaning)));
     return text;
 }
 

@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"NMissing", {"--kind", "4", "--export", "a.svg"}, 2, "", "Добавете --n от 1 до 11"},
                     Row{"WindowOnNTwelve", {"--kind", "4", "--n", "12"}, 2, "", "от 1 до 11, не „12“"},
                     Row{"Argument", {"--kind", "1", "--n", "5", "--argument"}, 0,
-                        "1 +\u00A02 +\u00A03 +\u00A04 +\u00A05 =\u00A04·5/2 +\u00A05   (по допускането)\n", ""},
+                        "1 +\u00A02 +\u00A03 +\u00A04 +\u00A05 =\u00A04·5/2\u00A0+\u00A05   (по допускането)\n", ""},
                     Row{"EnglishText", {"--lang", "en", "--kind", "4", "--n", "3", "--text"}, 0, "Total: 3*3 = 9\n", ""},
                     Row{"EnglishArgument", {"--lang", "en", "--kind", "1", "--n", "5", "--argument"}, 0,
                         "=\u00A05·6/2 =\u00A015\n", ""},

@@ -14,6 +14,8 @@
 
 // The keyboard reaches the step's line and the board is told to ring exactly the
 // cells the step added, in the step's colour, and a screen reader reads the line.
+// Pointing at another line chooses it, so that the highlighted line is the ringed
+// one, and leaves the focus where it was.
 TEST(ArgumentPanel, KeyboardOnTheStepsLineRingsTheAddedCells)
 {
     Tessalo form = ShownForm(4, 4);
@@ -45,6 +47,13 @@ TEST(ArgumentPanel, KeyboardOnTheStepsLineRingsTheAddedCells)
     ASSERT_NE(step, nullptr);
     EXPECT_EQ(step->text(QAccessible::Name).toStdString(), lines[static_cast<std::size_t>(added)].spoken)
         << "the line in words";
+
+    list->clearFocus();
+    QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(3)).center());  // the hypothesis
+    EXPECT_EQ(list->currentRow(), 3) << "the line pointed at is the highlighted one";
+    EXPECT_FALSE(list->hasFocus());
+    ASSERT_FALSE(rings.isEmpty());
+    EXPECT_EQ(rings.takeLast().at(0).value<std::vector<int>>(), lines[3].cells);
 
     // line by line, only the lines shown are there
     panel.setArgument(view.argument, 5);

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -25,11 +26,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -579,21 +583,26 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     EXPECT_EQ(QApplication::focusWidget(), lines) << "one tab stop after the form's own";
     lines->setFocus();
     const auto& shown = ArgumentLines(4, 5).lines;
-    lines->setCurrentRow(static_cast<int>(std::find_if(shown.begin(), shown.end(), [](const ArgumentLine& line) {
+    const int stepLine = static_cast<int>(std::find_if(shown.begin(), shown.end(), [](const ArgumentLine& line) {
                                               return line.role == ArgumentRole::NewTerm;
-                                          }) - shown.begin()));  // what the step adds
+                                          }) - shown.begin());
+    lines->setCurrentRow(stepLine);  // what the step adds
     QApplication::processEvents();
     const QImage ringed = grab();
     const Tessalo& form = window.form();
     const std::vector<int> added = AddedCells(ShownForm(4, 4), form);
     ASSERT_EQ(added.size(), 9u);
-    for (int i = 0; i < form.Shape1.Count(); ++i) {
-        const Cell& cell = form.Shape1(i);
-        const QPoint ring(static_cast<int>((cell.Left + cell.Width / 2) / 15) + 7,
-                          static_cast<int>((cell.Top + cell.Height / 2) / 15));
-        const bool isAdded = std::find(added.begin(), added.end(), i) != added.end();
-        EXPECT_EQ(ringed.pixel(ring) == qRgb(0x5a, 0x00, 0x28), isAdded) << "cell " << i;
-    }
+    // on each cell's ring the step's wine, only on the cells it added
+    const auto expectRingedInWine = [&](const QImage& image, const std::vector<int>& cells, const char* when) {
+        for (int i = 0; i < form.Shape1.Count(); ++i) {
+            const Cell& cell = form.Shape1(i);
+            const QPoint ring(static_cast<int>((cell.Left + cell.Width / 2) / 15) + 7,
+                              static_cast<int>((cell.Top + cell.Height / 2) / 15));
+            const bool isAdded = std::find(cells.begin(), cells.end(), i) != cells.end();
+            EXPECT_EQ(image.pixel(ring) == qRgb(0x5a, 0x00, 0x28), isAdded) << "cell " << i << " " << when;
+        }
+    };
+    expectRingedInWine(ringed, added, "on the step's line");
 
     // predicting, the step to 6 leaves its band unpainted until the guess is in; turning
     // it on builds and says nothing again
@@ -601,6 +610,7 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     const QImage standing = grab();
     window.commands()[Command::Predict].trigger();
     EXPECT_EQ(grab(), standing);
+    lines->setCurrentRow(0);  // the claim, where a class that has just opened the argument stands
     window.step(+1);
     const std::vector<int> band = AddedCells(ShownForm(4, 5), form);
     ASSERT_EQ(band.size(), 11u);
@@ -614,10 +624,45 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     QTest::keyClicks(control("guess"), QStringLiteral("11"));
     QTest::keyClick(control("guess"), Qt::Key_Return);
     EXPECT_EQ(control<QLabel>("verdict")->text().toStdString(), "Вярно: стъпката добави 11 квадрата.");
+    EXPECT_EQ(lines->currentRow(), stepLine) << "the step's line is the one chosen after the reveal";
     QTest::keyClick(&window, Qt::Key_Shift);  // the band is built at once
+    QApplication::processEvents();            // the rings follow the focus on the lines
     const QImage revealed = grab();
     for (const int i : band)
         EXPECT_NE(revealed.pixel(centre(i)), ringed.pixel(centre(i))) << "cell " << i << " after the reveal";
+    expectRingedInWine(revealed, band, "after the reveal");
     window.commands()[Command::Predict].trigger();
     argument.trigger();  // remembered: the next window opens without it
+}
+
+// The key list opened from a full screen, its letters grown with the form, fits
+// the screen without a sideways scroll bar, with the argument beside the form
+// (a zoom of 100 % on this 800-pixel screen) and without it (146 %, where what
+// the keys do must wrap).
+TEST_F(Window, TheKeyListFitsAFullScreenWithoutScrollingSideways)
+{
+    window.showFullScreen();
+    for (const bool argument : {true, false}) {
+        window.setArgumentShown(argument);
+        QApplication::processEvents();
+        QStringList faults;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                faults << QStringLiteral("no key list");
+                return;
+            }
+            QApplication::processEvents();  // its layout
+            auto* table = dialog->findChild<QTableWidget*>();
+            if (table->horizontalScrollBar()->isVisible())
+                faults << QStringLiteral("a sideways scroll bar");
+            if (!window.screen()->availableGeometry().contains(dialog->frameGeometry()))
+                faults << QStringLiteral("off the screen");
+            dialog->reject();
+        });
+        window.commands()[Command::Keys].trigger();
+        EXPECT_TRUE(faults.isEmpty()) << faults.join(QStringLiteral(", ")).toStdString() << " at zoom " << window.zoom();
+    }
+    window.setArgumentShown(false);
+    window.showNormal();
 }

@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -127,24 +129,36 @@ void WindowCommands::showKeyList(const QWidget& fontOf) const
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false);
-    table->setWordWrap(false);
     for (int i = 0; i < rows.size(); ++i) {
         table->setItem(i, 0, new QTableWidgetItem(rows[i].first));
         table->setItem(i, 1, new QTableWidgetItem(rows[i].second));
     }
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
+    // Letters grown with a full screen can make the list wider than the screen:
+    // what the keys do then wraps within the width there is, never sideways.
+    table->setWordWrap(true);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setCurrentCell(0, 0);
-    const QSize contents(table->horizontalHeader()->length() + 2 * table->frameWidth(),
+    // wide enough for the scroll bar the list shows when its rows do not all fit
+    const QSize contents(table->horizontalHeader()->length() + 2 * table->frameWidth() +
+                             table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table),
                          table->verticalHeader()->length() + table->horizontalHeader()->height() +
                              2 * table->frameWidth());
-    table->setMinimumSize(contents.boundedTo(window_.screen()->availableSize() * 3 / 4));
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(table);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
+    // A tenth of the screen for the dialog's frame; within the rest its margins,
+    // its button and as much of the list as there is.
+    const QSize room = window_.screen()->availableSize() * 9 / 10;
+    const QMargins margins = layout->contentsMargins();
+    const QSize around(margins.left() + margins.right(),
+                       margins.top() + margins.bottom() + layout->spacing() + buttons->sizeHint().height());
+    table->setMinimumSize(contents.boundedTo(room - around));
     dialog.exec();
 }
 

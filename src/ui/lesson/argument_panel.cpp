@@ -111,8 +111,6 @@ void ArgumentPanel::setArgument(const InductionArgument& argument, std::size_t s
         if (!lines_.empty() && list_->currentRow() != std::clamp(row, 0, count - 1))
             list_->setCurrentRow(std::clamp(row, 0, count - 1));
     }
-    if (hovered_ >= static_cast<int>(lines_.size()))
-        hovered_ = -1;
     updateRing();
 }
 
@@ -135,6 +133,13 @@ QStringList ArgumentPanel::lines() const
     for (int i = 0; i < list_->count(); ++i)
         texts << list_->item(i)->text();
     return texts;
+}
+
+void ArgumentPanel::chooseLine(ArgumentRole role)
+{
+    const auto line = std::find_if(lines_.begin(), lines_.end(), [role](const ArgumentLine& l) { return l.role == role; });
+    if (line != lines_.end())
+        list_->setCurrentRow(static_cast<int>(line - lines_.begin()));
 }
 
 void ArgumentPanel::setGuessing(bool on)
@@ -165,7 +170,13 @@ bool ArgumentPanel::eventFilter(QObject* watched, QEvent* event)
         // below the last line the mouse points at none
         const QListWidgetItem* item =
             type == QEvent::Leave ? nullptr : list_->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        hovered_ = item ? list_->row(item) : -1;
+        pointing_ = item != nullptr;
+        if (item && list_->row(item) != list_->currentRow()) {
+            // not scrolled into sight: a line half out of it would move from under the mouse
+            list_->setAutoScroll(false);
+            list_->setCurrentRow(list_->row(item));
+            list_->setAutoScroll(true);
+        }
         updateRing();
     } else if (watched == list_ && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
         // after the focus has really moved, so that hasFocus() says where it is
@@ -176,9 +187,7 @@ bool ArgumentPanel::eventFilter(QObject* watched, QEvent* event)
 
 void ArgumentPanel::updateRing()
 {
-    int row = hovered_;
-    if (row < 0 && list_->hasFocus())
-        row = list_->currentRow();
+    const int row = pointing_ || list_->hasFocus() ? list_->currentRow() : -1;
     const bool valid = row >= 0 && row < static_cast<int>(lines_.size());
     const std::vector<int> cells = valid ? lines_[static_cast<std::size_t>(row)].cells : std::vector<int>{};
     const bool added = valid && lines_[static_cast<std::size_t>(row)].role == ArgumentRole::NewTerm;

@@ -14,9 +14,10 @@ class QListWidget;
 
 // The induction argument beside the form: a title and one list of its lines, a
 // single tab stop in which the arrow keys move from line to line and a screen
-// reader reads each line. The line under the mouse, or else the keyboard's line
-// while the list has the focus, is the one whose cells the board rings. The fonts
-// follow the parent's, so the window's zoom scales the panel with the form.
+// reader reads each line. Pointing at a line chooses it as the arrow keys do,
+// without taking the focus: the one chosen line is highlighted, and the board
+// rings its cells while the mouse is over a line or the list has the focus. The
+// fonts follow the parent's, so the window's zoom scales the panel with the form.
 class ArgumentPanel : public QWidget {
     Q_OBJECT
 
@@ -32,6 +33,8 @@ public:
     void goToLastLine();
     // The lines' texts as shown, for tests and the clipboard.
     QStringList lines() const;
+    // Chooses the first line of `role`, as the arrow keys would; none of it: nothing.
+    void chooseLine(ArgumentRole role);
 
     // Predicting: a box for the class's guess below the lines, empty and with the
     // focus when the panel is shown, while `on`.
@@ -54,8 +57,8 @@ protected:
 private:
     // Its own texts in the language now in use.
     void retranslate();
-    // Emits ringChanged for the line under the mouse, else the keyboard's line
-    // while the list has the focus, else none; only when that changes.
+    // Emits ringChanged for the chosen line while the mouse is over a line or the
+    // list has the focus, else for none; only when that changes.
     void updateRing();
 
     QLabel* title_;
@@ -63,7 +66,7 @@ private:
     QLineEdit* guess_;
     QLabel* note_;
     std::vector<ArgumentLine> lines_;
-    int hovered_ = -1;  // the row under the mouse, -1 for none
+    bool pointing_ = false;  // the mouse is over a line
     std::vector<int> ringed_;
     bool ringedAdded_ = false;
 };

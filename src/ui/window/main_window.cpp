@@ -275,6 +275,9 @@ void MainWindow::showLesson()
     if (argument_) {
         const bool typing = lesson_.Revealed() && argument_->isAncestorOf(QApplication::focusWidget());
         argument_->setArgument(view.argument, lesson_.ShownLines());
+        // after a reveal the class looks at what it guessed: the step's line, its cells
+        if (lesson_.Revealed())
+            argument_->chooseLine(ArgumentRole::NewTerm);
         argument_->setNote(ToQString(lesson_.Note()));
         argument_->setGuessing(lesson_.Waiting());
         if (typing)
