@@ -49,6 +49,7 @@ TEST(ArgumentPanel, KeyboardOnTheStepsLineRingsTheAddedCells)
         << "the line in words";
 
     list->clearFocus();
+    list->scrollToItem(list->item(3));
     QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(3)).center());  // the hypothesis
     EXPECT_EQ(list->currentRow(), 3) << "the line pointed at is the highlighted one";
     EXPECT_FALSE(list->hasFocus());
