@@ -106,7 +106,7 @@ describe('pictures', () => {
       const targets = await page.evaluate(() => [...document.querySelectorAll(
         '#form button, #form .option, #form option, #tools button')].filter(e => e.getClientRects().length)
         .map(e => e.id || e.querySelector('input').id));
-      assert.equal(targets.length, 2 + 6 + 11 + 8);
+      assert.equal(targets.length, 2 + 6 + 11 + 9);
       for (const id of targets) {
         const target = id.startsWith('Option1-') ? `label:has(#${id})` : `#${id}`;
         await page.locator(target).scrollIntoViewIfNeeded();
@@ -218,6 +218,22 @@ describe('keyboard', () => {
     assert.equal(rings.length, 4);
     (await web.coloursAt(page, rings.map(ring => ring.edge))).forEach(seen =>
       assert.ok(seen.every((c, k) => Math.abs(c - STEP_MARK[k]) <= 40), `${seen} on a ring`));
+    // the line pointed at is the line highlighted; line by line, Space in the lines or the
+    // button shows the next line, said as it comes
+    await page.hover('#argument-line-3');
+    assert.equal(await page.evaluate(() => document.querySelector('#argument-lines [aria-selected=true]').id),
+                 'argument-line-3');
+    const shownLines = () => page.evaluate(() => document.querySelectorAll('#argument-lines li').length);
+    await press('F4');
+    assert.equal(await shownLines(), 5);
+    await page.focus('#argument-lines');
+    await press('Space');
+    await page.click('#next-line');
+    assert.equal(await shownLines(), 7);
+    assert.equal(await spoken(page), await page.evaluate(() =>
+      document.querySelector('#argument-lines li:last-child').getAttribute('aria-label')));
+    await press('F4');
+    assert.equal(await shownLines(), argument.lines.length);
     await page.focus('#Command1-1');
     assert.equal(await page.evaluate(() => document.querySelectorAll('#rings circle').length), 0);
 
