@@ -84,7 +84,8 @@ std::string FormulaWriter::Product(Linear x, Linear y) const
 {
     // a letter is written against a parenthesis, numbers with a dot between
     const bool juxtaposed = InLetters() && Compound(y);
-    return Term(x) + (juxtaposed ? "" : std::string(kTimes)) + Term(y);
+    const std::string first = Term(x);
+    return first + (!juxtaposed ? std::string(kTimes) : first.ends_with(')') ? std::string(kJoined) : "") + Term(y);
 }
 
 std::string FormulaWriter::Scaled(long c, Linear v) const

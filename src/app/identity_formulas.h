@@ -11,6 +11,9 @@
 // short expression never breaks (kTightPlus).
 
 inline constexpr std::string_view kNoBreak = "\u00A0";
+// Between two factors written against each other, "(k + 1)(k + 2)", where a
+// line could otherwise break.
+inline constexpr std::string_view kJoined = "\u2060";
 inline constexpr std::string_view kPlus = " +\u00A0";    // between the terms of a sum
 inline constexpr std::string_view kMinus = " −\u00A0";
 inline constexpr std::string_view kEquals = " =\u00A0";  // between the sides of an equality

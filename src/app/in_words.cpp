@@ -88,6 +88,8 @@ private:
             out_ += ' ';
             return i + 2;
         }
+        if (text.substr(i).starts_with("\u2060"))
+            return i + 3;  // joins two factors, unheard
         for (const auto& [sign, words] : kSigns) {
             if (text.substr(i).starts_with(sign)) {
                 out_ += ' ';
@@ -116,7 +118,8 @@ private:
             return open + 1;
         }
         const std::string_view inner = text.substr(open + 1, close - open - 1);
-        const char before = open > 0 ? text[open - 1] : ' ';
+        const std::size_t joined = text.substr(0, open).ends_with("\u2060") ? 3 : 0;
+        const char before = open > joined ? text[open - 1 - joined] : ' ';
         if (before == 'P') {
             out_ += ' ';
             Say(TextId::SayOf);

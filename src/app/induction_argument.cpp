@@ -55,7 +55,7 @@ Chain StepChain(int kind, const FormulaWriter& w)
         // the sum for k + 1 is (k + 1)² less the sum for k
         return {{WrittenSum(kind, kNext, w), Joined(w.Squared(kNext), kTightMinus, "[" + WrittenSum(kind, kLetter, w) + "]"),
                  Joined(w.Squared(kNext), kTightMinus, ClosedForm(kind, kLetter, w)),
-                 w.Term(kNext) + (w.InLetters() ? "" : "·") + "[" +
+                 w.Term(kNext) + std::string(w.InLetters() ? kJoined : "·") + "[" +
                      Joined(w.Scaled(2, kNext), kTightMinus, w.Term(kLetter)) + "]/2",
                  ClosedForm(kind, kNext, w)},
                 2};

@@ -116,7 +116,11 @@ private:
     {
         if (at_ >= text_.size())
             return false;
-        const std::string_view rest = text_.substr(at_);
+        std::string_view rest = text_.substr(at_);
+        if (rest.starts_with("\u2060"))
+            rest.remove_prefix(3);
+        if (rest.empty())
+            return false;
         const char c = rest.front();
         return rest.starts_with("·") || c == '/' || c == '(' || c == '[' || (c >= 'a' && c <= 'z') ||
                (c >= '0' && c <= '9');
@@ -159,6 +163,8 @@ private:
                 ++at_;
             else if (text_.substr(at_).starts_with("\u00A0"))
                 at_ += 2;
+            else if (text_.substr(at_).starts_with("\u2060"))  // a word joiner between two factors
+                at_ += 3;
             else
                 return;
         }

@@ -314,7 +314,7 @@ struct WrittenArgument {
     int kind;
     int n;
     Language language;
-    std::string text;  // ~ for a no-break space
+    std::string text;  // ~ for a no-break space, ` for a word joiner
 };
 
 void PrintTo(const WrittenArgument& argument, std::ostream* out)
@@ -329,8 +329,10 @@ TEST_P(ArgumentAsWritten, MatchesTheExample)
     const WrittenArgument& example = GetParam();
     const Tessalo form = Shown(example.kind, example.n, example.language);
     std::string text = ArgumentText(LessonStep(form, LessonCommand::Show, example.n, {}).argument);
-    for (auto at = text.find("\u00A0"); at != std::string::npos; at = text.find("\u00A0", at))
-        text.replace(at, 2, "~");
+    for (const auto& [mark, shown] : {std::pair<std::string, std::string>{"\u00A0", "~"}, {"\u2060", "`"}}) {
+        for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+            text.replace(at, mark.size(), shown);
+    }
     EXPECT_EQ(text, example.text);
 }
 
@@ -342,11 +344,11 @@ INSTANTIATE_TEST_SUITE_P(
                         "Да се докаже, че P(n) е вярно за всяко естествено n~≥~1.\n"
                         "База, n~=~1: 1² =~1·2/2 =~1, вярно.\n"
                         "Допускаме, че P(k) е вярно за някое естествено k: k² −~(k~−~1)² +~(k~−~2)² −~… ±~1² =~k(k~+~1)/2.\n"
-                        "Ще докажем, че тогава е вярно и P(k~+~1): (k~+~1)² −~k² +~(k~−~1)² −~… ∓~1² =~(k~+~1)(k~+~2)/2.\n"
+                        "Ще докажем, че тогава е вярно и P(k~+~1): (k~+~1)² −~k² +~(k~−~1)² −~… ∓~1² =~(k~+~1)`(k~+~2)/2.\n"
                         "(k~+~1)² −~k² +~(k~−~1)² −~… ∓~1² =~(k~+~1)²~−~[k² −~(k~−~1)² +~(k~−~2)² −~… ±~1²]\n"
                         "=~(k~+~1)²~−~k(k~+~1)/2   (по допускането)\n"
-                        "=~(k~+~1)[2(k~+~1)~−~k]/2\n"
-                        "=~(k~+~1)(k~+~2)/2\n"
+                        "=~(k~+~1)`[2(k~+~1)~−~k]/2\n"
+                        "=~(k~+~1)`(k~+~2)/2\n"
                         "P(1) е вярно и от P(k) следва P(k~+~1), следователно по принципа на математическата индукция P(n) е вярно за всяко естествено n~≥~1.\n"
                         "С числата на картината: k~=~2, k~+~1~=~3.\n"
                         "Стъпката добавя k~+~1 =~3 клетки, в рамка.\n"
