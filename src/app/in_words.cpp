@@ -35,7 +35,7 @@ std::size_t Closing(std::string_view text, std::size_t open)
 
 class Reader {
 public:
-    explicit Reader(Language language) : language_(language) {}
+    Reader(Language language, std::size_t size) : language_(language) { out_.reserve(2 * size); }
 
     void Read(std::string_view text)
     {
@@ -48,6 +48,7 @@ public:
     {
         // one space between words, none before a comma, no comma twice or at the end
         std::string said;
+        said.reserve(out_.size());
         for (const char c : out_) {
             if ((c == ' ' && (said.empty() || said.back() == ' ')) || (c == ',' && said.empty()))
                 continue;
@@ -67,6 +68,18 @@ public:
 private:
     void Say(TextId id) { out_ += Tr(language_, id); }
 
+    static bool Special(char c)
+    {
+        return c == '(' || c == '[' || c == '/' || c == '=' || c == '+' || c == ':' || c == ';' || c == '\xC2' ||
+               c == '\xE2';
+    }
+
+    // A number written against a letter, "2k", said as two words.
+    static bool TwoWords(std::string_view text, std::size_t at)
+    {
+        return Digit(text[at]) && at + 1 < text.size() && Letter(text[at + 1]);
+    }
+
     std::size_t ReadAt(std::string_view text, std::size_t i)
     {
         static constexpr std::array<std::pair<std::string_view, TextId>, 10> kSigns{{
@@ -84,6 +97,19 @@ private:
         const char c = text[i];
         if (c == '(' || c == '[')
             return Group(text, i);
+        // every sign is '/', '=', '+' or begins with one of two lead bytes: all else is copied
+        if (!Special(c)) {
+            std::size_t end = i;
+            while (end < text.size() && !Special(text[end]) && !TwoWords(text, end))
+                ++end;
+            if (end == i) {
+                out_ += c;
+                out_ += ' ';  // "2k" as two words
+                return i + 1;
+            }
+            out_.append(text.substr(i, end - i));
+            return end;
+        }
         if (text.substr(i).starts_with("\u00A0")) {
             out_ += ' ';
             return i + 2;
@@ -157,7 +183,7 @@ private:
 
 std::string InWords(std::string_view text, Language language)
 {
-    Reader reader(language);
+    Reader reader(language, text.size());
     reader.Read(text);
     return reader.Said();
 }

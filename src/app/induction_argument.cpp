@@ -5,6 +5,7 @@
 #include "app/texts.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -17,6 +18,7 @@ struct Draft {
     std::string text;
     Ring ring = Ring::All;
     std::vector<int> parts = {};  // with Ring::Parts: indices into ArgumentCells::parts
+    std::string spoken = {};
 };
 
 // The step from P(k) to P(k + 1) as the sides of a chain of equalities, from
@@ -132,11 +134,9 @@ void AddPictureTerms(std::vector<Draft>& lines, int kind, long n, Language langu
     }
 }
 
-std::vector<Draft> Drafts(int kind, int n, Language language)
+// The proof in letters, the same for every n.
+std::vector<Draft> LetterDrafts(int kind, Language language)
 {
-    std::vector<Draft> lines;
-    if (kind < 1 || kind > 6)
-        return lines;
     const auto tr = [language](TextId id) { return std::string(Tr(language, id)); };
     const FormulaWriter letterN = FormulaWriter::Letters('n');
     const FormulaWriter letters = FormulaWriter::Letters('k');
@@ -145,7 +145,7 @@ std::vector<Draft> Drafts(int kind, int n, Language language)
     const auto statement = [&](const FormulaWriter& w, Linear m) {
         return WrittenSum(kind, m, w) + std::string(kEquals) + ClosedForm(kind, m, w);
     };
-
+    std::vector<Draft> lines;
     lines.push_back({ArgumentRole::Claim, tr(TextId::ArgumentClaim) + statement(letterN, kLetter)});
     lines.push_back({ArgumentRole::Goal, tr(TextId::ArgumentGoal)});
     lines.push_back({ArgumentRole::BaseCase,
@@ -157,12 +157,17 @@ std::vector<Draft> Drafts(int kind, int n, Language language)
     lines.push_back({ArgumentRole::StepGoal, tr(TextId::ArgumentStepGoal) + statement(letters, kNext) + "."});
     AddChain(lines, ArgumentRole::Step, StepChain(kind, letters), language);
     lines.push_back({ArgumentRole::Conclusion, tr(TextId::ArgumentConclusion)});
-    if (n < 2 || n > 11)
-        return lines;
+    return lines;
+}
 
+// The same chain with the numbers of the picture for n (2..11), and the terms it shows.
+std::vector<Draft> ExampleDrafts(int kind, int n, Language language)
+{
+    const auto tr = [language](TextId id) { return std::string(Tr(language, id)); };
     const long k = n - 1;
+    const FormulaWriter letters = FormulaWriter::Letters('k');
     const FormulaWriter numbers = FormulaWriter::Numbers(k);
-    const std::string value = Number(IdentityValue(kind, n));
+    std::vector<Draft> lines;
     lines.push_back({ArgumentRole::Example,
                      tr(TextId::ArgumentExample) + Number(k) + tr(TextId::ArgumentExampleNext) + Number(n) + "."});
     std::string added = tr(TextId::ArgumentNewTerm) + Added(kind, letters);
@@ -172,8 +177,30 @@ std::vector<Draft> Drafts(int kind, int n, Language language)
     if (addedNumbers != addedValue)
         added += std::string(kEquals) + addedValue;
     lines.push_back({ArgumentRole::NewTerm, added + tr(TextId::ArgumentNewCells), Ring::Added});
-    AddChain(lines, ArgumentRole::Example, StepChain(kind, numbers), language, value);
+    AddChain(lines, ArgumentRole::Example, StepChain(kind, numbers), language, Number(IdentityValue(kind, n)));
     AddPictureTerms(lines, kind, n, language);
+    return lines;
+}
+
+void Say(std::vector<Draft>& lines, Language language)
+{
+    for (Draft& line : lines)
+        line.spoken = InWords(line.text, language);
+}
+
+// The lines for identity `kind` (1..6) and n (0 for the proof in letters, 2..11
+// for the picture's numbers), worked out once for each language: a lesson step
+// reads them again and again, and they are the same every time.
+const std::vector<Draft>& Made(int kind, int n, Language language)
+{
+    thread_local std::array<std::vector<Draft>, 6 * 12 * kLanguageCount> made;
+    std::vector<Draft>& lines =
+        made[(static_cast<std::size_t>(kind - 1) * 12 + static_cast<std::size_t>(n)) * kLanguageCount +
+             static_cast<std::size_t>(language)];
+    if (lines.empty()) {
+        lines = n == 0 ? LetterDrafts(kind, language) : ExampleDrafts(kind, n, language);
+        Say(lines, language);
+    }
     return lines;
 }
 
@@ -201,12 +228,16 @@ std::vector<int> CellsOf(const Draft& draft, const ArgumentCells& cells)
 InductionArgument Argument(int kind, int n, Language language, const ArgumentCells* cells)
 {
     InductionArgument argument;
-    std::vector<Draft> drafts = Drafts(kind, n, language);
-    argument.lines.reserve(drafts.size());
-    for (Draft& draft : drafts) {
-        ArgumentLine line{draft.role, std::move(draft.text), {}, cells ? CellsOf(draft, *cells) : std::vector<int>{}};
-        line.spoken = InWords(line.text, language);
-        argument.lines.push_back(std::move(line));
+    if (kind < 1 || kind > 6)
+        return argument;
+    const std::vector<Draft>& letters = Made(kind, 0, language);
+    static const std::vector<Draft> kNone;
+    const std::vector<Draft>& example = n >= 2 && n <= 11 ? Made(kind, n, language) : kNone;
+    argument.lines.reserve(letters.size() + example.size());
+    for (const std::vector<Draft>* part : {&letters, &example}) {
+        for (const Draft& draft : *part)
+            argument.lines.push_back(
+                {draft.role, draft.text, draft.spoken, cells ? CellsOf(draft, *cells) : std::vector<int>{}});
     }
     return argument;
 }
