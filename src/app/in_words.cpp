@@ -74,6 +74,16 @@ private:
                c == '\xE2';
     }
 
+    // Whether a text holds a word rather than a formula, whose letters stand alone.
+    static bool Words(std::string_view text)
+    {
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+            if ((Letter(text[i]) && Letter(text[i + 1])) || text[i] == '\xD0' || text[i] == '\xD1')
+                return true;  // two Latin letters running, or a Cyrillic one
+        }
+        return false;
+    }
+
     // A number written against a letter, "2k", said as two words.
     static bool TwoWords(std::string_view text, std::size_t at)
     {
@@ -164,14 +174,19 @@ private:
             Say(TextId::SpokenTimes);
         }
         out_ += ' ';
+        // words in parentheses are words; a formula's parenthesis is heard, so
+        // that k² + (2k + 1) and k² + 2k + 1 sound as they differ on the board
+        const bool words = Words(inner);
+        const bool bracketed = !squared && !words && inner.find_first_of(" \xC2") != std::string_view::npos;
         if (squared)
             Say(TextId::SaySquareOf);
-        if (text[open] == '[')
+        if (bracketed)
             Say(TextId::SayOpenBracket);
         Read(inner);
-        if (text[open] == '[')
+        if (bracketed)
             Say(TextId::SayCloseBracket);
-        out_ += ", ";
+        // a pause after it, except before a division, which is of the product just said
+        out_ += text.substr(close + 1 + (squared ? kSquared.size() : 0)).starts_with("/") ? " " : ", ";
         return close + 1 + (squared ? kSquared.size() : 0);
     }
 

@@ -160,6 +160,7 @@ export function nextLine(event) {
     markActiveLine();
     argumentList.children[activeLine].scrollIntoView({block: 'nearest'});
     drawRings();
-    speak(argument[activeLine].spoken);
+    if (document.activeElement !== argumentList)
+      speak(argument[activeLine].spoken);  // in the lines, the screen reader reads the line it moves to
   });
 }

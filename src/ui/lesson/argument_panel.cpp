@@ -119,6 +119,11 @@ void ArgumentPanel::addLinesAction(QAction* action)
     list_->addAction(action);
 }
 
+bool ArgumentPanel::linesHaveFocus() const
+{
+    return list_->hasFocus();
+}
+
 void ArgumentPanel::goToLastLine()
 {
     if (list_->count() == 0)

@@ -29,6 +29,7 @@ public:
     void setArgument(const InductionArgument& argument, std::size_t shown = SIZE_MAX);
     // An action whose keys work while the lines have the focus.
     void addLinesAction(QAction* action);
+    bool linesHaveFocus() const;
     // Puts the keyboard's line on the last line shown, as one more appears.
     void goToLastLine();
     // The lines' texts as shown, for tests and the clipboard.

@@ -99,11 +99,14 @@ void MainWindow::connectCommands()
             announce(ToQString(form().Text(TextId::AllLinesShown)));
             return;
         }
+        // in the lines, the screen reader reads the new line as the keyboard moves to it
+        const bool read = argument_ && argument_->linesHaveFocus();
         if (argument_) {
             argument_->setArgument(lesson_.View().argument, lesson_.ShownLines());
             argument_->goToLastLine();
         }
-        announce(ToQString(lesson_.View().argument.lines[lesson_.ShownLines() - 1].spoken));
+        if (!read)
+            announce(ToQString(lesson_.View().argument.lines[lesson_.ShownLines() - 1].spoken));
     });
     auto* screen = new FullScreenZoom(zoomable(),
                                       commands[Command::FullScreen], commands[Command::LeaveFullScreen]);
