@@ -52,30 +52,28 @@ bool Report(const QString& path, const WriteFailure& failure)
     return false;
 }
 
-bool Save(const QString& path, const Tessalo& form, int pngWidth, const QString& argument = {})
+bool Save(const QString& path, const Tessalo& form, int pngWidth, const QString& argument = {},
+          bool ownFilesOnly = false)
 {
-    const auto failure = SavePicture(path, Picture{form, {}, {}, argument}, pngWidth);
+    const auto failure = SavePicture(path, Picture{form, {}, {}, argument}, pngWidth, ownFilesOnly);
     return !failure || Report(path, *failure);
 }
 
 // A link where a slide would go is left as it is, and what it points to:
 // the series writes only files of its own. All are looked at before any is
-// written.
+// written, and each again as it is written, in case a link was made meanwhile
+// in a folder others write to.
 bool SaveSeries(const QString& folder, int kind, Language language)
 {
     QDir().mkpath(folder);  // if it cannot be made, the first file says why
     QStringList paths;
     for (int n = 1; n <= 11; ++n) {
         paths << QDir(folder).filePath(QStringLiteral("kind-%1-n-%2.svg").arg(kind).arg(n, 2, 10, QLatin1Char('0')));
-        const QFileInfo file(paths.back());
-        if (file.isSymLink()) {
-            const QString target = QDir::toNativeSeparators(file.symLinkTarget());
-            return Report(paths.back(), {QStringLiteral("това е връзка към „%1“ и не се презаписва").arg(target),
-                                         QStringLiteral("it is a link to '%1' and is not overwritten").arg(target)});
-        }
+        if (const auto refused = RefusedTarget(paths.back(), true))
+            return Report(paths.back(), *refused);
     }
     for (int n = 1; n <= 11; ++n) {
-        if (!Save(paths[n - 1], ShownForm(kind, n, language), DefaultPngWidth()))
+        if (!Save(paths[n - 1], ShownForm(kind, n, language), DefaultPngWidth(), {}, true))
             return false;
     }
     return true;

@@ -142,6 +142,15 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
         line.languageGiven = true;
     }
 
+    // An empty name, as a script's unset variable gives it, names no file: it
+    // would otherwise open the window as if the option were not there.
+    for (const QString& name : {QStringLiteral("export"), QStringLiteral("series")}) {
+        if (parser.isSet(name) && parser.value(name).isEmpty())
+            return Stop(2, Program::translate("CommandLine", "tessalo: --%1 без име на файл или папка. / "
+                                                             "--%1 without a file or folder name.\n")
+                               .arg(name));
+    }
+
     // Arguments are read as UTF-8, and a name in another encoding (an old
     // USB stick's Windows-1251) would come out with its letters replaced, so
     // that two such names would land in one file.

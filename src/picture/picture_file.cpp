@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -111,7 +112,33 @@ WriteFailure FailureOf(const QString& path, const QFileDevice& file)
     return {Cause(path, number), number ? qt_error_string(number) : file.errorString()};
 }
 
-std::optional<WriteFailure> SavePicture(const QString& path, const Picture& picture, int pngWidth)
+std::optional<WriteFailure> RefusedTarget(const QString& path, bool ownFilesOnly)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat node {};
+    if (::lstat(name.constData(), &node) != 0)
+        return std::nullopt;  // nothing there yet, or the open says why
+    if (S_ISLNK(node.st_mode)) {
+        if (ownFilesOnly) {
+            const QString target = Shown(QFileInfo(path).symLinkTarget());
+            return WriteFailure{QStringLiteral("това е връзка към „%1“ и не се презаписва").arg(target),
+                                QStringLiteral("it is a link to '%1' and is not overwritten").arg(target)};
+        }
+        if (::stat(name.constData(), &node) != 0)
+            return std::nullopt;  // a link to nothing: the file is made where it points
+    }
+    if (S_ISDIR(node.st_mode))
+        return FailureOf(path, EISDIR);
+    if (!S_ISREG(node.st_mode))
+        return WriteFailure{QStringLiteral("това не е обикновен файл, а устройство, канал или гнездо, и не се "
+                                           "презаписва"),
+                            QStringLiteral("it is not a regular file but a device, a pipe or a socket, and is not "
+                                           "overwritten")};
+    return std::nullopt;
+}
+
+std::optional<WriteFailure> SavePicture(const QString& path, const Picture& picture, int pngWidth,
+                                        bool ownFilesOnly)
 {
     const auto format = FormatOfFile(path);
     if (!format)
@@ -123,12 +150,19 @@ std::optional<WriteFailure> SavePicture(const QString& path, const Picture& pict
     if (!WritePicture(drawn, *format, picture, pngWidth))
         return WriteFailure{QStringLiteral("картината не можа да бъде нарисувана"),
                             QStringLiteral("the picture could not be drawn")};
+    if (auto refused = RefusedTarget(path, ownFilesOnly))
+        return refused;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FailureOf(path, file);
     if (const int error = WriteWhole(file.handle(), drawn.data())) {
         file.cancelWriting();
         return FailureOf(path, error);
+    }
+    // again: something may have been put there while the picture was written
+    if (auto refused = RefusedTarget(path, ownFilesOnly)) {
+        file.cancelWriting();
+        return refused;
     }
     if (!file.commit())
         return FailureOf(path, file);

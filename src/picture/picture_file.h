@@ -24,10 +24,17 @@ struct WriteFailure {
 WriteFailure FailureOf(const QString& path, int systemError);
 WriteFailure FailureOf(const QString& path, const QFileDevice& file);
 
+// Why `path` may not be replaced: what stands there is not a regular file (a
+// link to one is, unless `ownFilesOnly`); none when it is, or when nothing is there.
+std::optional<WriteFailure> RefusedTarget(const QString& path, bool ownFilesOnly);
+
 // Saves the picture to `path` in the format its extension names, all at once:
 // drawn in memory, written to a temporary file in the same folder with every
 // write, the flush and the sync checked, and renamed into place only when
 // complete, so that a failed write (a full disk, a size limit) leaves no file
-// and the old one untouched.
+// and the old one untouched. Only a regular file is replaced (or a link to one,
+// unless `ownFilesOnly`): a folder, a device, a pipe or a socket is refused, and
+// so is a link when `ownFilesOnly`, looked at before the file is opened and
+// again right before it is renamed into place.
 std::optional<WriteFailure> SavePicture(const QString& path, const Picture& picture,
-                                        int pngWidth = DefaultPngWidth());
+                                        int pngWidth = DefaultPngWidth(), bool ownFilesOnly = false);

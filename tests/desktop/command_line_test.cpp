@@ -15,6 +15,7 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -94,6 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"NNotANumber", {"--kind", "4", "--n", "abc", "--text"}, 2, "", "--n takes a whole number from 1 to 11, not 'abc'"},
                     Row{"NMissing", {"--kind", "4", "--export", "a.svg"}, 2, "", "Добавете --n от 1 до 11"},
                     Row{"WindowOnNTwelve", {"--kind", "4", "--n", "12"}, 2, "", "от 1 до 11, не „12“"},
+                    Row{"ExportWithoutAName", {"--kind", "4", "--n", "3", "--export", ""}, 2, "", "--export без име"},
+                    Row{"SeriesWithoutAName", {"--kind", "4", "--series="}, 2, "", "--series без име"},
                     Row{"Argument", {"--kind", "1", "--n", "5", "--argument"}, 0,
                         "1 +\u00A02 +\u00A03 +\u00A04 +\u00A05 =\u00A04·5/2\u00A0+\u00A05   (по допускането)\n", ""},
                     Row{"EnglishText", {"--lang", "en", "--kind", "4", "--n", "3", "--text"}, 0, "Total: 3*3 = 9\n", ""},
@@ -253,6 +256,26 @@ TEST(CommandLineDrawing, SeriesLeavesALinkInItsFolderAndWhatItPointsTo)
     QFile plan(target);
     ASSERT_TRUE(plan.open(QIODevice::ReadOnly));
     EXPECT_EQ(plan.readAll(), "plan");
+}
+
+// Only a regular file is replaced: a pipe, or a link to a device, is refused
+// and stays as it was.
+TEST(CommandLineDrawing, ReplacesOnlyARegularFile)
+{
+    const QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.svg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString device = folder.filePath(QStringLiteral("device.svg"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), device));
+    for (const QString& path : {pipe, device}) {
+        const auto [status, out, err] = RunWithoutDisplay({"--kind", "4", "--n", "3", "--export", path});
+        EXPECT_EQ(status, 1);
+        EXPECT_TRUE(err.contains(QStringLiteral("не е обикновен файл"))) << err.toStdString();
+    }
+    struct stat node {};
+    ASSERT_EQ(::lstat(QFile::encodeName(pipe).constData(), &node), 0);
+    EXPECT_TRUE(S_ISFIFO(node.st_mode));
+    EXPECT_EQ(QFileInfo(device).symLinkTarget(), QStringLiteral("/dev/null"));
 }
 
 // Two names in Windows-1251, as old USB sticks carry them, are not turned

@@ -195,6 +195,25 @@ INSTANTIATE_TEST_SUITE_P(Formats, PictureFile,
                                          PixelRow{"PdfWhiteBands", "a.pdf", 4}),
                          [](const testing::TestParamInfo<PixelRow>& info) { return info.param.name; });
 
+// A file of a series is written only where no link stands, looked at as each is
+// written, so that a link made in a shared folder after the series began leaves
+// what it points to as it was.
+TEST(PictureFileOfASeries, LeavesALinkMadeMeanwhile)
+{
+    const QTemporaryDir folder;
+    const QString plan = folder.filePath(QStringLiteral("plan.txt"));
+    QFile file(plan);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("plan");
+    file.close();
+    const QString slide = folder.filePath(QStringLiteral("kind-4-n-03.svg"));
+    ASSERT_TRUE(QFile::link(plan, slide));
+    ASSERT_TRUE(SavePicture(slide, Picture{ShownForm(4, 3)}, DefaultPngWidth(), true));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "plan");
+    EXPECT_TRUE(QFileInfo(slide).isSymLink());
+}
+
 // The board lets clicks through, so the menu belongs to the form beneath it.
 // The menu, the key list and the help are made from one table of commands:
 // each of them names every command, with its keys.

@@ -294,6 +294,12 @@ Keys in the window:
         <source>Езикът на прозореца и на --text, --argument, --export и --series: %1 (подразбира се bg).</source>
         <translation>The language of the window and of --text, --argument, --export and --series: %1 (bg is the default).</translation>
     </message>
+    <message>
+        <source>tessalo: --%1 без име на файл или папка. / --%1 without a file or folder name.
+</source>
+        <translation>tessalo: --%1 without a file or folder name.
+</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
