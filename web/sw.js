@@ -1,7 +1,10 @@
 // Keeps the page working offline: every file is cached on the first visit and
 // served from the cache afterwards. The cache's name follows the files'
-// contents, so a new build replaces it.
-const CACHE = 'tessalo-@VERSION@';
+// contents, so a new build replaces it; it also names the page's folder, so
+// that a new build deletes only this page's old caches, never those of another
+// app (or another copy of the page) on the same server.
+const OWN = `tessalo ${self.registration.scope} `;
+const CACHE = OWN + '@VERSION@';
 const FILES = ['./', @FILES@];
 
 self.addEventListener('install', event => {
@@ -10,7 +13,8 @@ self.addEventListener('install', event => {
 
 self.addEventListener('activate', event => {
   event.waitUntil(caches.keys()
-    .then(names => Promise.all(names.filter(name => name !== CACHE).map(name => caches.delete(name))))
+    .then(names => Promise.all(names.filter(name => name.startsWith(OWN) && name !== CACHE)
+      .map(name => caches.delete(name))))
     .then(() => self.clients.claim()));
 });
 

@@ -419,6 +419,32 @@ describe('links, printing, loading', () => {
   });
 
   // The method text the page opens with is longer than its box shows.
+  // Where the browser blocks site data, or its storage is full, the page still draws, switches
+  // its language and keeps its address true; it only remembers nothing.
+  for (const [name, blocked] of [['blocked', true], ['full', false]]) {
+    test(`storage ${name}`, async () => {
+      const context = await browser.newContext(web.DEVICES.desktop);
+      await context.addInitScript(blocked => {
+        const refuse = () => { throw new DOMException('refused', blocked ? 'SecurityError' : 'QuotaExceededError'); };
+        Storage.prototype.setItem = refuse;
+        if (blocked)
+          Storage.prototype.getItem = refuse;
+      }, blocked);
+      const page = await context.newPage();
+      try {
+        await page.goto(`${site.url}#kind=4&n=3`);
+        await web.ready(page);
+        assert.equal((await web.cells(page)).length, 9);
+        await page.keyboard.press('F2');
+        await web.click(page, 'language');
+        assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+        assert.equal(await page.evaluate(() => location.hash), '#lang=en&kind=4&n=3');
+      } finally {
+        await context.close();
+      }
+    });
+  }
+
   test('printing gives the picture and the whole proof', () => withPage(web.DEVICES.desktop, async page => {
     assert.ok(await page.evaluate(() => {
       const box = document.getElementById('Text1-0');
@@ -502,8 +528,10 @@ describe('links, printing, loading', () => {
     try {
       const page = await context.newPage();
       await page.goto(own.url);
+      await page.evaluate(() => caches.open('another app of this server'));  // before the worker activates
       await web.ready(page);
       await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      assert.ok(await page.evaluate(() => caches.has('another app of this server')), 'the other cache is left');
       const session = await context.newCDPSession(page);
       assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
       const manifest = JSON.parse(await readFile(`${SITE}/manifest.webmanifest`, 'utf8'));

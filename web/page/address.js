@@ -5,6 +5,7 @@ import {readCells} from './board.js';
 import {options} from './controls.js';
 import {core, queue, showState, speak} from './events.js';
 import {addressLanguage, catalogue, language, LANGUAGE_SETTING, setLanguage} from './language.js';
+import {remember} from './storage.js';
 
 export let cellsShown = false;
 
@@ -37,7 +38,7 @@ export function openAddress() {
   if (chosen && chosen !== language)
     setLanguage(chosen, false);
   else if (chosen)
-    localStorage.setItem(LANGUAGE_SETTING, chosen);
+    remember(LANGUAGE_SETTING, chosen);
   const {kind, n, step} = fromAddress(location.hash);
   if (kind !== null)
     core._tessalo_choose_kind(kind - 1);

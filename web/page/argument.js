@@ -6,6 +6,7 @@ import {core, queue, speak} from './events.js';
 import {fit} from './fit.js';
 import {coreSays} from './language.js';
 import {showPressed} from './tools.js';
+import {remember, remembered} from './storage.js';
 
 const ARGUMENT_SETTING = 'tessalo.argument';
 
@@ -14,7 +15,7 @@ const argumentList = document.getElementById('argument-lines');
 let argument = [];     // {text, spoken, role, cells} per line the class sees, after the last event
 let activeLine = 0;    // the keyboard's line
 let hoveredLine = -1;  // the mouse's line
-export let argumentShown = localStorage.getItem(ARGUMENT_SETTING) === 'true';
+export let argumentShown = remembered(ARGUMENT_SETTING) === 'true';
 export let lineByLine = false;  // for one lesson: not remembered
 
 function readArgument() {
@@ -79,7 +80,7 @@ function showPanel() {
 
 function setArgumentShown(shown, announce) {
   argumentShown = shown;
-  localStorage.setItem(ARGUMENT_SETTING, String(shown));
+  remember(ARGUMENT_SETTING, String(shown));
   showPanel();
   if (!shown && panel.contains(document.activeElement))
     document.activeElement.blur();

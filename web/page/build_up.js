@@ -4,11 +4,12 @@ import {layout} from './form.js';
 import {core, speak} from './events.js';
 import {coreSays} from './language.js';
 import {showPressed} from './tools.js';
+import {remember, remembered} from './storage.js';
 
 const BUILD_UP_MS = layout.buildUpMs;  // the whole picture, as in the window
 const BUILD_UP_SETTING = 'tessalo.buildUp';
 
-export let buildUp = localStorage.getItem(BUILD_UP_SETTING) === 'true';
+export let buildUp = remembered(BUILD_UP_SETTING) === 'true';
 export let buildUpHidden = null;  // the cells a build-up has not drawn yet
 let buildUpTimer = 0;
 
@@ -45,7 +46,7 @@ export function finishBuildUp() {
 
 export function toggleBuildUp() {
   buildUp = !buildUp;
-  localStorage.setItem(BUILD_UP_SETTING, String(buildUp));
+  remember(BUILD_UP_SETTING, String(buildUp));
   showPressed('BuildUp');
   if (!buildUp)
     finishBuildUp();

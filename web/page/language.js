@@ -7,13 +7,14 @@
 import {list, textBoxes, toDisplayText} from './controls.js';
 import {core, queue, showProofText, showState, speak} from './events.js';
 import {showTools} from './tools.js';
+import {remember, remembered} from './storage.js';
 
 export const LANGUAGE_SETTING = 'tessalo.language';
 
 export const catalogue = self.tessaloTexts;
 const knownLanguage = code => catalogue.languages.includes(code) ? code : null;
 export const addressLanguage = hash => knownLanguage(new URLSearchParams(hash.replace(/^#/, '')).get('lang'));
-export let language = addressLanguage(location.hash) || knownLanguage(localStorage.getItem(LANGUAGE_SETTING)) ||
+export let language = addressLanguage(location.hash) || knownLanguage(remembered(LANGUAGE_SETTING)) ||
                       catalogue.languages[0];
 export const captions = () => catalogue[language].captions;
 export const pageSays = key => catalogue[language].page[key];
@@ -48,7 +49,7 @@ export function showLanguage() {
 
 export function setLanguage(to, announce) {
   language = to;
-  localStorage.setItem(LANGUAGE_SETTING, to);
+  remember(LANGUAGE_SETTING, to);
   showLanguage();
   queue(() => {
     core._tessalo_set_language(catalogue.languages.indexOf(to));
