@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A click on Show until the new picture is painted and on the X server, for the
 // largest picture of each kind, in a 100 % window and in full screen, and
 // with the induction argument beside it. Run it on

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Show for every kind at n = 1 and n = 11 on a loaded form (each Show clears the
 // picture before it), Clear after the largest picture of each kind, and the step
 // from n = 10 to 11: the cells it added, the sentence a screen reader speaks and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting the board with the largest picture (121 squares) into an image at
 // device pixel ratios 1 and 2, and grabbing the whole window; offscreen.
 #include "qt_benchmark_main.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving the largest picture (the fourth identity at n = 11) from the window,
 // as PDF, SVG and PNG, into a file; offscreen.
 #include "qt_benchmark_main.h"

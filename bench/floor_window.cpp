@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor to measure the program against: a bare Qt window with the same
 // kinds and number of widgets at the same places, the same font and style, and
 // no behaviour, no colours, no icon and no painting of its own.

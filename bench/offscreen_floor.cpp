@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for drawing from the command line: a bare Qt program that starts
 // on the offscreen platform, as `tessalo --export` does, and exits.
 #include <QGuiApplication>

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs every benchmark of Tessalo and prints its figures beside their targets.
 
   python3 bench/run.py [--build DIR] [--runs N] [--cycles N] [--skip-soak] [--web DIR]

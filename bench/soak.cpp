@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long use of the window: Show and Clear over every kind and n, painting after
 // each, with the resident memory after a warm-up and at the end; then what 100
 // opens of the save dialog add to it.

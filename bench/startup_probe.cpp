@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program as it starts for a user, reporting its first painted frame.
 #include "first_frame.h"
 #include "main/window_start.h"

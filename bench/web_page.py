@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Figures of the web page in headless Chromium on localhost (see bench/run.py),
 measured by bench/web_page.mjs through Playwright: first contentful paint with a
 cold cache, and with a 4 x slower CPU and a 1.6 Mbit/s, 150 ms network together

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Reads the catalogues of one folder, <language>.txt each, as the core's and the
 # page's texts are kept: one text a line, "Key<TAB>text", the text verbatim up to
 # the end of the line (leading and trailing spaces included) with the escapes \r,

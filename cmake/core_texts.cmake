@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Turns the core's catalogues, translations/core/<language>.txt, into one C++
 # header: the keys as an enum, the languages as an enum, and a table of texts.
 # Run at build time: cmake -DCATALOGUES=<folder> -DOUTPUT=<header> -P core_texts.cmake

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up a Debian 12 machine for Tessalo and builds it, then
 #   run:  opens the window;
 #   test: runs every test without a display;
@@ -26,6 +31,7 @@ packages=(
   locales x11-xkb-utils procps  # in its Bulgarian voice (tools/orca_check.sh)
   desktop-file-utils appstream dpkg-dev file  # the packaging tests
   poppler-utils  # reads saved PDFs back as pixels in the tests
+  reuse  # checks that every file says its licence
 )
 
 # --- the web page ---

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the core tests under valgrind's memcheck: any memory error or definite
 # leak fails. The random sequences are cut down to 2,000, valgrind being ~50
 # times slower.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the window icon as a PNG of the given size, for the icon theme:
 //   tessalo_icon OUT.png SIDE
 #include "ui/widgets/hamburger_icon.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a picture of the running program on a real X server of its own, after
 // choosing an identity and n with the keyboard and pressing Show:
 //   tessalo_screenshot OUT.png [KIND N [KEY...]]     (4 5 by default)

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Joins the page's ES modules into one script, so that index.html holds the
 # whole page and the form paints after one request. Each module is a file of
 # web/page; the joined script is one scope, every module after those it

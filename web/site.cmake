@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes the page beside the module: index.html with the style, the layout
 # script, the page's texts and the page's script (its modules joined) in it
 # (one request before the form paints), the

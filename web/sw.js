@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeps the page working offline: every file is cached on the first visit and
 // served from the cache afterwards. The cache's name follows the files'
 // contents, so a new build replaces it; it also names the page's folder, so

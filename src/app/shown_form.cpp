@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/shown_form.h"
 
 Tessalo ShownForm(int kind, int n, Language language)

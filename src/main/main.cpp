@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program: reads the command line; draws what it asks for without a
 // window, which needs no widgets, or loads the window and runs it.
 #include "main/window_start.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The progression 1, 2, ..., n and its sum n(n+1)/2 as a staircase of squares:
 // each row is the row above plus one square, the added square brown-orange.
 #include "app/tessalo.h"

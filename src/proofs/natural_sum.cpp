@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 1 + 2 + ... + n = n(n+1)/2 as a staircase of circles: row r holds r circles,
 // flush left from the template; one text line per row numbers its circles.
 #include "app/tessalo.h"

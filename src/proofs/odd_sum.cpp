@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 1 + 3 + 5 + ... + (2n-1) = n*n: an n × n square of L-shaped bands around the
 // top-left corner, band m holding the m-th odd number of squares; odd bands near
 // white, even bands blue.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 1 + 2 + ... + n + ... + 2 + 1 = n*n: a full n × n square in one colour; its
 // diagonals from lower left to upper right hold 1, 2, ..., n, ..., 2, 1 squares.
 #include "app/tessalo.h"

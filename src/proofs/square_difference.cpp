@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // n^2 - (n-1)^2 + (n-2)^2 - ... = n(n+1)/2: a staircase whose rows hold n, n-1,
 // ..., 1 squares, flush left, and the alternating sum of squares written out.
 #include "app/tessalo.h"

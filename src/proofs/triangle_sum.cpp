@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 1 + 2 + ... + n = n(n+1)/2 as a triangle of circles standing on its base:
 // row i holds i circles, centred under the apex, so each row starts half a
 // circle further left than the row above.

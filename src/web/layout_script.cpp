@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the layout table, the list items, the table of commands and the
 // constants the page shares with the window and the core as a script, so that
 // the page lays itself out, draws, takes its keys, lists them and reads the

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """atspi_listen.py PROGRAM SENTENCE... -- KEY...
 
 Starts PROGRAM with accessibility on, types the keys one at a time, and passes

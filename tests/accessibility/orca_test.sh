@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the screen reader Orca itself speaks, in its Bulgarian voice, after Show:
 # the sentence alone. Told as a plain notification, it would come after the
 # role's name ("известяване").

@@ -1,4 +1,9 @@
 #!/bin/bash
+
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What a screen reader is told after Show, a step, a choice and on the board: the program runs on
 # a private X server, session bus and accessibility bus, and atspi_listen.py
 # checks that the notifications Orca reads aloud carry the sentences.

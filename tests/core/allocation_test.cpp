@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Once the largest picture of every kind has been drawn, drawing and clearing
 // pictures reuses the memory it has: no heap allocation per Show or Clear.
 // In its own executable, since it replaces the global operator new.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The step from n - 1 to n: the earlier picture stays where it was, the last term
 // of the sum is added, and a step is choosing the next n in the list and Show.
 #include "app/induction_step.h"

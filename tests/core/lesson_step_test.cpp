@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a front end shows beyond the form after a command: the frames, the
 // sentence, the induction argument with the cells each line counts, the build-up.
 #include "app/induction_step.h"

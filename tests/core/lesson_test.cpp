@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One lesson as a front end drives it: the commands in turn, and after each what
 // the class sees (n, what waits, the proof text, the verdict, what is said).
 #include "app/lesson.h"

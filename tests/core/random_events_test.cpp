@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seeded random sequences of what a user (or a careless caller) can do, with the
 // form's invariants checked after every event. A failure names the seed and the
 // events that led to it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sentence a screen reader speaks after Show, a step and Clear.
 #include "app/in_words.h"
 #include "app/induction_step.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The square pictures: odd numbers (kind 4), rising and falling sum (kind 5),
 // difference of squares (kind 6), against their worked examples.
 #include "proof_support.h"

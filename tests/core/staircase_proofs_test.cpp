@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The staircases and the triangle: natural numbers (kind 1), arithmetic
 // progression (kind 2), triangle (kind 3), against their worked examples.
 #include "proof_support.h"

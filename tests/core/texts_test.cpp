@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fixed texts are long Cyrillic strings typed once; these checks catch a
 // lost space, line or letter.
 #include "app/fixed_texts.h"

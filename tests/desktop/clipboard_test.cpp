@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ctrl+C in the built program on Xvfb, read back through this process's
 // clipboard: the picture as an image, as SVG and with its proof text; in the
 // proof's text box, only what is selected there.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's command line, where no display is to be had: help, the
 // version and every mistake are answered before the program looks for one,
 // and pictures and proof texts are drawn without one.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built program in a real window on Xvfb, used with the keyboard alone.
 #include "app/induction_step.h"
 #include "app/layout.h"

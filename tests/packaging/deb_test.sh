@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cpack -G DEB builds a package whose dependencies come from the libraries the
 # binary links, plus the font, and which holds every installed file.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake --install into a staging folder puts the program, its desktop entry,
 # icons and AppStream metadata in their standard places, and they validate.
 set -euo pipefail

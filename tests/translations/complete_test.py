@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Every text of the window's and the command line's translations is translated:
 no entry left unfinished or empty, none in Cyrillic but the Bulgarian ones (a
 translation that fell through would show the Bulgarian source instead).

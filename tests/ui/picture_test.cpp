@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture as it leaves the program: the form's cells in SVG, PNG and PDF,
 // the proof text as text, and the menu that offers them in the window.
 #include "app/shown_form.h"

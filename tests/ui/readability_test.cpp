@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a pupil can read and where the keyboard is, from pictures of the
 // window: caption contrast in three themes (WCAG relative luminance) and the
 // focus ring at every tab stop.

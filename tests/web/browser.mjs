@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's folder served on localhost and the distribution's headless
 // Chromium driven by Playwright: what the page tests, the README's pictures
 // and the benchmarks share. No browser is downloaded.

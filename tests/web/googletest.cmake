@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Tessalo developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # GoogleTest for the WebAssembly build: the distribution ships its sources
 # (package googletest), not a library for this target; they define GTest::gtest
 # and GTest::gtest_main as find_package does. Tests run under Node.

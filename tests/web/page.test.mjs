@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page in headless Chromium, by mouse, touch and keyboard, against the core
 // it runs: pictures read back from screenshots, the tab order, the spoken
 // sentence, the layout on a desktop and on phones, the focus ring, forced

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Makes the README's pictures of the page as the page tests work: the odd
 // numbers at n = 5, chosen by mouse in a browser window the size of the desktop
 // window at 100 %, and by touch on a phone held upright.

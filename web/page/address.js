@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The address: #kind=4&n=5 (and &step) names a picture, #lang=en a language other
 // than the default, and it follows the pupil's choices without new history entries.
 import {layout} from './form.js';

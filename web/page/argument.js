@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The induction argument: the core's lines in one list beside the picture; the
 // pointed or focused line rings on the board the cells it counts.
 import {NEW_TERM} from './form.js';

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board: the labels and the cells on one surface beneath every control, as
 // the core lists them after each event, with the frames of a step and the rings
 // of the argument's line.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build-up: the cells one by one, in the order the proof makes them.
 import {drawBoard} from './board.js';
 import {layout} from './form.js';

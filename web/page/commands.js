@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's commands, the rows of the window's table of commands (layout.js)
 // that the page offers: what each does, the keys that do it wherever the focus
 // is, and the list of keys (F1), all in the table's order.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form's controls, made from the layout table in its stacking order: each
 // forwards its event to the core.
 import {layout, TWIPS} from './form.js';

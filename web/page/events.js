@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Events: each goes to the core, then the page shows the form's state after it,
 // as the window does.
 import {followInAddress} from './address.js';

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Layout: the whole form scaled to the browser window, or laid out for a narrow
 // screen (a phone, a small window); the board's view of the form, of paper or of
 // the picture alone.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form as the layout table gives it (layout.js, made from the C++ side at
 // build time): its size, its controls and the element the page builds it in.
 // Positions are twips; layout.twipsPerPixel of them to a CSS pixel at 100 %.

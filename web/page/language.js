@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The language: bg whatever the browser's, the address's or the last one chosen.
 // Every text comes from the catalogues of the chosen language (self.tessaloTexts,
 // made at build time from translations/), by its key in an element's data-text

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's buttons as a menu on the picture, where there is no room for them
 // beside or below the form, as the window's context menu.
 import {form} from './form.js';

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture as a file: the board with the proof text beneath it, as the
 // window saves it; SVG, PNG at twice the form's pixels, and the clipboard.
 import {form, formWidth, layout, pictureTwips, SVG, TWIPS} from './form.js';

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Predict, then reveal: a step up waits in the core until the class has guessed
 // what it adds.
 import {argumentShown, focusStepLine} from './argument.js';

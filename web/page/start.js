@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page: builds the desktop window's controls from the layout table, forwards
 // every event to the core (tessalo_core.wasm) and shows the form's state after
 // it, as the window does. Here it starts: the form is built and painted at

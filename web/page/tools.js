@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's own buttons beside the form: what the window has in its menu and
 // keys. A button of a command of the table is named as the window's menu names
 // it, with its keys, and shows whether a command that is on or off is on.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's commands wired to the parts that do them: every action of the
 // command table, and the picture's menu.
 #include "ui/window/main_window.h"
