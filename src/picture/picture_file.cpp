@@ -154,12 +154,17 @@ std::optional<WriteFailure> SavePicture(const QString& path, const Picture& pict
     if (!WritePicture(drawn, *format, picture, pngWidth))
         return WriteFailure{QStringLiteral("картината не можа да бъде нарисувана"),
                             QStringLiteral("the picture could not be drawn")};
+    return SaveWhole(path, drawn.data(), ownFilesOnly);
+}
+
+std::optional<WriteFailure> SaveWhole(const QString& path, const QByteArray& bytes, bool ownFilesOnly)
+{
     if (auto refused = RefusedTarget(path, ownFilesOnly))
         return refused;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FailureOf(path, file);
-    if (const int error = WriteWhole(file.handle(), drawn.data())) {
+    if (const int error = WriteWhole(file.handle(), bytes)) {
         file.cancelWriting();
         return FailureOf(path, error);
     }

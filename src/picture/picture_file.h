@@ -32,6 +32,9 @@ WriteFailure FailureOf(const QString& path, const QFileDevice& file);
 // link to one is, unless `ownFilesOnly`); none when it is, or when nothing is there.
 std::optional<WriteFailure> RefusedTarget(const QString& path, bool ownFilesOnly);
 
+// Writes `bytes` to `path` whole or not at all, as SavePicture writes a picture.
+std::optional<WriteFailure> SaveWhole(const QString& path, const QByteArray& bytes, bool ownFilesOnly = false);
+
 // Saves the picture to `path` in the format its extension names, all at once:
 // drawn in memory, written to a temporary file in the same folder with every
 // write, the flush and the sync checked, and renamed into place only when

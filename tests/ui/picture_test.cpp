@@ -11,11 +11,15 @@
 #include "ui/window/main_window.h"
 #include "ui/commands/window_commands.h"
 #include "picture/picture_file.h"
+#include "small_disk.h"
+#include "ui/commands/picture_actions.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -216,6 +220,39 @@ TEST(PictureFileOfASeries, LeavesALinkMadeMeanwhile)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "plan");
     EXPECT_TRUE(QFileInfo(slide).isSymLink());
+}
+
+// Printed into a file on a full disk, the picture is not written at all: a
+// message says why and the old file stays as it was.
+TEST(PrintToAFile, OnAFullDiskSaysSoAndKeepsTheOldFile)
+{
+    SmallDisk disk;
+    if (disk.path().isEmpty())
+        GTEST_SKIP() << "no small disk: " << disk.error().toStdString();
+    const QString path = QDir(disk.path()).filePath(QStringLiteral("lesson.pdf"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("%PDF the old handout");
+    old.close();
+    disk.fill(8);
+    QWidget window;
+    QWidget board;
+    const Tessalo form = ShownForm(4, 11);
+    PictureActions actions(window, board, [&form] { return Picture{form}; });
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QString said;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    actions.printTo(printer);
+    EXPECT_TRUE(said.contains(QStringLiteral("на диска няма място"))) << said.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "%PDF the old handout");
 }
 
 // The board lets clicks through, so the menu belongs to the form beneath it.

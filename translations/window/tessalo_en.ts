@@ -418,5 +418,9 @@ Keys in the window:
         <source>Принтерът не прие картината.</source>
         <translation>The printer did not accept the picture.</translation>
     </message>
+    <message>
+        <source>Картината не е отпечатана</source>
+        <translation>The picture was not printed</translation>
+    </message>
 </context>
 </TS>

@@ -20,6 +20,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -174,6 +175,32 @@ void PictureActions::print()
     dialog.setWindowTitle(Program::translate("PictureActions", "Печат на картината"));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    printTo(printer);
+}
+
+void PictureActions::printTo(QPrinter& printer)
+{
+    const QString path = printer.outputFileName();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !path.isEmpty()) {
+        // drawn in memory on the printer's page and written whole: the printer's own
+        // file would be cut short on a full disk, the old one lost, and nothing said
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&pdf);
+            writer.setPageLayout(printer.pageLayout());
+            writer.setResolution(printer.resolution());
+            writer.setTitle(printer.docName());
+            QPainter painter(&writer);
+            PaintPicture(painter, picture_(), QRectF(0, 0, writer.width(), writer.height()));
+        }
+        if (const auto failure = SaveWhole(path, pdf.data())) {
+            tell(QMessageBox::Warning, Program::translate("PictureActions", "Картината не е отпечатана"),
+                 Filled(Program::translate("PictureActions", "Файлът „%1“ не беше запазен: %2.\n\n(%3)"),
+                        {QDir::toNativeSeparators(path), failure->cause, failure->systemText}));
+        }
+        return;
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         tell(QMessageBox::Warning, Program::translate("PictureActions", "Печатът не започна"),

@@ -13,6 +13,7 @@
 #include <functional>
 
 class QFileDialog;
+class QPrinter;
 class QWidget;
 
 // What a window offers for its picture: Save as SVG, PNG or PDF through a file
@@ -32,6 +33,9 @@ public:
     enum class Copied { Nothing, Text, Picture };
     Copied copy();
     void print();
+    // Prints on `printer` as the print dialog left it; into a file, the file is
+    // written whole or not at all, as Save writes, and a failure is said.
+    void printTo(QPrinter& printer);
 
 private:
     // A message about the picture.
