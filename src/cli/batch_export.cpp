@@ -69,10 +69,13 @@ bool Save(const QString& path, const Tessalo& form, int pngWidth, const QString&
 // in a folder others write to.
 bool SaveSeries(const QString& folder, int kind, Language language)
 {
-    QDir().mkpath(folder);  // if it cannot be made, the first file says why
     QStringList paths;
     for (int n = 1; n <= 11; ++n) {
         paths << QDir(folder).filePath(QStringLiteral("kind-%1-n-%2.svg").arg(kind).arg(n, 2, 10, QLatin1Char('0')));
+        if (n == 1) {
+            if (const int error = MakeFolder(folder))
+                return Report(paths.back(), FailureOf(paths.back(), error));
+        }
         if (const auto refused = RefusedTarget(paths.back(), true))
             return Report(paths.back(), *refused);
     }

@@ -54,7 +54,9 @@ QString Cause(const QString& path, int number)
     case EIO: return QStringLiteral("грешка на диска при запис");
     case ENAMETOOLONG: return QStringLiteral("името на файла е твърде дълго");
     case EACCES:
-    case EPERM: return QStringLiteral("нямате право да пишете в папката „%1“").arg(Shown(folder.absoluteFilePath()));
+    case EPERM:
+        // a folder that was to be made is not: the one above it says no
+        return QStringLiteral("нямате право да пишете в папката „%1“").arg(Shown(NearestExisting(path).absoluteFilePath()));
     case EROFS: return QStringLiteral("дискът е само за четене");
     case ELOOP: return QStringLiteral("пътят минава през твърде много връзки");
     case EISDIR: return QStringLiteral("на това място има папка");
@@ -138,7 +140,29 @@ std::optional<WriteFailure> RefusedTarget(const QString& path, bool ownFilesOnly
                                            "презаписва"),
                             QStringLiteral("it is not a regular file but a device, a pipe or a socket, and is not "
                                            "overwritten")};
+    // made read-only to be kept, even from root, who could replace it
+    if ((node.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return WriteFailure{QStringLiteral("файлът е само за четене"), QStringLiteral("the file is read-only")};
+    if (::access(name.constData(), W_OK) != 0) {
+        if (errno == EROFS)
+            return FailureOf(path, EROFS);
+        return WriteFailure{QStringLiteral("нямате право да презапишете файла"),
+                            QStringLiteral("you may not overwrite the file")};
+    }
     return std::nullopt;
+}
+
+int MakeFolder(const QString& folder)
+{
+    if (QDir().mkpath(folder))
+        return 0;
+    // the first folder that could not be made says why
+    QString missing = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    while (!QFileInfo::exists(QFileInfo(missing).absolutePath()) && !QFileInfo(missing).isRoot())
+        missing = QFileInfo(missing).absolutePath();
+    if (::mkdir(QFile::encodeName(missing).constData(), 0777) == 0)
+        return MakeFolder(folder);  // one level nearer
+    return errno == EEXIST ? ENOTDIR : errno;  // a file stands where the folder should
 }
 
 std::optional<WriteFailure> SavePicture(const QString& path, const Picture& picture, int pngWidth,

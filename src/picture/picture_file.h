@@ -29,8 +29,13 @@ WriteFailure FailureOf(const QString& path, int systemError);
 WriteFailure FailureOf(const QString& path, const QFileDevice& file);
 
 // Why `path` may not be replaced: what stands there is not a regular file (a
-// link to one is, unless `ownFilesOnly`); none when it is, or when nothing is there.
+// link to one is, unless `ownFilesOnly`), or it is read-only; none when it may
+// be, or when nothing is there.
 std::optional<WriteFailure> RefusedTarget(const QString& path, bool ownFilesOnly);
+
+// Makes `folder` and the folders above it: 0, or the system's error for the
+// first one that could not be made.
+int MakeFolder(const QString& folder);
 
 // Writes `bytes` to `path` whole or not at all, as SavePicture writes a picture.
 std::optional<WriteFailure> SaveWhole(const QString& path, const QByteArray& bytes, bool ownFilesOnly = false);

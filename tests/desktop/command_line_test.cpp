@@ -127,6 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"ExportIntoMissingFolder", {"--kind", "4", "--n", "3", "--export", "/nonexistent-tessalo/a.svg"},
                         1, "", "папката „/nonexistent-tessalo“ не съществува"},
                     Row{"ExportUnderAFile", {"--kind", "4", "--n", "3", "--export", TESSALO_BINARY "/a.pdf"}, 1, "",
+                        "е файл, а не папка. / cannot write"},
+                    Row{"SeriesUnderAFile", {"--kind", "4", "--series", TESSALO_BINARY "/slides"}, 1, "",
                         "е файл, а не папка. / cannot write"}),
     [](const testing::TestParamInfo<Row>& info) { return info.param.name; });
 
@@ -262,24 +264,35 @@ TEST(CommandLineDrawing, SeriesLeavesALinkInItsFolderAndWhatItPointsTo)
     EXPECT_EQ(plan.readAll(), "plan");
 }
 
-// Only a regular file is replaced: a pipe, or a link to a device, is refused
-// and stays as it was.
-TEST(CommandLineDrawing, ReplacesOnlyARegularFile)
+// Only a regular file is replaced: a pipe, a link to a device, or a file made
+// read-only (even for root) is refused and stays as it was.
+TEST(CommandLineDrawing, ReplacesOnlyAWritableRegularFile)
 {
     const QTemporaryDir folder;
     const QString pipe = folder.filePath(QStringLiteral("pipe.svg"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const QString device = folder.filePath(QStringLiteral("device.svg"));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), device));
-    for (const QString& path : {pipe, device}) {
+    const QString kept = folder.filePath(QStringLiteral("kept.svg"));
+    QFile keep(kept);
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly) && keep.write("plan") == 4);
+    keep.close();
+    ASSERT_TRUE(keep.setPermissions(QFile::ReadOwner | QFile::ReadGroup));
+    const std::pair<QString, QString> refused[] = {
+        {pipe, QStringLiteral("не е обикновен файл")},
+        {device, QStringLiteral("не е обикновен файл")},
+        {kept, QStringLiteral("файлът е само за четене. / cannot write '%1': the file is read-only.").arg(kept)}};
+    for (const auto& [path, reason] : refused) {
         const auto [status, out, err] = RunWithoutDisplay({"--kind", "4", "--n", "3", "--export", path});
         EXPECT_EQ(status, 1);
-        EXPECT_TRUE(err.contains(QStringLiteral("не е обикновен файл"))) << err.toStdString();
+        EXPECT_TRUE(err.contains(reason)) << err.toStdString();
     }
     struct stat node {};
     ASSERT_EQ(::lstat(QFile::encodeName(pipe).constData(), &node), 0);
     EXPECT_TRUE(S_ISFIFO(node.st_mode));
     EXPECT_EQ(QFileInfo(device).symLinkTarget(), QStringLiteral("/dev/null"));
+    ASSERT_TRUE(keep.open(QIODevice::ReadOnly));
+    EXPECT_EQ(keep.readAll(), "plan");
 }
 
 // Two names in Windows-1251, as old USB sticks carry them, are not turned

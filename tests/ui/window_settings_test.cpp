@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -111,6 +112,18 @@ TEST(WindowSettings, WhatIsWrittenIsReadBack)
     asked.language = Language::bg;
     asked.languageGiven = true;
     EXPECT_EQ(StartLanguage(SettingsFile(path), asked), Language::bg);
+
+    // two windows open at once: each keeps the other's choices
+    {
+        SettingsFile first(path);
+        SettingsFile second(path);
+        first.setBuildUp(true);
+        second.setArgument(true);
+        first.setLanguage(Language::bg);
+    }
+    const SettingsFile both(path);
+    EXPECT_TRUE(both.buildUp() && both.argument());
+    EXPECT_EQ(both.language(), Language::bg);
 }
 
 namespace {
@@ -154,8 +167,18 @@ bool Write(const QString& path, const QByteArray& bytes)
 
 QByteArray Read(const QString& path)
 {
+    struct stat node {};
+    if (::stat(QFile::encodeName(path).constData(), &node) != 0 || !S_ISREG(node.st_mode))
+        return {};  // a pipe's read would wait for a writer
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A file of `bytes` zeros that takes no room on the disk.
+bool Sparse(const QString& path, qint64 bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.resize(bytes);
 }
 
 // The settings file is a link to `target`, which holds older settings.
@@ -229,7 +252,42 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const QString& path, const QDir&, const QDir&) {
                      return Write(path, kOldSettings) && QDir().mkpath(path + QStringLiteral(".lock"));
                  },
-                 false, "the file is locked"}),
+                 false, "its lock 'tessalo.conf.lock': Is a directory"},
+        WriteRow{"PipeAsLock",  // whose read would block
+                 [](const QString& path, const QDir&, const QDir&) {
+                     return Write(path, kOldSettings) &&
+                            ::mkfifo(QFile::encodeName(path + QStringLiteral(".lock")).constData(), 0600) == 0;
+                 },
+                 false, "its lock 'tessalo.conf.lock': it is not a regular file"},
+        WriteRow{"HugeLock",  // which would be read whole
+                 [](const QString& path, const QDir&, const QDir&) {
+                     return Write(path, kOldSettings) && Sparse(path + QStringLiteral(".lock"), 200 << 20);
+                 },
+                 false, "its lock 'tessalo.conf.lock': the file is larger than 4 KiB"},
+        WriteRow{"PipeAsSettings",  // read before the window opens
+                 [](const QString& path, const QDir&, const QDir&) {
+                     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+                 },
+                 false, "it is not a regular file"},
+        WriteRow{"HugeSettings",  // written again at every change
+                 [](const QString& path, const QDir&, const QDir&) { return Sparse(path, 21 << 20); }, false,
+                 "the file is larger than 64 KiB"},
+        WriteRow{"ReadOnlySettings",
+                 [](const QString& path, const QDir&, const QDir&) {
+                     return Write(path, kOldSettings) && QFile::setPermissions(path, QFile::ReadOwner);
+                 },
+                 false, "the file is read-only"},
+        WriteRow{"ReadOnlyFolder",
+                 [](const QString& path, const QDir&, const QDir&) {
+                     return ::geteuid() != 0 && QFile::setPermissions(QFileInfo(path).path(), QFile::ReadOwner | QFile::ExeOwner);
+                 },
+                 false, "нямате право да пишете в папката"},
+        WriteRow{"HomeIsAFile",
+                 [](const QString&, const QDir& home, const QDir&) {
+                     return QDir(home.filePath(QStringLiteral(".config"))).removeRecursively() &&
+                            Write(home.filePath(QStringLiteral(".config")), "x");
+                 },
+                 false, ".config“ е файл, а не папка"}),
     [](const testing::TestParamInfo<WriteRow>& info) { return info.param.name; });
 
 // A window dragged to the toolkit's limit would take gigabytes for its

@@ -13,10 +13,12 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -45,6 +47,56 @@ bool Refuse(const QString& path, const QString& cause, const QString& english)
     return false;
 }
 
+// Our own file holds a few short lines: anything much bigger was not
+// written by us, and reading it would hold the window.
+constexpr qint64 kMaxSettingsBytes = 64 * 1024;
+// a lock holds a process number, a program and a machine name
+constexpr qint64 kMaxLockBytes = 4 * 1024;
+
+// Why the file at `path` is not read: it is not a regular file (a pipe
+// would block the read) or it is bigger than `maxBytes`; none when it may be
+// read, or when nothing is there.
+std::optional<WriteFailure> Unreadable(const QString& path, qint64 maxBytes)
+{
+    struct stat node {};
+    if (::stat(QFile::encodeName(path).constData(), &node) != 0)
+        return std::nullopt;
+    if (!S_ISREG(node.st_mode))
+        return RefusedTarget(path, false);  // it says what stands there
+    if (node.st_size > maxBytes)
+        return WriteFailure{QStringLiteral("файлът е по-голям от %1 KiB, а тя не пише такива").arg(maxBytes / 1024),
+                            QStringLiteral("the file is larger than %1 KiB, which it never writes").arg(maxBytes / 1024)};
+    return std::nullopt;
+}
+
+// The settings in the file at `path`; none when it may not be read.
+QVariantMap ReadValues(const QString& path)
+{
+    QVariantMap values;
+    if (Unreadable(path, kMaxSettingsBytes))
+        return values;
+    // Reading takes no lock: QSettings locks only to write.
+    const QSettings file(path, QSettings::IniFormat);
+    for (const QString& key : file.allKeys())
+        values.insert(key, file.value(key));
+    return values;
+}
+
+bool RefuseLock(const QString& path, QLockFile::LockError error, const QString& folder)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (error == QLockFile::LockFailedError)
+        return Refuse(path, QStringLiteral("файлът е заключен (%1.lock)").arg(name),
+                      QStringLiteral("the file is locked (%1.lock)").arg(name));
+    // a folder the user may not write to says so, not that the disk is full
+    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0) {
+        const WriteFailure failure = FailureOf(path, errno);
+        return Refuse(path, failure.cause, failure.systemText);
+    }
+    return Refuse(path, QStringLiteral("ключалката %1.lock не може да бъде създадена (може би дискът е пълен)").arg(name),
+                  QStringLiteral("its lock %1.lock cannot be made (the disk may be full)").arg(name));
+}
+
 // An INI file gives every value back as text: a value read back is the one
 // written when both say the same.
 bool SameValues(const QVariantMap& read, const QVariantMap& written)
@@ -65,27 +117,20 @@ SettingsFile::SettingsFile() : SettingsFile(QSettings().fileName()) {}
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path))
 {
-    // Reading takes no lock: QSettings locks only to write.
-    const QSettings file(path_, QSettings::IniFormat);
-    for (const QString& key : file.allKeys())
-        values_.insert(key, file.value(key));
+    values_ = ReadValues(path_);
 }
 
 bool SettingsFile::setValues(const QVariantMap& values)
 {
-    bool changed = false;
+    QVariantMap changes;
     for (auto it = values.begin(); it != values.end(); ++it) {
-        if (!it.value().isValid())
-            changed = values_.remove(it.key()) > 0 || changed;
-        else if (values_.value(it.key()) != it.value()) {
-            values_.insert(it.key(), it.value());
-            changed = true;
-        }
+        if (it.value().isValid() ? values_.value(it.key()) != it.value() : values_.contains(it.key()))
+            changes.insert(it.key(), it.value());
     }
-    return !changed || write();
+    return changes.isEmpty() || write(changes);
 }
 
-bool SettingsFile::write() const
+bool SettingsFile::write(const QVariantMap& changes)
 {
     // A dotfile manager links the file into place from the user's own
     // files; a link to anything else (as root, a file in /etc) is not ours to
@@ -102,34 +147,55 @@ bool SettingsFile::write() const
             return Refuse(path_, QStringLiteral("това е връзка към „%1“, който не е ваш файл в домашната ви папка").arg(target),
                           QStringLiteral("it is a link to '%1', which is not a file of yours in your home folder").arg(target));
     }
+    // a settings file that is read-only was made so to be kept as it is
+    auto refused = RefusedTarget(target, false);
+    if (!refused)
+        refused = Unreadable(target, kMaxSettingsBytes);
+    if (refused)
+        return Refuse(path_, refused->cause, refused->systemText);
     const QString folder = QFileInfo(target).absolutePath();
-    QDir().mkpath(folder);  // a first run; if it cannot be made, the write says why
+    if (const int error = MakeFolder(folder))  // a first run
+        return Refuse(path_, FailureOf(target, error).cause, FailureOf(target, error).systemText);
 
-    QLockFile lock(path_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs)) {
-        const QString name = QFileInfo(path_).fileName();
-        if (lock.error() == QLockFile::LockFailedError)
-            return Refuse(path_, QStringLiteral("файлът е заключен (%1.lock)").arg(name),
-                          QStringLiteral("the file is locked (%1.lock)").arg(name));
-        return Refuse(path_, QStringLiteral("ключалката %1.lock не може да бъде създадена (може би дискът е пълен)").arg(name),
-                      QStringLiteral("its lock %1.lock cannot be made (the disk may be full)").arg(name));
+    const QString lockPath = path_ + QStringLiteral(".lock");
+    // the lock is read to see whether its owner still runs: a pipe would
+    // block that read, and a huge file would be read whole
+    if (const auto refused = Unreadable(lockPath, kMaxLockBytes)) {
+        return Refuse(path_, QStringLiteral("ключалката „%1“: %2").arg(QFileInfo(lockPath).fileName(), refused->cause),
+                      QStringLiteral("its lock '%1': %2").arg(QFileInfo(lockPath).fileName(), refused->systemText));
     }
+    QLockFile lock(lockPath);
+    if (!lock.tryLock(kLockWaitMs))
+        return RefuseLock(path_, lock.error(), folder);
+
+    // Another window may have changed other settings since this one read
+    // them: only this window's changes are laid over what the file holds now.
+    QVariantMap values = ReadValues(target);
+    for (auto it = changes.begin(); it != changes.end(); ++it) {
+        if (it.value().isValid())
+            values.insert(it.key(), it.value());
+        else
+            values.remove(it.key());
+    }
+    values_ = values;
 
     // Written whole beside the target, then renamed over it: a full disk
     // leaves the old file as it was.
     QTemporaryFile whole(folder + QStringLiteral("/.tessalo-settings-XXXXXX"));
     if (!whole.open())
         return Refuse(path_, FailureOf(target, whole).cause, FailureOf(target, whole).systemText);
+    if (QFileInfo::exists(target))
+        whole.setPermissions(QFileInfo(target).permissions());
     whole.close();
     {
         QSettings out(whole.fileName(), QSettings::IniFormat);
-        for (auto it = values_.begin(); it != values_.end(); ++it)
+        for (auto it = values.begin(); it != values.end(); ++it)
             out.setValue(it.key(), it.value());
         out.sync();
     }
     // The toolkit's save file can take a last buffer the disk refused for
     // written: what is on the disk is read back before it replaces anything.
-    if (!SameValues(SettingsFile(whole.fileName()).values_, values_))
+    if (!SameValues(ReadValues(whole.fileName()), values))
         return Refuse(path_, QStringLiteral("записът прекъсна (може би дискът е пълен)"),
                       QStringLiteral("the write was cut short (the disk may be full)"));
     if (::rename(QFile::encodeName(whole.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {

@@ -16,12 +16,16 @@
 
 // The program's one settings file (an INI file, the toolkit's format), read
 // once when it is made, and every choice the program remembers in it, each
-// by its type; nothing else opens the file or names its keys. Every change is written at once, all of it or
-// nothing, and never holds the caller more than a few milliseconds:
+// by its type; nothing else opens the file or names its keys. Every change is
+// written at once, all of it or nothing, laid over what the file holds by
+// then (another window's choices stay), and never holds the caller more than
+// a few milliseconds:
 // - a lock that another program holds, or that cannot be taken (junk, a
-//   folder), means the settings are not written this time;
+//   folder, a pipe), means the settings are not written this time;
 // - a settings file that is a link is written through only when what it
 //   points to is the user's own file in the home folder;
+// - a read-only settings file is read and kept; one that is not a regular
+//   file, or far bigger than ours, is neither read nor replaced;
 // each of these, and a failed write, is one line on standard error.
 class SettingsFile {
 public:
@@ -53,7 +57,8 @@ private:
     QVariant value(const QString& key) const { return values_.value(key); }
     // Sets the keys (an invalid value removes its key) and writes the file.
     bool setValues(const QVariantMap& values);
-    bool write() const;
+    // Lays `changes` over what the file holds now and writes it.
+    bool write(const QVariantMap& changes);
 
     QString path_;
     QVariantMap values_;
