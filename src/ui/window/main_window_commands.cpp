@@ -136,6 +136,9 @@ void MainWindow::connectCommands()
     formArea_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(formArea_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) {
+                // a right click queued behind Ctrl+Q: no menu for a closed window
+                if (!isVisible())
+                    return;
                 commands_->showMenu(formArea_->mapToGlobal(at), [this](const QString& state) { announce(state); });
             });
 }
