@@ -17,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <functional>
 #include <set>
 #include <string>
 
@@ -381,24 +384,42 @@ INSTANTIATE_TEST_SUITE_P(OffTheScreen, SavedPosition, testing::Values("-3000 -20
 
 namespace {
 
-class SettingsLock : public RealWindow, public testing::WithParamInterface<bool> {};
+// Something left beside (or instead of) the settings file, planted at the
+// settings file's path.
+struct LeftBehind {
+    const char* name;
+    std::function<bool(const QString& settings)> plant;
+};
+
+void PrintTo(const LeftBehind& left, std::ostream* out)
+{
+    *out << left.name;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool Pipe(const QString& path)
+{
+    QFile::remove(path);
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+class SettingsLock : public RealWindow, public testing::WithParamInterface<LeftBehind> {};
 
 }  // namespace
 
 // A lock beside the settings file that cannot be taken (junk another program
-// left, or a folder) does not hold the window: Ctrl+B turns build-up on at
-// once, and the window closes at once.
+// left, a folder, a pipe whose read would block, a file too big to read), or
+// a settings file that is a pipe, does not hold the window: Ctrl+B turns
+// build-up on at once, and the window closes at once.
 TEST_P(SettingsLock, NeverHoldsTheWindow)
 {
     const SettingsLeft settings("[view]\nbuildUp=false\n");
-    const QString lock = settings.path() + QStringLiteral(".lock");
-    if (GetParam()) {
-        ASSERT_TRUE(QDir().mkpath(lock));
-    } else {
-        QFile junk(lock);
-        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-        junk.write("\x01\x02junk");
-    }
+    ASSERT_TRUE(GetParam().plant(settings.path()));
     RunningProgram program(QStringLiteral(TESSALO_BINARY), g_server->display(), {settings.environment()});
     ASSERT_TRUE(program.waitForWindow());
     QElapsedTimer answered;
@@ -414,7 +435,16 @@ TEST_P(SettingsLock, NeverHoldsTheWindow)
     EXPECT_LT(answered.elapsed(), 5000);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locks, SettingsLock, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& info) {
-                             return info.param ? std::string("Folder") : std::string("Junk");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Left, SettingsLock,
+    testing::Values(
+        LeftBehind{"JunkLock", [](const QString& path) { return WriteFile(path + ".lock", "\x01\x02junk"); }},
+        LeftBehind{"FolderAsLock", [](const QString& path) { return QDir().mkpath(path + ".lock"); }},
+        LeftBehind{"PipeAsLock", [](const QString& path) { return Pipe(path + ".lock"); }},
+        LeftBehind{"HugeLock",
+                   [](const QString& path) {
+                       QFile lock(path + ".lock");
+                       return lock.open(QIODevice::WriteOnly) && lock.resize(200 << 20);
+                   }},
+        LeftBehind{"PipeAsSettings", [](const QString& path) { return Pipe(path); }}),
+    [](const testing::TestParamInfo<LeftBehind>& info) { return info.param.name; });

@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QCoreApplication>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <sys/stat.h>
@@ -113,7 +115,14 @@ bool SameValues(const QVariantMap& read, const QVariantMap& written)
 
 }  // namespace
 
-SettingsFile::SettingsFile() : SettingsFile(QSettings().fileName()) {}
+// Where the toolkit keeps an application's settings, found without opening
+// them as QSettings would: a pipe there would hold the window before it opens.
+SettingsFile::SettingsFile()
+    : SettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+                   QCoreApplication::organizationName() + QLatin1Char('/') + QCoreApplication::applicationName() +
+                   QStringLiteral(".conf"))
+{
+}
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path))
 {
