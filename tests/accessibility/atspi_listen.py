@@ -57,11 +57,30 @@ def drive():
         pyatspi.Registry.stop()
         return False
     subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], timeout=10)
-    # one key per turn of the main loop, so that each event is read back from
-    # the program before the next key changes the name
-    for i, key in enumerate(keys):
-        GLib.timeout_add(300 * (i + 1), lambda key=key: subprocess.run(["xdotool", "key", key]) and False)
-    GLib.timeout_add(300 * len(keys) + 3000, lambda: pyatspi.Registry.stop())
+    GLib.timeout_add(300, type_key, 0)
+    return False
+
+
+def answered():
+    """Asks the program something it answers only when it has handled what
+    came before: what the last key made it say is then on its way here."""
+    try:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == child.pid:
+                app[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    except Exception:  # not on the bus yet, or gone
+        pass
+
+
+def type_key(i):
+    """One key, then the next only once the program has answered and what it
+    said is read: on a loaded machine the next key would otherwise change the
+    name before it is read."""
+    if i == len(keys):
+        GLib.timeout_add(5000, lambda: pyatspi.Registry.stop())
+        return False
+    subprocess.run(["xdotool", "key", keys[i]])
+    GLib.timeout_add(300, lambda: answered() or GLib.idle_add(type_key, i + 1) and False)
     return False
 
 
