@@ -12,7 +12,10 @@ const CACHE = OWN + '@VERSION@';
 const FILES = ['./', @FILES@];
 
 self.addEventListener('install', event => {
-  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  // past the browser's HTTP cache: behind a server that sends no Cache-Control
+  // it would hand a new build the old build's files
+  const fresh = FILES.map(file => new Request(file, {cache: 'reload'}));
+  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(fresh)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', event => {

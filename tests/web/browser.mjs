@@ -7,7 +7,7 @@
 // and the benchmarks share. No browser is downloaded.
 import {createServer} from 'node:http';
 import {gzipSync} from 'node:zlib';
-import {readFile} from 'node:fs/promises';
+import {readFile, stat} from 'node:fs/promises';
 import {extname, join, normalize} from 'node:path';
 import {chromium} from 'playwright-core';
 
@@ -20,8 +20,10 @@ const TYPES = {
 };
 
 // The folder on 127.0.0.1 on a free port, until stop(); compressed with gzip as web servers send it.
-// `rewrite`, if given, turns the text of index.html into what is served instead.
-export async function serve(folder, rewrite = null) {
+// `rewrite`, if given, turns the text of index.html into what is served instead. With
+// `lastModified`, each file's date goes with it and nothing says how long to keep it, as
+// Python's server and a default Apache do: the browser then keeps old files by their age.
+export async function serve(folder, rewrite = null, {lastModified = false} = {}) {
   const server = createServer(async (request, response) => {
     let path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     if (path.endsWith('/'))
@@ -31,6 +33,8 @@ export async function serve(folder, rewrite = null) {
       if (rewrite && path === '/index.html')
         body = Buffer.from(rewrite(body.toString()));
       const headers = {'Content-Type': TYPES[extname(path)] || 'application/octet-stream'};
+      if (lastModified)
+        headers['Last-Modified'] = (await stat(join(folder, normalize(path)))).mtime.toUTCString();
       const gzip = /\bgzip\b/.test(request.headers['accept-encoding'] || '') && extname(path) !== '.png';
       if (gzip)
         headers['Content-Encoding'] = 'gzip';

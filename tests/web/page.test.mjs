@@ -10,7 +10,7 @@
 //   SITE=build/web/site node --test tests/web/
 import {after, before, describe, test} from 'node:test';
 import assert from 'node:assert/strict';
-import {mkdtemp, readFile, rm} from 'node:fs/promises';
+import {cp, mkdtemp, readdir, readFile, rm, utimes, writeFile} from 'node:fs/promises';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import * as web from './browser.mjs';
@@ -487,6 +487,30 @@ describe('links, printing, loading', () => {
     }
   });
 
+  // Missing or cut short, the core never comes: one sentence says so, and the page waits no more.
+  test('a core that cannot load says so', async () => {
+    const cutShort = async route => {
+      try {
+        const whole = await route.fetch();
+        await route.fulfill({response: whole, body: (await whole.body()).subarray(0, 4096)});
+      } catch {}  // the preload's second request, once the page is closed
+    };
+    for (const [file, answer] of [['tessalo_core.wasm', route => route.fulfill({status: 404})],
+                                  ['tessalo_core.js', route => route.fulfill({status: 404})],
+                                  ['tessalo_core.wasm', cutShort], ['tessalo_core.js', cutShort]]) {
+      const context = await browser.newContext(web.DEVICES.phone);
+      try {
+        await context.route(`**/${file}`, answer);
+        const page = await context.newPage();
+        await page.goto(site.url);
+        await page.waitForFunction(() => document.documentElement.dataset.ready === 'failed', null, {timeout: 10000});
+        assert.match(await page.locator('#failed').innerText(), /не можа да се зареди/, file);
+      } finally {
+        await context.close();
+      }
+    }
+  });
+
   test('saving and copying draw the picture and its proof into SVG and PNG', () => withPage(web.DEVICES.desktop, async page => {
     await page.keyboard.press('Control+S');
     assert.match(await spoken(page), /Няма картина/);
@@ -555,6 +579,52 @@ describe('links, printing, loading', () => {
       await rm(profile, {recursive: true, force: true});
       if (!stopped)
         await own.stop();
+    }
+  });
+});
+
+describe('updates', () => {
+  // A school's server that sends no Cache-Control (Python's, a default Apache): build B,
+  // put up with files as old as A's, is what the second visit after it shows.
+  test('a new build arrives behind a server that sends no Cache-Control', async () => {
+    const folder = await mkdtemp(join(tmpdir(), 'tessalo-site-'));
+    const profile = await mkdtemp(join(tmpdir(), 'tessalo-chromium-'));
+    await cp(SITE, folder, {recursive: true});
+    const age = async () => {
+      const old = new Date('2024-01-01');
+      for (const name of await readdir(folder))
+        await utimes(join(folder, name), old, old);
+    };
+    await age();
+    const own = await web.serve(folder, null, {lastModified: true});
+    const context = await web.launchWithProfile(profile);
+    try {
+      const page = await context.newPage();
+      await page.goto(own.url);
+      await web.ready(page);
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      const worker = await readFile(join(folder, 'sw.js'), 'utf8');
+      await writeFile(join(folder, 'sw.js'), worker.replace(/const CACHE = OWN \+ '[^']*'/, "const CACHE = OWN + 'B'"));
+      const html = await readFile(join(folder, 'index.html'), 'utf8');
+      await writeFile(join(folder, 'index.html'), html.replace('<title>', '<meta name="build" content="B"><title>'));
+      await age();
+      await page.reload();
+      await web.ready(page);
+      // B's worker active, and A's cache gone with A
+      const onlyB = async () => {
+        const own = (await caches.keys()).filter(name => name.startsWith('tessalo '));
+        return own.length === 1 && own[0].endsWith(' B');
+      };
+      for (let tries = 0; tries < 100 && !await page.evaluate(onlyB); tries++)
+        await new Promise(resolve => setTimeout(resolve, 100));
+      await page.reload();
+      await web.ready(page);
+      assert.equal(await page.evaluate(() => document.querySelector('meta[name="build"]')?.content), 'B');
+    } finally {
+      await context.close();
+      await own.stop();
+      await rm(profile, {recursive: true, force: true});
+      await rm(folder, {recursive: true, force: true});
     }
   });
 });

@@ -62,7 +62,17 @@ form.setAttribute('aria-busy', 'true');
 // The core's loader comes after the form is on the screen, so that nothing waits for it.
 const loader = document.createElement('script');
 loader.src = 'tessalo_core.js';
-loader.onload = () => createTessaloCore().then(module => {
+// Its files missing or cut short, the core never comes: say so once, instead
+// of keeping the taps waiting behind a progress pointer a touch screen never shows.
+function failed() {
+  const sentence = document.getElementById('failed');
+  sentence.textContent = catalogue[language].page.CoreFailed;
+  sentence.hidden = false;
+  document.documentElement.dataset.ready = 'failed';
+  form.removeAttribute('aria-busy');
+}
+loader.onerror = failed;
+loader.onload = () => (typeof createTessaloCore === 'function' ? createTessaloCore() : Promise.reject()).then(module => {
   coreLoaded(module, () => {
     module._tessalo_set_language(catalogue.languages.indexOf(language));
     module._tessalo_load();
@@ -72,7 +82,7 @@ loader.onload = () => createTessaloCore().then(module => {
   document.documentElement.dataset.ready = 'true';
   form.removeAttribute('aria-busy');
   performance.mark('tessalo-ready');
-});
+}, failed);
 document.head.append(loader);
 
 if ('serviceWorker' in navigator && location.protocol !== 'file:')
