@@ -562,6 +562,8 @@ TEST_F(Window, TheTextsBreakAtEveryZoomWhereTheyBreakAtHundredPercent)
         EXPECT_EQ(lines("Text1(0)"), method) << "at " << zoom;
         EXPECT_EQ(lines("Text1(1)"), quotation) << "at " << zoom;
     }
+    // each zoom's margin would be a step to undo, kept until the window closes
+    EXPECT_EQ(control<QPlainTextEdit>("Text1(0)")->document()->availableUndoSteps(), 0);
 }
 
 // F2 puts the argument beside the form and takes it away again, leaving the

@@ -181,6 +181,9 @@ void FormWidgets::createTextBox(const ControlLayout& layout)
     auto* textBox = new QPlainTextEdit(&area_);
     place(textBox, layout);
     textBox->setReadOnly(true);
+    // nothing to undo in a read-only box, and each zoom's margin would
+    // otherwise be kept as a step until the window closes
+    textBox->setUndoRedoEnabled(false);
     // read-only, yet a keyboard user can still move through the text
     textBox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
