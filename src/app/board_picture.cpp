@@ -100,10 +100,9 @@ BoardPicture DescribeBoard(const Tessalo& form, const PictureMarks& marks)
     return picture;
 }
 
-std::string PictureFileStem(const Tessalo& form)
+std::string PictureFileStem(int kind, int n)
 {
-    const int n = ChosenN(form);
-    if (form.ProofKind == 0 || n == 0)
+    if (kind == 0 || n == 0)
         return "tessalo";
-    return "tessalo-kind-" + std::to_string(form.ProofKind) + "-n-" + std::to_string(n);
+    return "tessalo-kind-" + std::to_string(kind) + "-n-" + std::to_string(n);
 }

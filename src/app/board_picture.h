@@ -76,6 +76,6 @@ inline constexpr int kBuildUpMilliseconds = 1500;
 // the rings and the cursor.
 BoardPicture DescribeBoard(const Tessalo& form, const PictureMarks& marks = {});
 
-// The name a saved picture is offered under, without its extension:
-// "tessalo-kind-4-n-11" after Show, "tessalo" with no identity or n chosen.
-std::string PictureFileStem(const Tessalo& form);
+// The name a saved picture of identity `kind` (1..6) at `n` is offered under,
+// without its extension: "tessalo-kind-4-n-11"; "tessalo" for no picture (0).
+std::string PictureFileStem(int kind, int n);

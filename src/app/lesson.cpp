@@ -7,6 +7,7 @@
 #include "app/form_language.h"
 #include "app/induction_step.h"
 #include "app/prediction.h"
+#include "app/visible_cells.h"
 
 #include <algorithm>
 #include <utility>
@@ -47,6 +48,7 @@ void Lesson::Run(LessonCommand command, Handler handler)
     } catch (const RuntimeError&) {
         // nothing framed, said or argued about a picture the handler left half drawn
         failed_ = true;
+        drawn_ = {};
         view_ = {};
         held_ = {};
         hidden_.clear();
@@ -55,6 +57,12 @@ void Lesson::Run(LessonCommand command, Handler handler)
         throw;
     }
     view_ = LessonStep(form_, command_, nBefore_, previous_);
+    bool anyCell = false;
+    ForEachVisibleCell(form_.Shape1, [&anyCell](int, const Cell&) { anyCell = true; });
+    if (!anyCell)
+        drawn_ = {};
+    else if (command_ == LessonCommand::Show || command_ == LessonCommand::StepUp || command_ == LessonCommand::StepDown)
+        drawn_ = {form_.ProofKind, N()};
     waiting_ = predicting_ && WaitsForGuess(form_, command_, view_);
     Tell();
     shownLines_ = LinesBeforeTheChain(View().argument);

@@ -54,6 +54,13 @@ public:
     Tessalo& EditForm() { return form_; }
     Language language() const { return form_.language; }
     int N() const;  // the chosen n, 0 for none
+    // The picture on the board: what the last Show or step drew, which a later
+    // choice in the form does not change; {0, 0} while the board shows no cell.
+    struct Drawn {
+        int kind = 0;  // 1..6
+        int n = 0;
+    };
+    Drawn DrawnPicture() const { return drawn_; }
     bool Predicting() const { return predicting_; }
     bool Waiting() const { return waiting_; }
     // Whether the last command revealed a step: it builds as the class watches.
@@ -93,5 +100,6 @@ private:
     bool revealed_ = false;
     long guess_ = -1;
     std::string textBefore_;
+    Drawn drawn_;
     std::string note_;
 };

@@ -22,6 +22,9 @@ struct Picture {
     std::span<const int> marked = {};
     std::span<const int> hidden = {};  // cells a build-up has not drawn yet, ascending
     QString argument = {};  // the induction argument beneath the proof, when it is shown
+    // the identity (1..6) and n it shows, which name the file it is saved to
+    int drawnKind = 0;
+    int drawnN = 0;
 };
 
 enum class PictureFormat { Svg, Png, Pdf };

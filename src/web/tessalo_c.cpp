@@ -161,6 +161,16 @@ int tessalo_n(void)
     return ThePage().lesson.N();
 }
 
+int tessalo_drawn_kind(void)
+{
+    return ThePage().lesson.DrawnPicture().kind - 1;
+}
+
+int tessalo_drawn_n(void)
+{
+    return ThePage().lesson.DrawnPicture().n;
+}
+
 int tessalo_cell_count(void)
 {
     Page& page = ThePage();
@@ -210,7 +220,7 @@ const TessaloItem* tessalo_picture_items(void)
 const char* tessalo_picture_stem(void)
 {
     Page& page = ThePage();
-    page.stem = PictureFileStem(page.lesson.Form());
+    page.stem = PictureFileStem(page.lesson.DrawnPicture().kind, page.lesson.DrawnPicture().n);
     return page.stem.c_str();
 }
 

@@ -81,6 +81,10 @@ int tessalo_language(void);
 // The radio button that is on (0..5), -1 for none; the chosen n, 0 for none.
 int tessalo_kind(void);
 int tessalo_n(void);
+// The picture on the board, which the address names: the radio button (0..5)
+// and n of the last Show or step, -1 and 0 while the board shows no cell.
+int tessalo_drawn_kind(void);
+int tessalo_drawn_n(void);
 // Lists the loaded cells, template first, in index order, and returns how many;
 // tessalo_cells then points at that list until the next call.
 int tessalo_cell_count(void);

@@ -418,6 +418,9 @@ describe('links, printing, loading', () => {
         await web.click(page, 'language');
         assert.deepEqual(await seen(page), before, hash);
         assert.deepEqual(await web.cells(page), cells, hash);
+        // another n chosen and not shown: the address still names the picture on the board
+        await web.click(page, `List1-item-${state[1] % 11}`);
+        assert.equal((await seen(page)).hash, before.hash, hash);
       }, site.url + hash);
     }
   });
@@ -516,6 +519,7 @@ describe('links, printing, loading', () => {
     assert.match(await spoken(page), /Няма картина/);
     await page.goto(`${site.url}#kind=4&n=5`);
     await web.ready(page);
+    await web.click(page, 'List1-item-2');  // n = 3 chosen, n = 5 still on the board
     for (const [id, check] of [
       ['save-svg', async data => {
         const svg = data.toString();

@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The address: #kind=4&n=5 (and &step) names a picture, #lang=en a language other
-// than the default, and it follows the pupil's choices without new history entries.
+// The address: #kind=4&n=5 (and &step) names the picture on the board, #lang=en a
+// language other than the default; it follows Show and the steps without new
+// history entries, and a choice in the form not yet shown leaves it.
 import {layout} from './form.js';
 import {readCells} from './board.js';
 import {options} from './controls.js';
@@ -17,8 +18,9 @@ export function followInAddress() {
   const cells = readCells();
   // the template is the picture's first cell: n = 1 shows it alone
   cellsShown = cells.some(cell => cell.visible);
-  const kind = core._tessalo_kind();
-  const n = core._tessalo_n();
+  // the picture on the board, not what the form has chosen since
+  const kind = core._tessalo_drawn_kind();
+  const n = core._tessalo_drawn_n();
   const parts = language === catalogue.languages[0] ? [] : [`lang=${language}`];
   if (cellsShown && kind >= 0 && n > 0)
     parts.push(`kind=${kind + 1}&n=${n}${cells.some(cell => cell.added) ? '&step' : ''}`);

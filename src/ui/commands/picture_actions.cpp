@@ -42,9 +42,9 @@ constexpr std::array<FileKind, 3> kFileKinds{{
     {QT_TRANSLATE_NOOP("PictureActions", "Документ PDF (*.pdf)"), "pdf"},
 }};
 
-QString SuggestedName(const Tessalo& form)
+QString SuggestedName(const Picture& picture)
 {
-    return QString::fromStdString(PictureFileStem(form));
+    return QString::fromStdString(PictureFileStem(picture.drawnKind, picture.drawnN));
 }
 
 QString SuffixOf(const QString& filter)
@@ -110,7 +110,7 @@ QString PictureActions::chooseFile()
 {
     if (!dialog_)
         dialog_ = NewSaveDialog(window_);
-    dialog_->selectFile(SuggestedName(picture_().form) + QLatin1Char('.') + dialog_->defaultSuffix());
+    dialog_->selectFile(SuggestedName(picture_()) + QLatin1Char('.') + dialog_->defaultSuffix());
     if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
         return {};
     return dialog_->selectedFiles().first();
@@ -170,7 +170,7 @@ void PictureActions::print()
     if (!hasPicture())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(SuggestedName(picture_().form));
+    printer.setDocName(SuggestedName(picture_()));
     QPrintDialog dialog(&printer, &window_);
     dialog.setWindowTitle(Program::translate("PictureActions", "Печат на картината"));
     if (dialog.exec() != QDialog::Accepted)

@@ -42,7 +42,8 @@ void MainWindow::connectCommands()
     };
     auto* pictures = new PictureActions(*this, *board_, [this] {
         return Picture{form(), board_->marked(), board_->hidden(),
-                       argumentShown() ? ToQString(ArgumentText(lesson_.View().argument)) : QString()};
+                       argumentShown() ? ToQString(ArgumentText(lesson_.View().argument)) : QString(),
+                       lesson_.DrawnPicture().kind, lesson_.DrawnPicture().n};
     });
     on(Command::Save, [pictures] { pictures->save(); });
     on(Command::Copy, [this, pictures] {
