@@ -110,7 +110,7 @@ describe('pictures', () => {
       const targets = await page.evaluate(() => [...document.querySelectorAll(
         '#form button, #form .option, #form option, #tools button')].filter(e => e.getClientRects().length)
         .map(e => e.id || e.querySelector('input').id));
-      assert.equal(targets.length, 2 + 6 + 11 + 9);
+      assert.equal(targets.length, 2 + 6 + 11 + 11);  // the page's own buttons, the steps among them
       for (const id of targets) {
         const target = id.startsWith('Option1-') ? `label:has(#${id})` : `#${id}`;
         await page.locator(target).scrollIntoViewIfNeeded();
@@ -585,6 +585,38 @@ describe('links, printing, loading', () => {
         await own.stop();
     }
   });
+});
+
+describe('touch', () => {
+  // By touch alone, the picture comes into view after every tap that draws, and the step and
+  // its guess are under the thumb: upright, and held sideways with the picture kept at the left.
+  const boardInView = page => page.evaluate(() => {
+    const box = document.getElementById('board').getBoundingClientRect();
+    return box.top >= -1 && box.bottom <= innerHeight + 1;
+  });
+  for (const [name, device, sticks] of [['upright', web.DEVICES.phone, false],
+                                        ['sideways', web.DEVICES.phoneSideways, true]]) {
+    test(`a phone held ${name} takes the step and its guess`, () => withPage(device, async page => {
+      for (const id of ['Option1-3', 'List1-item-4', 'Command1-1'])
+        await web.tap(page, id);
+      assert.deepEqual(await web.state(page), [3, 5]);
+      assert.ok(await boardInView(page), 'after Show');
+      await web.tap(page, 'step-up');
+      assert.deepEqual(await web.state(page), [3, 6]);
+      assert.ok(await boardInView(page), 'after the step');
+      await web.tap(page, 'predict');  // at the page's end
+      if (sticks)
+        assert.ok(await boardInView(page), 'the picture stays at the left while the rest scrolls');
+      await web.tap(page, 'step-up');
+      assert.equal(await page.evaluate(() => tessaloCore._tessalo_waiting()), 1);
+      assert.ok(await boardInView(page), 'while the step waits');
+      await web.tap(page, 'guess');
+      await page.keyboard.type('13');
+      await web.tap(page, 'reveal');
+      assert.equal(await page.locator('#verdict').innerText(), 'Вярно: стъпката добави 13 квадрата.');
+      assert.ok(await boardInView(page), 'after the reveal');
+    }));
+  }
 });
 
 describe('updates', () => {

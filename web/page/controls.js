@@ -29,7 +29,8 @@ export function createButton(c) {
   const button = place(document.createElement('button'), c);
   button.type = 'button';
   button.dataset.caption = button.id;
-  button.addEventListener('click', () => run(c.index === 1 ? () => core._tessalo_show() : () => core._tessalo_clear()));
+  button.addEventListener('click', () => run(c.index === 1 ? () => core._tessalo_show() : () => core._tessalo_clear(),
+                                             true, c.index === 1));
   return button;
 }
 

@@ -9,7 +9,7 @@ import {showArgument} from './argument.js';
 import {board, drawBoard, forgetCells} from './board.js';
 import {finishBuildUp, startBuildUp} from './build_up.js';
 import {lastLine, list, options, textBoxes, toDisplayText} from './controls.js';
-import {fitTextBoxes, setViewBox, view} from './fit.js';
+import {bringBoardIntoView, fitTextBoxes, setViewBox, view} from './fit.js';
 import {captions} from './language.js';
 import {showGuessing} from './predict.js';
 
@@ -40,8 +40,9 @@ export function chooseN(n) {
   showState();
 }
 
-// Runs one event; after Show, a step and Clear a screen reader hears the core's sentence.
-export function run(event, speaks = true) {
+// Runs one event; after Show, a step and Clear a screen reader hears the core's sentence,
+// and after Show and a step (draws) the board comes into view on a narrow screen.
+export function run(event, speaks = true, draws = true) {
   queue(() => {
     finishBuildUp();
     const error = event();
@@ -52,6 +53,8 @@ export function run(event, speaks = true) {
     showState();
     if (speaks) {
       speak(core.UTF8ToString(core._tessalo_spoken()));
+      if (draws)
+        bringBoardIntoView();
       startBuildUp();
     }
   });

@@ -90,12 +90,22 @@ export function fit() {
     document.documentElement.classList.toggle('narrow', narrow);
     setViewBox(narrow ? 'narrow' : 'form');
     // on a narrow screen the argument comes below the picture, in the form's column
+    // and the guess for a step and its verdict come out of it, to stay on the screen above the
+    // steps' buttons even with the argument hidden
     const focus = document.activeElement;
-    if (narrow)
+    const guessRow = document.getElementById('guess-row');
+    const verdict = document.getElementById('verdict');
+    // the page's buttons join the form's column (so that the picture held sideways stays in
+    // view down to the page's end)
+    if (narrow) {
       board.after(panel);
-    else
-      tools.before(panel);
-    if (focus && focus !== document.activeElement && panel.contains(focus))
+      form.append(tools);
+      form.after(guessRow, verdict);  // out of the form's column, which places its children itself
+    } else {
+      document.getElementById('failed').after(panel, tools);
+      panel.append(guessRow, verdict);
+    }
+    if (focus && focus !== document.activeElement && (panel.contains(focus) || guessRow.contains(focus)))
       focus.focus({preventScroll: true});
   }
   panel.style.width = narrow ? '' : `${panelWidth()}px`;
@@ -118,6 +128,18 @@ export function fit() {
   const dpr = window.devicePixelRatio || 1;
   form.style.setProperty('--ring', `${Math.max(1, Math.ceil(3 * dpr / scale)) / dpr}px`);
   placeTools(left, top, scale);
+}
+
+// On a narrow screen Show and the steps bring the board into view, above the steps' buttons,
+// before it is built up: the pupil who tapped far below it sees what the tap drew.
+export function bringBoardIntoView() {
+  if (!narrow)
+    return;
+  const box = board.getBoundingClientRect();
+  const bar = document.getElementById('step-up').getBoundingClientRect();
+  const bottom = Math.min(viewHeight(), bar.top);
+  if (box.top < 0 || box.bottom > bottom)
+    board.scrollIntoView({block: 'start'});
 }
 
 // The page's own buttons in the lilac beside or below the form where there is room; otherwise

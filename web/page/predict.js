@@ -7,6 +7,7 @@
 import {argumentShown, focusStepLine} from './argument.js';
 import {startBuildUp} from './build_up.js';
 import {core, queue, showState, speak} from './events.js';
+import {bringBoardIntoView} from './fit.js';
 import {coreSays} from './language.js';
 import {showPressed} from './tools.js';
 
@@ -41,6 +42,7 @@ export function reveal() {
     if (typing)
       focusStepLine();  // on its lines, at the step's
     speak(core.UTF8ToString(core._tessalo_spoken()));
+    bringBoardIntoView();
     startBuildUp(true);
   });
 }

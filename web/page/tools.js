@@ -13,8 +13,11 @@ import {save} from './picture_file.js';
 import {predicting} from './predict.js';
 
 // Each shows a name of a file format or a sign (sign), or a text of the catalogue (text); its
-// name is the page's own (label) or its command's.
+// name is the page's own (label) or its command's, after what it shows for the steps, which
+// show n − 1 and n + 1 with an arrow for the eye only.
 const TOOLS = [
+  {id: 'step-down', text: 'StepDownButton', arrow: '◀', command: 'StepDown'},
+  {id: 'step-up', text: 'StepUpButton', arrow: '▶', command: 'StepUp'},
   {id: 'save-svg', sign: 'SVG', label: 'SaveSvgLabel', command: 'Save'},
   {id: 'save-png', sign: 'PNG', label: 'SavePngLabel', action: () => save('png')},
   {id: 'copy', text: 'CopyButton', command: 'Copy'},
@@ -35,12 +38,12 @@ const tool = id => document.getElementById(id);
 const toolOf = command => TOOLS.find(t => t.command === command);
 
 export function createTools() {
-  for (const {id, sign, text, command, action, hidden} of TOOLS) {
+  for (const {id, sign, arrow, text, command, action, hidden} of TOOLS) {
     const button = document.createElement('button');
     button.type = 'button';
     button.id = id;
     button.hidden = Boolean(hidden);
-    if (text)
+    if (text && !arrow)
       button.dataset.text = text;
     else if (sign)
       button.textContent = sign;
@@ -51,6 +54,14 @@ export function createTools() {
   }
 }
 
+// "◀ n − 1", "n + 1 ▶": the arrow is a shape, which a screen reader would read as its symbol's name
+function showWithArrow(button, text, arrow, before) {
+  const shape = document.createElement('span');
+  shape.setAttribute('aria-hidden', 'true');
+  shape.textContent = before ? `${arrow} ` : ` ${arrow}`;
+  button.replaceChildren(...(before ? [shape, text] : [text, shape]));
+}
+
 export function showPressed(command) {
   tool(toolOf(command).id).setAttribute('aria-pressed', String(IS_ON[command]()));
 }
@@ -58,11 +69,15 @@ export function showPressed(command) {
 // The buttons' names in the language in use, and the switch, which shows and says the language
 // it goes to in that language.
 export function showTools() {
-  for (const {id, label, command} of TOOLS) {
+  for (const {id, label, command, arrow, text} of TOOLS) {
     const row = command && commandRow(command);
     if (!label && !row)
       continue;
-    const name = (label ? pageSays(label) : commandSays(row.text)) + (row ? ` (${keyNames(row.keys)})` : '');
+    if (arrow)
+      showWithArrow(tool(id), pageSays(text), arrow, command === 'StepDown');
+    // a name holds what the button shows, so that a pupil who says it is understood
+    const name = (arrow ? `${pageSays(text)}: ` : '') + (label ? pageSays(label) : commandSays(row.text)) +
+                 (row ? ` (${keyNames(row.keys)})` : '');
     tool(id).title = name;
     tool(id).setAttribute('aria-label', name);
   }
