@@ -68,6 +68,8 @@ export const DEVICES = {
   phone: {viewport: {width: 360, height: 640}, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
   smallPhone: {viewport: {width: 320, height: 568}, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
   phoneSideways: {viewport: {width: 640, height: 360}, deviceScaleFactor: 3, isMobile: true, hasTouch: true},
+  projector: {viewport: {width: 3840, height: 2160}},
+  tablet: {viewport: {width: 768, height: 1024}, deviceScaleFactor: 2, isMobile: true, hasTouch: true},
 };
 
 // A new page in a fresh context (no cache, no service worker, no settings), on url, once the core is ready.

@@ -93,19 +93,27 @@ describe('pictures', () => {
     }
   }));
 
-  test('the form fills a desktop window keeping its proportions', () => withPage(web.DEVICES.desktop, async page => {
-    const {width, height} = web.DEVICES.desktop.viewport;
-    const box = await web.box(page, 'form');
-    assert.ok(Math.abs(box.width / box.height - 8190 / 6930) < 1e-3);
-    assert.ok(box.left >= -0.5 && box.top >= -0.5 && box.right <= width + 0.5 && box.bottom <= height + 0.5);
-    assert.ok(Math.abs(box.width - width) < 1 || Math.abs(box.height - height) < 1);
-  }));
+  // On a projector the argument's and the buttons' letters grow with the form.
+  for (const [name, device] of [['a desktop window', web.DEVICES.desktop], ['a projector', web.DEVICES.projector]]) {
+    test(`the form fills ${name} keeping its proportions`, () => withPage(device, async page => {
+      const {width, height} = device.viewport;
+      const box = await web.box(page, 'form');
+      assert.ok(Math.abs(box.width / box.height - 8190 / 6930) < 1e-3);
+      assert.ok(box.left >= -0.5 && box.top >= -0.5 && box.right <= width + 0.5 && box.bottom <= height + 0.5);
+      assert.ok(Math.abs(box.width - width) < 1 || Math.abs(box.height - height) < 1);
+      await page.keyboard.press('F2');
+      assert.deepEqual(await page.evaluate(() => ['argument', 'copy'].map(id =>
+        parseFloat(getComputedStyle(document.getElementById(id)).fontSize))), [16, 16].map(px => px * height / 1080));
+    }));
+  }
 
-  // A phone held upright: every control whole in view once scrolled to, at least 44 px
+  // A phone or a tablet held upright: every control whole in view once scrolled to, at least 44 px
   // and its letters 16, nothing sideways; taps draw each identity's largest picture,
-  // and turning the phone keeps the picture and the choice.
-  for (const [name, device] of [['360 × 640', web.DEVICES.phone], ['320 × 568', web.DEVICES.smallPhone]]) {
-    test(`by touch on a phone upright, ${name}`, () => withPage(device, async page => {
+  // and turning it keeps the picture and the choice.
+  for (const [name, device] of [['a phone upright, 360 × 640', web.DEVICES.phone],
+                                ['a phone upright, 320 × 568', web.DEVICES.smallPhone],
+                                ['a tablet upright, 768 × 1024', web.DEVICES.tablet]]) {
+    test(`by touch on ${name}`, () => withPage(device, async page => {
       const {width} = device.viewport;
       const targets = await page.evaluate(() => [...document.querySelectorAll(
         '#form button, #form .option, #form option, #tools button')].filter(e => e.getClientRects().length)

@@ -15,6 +15,10 @@ import {tools} from './tools.js';
 
 // Below 100 % the form's controls would be too small to touch: a phone, a small window.
 const NARROW_BELOW_SCALE = 1;
+// A finger needs 44 pixels, and the list's rows, the form's smallest targets, are 18 at
+// 100 %: a touch screen (a tablet, a whiteboard) smaller than that gets the laid-out page.
+const TOUCH_BELOW_SCALE = 44 / 18;
+const touch = matchMedia('(pointer: coarse)');
 let narrow = null;
 
 // The browser's zoom on a desktop (a phone's pinch zoom is not this): the form grows with it.
@@ -73,8 +77,18 @@ let viewSize = null;
 const viewWidth = () => viewSize ? viewSize[0] : document.documentElement.clientWidth;
 const viewHeight = () => viewSize ? viewSize[1] : document.documentElement.clientHeight;
 
-// Beside the form the argument takes a column at the right; the form fits the rest.
-const panelWidth = () => argumentShown ? Math.round(Math.min(416, Math.max(256, viewWidth() * 0.3))) : 0;
+// On a screen taller than 1080 pixels (a projector) the argument and the page's buttons grow
+// with the form.
+const uiScale = () => Math.max(1, viewHeight() / 1080);
+// Beside the form the argument takes a column at the right; the form fits the rest. On a
+// projector it takes the width the form leaves at full height, as the window does at full screen.
+function panelWidth() {
+  if (!argumentShown)
+    return 0;
+  const width = Math.min(416, Math.max(256, viewWidth() * 0.3));
+  const spare = viewWidth() - formWidth * viewHeight() / formHeight;
+  return Math.round(uiScale() > 1 ? Math.max(width, Math.min(spare, 416 * uiScale())) : width);
+}
 const roomWidth = () => viewWidth() - (narrow ? 0 : panelWidth());
 
 export function holdViewSize(held) {
@@ -84,7 +98,7 @@ export function holdViewSize(held) {
 export function fit() {
   const zoom = browserZoom();
   const fitted = Math.min((viewWidth() - panelWidth()) / formWidth, viewHeight() / formHeight) * zoom;
-  const nowNarrow = fitted < NARROW_BELOW_SCALE;
+  const nowNarrow = fitted < (touch.matches ? TOUCH_BELOW_SCALE : NARROW_BELOW_SCALE);
   if (nowNarrow !== narrow) {
     narrow = nowNarrow;
     document.documentElement.classList.toggle('narrow', narrow);
@@ -110,6 +124,7 @@ export function fit() {
   }
   panel.style.width = narrow ? '' : `${panelWidth()}px`;
   document.documentElement.style.setProperty('--panel-width', `${narrow ? 0 : panelWidth()}px`);
+  document.documentElement.style.setProperty('--ui', String(narrow ? 1 : uiScale()));
   document.documentElement.classList.toggle('zoomed', !narrow && zoom > 1);
   fitTextBoxes();
   if (narrow) {
@@ -147,9 +162,10 @@ export function bringBoardIntoView() {
 function placeTools(left, top, scale) {
   const roomRight = roomWidth() - left - formWidth * scale;
   const roomBelow = viewHeight() - top - formHeight * scale;
-  tools.classList.toggle('beside', roomRight >= 72);
-  tools.classList.toggle('below', roomRight < 72 && roomBelow >= 56);
-  tools.classList.toggle('menu', roomRight < 72 && roomBelow < 56);
+  const ui = uiScale();
+  tools.classList.toggle('beside', roomRight >= 72 * ui);
+  tools.classList.toggle('below', roomRight < 72 * ui && roomBelow >= 56 * ui);
+  tools.classList.toggle('menu', roomRight < 72 * ui && roomBelow < 56 * ui);
   closeMenu();
 }
 
