@@ -331,6 +331,12 @@ const char* tessalo_explore_row_words(int row)
     return Said(found ? RowWords(*found) : std::string());
 }
 
+const char* tessalo_explore_entering_words(int row, int cell)
+{
+    const ExploreCell* found = RowCell(row, cell);
+    return Said(found ? EnteringWords(*Row(row), static_cast<std::size_t>(cell)) : std::string());
+}
+
 int tessalo_explore_cell_count(int row)
 {
     const ExploreRow* found = Row(row);

@@ -147,6 +147,9 @@ int tessalo_next_line(void);
 // added cells. Outside the rows and cells: words "", index -1, added 0, no cells.
 int tessalo_explore_row_count(void);
 const char* tessalo_explore_row_words(int row);
+// what is said on reaching cell `cell` of `row` from another row: the row's
+// words, then the cell's
+const char* tessalo_explore_entering_words(int row, int cell);
 int tessalo_explore_cell_count(int row);
 const char* tessalo_explore_cell_words(int row, int cell);
 int32_t tessalo_explore_cell_index(int row, int cell);

@@ -288,6 +288,23 @@ describe('keyboard', () => {
     assert.equal(await page.evaluate(() => history.length), entries);  // the address followed without new entries
   }));
 
+  // Ctrl+E puts the keyboard on the board: the arrows move a cursor along the picture's rows and
+  // each move says the cell, as in the window; F9 says it again; the rows are a list for a swipe.
+  test('exploring the picture by keyboard', () => withPage(web.DEVICES.desktop, async page => {
+    const said = [];
+    for (const key of ['Control+E', 'ArrowDown', 'ArrowRight', 'F9', 'ArrowUp']) {
+      await page.evaluate(() => document.querySelector('#spoken span')?.setAttribute('data-old', ''));
+      await page.keyboard.press(key);
+      said.push(await page.evaluate(() => document.querySelector('#spoken span:not([data-old])')?.textContent));
+    }
+    assert.deepEqual(said, ['ред 1, 1 квадрат. Квадрат 1 от 1, кафяв', 'ред 2, 2 квадрата. Квадрат 1 от 2, син',
+                            'ред 2, квадрат 2 от 2, кафяв', 'ред 2, квадрат 2 от 2, кафяв',
+                            'ред 1, 1 квадрат. Квадрат 1 от 1, кафяв']);
+    assert.equal(await page.evaluate(() => document.querySelectorAll('#explore-cursor').length), 1);
+    assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('#explore-rows > li')].map(row =>
+      row.querySelectorAll('li').length)), [1, 2]);
+  }, `${site.url}#kind=2&n=2`));
+
   test('Show without n says so', () => withPage(web.DEVICES.desktop, async page => {
     await web.click(page, 'Command1-1');
     assert.match(await spoken(page), /n/);
@@ -678,7 +695,7 @@ describe('languages', () => {
   // text marked, the page shows nothing unmarked but what the core writes at run time.
   test('every English text passes through the catalogues', async () => {
     const marked = await web.serve(SITE, html => web.markTexts(html, 'en'));
-    const core = ['#Text1-0', '#argument-lines', '#verdict', '#board@aria-label'];
+    const core = ['#Text1-0', '#argument-lines', '#verdict', '#board@aria-label', '#explore-rows'];
     const states = [  // [name, device, what to do, whether the last sentence is the page's]
       ['fresh', web.DEVICES.desktop, page => page.keyboard.press('Control+S'), true],
       ['shown', web.DEVICES.desktop, async page => {

@@ -13,7 +13,7 @@ import {core} from './events.js';
 export let board, boardContent;
 let cellGroup, markGroup, hatchGroup, ringGroup, templateCell;
 
-function svgElement(name, attributes) {
+export function svgElement(name, attributes) {
   const element = document.createElementNS(SVG, name);
   for (const [key, value] of Object.entries(attributes))
     element.setAttribute(key, value);

@@ -8,7 +8,8 @@
 import {layout} from './form.js';
 import {nextLine, toggleArgument, toggleLineByLine} from './argument.js';
 import {toggleBuildUp} from './build_up.js';
-import {core, run} from './events.js';
+import {core, repeat, run} from './events.js';
+import {explore} from './explore.js';
 import {catalogue} from './language.js';
 import {copy, save} from './picture_file.js';
 import {reveal, togglePredict, waiting} from './predict.js';
@@ -38,6 +39,8 @@ const ACTIONS = {
       return false;  // Enter presses the focused button
     reveal();
   },
+  Explore: explore,
+  Repeat: repeat,
   LineByLine: toggleLineByLine,
   NextLine: nextLine,
   Keys: () => keyList.open ? keyList.close() : keyList.showModal(),

@@ -8,6 +8,7 @@ import {followInAddress} from './address.js';
 import {showArgument} from './argument.js';
 import {board, drawBoard, forgetCells} from './board.js';
 import {finishBuildUp, startBuildUp} from './build_up.js';
+import {showRows} from './explore.js';
 import {lastLine, list, options, textBoxes, toDisplayText} from './controls.js';
 import {bringBoardIntoView, fitTextBoxes, setViewBox, view} from './fit.js';
 import {captions} from './language.js';
@@ -60,7 +61,10 @@ export function run(event, speaks = true, draws = true) {
   });
 }
 
+let lastSentence = '';
+
 export function speak(sentence) {
+  lastSentence = sentence;
   // a new node, so that the same sentence twice is spoken twice
   const node = document.createElement('span');
   node.textContent = sentence;
@@ -68,6 +72,11 @@ export function speak(sentence) {
 }
 
 let shownText = null;
+
+// F9: the last sentence again, for a pupil who missed it.
+export function repeat() {
+  speak(lastSentence);
+}
 
 export function showProofText(text) {
   if (text === shownText)
@@ -91,6 +100,7 @@ export function showState() {
   const kind = core._tessalo_kind();
   options.forEach((input, index) => { input.checked = index === kind; });
   drawBoard();
+  showRows();
   if (view === 'narrow')
     setViewBox();
   followInAddress();

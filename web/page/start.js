@@ -10,6 +10,7 @@ import {control, form, formHeight, formWidth, layout, pictureTwips} from './form
 import {openAddress} from './address.js';
 import {createArgumentPanel} from './argument.js';
 import {createBoard} from './board.js';
+import {createExplorer} from './explore.js';
 import {createKeyList} from './commands.js';
 import {createButton, createFrame, createList, createOption, createTextBox, frame} from './controls.js';
 import {core, coreLoaded} from './events.js';
@@ -39,6 +40,7 @@ function build() {
   [...frame.querySelectorAll('.option')]
     .sort((a, b) => parseFloat(a.style.top) - parseFloat(b.style.top))
     .forEach(option => frame.append(option));
+  createExplorer();
   createCaptions();
   createTools();
   createMenu();

@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Exploring the picture without seeing it, as in the window: Ctrl+E puts the keyboard on the
+// board, the arrows move a cursor cell by cell along the picture's rows (Up and Down to the
+// nearest cell of the next row), Home and End to a row's ends, and each move says the cell,
+// the row first on entering another. The rows and their cells are also a list beside the
+// board, which a screen reader's swipe walks on a touch screen. The words are the core's.
+import {board, boardContent, readCells, svgElement} from './board.js';
+import {core, speak} from './events.js';
+import {pageSays} from './language.js';
+
+const rowList = document.createElement('ul');
+rowList.id = 'explore-rows';
+rowList.className = 'unseen';
+let exploredRows = 0;
+let row = 0;
+let cell = 0;
+let cursor = null;
+
+const cellCount = r => core._tessalo_explore_cell_count(r);
+const said = pointer => core.UTF8ToString(pointer);
+
+export function createExplorer() {
+  board.after(rowList);
+  board.addEventListener('focus', () => { showCursor(); sayWhere(true); });
+  board.addEventListener('blur', showCursor);
+  board.addEventListener('keydown', move);
+}
+
+// After every event: the rows of the picture now on the board, the cursor as near its place
+// as they allow.
+export function showRows() {
+  exploredRows = core._tessalo_explore_row_count();
+  row = Math.min(row, Math.max(0, exploredRows - 1));
+  cell = Math.min(cell, Math.max(0, cellCount(row) - 1));
+  if (exploredRows > 0)
+    board.setAttribute('tabindex', '0');
+  else
+    board.removeAttribute('tabindex');
+  const rows = [];
+  for (let r = 0; r < exploredRows; ++r) {
+    const item = document.createElement('li');
+    item.textContent = said(core._tessalo_explore_row_words(r));
+    const cells = document.createElement('ul');
+    for (let c = 0; c < cellCount(r); ++c) {
+      const one = document.createElement('li');
+      one.textContent = said(core._tessalo_explore_cell_words(r, c));
+      cells.append(one);
+    }
+    item.append(cells);
+    rows.push(item);
+  }
+  rowList.replaceChildren(...rows);
+  showCursor();
+}
+
+export function explore() {
+  if (exploredRows === 0)
+    speak(pageSays('BoardEmpty'));
+  else if (document.activeElement === board)
+    sayWhere(true);
+  else
+    board.focus();
+}
+
+function sayWhere(withRow) {
+  if (exploredRows > 0)
+    speak(said(withRow ? core._tessalo_explore_entering_words(row, cell) : core._tessalo_explore_cell_words(row, cell)));
+}
+
+function moveTo(toRow, toCell) {
+  const otherRow = toRow !== row;
+  row = toRow;
+  cell = toCell;
+  showCursor();
+  sayWhere(otherRow);
+}
+
+function move(event) {
+  if (exploredRows === 0 || event.ctrlKey || event.altKey || event.metaKey || event.shiftKey)
+    return;
+  const last = cellCount(row) - 1;
+  const steps = {
+    ArrowLeft: () => moveTo(row, Math.max(0, cell - 1)),
+    ArrowRight: () => moveTo(row, Math.min(last, cell + 1)),
+    Home: () => moveTo(row, 0),
+    End: () => moveTo(row, last),
+    ArrowUp: () => row > 0 ? moveTo(row - 1, core._tessalo_explore_nearest(row - 1, row, cell)) : sayWhere(false),
+    ArrowDown: () => row + 1 < exploredRows ? moveTo(row + 1, core._tessalo_explore_nearest(row + 1, row, cell))
+                                        : sayWhere(false),
+  };
+  if (!steps[event.key])
+    return;
+  steps[event.key]();
+  event.preventDefault();  // the page does not scroll
+}
+
+// A black square just about the cell with a white one inside it, so that one of the two
+// stands out on every colour; only while the board has the keyboard.
+function showCursor() {
+  cursor?.remove();
+  cursor = null;
+  if (exploredRows === 0 || document.activeElement !== board)
+    return;
+  const index = core._tessalo_explore_cell_index(row, cell);
+  const shown = readCells().find(c => c.index === index);
+  if (!shown)
+    return;
+  cursor = svgElement('g', {id: 'explore-cursor', fill: 'none', 'vector-effect': 'non-scaling-stroke'});
+  for (const [colour, inset] of [['#000', -20], ['#fff', 20]]) {
+    cursor.append(svgElement('rect', {x: shown.left + inset, y: shown.top + inset, width: shown.width - 2 * inset,
+                                      height: shown.height - 2 * inset, stroke: colour, 'stroke-width': 30}));
+  }
+  boardContent.append(cursor);
+}
