@@ -72,6 +72,16 @@ foreach(text_end STYLE:</style SCRIPT:</script SCRIPT:<!--)
     message(FATAL_ERROR "${text} holds \"${end}\", which would end its element in index.html")
   endif()
 endforeach()
+# The tab's icon written into the page: fetched as a file it would come twice on the first
+# visit, for the tab and again for the manifest, whose icon it also is.
+file(READ ${ICON} icon)
+string(REPLACE "%" "%25" icon "${icon}")
+foreach(sign "#;%23" "\";'" "<;%3C" ">;%3E" "\n; ")
+  list(GET sign 0 from)
+  list(GET sign 1 to)
+  string(REPLACE "${from}" "${to}" icon "${icon}")
+endforeach()
+set(ICON_DATA "data:image/svg+xml,${icon}")
 configure_file(${SOURCE}/index.html ${SITE}/index.html @ONLY)
 configure_file(${SOURCE}/manifest.webmanifest ${SITE}/manifest.webmanifest COPYONLY)
 configure_file(${ICON} ${SITE}/icon.svg COPYONLY)
@@ -104,6 +114,10 @@ foreach(file ${cached})
 endforeach()
 string(SHA256 version "${contents}")
 string(SUBSTRING ${version} 0 16 VERSION)
+# the icons are the browser's and the system's, which fetch them for the tab and when the page
+# is installed as an app (the tab's apart from the page's own fetches); the page itself is
+# cached once, as ./, and kept under index.html as well
+list(REMOVE_ITEM cached icon.svg ${icons} index.html)
 list(TRANSFORM cached PREPEND "'./")
 list(TRANSFORM cached APPEND "'")
 list(JOIN cached ", " FILES)

@@ -12,10 +12,16 @@ const CACHE = OWN + '@VERSION@';
 const FILES = ['./', @FILES@];
 
 self.addEventListener('install', event => {
-  // past the browser's HTTP cache: behind a server that sends no Cache-Control
-  // it would hand a new build the old build's files
-  const fresh = FILES.map(file => new Request(file, {cache: 'reload'}));
-  event.waitUntil(caches.open(CACHE).then(cache => cache.addAll(fresh)).then(() => self.skipWaiting()));
+  event.waitUntil((async () => {
+    // A new build is fetched past the browser's HTTP cache, which behind a server that sends no
+    // Cache-Control would hand it the old build's files; the first one takes what the visit
+    // that installs it has just fetched, rather than fetching it all twice.
+    const mode = self.registration.active ? 'reload' : 'force-cache';
+    const cache = await caches.open(CACHE);
+    await cache.addAll(FILES.map(file => new Request(file, {cache: mode})));
+    await cache.put('./index.html', await cache.match('./'));
+    await self.skipWaiting();
+  })());
 });
 
 self.addEventListener('activate', event => {

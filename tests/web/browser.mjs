@@ -24,8 +24,10 @@ const TYPES = {
 // `lastModified`, each file's date goes with it and nothing says how long to keep it, as
 // Python's server and a default Apache do: the browser then keeps old files by their age.
 export async function serve(folder, rewrite = null, {lastModified = false} = {}) {
+  const requested = [];  // every path asked for, in order
   const server = createServer(async (request, response) => {
     let path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    requested.push(path);
     if (path.endsWith('/'))
       path += 'index.html';
     try {
@@ -47,6 +49,7 @@ export async function serve(folder, rewrite = null, {lastModified = false} = {})
   await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    requested,
     stop: () => new Promise(resolve => { server.closeAllConnections(); server.close(resolve); }),
   };
 }

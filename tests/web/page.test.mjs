@@ -589,6 +589,10 @@ describe('links, printing, loading', () => {
       await web.ready(page);
       await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
       assert.ok(await page.evaluate(() => caches.has('another app of this server')), 'the other cache is left');
+      // the first visit fetches each file once, and the app's icons only when it is installed
+      const twice = own.requested.filter((path, i) => own.requested.indexOf(path) !== i);
+      assert.deepEqual(twice, [], own.requested.join(' '));
+      assert.ok(!own.requested.some(path => path.endsWith('.png')), own.requested.join(' '));
       const session = await context.newCDPSession(page);
       assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
       const manifest = JSON.parse(await readFile(`${SITE}/manifest.webmanifest`, 'utf8'));
