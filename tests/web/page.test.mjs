@@ -127,6 +127,12 @@ describe('pictures', () => {
         assert.ok(box.width >= 44 && box.height >= 44, `${id}: ${box.width} × ${box.height}`);
         assert.ok(box.x >= 0 && box.x + box.width <= width, `${id} cut off at ${box.x}`);
         assert.ok(size >= 16, `${id}: ${size} px letters`);
+        // a name holds the words the button shows, for a pupil who says them to voice control
+        const [shown, name] = await page.locator(target).evaluate(e => [[...e.childNodes]
+          .filter(node => !(node.nodeType === 1 && node.getAttribute('aria-hidden'))).map(node => node.textContent)
+          .join('').trim(), e.getAttribute('aria-label')]);
+        const asWords = new RegExp(`(^|[^\\p{L}])${shown.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}($|[^\\p{L}])`, 'iu');
+        assert.ok(name === null || !/[\p{L}\p{N}]/u.test(shown) || asWords.test(name), `${id}: "${shown}" in "${name}"`);
       }
       assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= document.documentElement.clientWidth));
       // the text boxes show their whole text: the method the page opens with, and the quotation

@@ -86,5 +86,6 @@ export function showTools() {
   button.lang = nextLanguage();
   button.textContent = next.LanguageButton;
   button.title = next.LanguageLabel;
-  button.setAttribute('aria-label', next.LanguageLabel);
+  // with what it shows, so that a pupil who says "EN" to her voice control is understood
+  button.setAttribute('aria-label', `${next.LanguageButton}: ${next.LanguageLabel}`);
 }
