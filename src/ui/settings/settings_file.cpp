@@ -66,7 +66,7 @@ std::optional<WriteFailure> Unreadable(const QString& path, qint64 maxBytes)
     if (!S_ISREG(node.st_mode))
         return RefusedTarget(path, false);  // it says what stands there
     if (node.st_size > maxBytes)
-        return WriteFailure{QStringLiteral("файлът е по-голям от %1 KiB, а тя не пише такива").arg(maxBytes / 1024),
+        return WriteFailure{QStringLiteral("файлът е по-голям от %1 KiB, каквито програмата не пише").arg(maxBytes / 1024),
                             QStringLiteral("the file is larger than %1 KiB, which it never writes").arg(maxBytes / 1024)};
     return std::nullopt;
 }
