@@ -174,6 +174,14 @@ describe('keyboard', () => {
       }
       assert.deepEqual(seen, order, `kind ${kind}`);
     }
+    // in the page's order for Tab, they still lie as the layout stacks them where they overlap:
+    // the list over the board's caption of n, the proof over the quotation
+    const onTop = await page.evaluate(() => [['List1-0', 'board'], ['Text1-0', 'Text1-1']].map(pair => {
+      const [a, b] = pair.map(id => document.getElementById(id).getBoundingClientRect());
+      const x = (Math.max(a.left, b.left) + Math.min(a.right, b.right)) / 2;
+      return document.elementFromPoint(x, a.top + 0.5).id;
+    }));
+    assert.deepEqual(onTop, ['List1-0', 'Text1-0']);
   }));
 
   test('the keyboard alone shows, steps and clears', () => withPage(web.DEVICES.desktop, async page => {
@@ -383,6 +391,21 @@ describe('focus and colours', () => {
         }
       }
     }));
+  }
+
+  // The audits of Lighthouse's accessibility score and axe's best practices, by axe itself:
+  // names that hold the shown words, contrast, no positive tabindex, landmarks, on every layout
+  // with the argument and a waiting guess showing.
+  const axe = readFile(new URL('node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+  for (const device of ['desktop', 'phone', 'phoneSideways', 'tablet', 'projector']) {
+    test(`axe finds nothing to mend, ${device}`, () => withPage(web.DEVICES[device], async page => {
+      await page.keyboard.press('F2');
+      await page.keyboard.press('F3');
+      await page.keyboard.press('PageDown');
+      await page.addScriptTag({content: await axe});
+      const {violations} = await page.evaluate(() => self.axe.run(document));
+      assert.deepEqual(violations.map(v => `${v.id}: ${v.nodes.map(n => n.target).join(' ')}`), []);
+    }, `${site.url}#kind=4&n=5`));
   }
 
   test('forced colours keep the chosen n and identity visible', () => withPage(web.DEVICES.desktop, async page => {

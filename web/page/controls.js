@@ -18,9 +18,8 @@ function place(element, c) {
   element.style.height = `${c.height / TWIPS}px`;
   if (c.background)
     element.style.backgroundColor = c.background;
-  // the layout's tab indexes start at 0; the page's at 1, as 0 means "in document order"
-  if (c.tabIndex >= 0 && c.kind !== 'Frame' && c.kind !== 'Label')
-    element.tabIndex = c.tabIndex + 1;
+  // the page's order is the tab order (orderTabStops); the layout's order, the bottom first, stacks them
+  element.style.zIndex = String(layout.controls.indexOf(c) + 1);
   element.id = `${c.name}-${c.index}`;
   return element;
 }
@@ -53,7 +52,7 @@ export function createOption(c) {
   input.type = 'radio';
   input.name = 'kind';
   input.id = `${c.name}-${c.index}`;
-  input.tabIndex = c.tabIndex + 1;
+  input.dataset.tabIndex = String(c.tabIndex);
   input.addEventListener('change', () => {
     if (input.checked)
       run(() => core._tessalo_choose_kind(c.index), false);
@@ -88,6 +87,28 @@ export function createTextBox(c) {
   textBox.dataset.label = ['ProofBox', 'QuotationBox'][c.index];
   textBoxes[c.index] = textBox;
   return textBox;
+}
+
+// The form's tab stops in the page's own order, so that Tab follows the layout's tab indexes
+// without a positive tabindex: the identities' group is one stop, where its chosen button
+// stands in the layout (its first, with none chosen). Only a stop out of place moves, and
+// the focus stays where it was.
+export function orderTabStops() {
+  const chosen = options.find(input => input.checked);
+  const groupAt = chosen ? Number(chosen.dataset.tabIndex)
+                         : Math.min(...options.map(input => Number(input.dataset.tabIndex)));
+  const stops = layout.controls.filter(c => c.tabIndex >= 0 && ['PushButton', 'ListBox', 'TextBox'].includes(c.kind))
+    .map(c => [c.tabIndex, document.getElementById(`${c.name}-${c.index}`)]);
+  stops.push([groupAt, frame]);
+  stops.sort((a, b) => a[0] - b[0]);
+  const focused = document.activeElement;
+  stops.reduce((previous, [, stop]) => {
+    if (!(previous.compareDocumentPosition(stop) & Node.DOCUMENT_POSITION_FOLLOWING))
+      previous.after(stop);
+    return stop;
+  }, stops.shift()[1]);
+  if (document.activeElement !== focused)
+    focused.focus({preventScroll: true});
 }
 
 export const toDisplayText = text => text.replaceAll('\r\n', '\n');

@@ -99,6 +99,7 @@ export function showState() {
     list.selectedIndex = n - 1;
   const kind = core._tessalo_kind();
   options.forEach((input, index) => { input.checked = index === kind; });
+  orderTabStops();
   drawBoard();
   showRows();
   if (view === 'narrow')

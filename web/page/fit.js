@@ -113,10 +113,10 @@ export function fit() {
     // view down to the page's end)
     if (narrow) {
       board.after(panel);
-      form.append(tools);
-      form.after(guessRow, verdict);  // out of the form's column, which places its children itself
+      form.append(tools, guessRow, verdict);  // these two fixed above the steps, out of the column
     } else {
-      document.getElementById('failed').after(panel, tools);
+      document.getElementById('failed').after(panel);
+      document.getElementById('tools-place').append(tools);
       panel.append(guessRow, verdict);
     }
     if (focus && focus !== document.activeElement && (panel.contains(focus) || guessRow.contains(focus)))

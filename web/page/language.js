@@ -36,6 +36,7 @@ export function showLanguage() {
   const {captions} = catalogue[language];
   document.documentElement.lang = language;
   document.title = captions.window;
+  document.getElementById('page-title').textContent = captions.window;
   document.querySelector('meta[name="description"]').content = pageSays('Description');
   const each = (attribute, show) => document.querySelectorAll(`[data-${attribute}]`)
     .forEach(element => show(element, element.dataset[attribute]));

@@ -12,7 +12,7 @@ import {createArgumentPanel} from './argument.js';
 import {createBoard} from './board.js';
 import {createExplorer} from './explore.js';
 import {createKeyList} from './commands.js';
-import {createButton, createFrame, createList, createOption, createTextBox, frame} from './controls.js';
+import {createButton, createFrame, createList, createOption, createTextBox, frame, orderTabStops} from './controls.js';
 import {core, coreLoaded} from './events.js';
 import {createCaptions, fit, holdViewSize} from './fit.js';
 import {catalogue, language, showLanguage} from './language.js';
@@ -25,7 +25,6 @@ function build() {
   form.style.width = `${formWidth}px`;
   form.style.height = `${formHeight}px`;
   form.style.backgroundColor = layout.window.background;
-  form.append(createBoard());
   for (const c of layout.controls) {
     switch (c.kind) {
     case 'PushButton': form.append(createButton(c)); break;
@@ -40,6 +39,9 @@ function build() {
   [...frame.querySelectorAll('.option')]
     .sort((a, b) => parseFloat(a.style.top) - parseFloat(b.style.top))
     .forEach(option => frame.append(option));
+  orderTabStops();
+  // beneath the controls (the style says so), after them in the tab order, as in the window
+  form.append(createBoard());
   createExplorer();
   createCaptions();
   createTools();
@@ -53,9 +55,7 @@ function build() {
   requestAnimationFrame(() => requestAnimationFrame(fit));
   window.addEventListener('resize', fit);
   // the page opens on the first tab stop, as the window does
-  const first = [...form.querySelectorAll('[tabindex]')].filter(e => e.tabIndex > 0)
-    .sort((a, b) => a.tabIndex - b.tabIndex)[0];
-  first.focus({preventScroll: true});
+  form.querySelector('textarea, select, button, input').focus({preventScroll: true});
 }
 
 build();
