@@ -85,6 +85,8 @@ export async function open(browser, url, device = DEVICES.desktop) {
 }
 
 export const ready = page => page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+// Once the browser is idle: the page writes the address and the rows for a swipe only then.
+export const idle = page => page.evaluate(() => new Promise(resolve => requestIdleCallback(resolve, {timeout: 1000})));
 
 // The loaded cells as the core lists them, read by the offsets layout.js gives, each visible
 // one with its centre and its frame's middle in CSS pixels of the viewport.

@@ -68,6 +68,7 @@ async function chooseNByMouse(page, n) {
 
 const spoken = page => page.evaluate(() => document.getElementById('spoken').textContent);
 const focused = page => page.evaluate(() => document.activeElement.id);
+const address = page => web.idle(page).then(() => page.evaluate(() => location.hash));
 
 function contrast(a, b) {  // WCAG contrast ratio of two sRGB colours
   const luminance = colour => {
@@ -202,7 +203,7 @@ describe('keyboard', () => {
     assert.deepEqual(await web.state(page), [0, 3]);
     assert.match(await spoken(page), /n е 3/);
     assert.equal((await web.cells(page)).length, 6);
-    assert.equal(await page.evaluate(() => location.hash), '#kind=1&n=3');
+    assert.equal(await address(page), '#kind=1&n=3');
 
     await press('F2');  // the argument, shown before the step, follows it
     await press('PageDown');
@@ -221,7 +222,7 @@ describe('keyboard', () => {
     (await web.coloursAt(page, cells.filter(cell => cell.added).map(cell => cell.corner))).forEach(seen =>
       assert.ok(seen.some((c, k) => Math.abs(c - STEP_MARK[k]) > 40), `${seen}: a square frame on a circle`));
     assert.equal(await page.evaluate(() => document.querySelector('#List1-0 option:checked').id), 'List1-item-3');
-    assert.equal(await page.evaluate(() => location.hash), '#kind=1&n=4&step');
+    assert.equal(await address(page), '#kind=1&n=4&step');
     // the panel's lines are the core's; on the step's line the step's rings lie on exactly the added cells
     const argument = await page.evaluate(() => ({
       lines: [...document.querySelectorAll('#argument-lines li')].map(item => item.textContent),
@@ -298,7 +299,7 @@ describe('keyboard', () => {
     assert.deepEqual(await web.cells(page), []);
     assert.equal(await page.evaluate(() => document.querySelectorAll('#List1-0 option:checked').length), 0);
     assert.notEqual(await spoken(page), '');
-    assert.equal(await page.evaluate(() => location.hash), '');
+    assert.equal(await address(page), '');
     assert.equal(await page.evaluate(() => history.length), entries);  // the address followed without new entries
   }));
 
@@ -315,6 +316,7 @@ describe('keyboard', () => {
                             'ред 2, квадрат 2 от 2, кафяв', 'ред 2, квадрат 2 от 2, кафяв',
                             'ред 1, 1 квадрат. Квадрат 1 от 1, кафяв']);
     assert.equal(await page.evaluate(() => document.querySelectorAll('#explore-cursor').length), 1);
+    await web.idle(page);
     assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('#explore-rows > li')].map(row =>
       row.querySelectorAll('li').length)), [1, 2]);
   }, `${site.url}#kind=2&n=2`));
@@ -440,12 +442,12 @@ describe('links, printing, loading', () => {
                 ['#kind=7&n=4', [0, 4], false, false], ['#kind=2&n=0', [1, 0], false, false],
                 ['#kind=x&n=', [0, 0], false, false], ['#lang=en&kind=4&n=5&step', [3, 5], true, true, proofIn],
                 ['#kind=1&n=1', [0, 1], true, false]];
-  const seen = page => page.evaluate(() => ({
+  const seen = page => web.idle(page).then(() => page.evaluate(() => ({
     language: document.documentElement.lang, hash: location.hash,
     proof: tessaloCore.UTF8ToString(tessaloCore._tessalo_proof_text()), shown: document.getElementById('Text1-0').value,
     argument: tessaloCore.UTF8ToString(tessaloCore._tessalo_argument_plain()),
     panel: [...document.querySelectorAll('#argument-lines li')].map(item => `${item.textContent}\n`).join(''),
-  }));
+  })));
   const cyrillic = text => /[\u0400-\u04ff]/.test(text);
   test('an address opens its picture', async () => {
     for (const [hash, state, shown, step, proof] of rows) {
@@ -479,6 +481,23 @@ describe('links, printing, loading', () => {
     }
   });
 
+  // Written once the browser is idle, off the path of the frame that shows the picture:
+  // once for however many pictures came before.
+  test('the address is written once, after the pictures', () => withPage(web.DEVICES.desktop, async page => {
+    const writes = await page.evaluate(() => {
+      let count = 0;
+      const replace = history.replaceState.bind(history);
+      history.replaceState = (...values) => { ++count; replace(...values); };
+      for (const kind of [1, 2]) {
+        document.getElementById(`Option1-${kind}`).click();
+        document.getElementById('Command1-1').click();
+      }
+      const during = count;
+      return new Promise(resolve => requestIdleCallback(() => resolve([during, count, location.hash]), {timeout: 1000}));
+    });
+    assert.deepEqual(writes, [0, 1, '#kind=3&n=3']);
+  }, `${site.url}#kind=1&n=3`));
+
   // The method text the page opens with is longer than its box shows.
   // Where the browser blocks site data, or its storage is full, the page still draws, switches
   // its language and keeps its address true; it only remembers nothing.
@@ -499,7 +518,7 @@ describe('links, printing, loading', () => {
         await page.keyboard.press('F2');
         await web.click(page, 'language');
         assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
-        assert.equal(await page.evaluate(() => location.hash), '#lang=en&kind=4&n=3');
+        assert.equal(await address(page), '#lang=en&kind=4&n=3');
       } finally {
         await context.close();
       }

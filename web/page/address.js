@@ -8,22 +8,27 @@
 import {layout} from './form.js';
 import {readCells} from './board.js';
 import {options} from './controls.js';
-import {core, queue, showState, speak} from './events.js';
+import {core, queue, showState, speak, whenIdle} from './events.js';
 import {addressLanguage, catalogue, language, LANGUAGE_SETTING, setLanguage} from './language.js';
 import {remember} from './storage.js';
 
 export let cellsShown = false;
 
 export function followInAddress() {
-  const cells = readCells();
   // the template is the picture's first cell: n = 1 shows it alone
-  cellsShown = cells.some(cell => cell.visible);
-  // the picture on the board, not what the form has chosen since
+  cellsShown = readCells().some(cell => cell.visible);
+  whenIdle(writeAddress);
+}
+
+// The picture on the board, not what the form has chosen since. Writing the address costs a
+// few milliseconds (the browser looks again at every element the address may point to), so
+// it waits until the picture is on the screen.
+function writeAddress() {
   const kind = core._tessalo_drawn_kind();
   const n = core._tessalo_drawn_n();
   const parts = language === catalogue.languages[0] ? [] : [`lang=${language}`];
   if (cellsShown && kind >= 0 && n > 0)
-    parts.push(`kind=${kind + 1}&n=${n}${cells.some(cell => cell.added) ? '&step' : ''}`);
+    parts.push(`kind=${kind + 1}&n=${n}${readCells().some(cell => cell.added) ? '&step' : ''}`);
   const address = parts.length ? `#${parts.join('&')}` : '';
   if (address !== location.hash)
     history.replaceState(history.state, '', address || location.pathname + location.search);

@@ -61,6 +61,23 @@ export function run(event, speaks = true, draws = true) {
   });
 }
 
+// Work the next frame does not show (the address, the rows for a screen reader's swipe) waits
+// until the browser is idle after it: once however many events came before, with the state then.
+const idleWork = new Set();
+export function whenIdle(work) {
+  if (idleWork.has(work))
+    return;
+  idleWork.add(work);
+  const run = () => {
+    idleWork.delete(work);
+    work();
+  };
+  if ('requestIdleCallback' in self)
+    requestIdleCallback(run, {timeout: 200});
+  else
+    requestAnimationFrame(() => setTimeout(run));
+}
+
 let lastSentence = '';
 
 export function speak(sentence) {

@@ -8,7 +8,7 @@
 // the row first on entering another. The rows and their cells are also a list beside the
 // board, which a screen reader's swipe walks on a touch screen. The words are the core's.
 import {board, boardContent, readCells, svgElement} from './board.js';
-import {core, speak} from './events.js';
+import {core, speak, whenIdle} from './events.js';
 import {pageSays} from './language.js';
 
 const rowList = document.createElement('ul');
@@ -39,6 +39,13 @@ export function showRows() {
     board.setAttribute('tabindex', '0');
   else
     board.removeAttribute('tabindex');
+  whenIdle(listRows);
+  showCursor();
+}
+
+// The rows and cells as a list, which a screen reader's swipe walks: a hundred elements and
+// more, written once the picture is on the screen.
+function listRows() {
   const rows = [];
   for (let r = 0; r < exploredRows; ++r) {
     const item = document.createElement('li');
@@ -53,7 +60,6 @@ export function showRows() {
     rows.push(item);
   }
   rowList.replaceChildren(...rows);
-  showCursor();
 }
 
 export function explore() {
