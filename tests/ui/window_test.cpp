@@ -309,18 +309,45 @@ TEST_F(Window, ScreenReadersHearANameForEveryControlAndTheProof)
 }
 
 // Tab visits the controls in the layout's tab order; the radio buttons are one
-// stop, at the one that is on.
+// stop, at the one that is on, whichever identity the window opened with, and
+// the board with a picture and the argument's list beside the form after them;
+// Shift+Tab walks back the same way.
 TEST_F(Window, TabFollowsTheLayoutsOrder)
 {
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QStringList visited{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 6; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
+    const auto walk = [](Qt::KeyboardModifiers modifiers) {
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        return visited.join(' ').toStdString();
+    };
+    const struct {
+        int kind;  // 0: as the window opens
+        bool argument;
+        const char* order;
+    } rows[] = {
+        {0, false, "Text1(0) Text1(1) List1(0) Command1(0) Option1(0) Command1(1) Text1(0) Text1(1)"},
+        {1, false, "Text1(0) Text1(1) List1(0) Command1(0) Option1(0) Command1(1) Board Text1(0)"},
+        {2, true, "Text1(0) Text1(1) List1(0) Command1(0) Option1(1) Command1(1) argumentLines Board"},
+        {3, false, "Text1(0) Text1(1) List1(0) Command1(0) Option1(2) Command1(1) Board Text1(0)"},
+        {4, true, "Text1(0) Text1(1) List1(0) Command1(0) Option1(3) Command1(1) argumentLines Board"},
+        {5, false, "Text1(0) Text1(1) List1(0) Command1(0) Command1(1) Option1(4) Board Text1(0)"},
+        {6, true, "Text1(0) Text1(1) List1(0) Command1(0) Command1(1) Option1(5) argumentLines Board"},
+    };
+    for (const auto& row : rows) {
+        if (row.kind > 0)
+            window.open(row.kind, 3);
+        window.setArgumentShown(row.argument);
+        control("Text1(0)")->setFocus();
+        const std::string forward = walk(Qt::NoModifier);
+        EXPECT_EQ(forward, row.order) << row.kind << (row.argument ? " with the argument" : "");
+        QStringList back = QString::fromStdString(forward).split(' ');
+        std::reverse(back.begin(), back.end());
+        EXPECT_EQ(walk(Qt::ShiftModifier), back.join(' ').toStdString()) << row.kind;
     }
-    EXPECT_EQ(visited.join(' ').toStdString(),
-              "Text1(0) Text1(1) List1(0) Command1(0) Option1(0) Command1(1) Text1(0)");
 
     // the quotation box, partly behind the proof box, is in front while it has the focus
     QWidget* quotation = control("Text1(1)");
@@ -584,7 +611,7 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     argument.trigger();
     auto* lines = control<QListWidget>("argumentLines");
     QApplication::setActiveWindow(&window);
-    control("Option1(5)")->setFocus();
+    control("Command1(1)")->setFocus();  // Show, the form's last stop with identity 4 on
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), lines) << "one tab stop after the form's own";
     lines->setFocus();
@@ -639,6 +666,30 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     expectRingedInWine(revealed, band, "after the reveal");
     window.commands()[Command::Predict].trigger();
     argument.trigger();  // remembered: the next window opens without it
+}
+
+// With the argument off, a waiting step still takes the class's guess: the argument comes
+// beside the form with the guess's box, so that typing 7 goes there and not to the list of n,
+// stays for the verdict, and goes again with the next picture.
+TEST_F(Window, PredictingWithTheArgumentOffTakesTheGuess)
+{
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.open(4, 3);
+    const QSize alone = window.size();
+    window.commands()[Command::Predict].trigger();
+    window.step(+1);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("guess"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    EXPECT_EQ(window.form().List1(0).ListIndex, 3);  // n = 4
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(control<QLabel>("verdict")->text().toStdString(), "Вярно: стъпката добави 7 квадрата.");
+    EXPECT_GT(window.width(), alone.width());
+    window.step(+1);  // the next step waits again
+    window.commands()[Command::Predict].trigger();
+    click("Command1(1)");
+    EXPECT_EQ(window.size(), alone);
 }
 
 // The key list opened from a full screen, its letters grown with the form, fits

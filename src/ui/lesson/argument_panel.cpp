@@ -76,6 +76,14 @@ ArgumentPanel::ArgumentPanel(QWidget* parent)
     retranslate();
 }
 
+std::vector<QWidget*> ArgumentPanel::tabStops() const
+{
+    std::vector<QWidget*> stops{list_};
+    if (guess_->isVisibleTo(this))
+        stops.push_back(guess_);
+    return stops;
+}
+
 void ArgumentPanel::retranslate()
 {
     title_->setText(tr("Доказателство по индукция"));

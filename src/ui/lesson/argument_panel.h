@@ -34,6 +34,8 @@ public:
     // An action whose keys work while the lines have the focus.
     void addLinesAction(QAction* action);
     bool linesHaveFocus() const;
+    // Where Tab stops in the panel, in order: the lines, and the guess's box while predicting.
+    std::vector<QWidget*> tabStops() const;
     // Puts the keyboard's line on the last line shown, as one more appears.
     void goToLastLine();
     // The lines' texts as shown, for tests and the clipboard.

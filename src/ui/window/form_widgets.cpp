@@ -203,6 +203,24 @@ void FormWidgets::orderTabStops()
         tabStops_.push_back(widget);
 }
 
+std::vector<QWidget*> FormWidgets::tabStopsNow() const
+{
+    const bool anyOn = std::any_of(options_.begin(), options_.end(), [](const QRadioButton* o) { return o->isChecked(); });
+    std::vector<QWidget*> stops;
+    bool groupVisited = false;
+    for (QWidget* stop : tabStops_) {
+        if (stop->focusPolicy() == Qt::NoFocus)
+            continue;  // the frame, which only holds the group
+        if (auto* option = qobject_cast<QRadioButton*>(stop)) {
+            if (anyOn ? !option->isChecked() : groupVisited)
+                continue;
+            groupVisited = true;
+        }
+        stops.push_back(stop);
+    }
+    return stops;
+}
+
 void FormWidgets::retranslate(const Tessalo& form)
 {
     for (const auto& [widget, layout] : placed_) {

@@ -48,6 +48,9 @@ public:
     QPlainTextEdit& proofBox() const { return *textBoxes_[0]; }
     // The form's tab stops in their order.
     const std::vector<QWidget*>& tabStops() const { return tabStops_; }
+    // The same as Tab visits them: the identities' group once, at its button that is on
+    // (at its first, with none on).
+    std::vector<QWidget*> tabStopsNow() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -32,8 +32,10 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
+#include <iterator>
 #include <cmath>
 
 namespace {
@@ -149,6 +151,41 @@ bool MainWindow::argumentShown() const
     return argument_ && argument_->isVisibleTo(this);
 }
 
+namespace {
+
+// The stop that holds `focused`: itself, its parent, or for a radio button the group's stop.
+std::ptrdiff_t StopOf(const std::vector<QWidget*>& stops, const QWidget* focused)
+{
+    const auto holds = [focused](const QWidget* stop) {
+        return stop == focused || stop->isAncestorOf(focused) ||
+               (qobject_cast<const QRadioButton*>(stop) && qobject_cast<const QRadioButton*>(focused) &&
+                stop->parentWidget() == focused->parentWidget());
+    };
+    const auto at = std::find_if(stops.begin(), stops.end(), holds);
+    return at == stops.end() ? -1 : at - stops.begin();
+}
+
+}  // namespace
+
+// The toolkit's own chain enters the identities' group at its first button whichever is
+// on, and once the argument joins the chain it goes from Clear straight to the argument.
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    std::vector<QWidget*> stops = widgets_->tabStopsNow();
+    if (argument_ && !argument_->isHidden())
+        std::ranges::copy(argument_->tabStops(), std::back_inserter(stops));
+    if (board_->focusPolicy() & Qt::TabFocus)
+        stops.push_back(board_);
+    const QWidget* focused = QApplication::focusWidget();
+    const std::ptrdiff_t at = focused ? StopOf(stops, focused) : -1;
+    if (at < 0)
+        return QWidget::focusNextPrevChild(next);
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    stops[static_cast<std::size_t>((at + (next ? 1 : count - 1)) % count)]->setFocus(next ? Qt::TabFocusReason
+                                                                                         : Qt::BacktabFocusReason);
+    return true;
+}
+
 ArgumentPanel& MainWindow::argumentPanel()
 {
     if (!argument_) {
@@ -168,8 +205,18 @@ ArgumentPanel& MainWindow::argumentPanel()
 
 void MainWindow::setArgumentShown(bool shown)
 {
-    if (!shown && !argument_)
-        return;  // never shown: nothing to hide
+    argumentOn_ = shown;
+    placeArgument();
+}
+
+// Beside the form while F2 has it on, and also while a step waits for the class's guess and
+// then gives its verdict, since the guess's box and the verdict are in it: what is typed then
+// goes to the box, not to the list of n.
+void MainWindow::placeArgument()
+{
+    const bool shown = argumentOn_ || lesson_.Waiting() || !lesson_.Note().empty();
+    if (!argument_ ? !shown : argument_->isHidden() != shown)
+        return;  // never shown and not wanted, or as wanted already
     argumentPanel().setVisible(shown);
     if (!shown)
         board_->setRinged({}, false);
@@ -276,6 +323,7 @@ void MainWindow::showLesson()
     explorer_->setRows(view.rows);
     // a revealed step is built as the class watches, build-up on or not
     buildUp_->start(view.buildOrder, lesson_.Revealed());
+    placeArgument();
     if (argument_) {
         const bool typing = lesson_.Revealed() && argument_->isAncestorOf(QApplication::focusWidget());
         argument_->setArgument(view.argument, lesson_.ShownLines());

@@ -68,6 +68,9 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Tab and Shift+Tab: the form's stops, the argument's while it is shown, the board
+    // while it shows a picture, round and round.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // The window's own texts and the form's captions in the form's language.
@@ -76,6 +79,8 @@ private:
     void connectCommands();
     // Centres the form in the window and places every control at `zoom`.
     void layOut(double zoom);
+    // Shows or hides the argument as F2 and a waiting step want it.
+    void placeArgument();
 
     // Runs one command of the lesson, then shows what it says. An error inside
     // a handler ends the program, as nothing in the form catches it.
@@ -96,6 +101,7 @@ private:
     QSize baseSize_;
     QFont baseLetters_;  // the toolkit's, at 100 %
     double zoom_ = 1.0;
+    bool argumentOn_ = false;  // F2
     QWidget* formArea_ = nullptr;  // the form's client area, centred in the window
     BoardSurface* board_ = nullptr;
     FormWidgets* widgets_ = nullptr;
