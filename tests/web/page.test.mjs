@@ -321,6 +321,18 @@ describe('keyboard', () => {
       row.querySelectorAll('li').length)), [1, 2]);
   }, `${site.url}#kind=2&n=2`));
 
+  // With the argument off a waiting step still takes the guess: the argument comes beside the
+  // form with its box, and typing 7 goes there, not to the list of n.
+  test('predicting with the argument off takes the guess', () => withPage(web.DEVICES.desktop, async page => {
+    await page.keyboard.press('F3');
+    await page.keyboard.press('PageDown');
+    assert.equal(await focused(page), 'guess');
+    await page.keyboard.type('7');
+    assert.deepEqual(await web.state(page), [3, 4]);
+    await page.keyboard.press('Enter');
+    assert.match(await page.evaluate(() => document.getElementById('verdict').textContent), /7/);
+  }, `${site.url}#kind=4&n=3`));
+
   test('Show without n says so', () => withPage(web.DEVICES.desktop, async page => {
     await web.click(page, 'Command1-1');
     assert.match(await spoken(page), /n/);

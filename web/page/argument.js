@@ -76,17 +76,26 @@ export function ringedLine() {
   return argument[line] ? line : -1;
 }
 
-function showPanel() {
-  panel.hidden = !argumentShown;
+// Beside the form while F2 has it on, and on a wide screen also while a step waits for the
+// class's guess and then gives its verdict, which stand in it there (on a narrow screen they
+// stand above the steps' buttons): what is typed then goes to the guess, not to the list of n.
+// Whether it came or went.
+export function showPanel() {
+  const guessing = ['guess-row', 'verdict'].some(id => panel.contains(document.getElementById(id)) &&
+                                                      !document.getElementById(id).hidden);
+  const shown = argumentShown || guessing;
+  const changed = panel.hidden === shown;
+  panel.hidden = !shown;
   document.documentElement.classList.toggle('argument', argumentShown);
   showPressed('Argument');
+  return changed;
 }
 
 function setArgumentShown(shown, announce) {
   argumentShown = shown;
   remember(ARGUMENT_SETTING, String(shown));
   showPanel();
-  if (!shown && panel.contains(document.activeElement))
+  if (panel.hidden && panel.contains(document.activeElement))
     document.activeElement.blur();
   hoveredLine = -1;
   fit();

@@ -6,7 +6,7 @@
 // screen (a phone, a small window); the board's view of the form, of paper or of
 // the picture alone.
 import {control, form, formHeight, formWidth, layout, pictureTwips} from './form.js';
-import {panel, argumentShown} from './argument.js';
+import {argumentShown, panel, showPanel} from './argument.js';
 import {board, readCells} from './board.js';
 import {list, textBoxes} from './controls.js';
 import {core} from './events.js';
@@ -82,8 +82,8 @@ const viewHeight = () => viewSize ? viewSize[1] : document.documentElement.clien
 const uiScale = () => Math.max(1, viewHeight() / 1080);
 // Beside the form the argument takes a column at the right; the form fits the rest. On a
 // projector it takes the width the form leaves at full height, as the window does at full screen.
-function panelWidth() {
-  if (!argumentShown)
+function panelWidth(shown = !panel.hidden) {
+  if (!shown)
     return 0;
   const width = Math.min(416, Math.max(256, viewWidth() * 0.3));
   const spare = viewWidth() - formWidth * viewHeight() / formHeight;
@@ -97,8 +97,9 @@ export function holdViewSize(held) {
 
 export function fit() {
   const zoom = browserZoom();
-  const fitted = Math.min((viewWidth() - panelWidth()) / formWidth, viewHeight() / formHeight) * zoom;
-  const nowNarrow = fitted < (touch.matches ? TOUCH_BELOW_SCALE : NARROW_BELOW_SCALE);
+  const fitting = width => Math.min((viewWidth() - width) / formWidth, viewHeight() / formHeight) * zoom;
+  // by F2's argument only: the guess's while a step waits must not turn the layout over
+  const nowNarrow = fitting(panelWidth(argumentShown)) < (touch.matches ? TOUCH_BELOW_SCALE : NARROW_BELOW_SCALE);
   if (nowNarrow !== narrow) {
     narrow = nowNarrow;
     document.documentElement.classList.toggle('narrow', narrow);
@@ -119,6 +120,7 @@ export function fit() {
       document.getElementById('tools-place').append(tools);
       panel.append(guessRow, verdict);
     }
+    showPanel();
     if (focus && focus !== document.activeElement && (panel.contains(focus) || guessRow.contains(focus)))
       focus.focus({preventScroll: true});
   }
@@ -133,7 +135,7 @@ export function fit() {
     form.style.setProperty('--ring', '3px');
     return;
   }
-  const scale = fitted;
+  const scale = fitting(panelWidth());
   const left = Math.max(0, (roomWidth() - formWidth * scale) / 2);
   const top = Math.max(0, (viewHeight() - formHeight * scale) / 2);
   form.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;

@@ -4,10 +4,10 @@
 
 // Predict, then reveal: a step up waits in the core until the class has guessed
 // what it adds.
-import {argumentShown, focusStepLine} from './argument.js';
+import {focusStepLine, panel, showPanel} from './argument.js';
 import {startBuildUp} from './build_up.js';
 import {core, queue, showState, speak} from './events.js';
-import {bringBoardIntoView} from './fit.js';
+import {bringBoardIntoView, fit} from './fit.js';
 import {coreSays} from './language.js';
 import {showPressed} from './tools.js';
 
@@ -20,15 +20,18 @@ export const waiting = () => core && core._tessalo_waiting() === 1;
 
 export function showGuessing() {
   const waits = waiting();
+  const started = waits && guessRow.hidden;
   if (guessRow.hidden === waits) {
     guessRow.hidden = !waits;
     guessInput.value = '';
-    if (waits && argumentShown)
-      guessInput.focus({preventScroll: true});  // the pupil types at once
   }
   const note = core.UTF8ToString(core._tessalo_note());
   verdict.textContent = note;
   verdict.hidden = !note;
+  if (showPanel())
+    fit();
+  if (started && !panel.hidden)
+    guessInput.focus({preventScroll: true});  // the pupil types at once
 }
 
 export function reveal() {
