@@ -77,6 +77,10 @@ public:
     const std::string& ProofText() const { return waiting_ ? textBefore_ : form_.Text1(0).Text; }
     // The verdict below the argument after a reveal; "" otherwise.
     const std::string& Note() const { return note_; }
+    // Whether the argument stands beside the form: while the class has it on (`chosen`),
+    // and while a step waits for the guess and then gives its verdict, which stand in it,
+    // so that the guess is typed there and never into the list of n.
+    bool ShowsArgument(bool chosen) const { return chosen || waiting_ || !note_.empty(); }
 
 private:
     template <class Handler>

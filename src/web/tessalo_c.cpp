@@ -259,6 +259,11 @@ const char* tessalo_note(void)
     return ThePage().lesson.Note().c_str();
 }
 
+int tessalo_shows_argument(int chosen)
+{
+    return ThePage().lesson.ShowsArgument(chosen != 0) ? 1 : 0;
+}
+
 int tessalo_argument_count(void)
 {
     return static_cast<int>(ThePage().lesson.ShownLines());

@@ -128,10 +128,13 @@ const int32_t* tessalo_build_order(void);
 // the guess. tessalo_reveal (or a step up, or predicting turned off) shows the
 // step; guess is the number the class typed, negative for none. tessalo_note
 // is then the verdict for the panel, and the sentence begins with it; "" before.
+// tessalo_shows_argument: whether the argument stands beside the form, chosen
+// (1) or not (0) by the class: also while a step waits and with its verdict.
 void tessalo_set_predicting(int on);
 int tessalo_waiting(void);
 void tessalo_reveal(int guess);
 const char* tessalo_note(void);
+int tessalo_shows_argument(int chosen);
 
 // Line by line: while on, after each event the step's lines wait, and
 // tessalo_next_line shows one more (1), or 0 when none waits.

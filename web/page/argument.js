@@ -76,14 +76,12 @@ export function ringedLine() {
   return argument[line] ? line : -1;
 }
 
-// Beside the form while F2 has it on, and on a wide screen also while a step waits for the
-// class's guess and then gives its verdict, which stand in it there (on a narrow screen they
-// stand above the steps' buttons): what is typed then goes to the guess, not to the list of n.
-// Whether it came or went.
+// As the lesson wants it: while F2 has it on, and while a step waits for the class's guess
+// and gives its verdict, which stand in it on a wide screen (on a narrow one they stand above
+// the steps' buttons, and only F2 counts). Whether it came or went.
 export function showPanel() {
-  const guessing = ['guess-row', 'verdict'].some(id => panel.contains(document.getElementById(id)) &&
-                                                      !document.getElementById(id).hidden);
-  const shown = argumentShown || guessing;
+  const guessHere = panel.contains(document.getElementById('guess-row'));
+  const shown = guessHere && core ? core._tessalo_shows_argument(argumentShown ? 1 : 0) === 1 : argumentShown;
   const changed = panel.hidden === shown;
   panel.hidden = !shown;
   document.documentElement.classList.toggle('argument', argumentShown);

@@ -209,12 +209,9 @@ void MainWindow::setArgumentShown(bool shown)
     placeArgument();
 }
 
-// Beside the form while F2 has it on, and also while a step waits for the class's guess and
-// then gives its verdict, since the guess's box and the verdict are in it: what is typed then
-// goes to the box, not to the list of n.
 void MainWindow::placeArgument()
 {
-    const bool shown = argumentOn_ || lesson_.Waiting() || !lesson_.Note().empty();
+    const bool shown = lesson_.ShowsArgument(argumentOn_);
     if (!argument_ ? !shown : argument_->isHidden() != shown)
         return;  // never shown and not wanted, or as wanted already
     argumentPanel().setVisible(shown);

@@ -79,7 +79,7 @@ private:
     void connectCommands();
     // Centres the form in the window and places every control at `zoom`.
     void layOut(double zoom);
-    // Shows or hides the argument as F2 and a waiting step want it.
+    // Shows or hides the argument as the lesson wants it (F2, a waiting step).
     void placeArgument();
 
     // Runs one command of the lesson, then shows what it says. An error inside
