@@ -284,6 +284,19 @@ TEST(PictureMenu, TheMenuTheKeyListAndTheHelpOfferEveryCommand)
                         window.commands()[row.command].shortcut().toString();
     EXPECT_EQ(offered, expected);
     EXPECT_TRUE(offered.contains(QStringLiteral("Следващото n PgDown")));
+    // by the mouse on no entry; by a key (Shift+F10, the Menu key) on the first, which a
+    // screen reader says with the menu
+    QString active = QStringLiteral("none");
+    QTimer::singleShot(0, &window, [&] {
+        QTimer::singleShot(0, &window, [&] {  // after the menu's own first turn
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                active = menu->activeAction() ? menu->activeAction()->text() : QString();
+                menu->close();
+            }
+        });
+    });
+    window.commands()[Command::Menu].trigger();
+    EXPECT_EQ(active, QString::fromUtf8(Tr(Language::bg, kCommands.front().text)));
 
     const auto keyList = KeyListRows(window.commands());
     const QString help = ParseCommandLine({QStringLiteral("tessalo"), QStringLiteral("--help")}).output;

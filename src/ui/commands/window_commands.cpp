@@ -100,7 +100,8 @@ QAction& WindowCommands::operator[](Command command) const
     return *actions_[static_cast<std::size_t>(&FindCommand(command) - kCommands.data())];
 }
 
-void WindowCommands::showMenu(const QPoint& globalPosition, const std::function<void(const QString&)>& say) const
+void WindowCommands::showMenu(const QPoint& globalPosition, const std::function<void(const QString&)>& say,
+                              bool byKeyboard) const
 {
     QMenu menu(&window_);
     for (QAction* action : actions_)
@@ -115,6 +116,10 @@ void WindowCommands::showMenu(const QPoint& globalPosition, const std::function<
             }
         });
     }
+    // opened by a key, on its first entry, as menus are elsewhere: a screen reader then says
+    // the menu and the entry, where the menu alone opens in silence
+    if (byKeyboard)
+        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().constFirst()); });
     menu.exec(globalPosition);
 }
 

@@ -34,8 +34,10 @@ public:
 
     // Opens the commands as a menu at `globalPosition`. `say`, when given, tells
     // a screen reader the state of a checkable entry as the keyboard reaches it:
-    // the toolkit does not tell it that they can be checked.
-    void showMenu(const QPoint& globalPosition, const std::function<void(const QString&)>& say = {}) const;
+    // the toolkit does not tell it that they can be checked. Opened `byKeyboard`,
+    // it opens on its first entry.
+    void showMenu(const QPoint& globalPosition, const std::function<void(const QString&)>& say = {},
+                  bool byKeyboard = false) const;
     // The key list in a dialog, in `fontOf`'s letters.
     void showKeyList(const QWidget& fontOf) const;
 

@@ -62,7 +62,8 @@ void MainWindow::connectCommands()
         // beside the control with the focus, as the mouse's menu opens beside the pointer
         const QWidget* focus = QApplication::focusWidget();
         const QWidget* at = focus && formArea_->isAncestorOf(focus) ? focus : formArea_;
-        commands_->showMenu(at->mapToGlobal(at->rect().center()), [this](const QString& state) { announce(state); });
+        commands_->showMenu(at->mapToGlobal(at->rect().center()), [this](const QString& state) { announce(state); },
+                            true);
     });
     commands[Command::BuildUp].setChecked(buildUp_->enabled());
     on(Command::BuildUp, [this](bool enabled) {
