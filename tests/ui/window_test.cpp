@@ -604,6 +604,7 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
     QAction& argument = window.commands()[Command::Argument];
     argument.trigger();
     EXPECT_EQ(window.size(), QSize(546 + 330, 462)) << "the window grows by the panel";
+    EXPECT_EQ(window.focusWidget(), control("argumentLines")) << "the keyboard where a screen reader goes";
     argument.trigger();
     EXPECT_EQ(window.size(), QSize(546, 462));
     EXPECT_EQ(grab(), before);

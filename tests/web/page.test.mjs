@@ -206,6 +206,7 @@ describe('keyboard', () => {
     assert.equal(await address(page), '#kind=1&n=3');
 
     await press('F2');  // the argument, shown before the step, follows it
+    assert.equal(await focused(page), 'argument-lines');  // the keyboard where a screen reader goes
     await press('PageDown');
     assert.equal(await spoken(page), 'Стъпката добави 4 кръга. Сума на първите естествени числа, n е 4, ' +
                                      'стълба от кръгове в 4 реда, 6 плюс 4 прави 10, колкото е 4 по 5 върху 2.');

@@ -103,8 +103,18 @@ function setArgumentShown(shown, announce) {
     speak(coreSays(shown ? 'SwitchArgumentOn' : 'SwitchArgumentOff'));
 }
 
+// The keyboard goes where a screen reader goes, to the lines just shown, and back to where it
+// was when they go.
+let focusBefore = null;
 export function toggleArgument() {
+  const inLines = panel.contains(document.activeElement);
+  if (!argumentShown && !inLines)
+    focusBefore = document.activeElement;
   setArgumentShown(!argumentShown, true);
+  if (argumentShown)
+    argumentList.focus({preventScroll: true});
+  else if (inLines && panel.hidden)
+    focusBefore?.focus({preventScroll: true});
 }
 
 export function createArgumentPanel() {

@@ -7,6 +7,7 @@
 #include "app/lesson.h"
 #include "cli/zoom.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -102,6 +103,7 @@ private:
     QFont baseLetters_;  // the toolkit's, at 100 %
     double zoom_ = 1.0;
     bool argumentOn_ = false;  // F2
+    QPointer<QWidget> focusBeforeArgument_;  // where the keyboard goes back to when F2 hides it
     QWidget* formArea_ = nullptr;  // the form's client area, centred in the window
     BoardSurface* board_ = nullptr;
     FormWidgets* widgets_ = nullptr;

@@ -75,7 +75,16 @@ void MainWindow::connectCommands()
     on(Command::Argument, [this](bool shown) {
         if (settings_)
             settings_->setArgument(shown);
+        // The keyboard goes where a screen reader goes, to the lines just shown, and back
+        // to where it was when they go.
+        const bool inLines = argument_ && argument_->isAncestorOf(QApplication::focusWidget());
+        if (shown && !inLines)
+            focusBeforeArgument_ = QApplication::focusWidget();
         setArgumentShown(shown);
+        if (shown)
+            argumentPanel().setFocus();
+        else if (inLines && argument_->isHidden() && focusBeforeArgument_)
+            focusBeforeArgument_->setFocus();
     });
     // A mode for one lesson, so not remembered: the next class starts as usual.
     // Only what a reveal changes is shown again: the board and what was said stay.
