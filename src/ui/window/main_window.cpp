@@ -151,6 +151,13 @@ bool MainWindow::argumentShown() const
     return argument_ && argument_->isVisibleTo(this);
 }
 
+// Hidden while the lesson is still there: the form's list reads it as it loses the keyboard,
+// and the toolkit's own teardown, which hides the window too, comes after the lesson is gone.
+MainWindow::~MainWindow()
+{
+    hide();
+}
+
 namespace {
 
 // The stop that holds `focused`: itself, its parent, or for a radio button the group's stop.

@@ -31,6 +31,7 @@ class MainWindow : public QWidget {
 public:
     // `settings`, when given, keep the window's own choices (build-up).
     explicit MainWindow(SettingsFile* settings = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The form the window shows; after changing it, call showState().
     const Tessalo& form() const { return lesson_.Form(); }
