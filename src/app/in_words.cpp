@@ -10,7 +10,26 @@
 
 namespace {
 
-constexpr std::string_view kSquared = "²";
+// The length of a square sign at `at`, "²" or "^2"; 0 for none.
+std::size_t SquareSign(std::string_view text, std::size_t at)
+{
+    const std::string_view rest = text.substr(at);
+    if (rest.starts_with("²"))
+        return 2;
+    const bool power2 = rest.starts_with("^2") && (rest.size() == 2 || rest[2] < '0' || rest[2] > '9');
+    return power2 ? 2 : 0;
+}
+
+// Whether a Cyrillic letter ends just before `at`, or starts at it.
+bool CyrillicBefore(std::string_view text, std::size_t at)
+{
+    return at >= 2 && (text[at - 2] == '\xD0' || text[at - 2] == '\xD1');
+}
+
+bool CyrillicAt(std::string_view text, std::size_t at)
+{
+    return at < text.size() && (text[at] == '\xD0' || text[at] == '\xD1');
+}
 
 bool Digit(char c)
 {
@@ -74,8 +93,8 @@ private:
 
     static bool Special(char c)
     {
-        return c == '(' || c == '[' || c == '/' || c == '=' || c == '+' || c == ':' || c == ';' || c == '\xC2' ||
-               c == '\xE2';
+        return c == '(' || c == '[' || c == '/' || c == '=' || c == '+' || c == ':' || c == ';' || c == '*' ||
+               c == '^' || c == '-' || c == '.' || c == '>' || c == '<' || c == '\xC2' || c == '\xE2';
     }
 
     // Whether a text holds a word rather than a formula, whose letters stand alone.
@@ -96,8 +115,13 @@ private:
 
     std::size_t ReadAt(std::string_view text, std::size_t i)
     {
-        static constexpr std::array<std::pair<std::string_view, TextId>, 10> kSigns{{
+        static constexpr std::array<std::pair<std::string_view, TextId>, 15> kSigns{{
             {"·", TextId::SpokenTimes},
+            {"*", TextId::SpokenTimes},
+            {"^2", TextId::SaySquared},
+            {"^", TextId::SayToThePower},
+            {">", TextId::SayGreater},
+            {"<", TextId::SayLess},
             {"/", TextId::SayOver},
             {"=", TextId::SayEquals},
             {"+", TextId::SpokenPlus},
@@ -111,7 +135,7 @@ private:
         const char c = text[i];
         if (c == '(' || c == '[')
             return Group(text, i);
-        // every sign is '/', '=', '+' or begins with one of two lead bytes: all else is copied
+        // every sign is one of Special's ASCII characters or begins with one of two lead bytes: all else is copied
         if (!Special(c)) {
             std::size_t end = i;
             while (end < text.size() && !Special(text[end]) && !TwoWords(text, end))
@@ -130,6 +154,13 @@ private:
         }
         if (text.substr(i).starts_with("\u2060"))
             return i + 3;  // joins two factors, unheard
+        if (c == '-')
+            return Hyphen(text, i);
+        if (text.substr(i).starts_with("...")) {
+            Say(TextId::SayAndSoOn);  // "+...+" and "+....+" alike
+            out_ += ' ';
+            return text.find_first_not_of('.', i);
+        }
         for (const auto& [sign, words] : kSigns) {
             if (text.substr(i).starts_with(sign)) {
                 out_ += ' ';
@@ -145,6 +176,24 @@ private:
         out_ += c;
         if (Digit(c) && i + 1 < text.size() && Letter(text[i + 1]))
             out_ += ' ';  // "2k" as two words
+        return i + 1;
+    }
+
+    // A hyphen that breaks a word at a line's end ("най- малкото") joins it; a
+    // dash between words ("Математика - индукция") is a pause; any other is a minus.
+    std::size_t Hyphen(std::string_view text, std::size_t i)
+    {
+        const bool spaceBefore = i > 0 && text[i - 1] == ' ';
+        const bool spaceAfter = i + 1 < text.size() && text[i + 1] == ' ';
+        if (!spaceBefore && spaceAfter && CyrillicBefore(text, i)) {
+            out_ += ' ';
+        } else if (spaceBefore && spaceAfter && (CyrillicBefore(text, i - 1) || CyrillicAt(text, i + 2))) {
+            out_ += ',';
+        } else {
+            out_ += ' ';
+            Say(TextId::SpokenMinus);
+            out_ += ' ';
+        }
         return i + 1;
     }
 
@@ -166,8 +215,12 @@ private:
             Read(inner);
             return close + 1;
         }
-        const bool squared = text.substr(close + 1).starts_with(kSquared);
-        if (before == ' ') {
+        const std::size_t square = SquareSign(text, close + 1);
+        const bool squared = square > 0;
+        // words in parentheses are words; a formula's parenthesis is heard, so
+        // that k² + (2k + 1) and k² + 2k + 1 sound as they differ on the board
+        const bool words = Words(inner);
+        if (before == ' ' && words) {
             // words in parentheses after a formula, "= 16   (by the hypothesis)": a pause before them
             const std::size_t last = text.find_last_not_of(' ', open - 1);
             if (last != std::string_view::npos && text[last] != '=' && !text.substr(0, last + 1).ends_with("\u00A0"))
@@ -178,10 +231,8 @@ private:
             Say(TextId::SpokenTimes);
         }
         out_ += ' ';
-        // words in parentheses are words; a formula's parenthesis is heard, so
-        // that k² + (2k + 1) and k² + 2k + 1 sound as they differ on the board
-        const bool words = Words(inner);
-        const bool bracketed = !squared && !words && inner.find_first_of(" \xC2") != std::string_view::npos;
+        // a sign leading the group is the number's own, "(-1)"
+        const bool bracketed = !squared && !words && inner.find_first_of(" +-*/\xC2\xE2", 1) != std::string_view::npos;
         if (squared)
             Say(TextId::SaySquareOf);
         if (bracketed)
@@ -190,8 +241,8 @@ private:
         if (bracketed)
             Say(TextId::SayCloseBracket);
         // a pause after it, except before a division, which is of the product just said
-        out_ += text.substr(close + 1 + (squared ? kSquared.size() : 0)).starts_with("/") ? " " : ", ";
-        return close + 1 + (squared ? kSquared.size() : 0);
+        out_ += text.substr(close + 1 + square).starts_with("/") ? " " : ", ";
+        return close + 1 + square;
     }
 
     Language language_;
@@ -205,4 +256,23 @@ std::string InWords(std::string_view text, Language language)
     Reader reader(language, text.size());
     reader.Read(text);
     return reader.Said();
+}
+
+std::string InWordsByLine(std::string_view text, Language language)
+{
+    std::string said;
+    said.reserve(2 * text.size());
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (start > 0)
+            said += '\n';
+        said += InWords(line, language);
+        start = end + 1;
+    }
+    return said;
 }

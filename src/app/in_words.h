@@ -15,3 +15,8 @@
 // the square of n minus 1, never n² − n − 1²; a parenthesis or bracket closes
 // with a pause.
 std::string InWords(std::string_view text, Language language);
+
+// A text of several lines in words, line for line (each line ends in a line
+// feed but the last), so that a reader's place in the shown text is the same
+// line here: the proof's text box, the quotation, the window's captions.
+std::string InWordsByLine(std::string_view text, Language language);

@@ -5,6 +5,7 @@
 #include "app/lesson.h"
 
 #include "app/form_language.h"
+#include "app/in_words.h"
 #include "app/induction_step.h"
 #include "app/prediction.h"
 #include "app/visible_cells.h"
@@ -39,6 +40,7 @@ void Lesson::Run(LessonCommand command, Handler handler)
         textBefore_ = form_.Text1(0).Text;
     command_ = command;
     nBefore_ = N();
+    kindBefore_ = drawn_.kind;
     previous_ = std::move(view_);
     guess_ = -1;
     revealed_ = false;
@@ -56,7 +58,7 @@ void Lesson::Run(LessonCommand command, Handler handler)
         note_.clear();
         throw;
     }
-    view_ = LessonStep(form_, command_, nBefore_, previous_);
+    view_ = LessonStep(form_, command_, nBefore_, previous_, kindBefore_);
     bool anyCell = false;
     ForEachVisibleCell(form_.Shape1, [&anyCell](int, const Cell&) { anyCell = true; });
     if (!anyCell)
@@ -148,7 +150,7 @@ void Lesson::SetLanguage(Language to)
         return;
     // the last command told again: the same frames, what waits and the verdict, in
     // the new words; nothing is built again, except what waits, at its reveal
-    view_ = LessonStep(form_, command_, nBefore_, previous_);
+    view_ = LessonStep(form_, command_, nBefore_, previous_, kindBefore_);
     if (!waiting_)
         view_.buildOrder.clear();
     Tell();
@@ -172,4 +174,17 @@ std::size_t Lesson::ShownLines() const
 {
     const std::size_t all = View().argument.lines.size();
     return lineByLine_ ? std::min(shownLines_, all) : all;
+}
+
+std::string Lesson::BoardWords() const
+{
+    std::string_view text = ProofText();
+    if (text.ends_with("\r\n"))
+        text.remove_suffix(2);
+    const auto start = text.rfind("\r\n");
+    const std::string_view last = start == std::string_view::npos ? text : text.substr(start + 2);
+    std::string words = OverviewWords(View().rows);
+    if (!words.empty() && !last.empty())
+        words += ' ';
+    return words + InWords(last, form_.language);
 }

@@ -75,6 +75,9 @@ public:
     // The proof text the text box shows: while a step waits the one before it,
     // since the form already wrote out the sum for the new n, which is the answer.
     const std::string& ProofText() const { return waiting_ ? textBefore_ : form_.Text1(0).Text; }
+    // The board as a screen reader describes it: the picture's shape, then the
+    // proof's last line in words ("Стълба от 4 реда, … 4 кръга. Общ брой, 10").
+    std::string BoardWords() const;
     // The verdict below the argument after a reveal; "" otherwise.
     const std::string& Note() const { return note_; }
     // Whether the argument stands beside the form: while the class has it on (`chosen`),
@@ -95,6 +98,7 @@ private:
     // the last command as the lesson step saw it, to tell it again in another language
     LessonCommand command_ = LessonCommand::Choice;
     int nBefore_ = 0;
+    int kindBefore_ = 0;  // the identity the board showed before it
     LessonView previous_;
     bool failed_ = false;
     LessonView view_;  // what the last command did (the step, also while it waits)

@@ -166,7 +166,8 @@ bool ShowsPicture(const Tessalo& form, int n)
 }
 
 // The view without its rows.
-LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous)
+LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous,
+                     bool brief)
 {
     LessonView view;
     const int n = ChosenN(form);
@@ -192,19 +193,21 @@ LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, co
         }
         const Steps steps(form, n);
         view.argument = steps.Argument();
+        std::size_t changed = 0;
         if (n == nBefore) {
             // at an end: the same picture again, its frames kept
-            view.spoken = SpokenAfterStep(what, form, 0);
             view.framed = previous.framed;
         } else if (what == Spoken::StepUp) {
             // measured against the picture for n - 1, whatever the board showed before
             view.framed = steps.Between(n, n);
-            view.spoken = SpokenAfterStep(what, form, view.framed.size());
+            changed = view.framed.size();
             view.buildOrder = view.framed;
         } else {
-            const Tessalo next = PictureForN(form, n + 1);
-            view.spoken = SpokenResult(what, form, &next);
+            changed = AddedCells(form, PictureForN(form, n + 1)).size();
         }
+        view.spoken = SpokenAfterStep(what, form, changed, brief);
+        if (brief)
+            view.whole = SpokenAfterStep(what, form, changed);
         return view;
     }
     case LessonCommand::Choice:
@@ -226,9 +229,10 @@ LessonView ViewAfter(const Tessalo& form, LessonCommand command, int nBefore, co
 
 }  // namespace
 
-LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous)
+LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous,
+                      int kindBefore)
 {
-    LessonView view = ViewAfter(form, command, nBefore, previous);
+    LessonView view = ViewAfter(form, command, nBefore, previous, kindBefore != 0 && kindBefore == form.ProofKind);
     view.rows = ExploreRows(form, view.framed);
     return view;
 }

@@ -20,6 +20,8 @@ struct LessonView {
     std::vector<int> framed;     // Shape1 indices, ascending, framed as the step's added cells
     std::string spoken;          // the sentence for a screen reader; empty: nothing is said
                                  // (the list's choice of n: the list speaks its item)
+    std::string whole;           // after a step of the picture already shown, the sentence
+                                 // with its name and arrangement, which F9 says; "": spoken
     InductionArgument argument;  // for the chosen identity and n; without cells while the
                                  // board shows another picture (after a choice)
     std::vector<int> buildOrder; // Shape1 indices a build-up paints, in order, every other
@@ -29,4 +31,7 @@ struct LessonView {
 
 // The view after `command` has run on `form`. `nBefore` is the n chosen before it
 // (0: none) and `previous` the view before it: a step at an end keeps its frames.
-LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous);
+// `kindBefore`: the identity the board showed before it (0: none or unknown); a
+// step of the same identity says only what it changed.
+LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous,
+                      int kindBefore = 0);

@@ -58,25 +58,55 @@ public:
     std::string Text() const { return {data_, size_}; }
 
 private:
-    char data_[160];
+    char data_[224];
     std::size_t size_ = 0;
 };
 
-// "ред 3, 3 кръга, 1 нов"
-void AppendRow(Words& words, const ExploreRow& row, Language language)
+// "2", "2 и половина": a column counted in half cells.
+void AppendColumn(Words& words, int halfColumn, Language language)
 {
-    const std::size_t count = row.cells.size();
-    words << Tr(language, TextId::RowWord) << row.number << ", " << count << " ";
-    // the counted form after any count but 1: 2 кръга, 5 квадрата
-    if (row.circles)
+    words << static_cast<std::size_t>(halfColumn / 2);
+    if (halfColumn % 2 != 0)
+        words << Tr(language, TextId::ColumnHalf);
+}
+
+// "3 кръга": the counted form after any count but 1, 2 кръга, 5 квадрата.
+void AppendCount(Words& words, std::size_t count, bool circles, Language language)
+{
+    words << count << " ";
+    if (circles)
         words << Tr(language, count == 1 ? TextId::SpokenCircle : TextId::SpokenCircles);
     else
         words << Tr(language, count == 1 ? TextId::SpokenSquare : TextId::SpokenSquares);
+}
+
+// "ред 3", "диагонал 3"
+void AppendLine(Words& words, const ExploreRow& row, Language language)
+{
+    words << Tr(language, row.diagonal ? TextId::DiagonalWord : TextId::RowWord) << row.number;
+}
+
+// "ред 3, 3 кръга, колони 1 до 3, 1 нов": where a row starts and ends tells a
+// staircase from a centred triangle.
+void AppendRow(Words& words, const ExploreRow& row, Language language)
+{
+    const std::size_t count = row.cells.size();
+    AppendLine(words, row, language);
+    words << ", ";
+    AppendCount(words, count, row.circles, language);
+    if (!row.diagonal) {
+        words << ", " << Tr(language, count == 1 ? TextId::ColumnWord : TextId::ColumnsWord);
+        AppendColumn(words, row.cells.front().halfColumn, language);
+        if (count > 1) {
+            words << Tr(language, TextId::ColumnsTo);
+            AppendColumn(words, row.cells.back().halfColumn, language);
+        }
+    }
     if (row.fresh > 0)
         words << ", " << row.fresh << " " << Tr(language, row.fresh == 1 ? TextId::RowNewOne : TextId::RowNewMany);
 }
 
-// "кръг 2 от 3, кафяв, нов": a cell of `row` without the row's number.
+// "кръг 2 от 3, колона 2, кафяв, нов": a cell of `row` without the row's number.
 void AppendCell(Words& words, const ExploreRow& row, std::size_t cell, bool capital, Language language)
 {
     const ExploreCell& explored = row.cells[cell];
@@ -85,6 +115,10 @@ void AppendCell(Words& words, const ExploreRow& row, std::size_t cell, bool capi
     else
         words << Tr(language, row.circles ? TextId::SpokenCircle : TextId::SpokenSquare);
     words << " " << cell + 1 << Tr(language, TextId::CellOf) << row.cells.size();
+    if (row.diagonal)
+        words << ", " << Tr(language, TextId::RowWord) << explored.row;
+    words << ", " << Tr(language, TextId::ColumnWord);
+    AppendColumn(words, explored.halfColumn, language);
     if (!explored.colour.empty())
         words << ", " << explored.colour;
     if (explored.added)
@@ -109,6 +143,11 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
     };
     if (!std::is_sorted(placed.begin(), placed.end(), byPlace))
         std::sort(placed.begin(), placed.end(), byPlace);
+
+    // the picture's box: its leftmost cell's left edge
+    float boxLeft = 0;
+    for (std::size_t i = 0; i < placed.size(); ++i)
+        boxLeft = i == 0 ? placed[i].left : std::min(boxLeft, placed[i].left);
 
     std::vector<bool> isAdded(static_cast<std::size_t>(shapes.End()), false);
     for (int index : added) {
@@ -141,12 +180,38 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
             explored.index = placed[i].index;
             explored.left = placed[i].left;
             explored.added = isAdded[static_cast<std::size_t>(placed[i].index)];
+            explored.row = row.number;
+            explored.halfColumn = 2 + static_cast<int>(std::lround(2 * (placed[i].left - boxLeft) / placed[i].cell->Width));
             row.fresh += explored.added ? 1 : 0;
             if (colourful)
                 explored.colour = ColourWord(placed[i].cell->BackColor, form.language);
         }
     }
     return rows;
+}
+
+PictureRows Diagonals(const PictureRows& rows)
+{
+    const std::size_t size = rows.size();
+    for (const ExploreRow& row : rows) {
+        if (row.cells.size() != size || row.cells.front().halfColumn != 2 || row.cells.back().halfColumn != 2 * static_cast<int>(size))
+            return {};
+    }
+    PictureRows diagonals(size == 0 ? 0 : 2 * size - 1);
+    for (std::size_t d = 0; d < diagonals.size(); ++d) {
+        ExploreRow& diagonal = diagonals[d];
+        diagonal.number = d + 1;
+        diagonal.circles = rows.front().circles;
+        diagonal.diagonal = true;
+        diagonal.language = rows.front().language;
+        // from its lower left: the lowest row that reaches it, up to the top row that does
+        const std::size_t lowest = std::min(d, size - 1);
+        for (std::size_t r = lowest + 1; r-- > 0 && d - r < size;) {
+            diagonal.cells.push_back(rows[r].cells[d - r]);
+            diagonal.fresh += rows[r].cells[d - r].added ? 1 : 0;
+        }
+    }
+    return diagonals;
 }
 
 std::string RowWords(const ExploreRow& row)
@@ -161,7 +226,8 @@ std::string CellWords(const ExploreRow& row, std::size_t cell)
 {
     const Language language = row.language;
     Words words;
-    words << Tr(language, TextId::RowWord) << row.number << ", ";
+    AppendLine(words, row, language);
+    words << ", ";
     AppendCell(words, row, cell, false, language);
     return words.Text();
 }
@@ -184,4 +250,67 @@ std::size_t NearestCell(const ExploreRow& row, float left)
             nearest = i;
     }
     return nearest;
+}
+
+std::string OverviewWords(const PictureRows& rows)
+{
+    if (rows.empty())
+        return {};
+    const Language language = rows.front().language;
+    const bool circles = rows.front().circles;
+    const std::size_t size = rows.size();
+    const std::size_t first = rows.front().cells.size();
+    const int start = rows.front().cells.front().halfColumn;
+    const int middle = start + rows.front().cells.back().halfColumn;
+    bool sameCount = true;
+    bool sameStart = true;
+    bool centred = true;
+    bool growing = true;
+    bool shrinking = true;
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::vector<ExploreCell>& cells = rows[i].cells;
+        total += cells.size();
+        sameCount = sameCount && cells.size() == first;
+        sameStart = sameStart && cells.front().halfColumn == start;
+        centred = centred && cells.front().halfColumn + cells.back().halfColumn == middle;
+        growing = growing && (i == 0 || cells.size() == rows[i - 1].cells.size() + 1);
+        shrinking = shrinking && (i == 0 || cells.size() + 1 == rows[i - 1].cells.size());
+    }
+    Words words;
+    if (size == 1) {
+        AppendCount(words, first, circles, language);
+    } else if (sameCount && sameStart) {
+        // "Квадрат 4 по 4, 16 квадрата"
+        words << Tr(language, size == first ? TextId::OverviewSquare : TextId::OverviewRectangle) << size
+              << Tr(language, TextId::SpokenBy) << first << ", ";
+        AppendCount(words, total, circles, language);
+    } else {
+        // "Триъгълник от 4 реда, центриран, с 1, 2, 3, 4 кръга"
+        const TextId shape = centred      ? TextId::OverviewTriangle
+                             : !sameStart ? TextId::OverviewPicture
+                             : growing    ? TextId::OverviewStaircase
+                             : shrinking  ? TextId::OverviewUpsideDown
+                                          : TextId::OverviewPicture;
+        words << Tr(language, shape) << size << " " << Tr(language, TextId::SpokenRows);
+        if (centred)
+            words << Tr(language, TextId::OverviewCentred);
+        else if (sameStart)
+            words << Tr(language, TextId::OverviewOnTheLeft);
+        words << Tr(language, TextId::OverviewWith);
+        // a long list as a teacher reads a long sum: the first two and the last
+        for (std::size_t i = 0; i < size; ++i) {
+            if (size > 5 && i == 2) {
+                words << Tr(language, TextId::SayAndSoOn) << ", ";
+                i = size - 1;
+            }
+            if (i + 1 < size)
+                words << rows[i].cells.size() << ", ";
+        }
+        // a list of counts takes the counted form, whatever its last count
+        words << rows.back().cells.size() << " "
+              << Tr(language, circles ? TextId::SpokenCircles : TextId::SpokenSquares);
+    }
+    words << ".";
+    return words.Text();
 }

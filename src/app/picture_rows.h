@@ -18,6 +18,10 @@ struct ExploreCell {
     float left = 0;           // twips, to move to the nearest cell of another row
     bool added = false;       // among the step's added cells
     std::string_view colour;  // "кафяв", said only in a picture of more than one colour
+    // Counted in half cells from the left edge of the picture's box, so that a
+    // centred row can be heard half a cell in: 2 is column 1, 3 column 1½.
+    int halfColumn = 2;
+    std::size_t row = 0;  // the row's number, for a cell reached along a diagonal
 };
 
 // One row of the picture, its cells from left to right. Its words are made when
@@ -26,6 +30,7 @@ struct ExploreRow {
     std::size_t number = 0;  // from 1, at the top
     std::size_t fresh = 0;   // added cells in it
     bool circles = false;
+    bool diagonal = false;   // a diagonal of a square, from its lower left to its upper right
     Language language = Language::bg;  // the form's, which its words are in
     std::vector<ExploreCell> cells;
 };
@@ -39,15 +44,26 @@ using PictureRows = std::vector<ExploreRow>;
 // than one colour, where the colour means something.
 PictureRows ExploreRows(const Tessalo& form, std::span<const int> added);
 
-// Said on entering a row: "ред 3, 3 кръга, 1 нов".
+// The diagonals of a square picture (as many rows as cells in each, lined up),
+// from the top left corner, each from its lower left to its upper right; none
+// for another picture.
+PictureRows Diagonals(const PictureRows& rows);
+
+// Said on entering a row: "ред 3, 3 кръга, колони 1 до 3, 1 нов"; a diagonal:
+// "диагонал 3, 3 квадрата".
 std::string RowWords(const ExploreRow& row);
 
-// Said on reaching a cell within its row: "ред 3, кръг 2 от 3, нов".
+// Said on reaching a cell within its row: "ред 3, кръг 2 от 3, колона 2, нов";
+// along a diagonal its row too: "диагонал 3, квадрат 2 от 3, ред 2, колона 2".
 std::string CellWords(const ExploreRow& row, std::size_t cell);
 
 // Said on reaching a cell from another row: the row, then the cell without its
-// row's number again ("ред 3, 3 кръга, 1 нов. Кръг 2 от 3, нов").
+// row's number again ("ред 3, 3 кръга, колони 1 до 3, 1 нов. Кръг 2 от 3, колона 2, нов").
 std::string EnteringWords(const ExploreRow& row, std::size_t cell);
+
+// The whole picture's shape in one sentence, from its rows: "Триъгълник от 4
+// реда, центриран: 1, 2, 3, 4 кръга."; "" for no rows.
+std::string OverviewWords(const PictureRows& rows);
 
 // The position in `row` of the cell whose Left is nearest `left` (the first of
 // two as near); 0 for an empty row.

@@ -162,7 +162,7 @@ void AppendArrangement(std::string& text, const KindWords& words, int n, Languag
 }
 
 // The sentence; `changed` < 0: no step, or nothing to measure it against.
-std::string Sentence(Spoken what, const Tessalo& form, long changed)
+std::string Sentence(Spoken what, const Tessalo& form, long changed, bool brief = false)
 {
     const Language language = form.language;
     if (what == Spoken::Clear)
@@ -190,11 +190,16 @@ std::string Sentence(Spoken what, const Tessalo& form, long changed)
             text += ". ";
         }
     }
-    text += Tr(language, words->name);
-    text += Tr(language, TextId::SpokenNIs);
-    AppendNumber(text, n);
-    text += ", ";
-    AppendArrangement(text, *words, n, language);
+    if (step && brief) {
+        text += Tr(language, TextId::SpokenBriefN);
+        AppendNumber(text, n);
+    } else {
+        text += Tr(language, words->name);
+        text += Tr(language, TextId::SpokenNIs);
+        AppendNumber(text, n);
+        text += ", ";
+        AppendArrangement(text, *words, n, language);
+    }
     text += ", ";
     if (step && up && changed > 0 && n >= 2) {
         AppendStepArithmetic(text, form.ProofKind, n, language);
@@ -223,9 +228,9 @@ std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before
     return Sentence(what, form, changed);
 }
 
-std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t changed)
+std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t changed, bool brief)
 {
-    return Sentence(what, form, static_cast<long>(changed));
+    return Sentence(what, form, static_cast<long>(changed), brief);
 }
 
 std::string SpokenChoice(const Tessalo& form, bool showsChosen)

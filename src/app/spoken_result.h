@@ -23,8 +23,10 @@ enum class Spoken { Show, StepUp, StepDown, Clear };
 std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before = nullptr);
 
 // The same after a step, with `changed` the number of cells it added or removed
-// already counted.
-std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t changed);
+// already counted. `brief`: the board showed the same identity before, which
+// the pupil has heard: only the news, n and the sum ("Стъпката добави 5 кръга.
+// n е 5, 10 плюс 5 прави 15, колкото е 5 по 6 върху 2.").
+std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t changed, bool brief = false);
 
 // After choosing identity form.ProofKind: its name and, while the board shows
 // another picture, what Show will draw. `showsChosen`: the board already shows

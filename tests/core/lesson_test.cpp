@@ -5,6 +5,7 @@
 // One lesson as a front end drives it: the commands in turn, and after each what
 // the class sees (n, what waits, the proof text, the verdict, what is said).
 #include "app/lesson.h"
+#include "app/spoken_result.h"
 #include "proof_support.h"
 
 #include <gtest/gtest.h>
@@ -42,19 +43,19 @@ TEST(Lesson, PredictsRevealsAndSwitchesLanguageOnTheWay)
          0},
         {"BackWhileWaiting", [](L& l) { l.SetLanguage(bg); }, 4, true, 4, 3, bg, "", "n е 4. Колко кръга", 0, 0},
         {"WrongGuess", [](L& l) { l.Reveal(3); }, 4, false, 0, 4, bg, "Не: стъпката добави 4 кръга, а не 3.",
-         "Не, стъпката добави 4 кръга, а не 3. Сума", 4, 4},
+         "Не, стъпката добави 4 кръга, а не 3. n е 4, ", 4, 4},
         {"VerdictInEnglish", [](L& l) { l.SetLanguage(en); }, 4, false, 0, 4, en,
-         "No: the step added 4 circles, not 3.", "No, the step added 4 circles, not 3. Sum", 4, 0},
+         "No: the step added 4 circles, not 3.", "No, the step added 4 circles, not 3. n is 4, ", 4, 0},
         {"VerdictBack", [](L& l) { l.SetLanguage(bg); }, 4, false, 0, 4, bg, "Не: стъпката добави 4 кръга, а не 3.",
-         "Не, стъпката добави 4 кръга, а не 3. Сума", 4, 0},
+         "Не, стъпката добави 4 кръга, а не 3. n е 4, ", 4, 0},
         {"NextStepWaits", [](L& l) { l.Step(+1); }, 5, true, 5, 4, bg, "", "n е 5. Колко кръга", 0, 0},
         {"TeachersPageDownReveals", [](L& l) { l.Step(+1); }, 5, false, 0, 5, bg, "Стъпката добави 5 кръга.",
-         "Стъпката добави 5 кръга. Сума", 5, 5},
+         "Стъпката добави 5 кръга. n е 5, ", 5, 5},
         {"StepDownNeverWaits", [](L& l) { l.Step(-1); }, 4, false, 0, 4, bg, "", "Стъпката премахна 5 кръга.", 0, 0},
         {"RightGuess", [](L& l) { l.Step(+1); l.Reveal(5); }, 5, false, 0, 5, bg, "Вярно: стъпката добави 5 кръга.",
-         "Вярно, стъпката добави 5 кръга. Сума", 5, 5},
+         "Вярно, стъпката добави 5 кръга. n е 5, ", 5, 5},
         {"PredictOffReveals", [](L& l) { l.Step(+1); l.SetPredicting(false); }, 6, false, 0, 6, bg,
-         "Стъпката добави 6 кръга.", "Стъпката добави 6 кръга. Сума", 6, 6},
+         "Стъпката добави 6 кръга.", "Стъпката добави 6 кръга. n е 6, ", 6, 6},
         {"StepWithoutPredicting", [](L& l) { l.Step(+1); }, 7, false, 0, 7, bg, "", "Стъпката добави 7 кръга.", 7, 7},
         // line by line: the proof up to P(k + 1) stands, the chain comes a line at a time
         {"LineByLine", [](L& l) { l.SetLineByLine(true); }, 7, false, 0, 7, bg, "", "Стъпката добави 7 кръга.", 7, 7,
@@ -84,6 +85,11 @@ TEST(Lesson, PredictsRevealsAndSwitchesLanguageOnTheWay)
         EXPECT_EQ(lesson.ProofText(), text);
         EXPECT_EQ(lesson.Note(), row.note);
         EXPECT_EQ(lesson.View().spoken.substr(0, row.spokenStart.size()), row.spokenStart);
+        // a step of the picture shown says only its news; F9 says the identity's name too
+        const std::string& whole = lesson.View().whole;
+        if (!whole.empty()) {
+            EXPECT_NE(whole.find(SpokenIdentityName(1, row.language)), std::string::npos) << whole;
+        }
         EXPECT_EQ(lesson.View().framed.size(), row.framed);
         EXPECT_EQ(lesson.View().buildOrder.size(), row.built);
         EXPECT_EQ(lesson.Hidden().empty(), !lesson.Waiting());

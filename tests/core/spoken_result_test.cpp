@@ -5,6 +5,7 @@
 // The sentence a screen reader speaks after Show, a step and Clear.
 #include "app/in_words.h"
 #include "app/induction_step.h"
+#include "app/lesson.h"
 #include "app/spoken_result.h"
 #include "proof_support.h"
 
@@ -114,7 +115,9 @@ bool HasWord(const std::string& text, const std::string& word)
 // None of the characters a punctuation level reads out or drops.
 void ExpectSpeakable(const std::string& text)
 {
-    EXPECT_EQ(text.find_first_of(":;-*^=()/"), std::string::npos) << text;
+    EXPECT_EQ(text.find_first_of(":;-*^=()[]/<>"), std::string::npos) << text;
+    for (const std::string_view sign : {"²", "·", "−", "…", "±", "≥"})
+        EXPECT_EQ(text.find(sign), std::string::npos) << text;
 }
 
 std::string SpokenAfterShow(int kind, int n)
@@ -199,6 +202,23 @@ TEST_P(EverySpokenPicture, SaysNAndASumInWordsThatCountsTheCellsAndDiffersFromTh
             EXPECT_NE(sentence, SpokenAfterShow(other, n)) << "kind " << other;
         }
     }
+
+    // everything else a screen reader reads of this picture, in both languages
+    for (const Language language : {Language::bg, Language::en}) {
+        Lesson lesson(language);
+        lesson.Load();
+        lesson.ChooseIdentity(kind - 1);
+        lesson.ChooseN(n);
+        lesson.Press(1);
+        for (const ArgumentLine& line : lesson.View().argument.lines)
+            ExpectSpeakable(line.spoken);
+        ExpectSpeakable(lesson.BoardWords());
+        for (int box = 0; box < 2; ++box)
+            ExpectSpeakable(InWordsByLine(lesson.Form().Text1(box).Text, language));
+        for (const TextId caption : {TextId::WindowCaption, TextId::FrameCaption})
+            ExpectSpeakable(InWords(Tr(language, caption), language));
+        ExpectSpeakable(std::string(SpokenFormula(kind, language)));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKindsAndNumbers, EverySpokenPicture, testing::ValuesIn(AllPictures()),
@@ -238,7 +258,14 @@ TEST(SpokenIdentity, FormulasAreHeardGroupedAsWritten)
         {"=\u00A04·[2·4 −\u00A03]/2", Language::en, "equals 4 times open bracket, 2 times 4 minus 3, close bracket over 2"},
         {"P(k\u00A0+\u00A01): 1 ∓\u00A01² =\u00A016   (by the hypothesis).", Language::en,
          "P of k plus 1, 1 minus or plus 1 squared equals 16, by the hypothesis."},
-        {"n\u00A0≥\u00A01, … ±", Language::bg, "n по-голямо или равно на 1, и така нататък плюс или минус"},
+        {"n\u00A0≥\u00A01, … ±", Language::bg, "n по голямо или равно на 1, и така нататък плюс или минус"},
+        // the form's own texts write their formulas in ASCII
+        {"1+2+...+n=n*(n+1)/2", Language::bg,
+         "1 плюс 2 плюс и така нататък плюс n равно на n по скоба, n плюс 1, затваряме скобата върху 2"},
+        {"n^2 - (n-1)^2 +...+(-1)^(n-1)", Language::en,
+         "n squared minus the square of n minus 1, plus and so on plus minus 1, to the power open bracket, n minus 1, "
+         "close bracket"},
+        {"Математика - индукция, най- малкото (k>p)", Language::bg, "Математика, индукция, най малкото k по голямо от p"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(InWords(row.text, row.language), row.said) << row.text;
