@@ -6,6 +6,7 @@
 
 #include "app/board_picture.h"
 #include "app/lesson.h"
+#include "app/picture_walk.h"
 
 #include <algorithm>
 #include <memory>
@@ -29,6 +30,7 @@ struct Page {
     std::string argumentText;
     std::string error;
     std::string said;  // the last row's or cell's words asked for
+    PictureWalk walk;
 };
 
 std::unique_ptr<Page> g_page;
@@ -234,6 +236,12 @@ const char* tessalo_spoken(void)
     return View().spoken.c_str();
 }
 
+const char* tessalo_spoken_whole(void)
+{
+    const LessonView& view = View();
+    return (view.whole.empty() ? view.spoken : view.whole).c_str();
+}
+
 const char* tessalo_error(void)
 {
     return ThePage().error.c_str();
@@ -336,12 +344,6 @@ const char* tessalo_explore_row_words(int row)
     return Said(found ? RowWords(*found) : std::string());
 }
 
-const char* tessalo_explore_entering_words(int row, int cell)
-{
-    const ExploreCell* found = RowCell(row, cell);
-    return Said(found ? EnteringWords(*Row(row), static_cast<std::size_t>(cell)) : std::string());
-}
-
 int tessalo_explore_cell_count(int row)
 {
     const ExploreRow* found = Row(row);
@@ -366,11 +368,33 @@ int32_t tessalo_explore_cell_added(int row, int cell)
     return found && found->added ? 1 : 0;
 }
 
-int tessalo_explore_nearest(int row, int from, int cell)
+int tessalo_explore_start(void)
 {
-    const ExploreRow* target = Row(row);
-    const ExploreCell* start = RowCell(from, cell);
-    return target && start ? static_cast<int>(NearestCell(*target, start->left)) : 0;
+    Page& page = ThePage();
+    page.walk.SetRows(page.lesson.View().rows);
+    return static_cast<int>(page.walk.Rows().size());
+}
+
+const char* tessalo_explore_press(int key)
+{
+    if (key < 0 || key > static_cast<int>(WalkKey::Diagonals))
+        return Said({});
+    return Said(ThePage().walk.Press(static_cast<WalkKey>(key)));
+}
+
+const char* tessalo_explore_here(void)
+{
+    return Said(ThePage().walk.Here());
+}
+
+int32_t tessalo_explore_cursor(void)
+{
+    return ThePage().walk.CellIndex();
+}
+
+const char* tessalo_board_words(void)
+{
+    return Said(ThePage().lesson.BoardWords());
 }
 
 }  // extern "C"

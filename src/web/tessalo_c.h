@@ -90,10 +90,12 @@ int tessalo_drawn_n(void);
 int tessalo_cell_count(void);
 const TessaloCell* tessalo_cells(void);
 // UTF-8, NUL-terminated, valid until the next event: the proof text (lines end
-// in CR LF), the sentence for a screen reader about the last event, and the
-// last run-time error's text.
+// in CR LF), the sentence for a screen reader about the last event, the same
+// whole as F9 says it again (a step of the picture shown says only its news),
+// and the last run-time error's text.
 const char* tessalo_proof_text(void);
 const char* tessalo_spoken(void);
+const char* tessalo_spoken_whole(void);
 const char* tessalo_error(void);
 
 // What the board shows after the last event, in painting order, with the
@@ -150,16 +152,24 @@ int tessalo_next_line(void);
 // added cells. Outside the rows and cells: words "", index -1, added 0, no cells.
 int tessalo_explore_row_count(void);
 const char* tessalo_explore_row_words(int row);
-// what is said on reaching cell `cell` of `row` from another row: the row's
-// words, then the cell's
-const char* tessalo_explore_entering_words(int row, int cell);
 int tessalo_explore_cell_count(int row);
 const char* tessalo_explore_cell_words(int row, int cell);
 int32_t tessalo_explore_cell_index(int row, int cell);
 int32_t tessalo_explore_cell_added(int row, int cell);
-// The cell of `row` nearest to cell `cell` of row `from` (the arrow up or down);
-// 0 when either lies outside.
-int tessalo_explore_nearest(int row, int from, int cell);
+// The cursor a pupil moves over the picture, as in the window: tessalo_explore_start
+// gives it the rows of the last event (it keeps its place as near as they allow)
+// and returns their count; tessalo_explore_press moves it by key 0 Left, 1 Right,
+// 2 Home, 3 End, 4 Up, 5 Down, 6 the switch between rows and a square's diagonals,
+// and returns what to say; tessalo_explore_here says where it is, the row first;
+// tessalo_explore_cursor is the Shape1 index under it, -1 for none.
+int tessalo_explore_start(void);
+const char* tessalo_explore_press(int key);
+const char* tessalo_explore_here(void);
+int32_t tessalo_explore_cursor(void);
+
+// The board as a screen reader describes it: the picture's shape and the
+// proof's last line, in words (UTF-8, valid until the next call).
+const char* tessalo_board_words(void);
 
 #ifdef __cplusplus
 }

@@ -208,14 +208,16 @@ describe('keyboard', () => {
     await press('F2');  // the argument, shown before the step, follows it
     assert.equal(await focused(page), 'argument-lines');  // the keyboard where a screen reader goes
     await press('PageDown');
+    // the picture shown, the step says only its news; F9 says it whole
+    assert.equal(await spoken(page), 'Стъпката добави 4 кръга. n е 4, 6 плюс 4 прави 10, колкото е 4 по 5 върху 2.');
+    await press('F9');
     assert.equal(await spoken(page), 'Стъпката добави 4 кръга. Сума на първите естествени числа, n е 4, ' +
                                      'стълба от кръгове в 4 реда, 6 плюс 4 прави 10, колкото е 4 по 5 върху 2.');
     assert.deepEqual(await page.evaluate(() => {
       const c = tessaloCore;
       return [c._tessalo_explore_row_count(), c.UTF8ToString(c._tessalo_explore_row_words(3)),
-              c.UTF8ToString(c._tessalo_explore_cell_words(3, 1)), c._tessalo_explore_cell_index(3, 1),
-              c._tessalo_explore_nearest(2, 3, 3)];
-    }), [4, 'ред 4, 4 кръга, 4 нови', 'ред 4, кръг 2 от 4, нов', 7, 2]);
+              c.UTF8ToString(c._tessalo_explore_cell_words(3, 1)), c._tessalo_explore_cell_index(3, 1)];
+    }), [4, 'ред 4, 4 кръга, колони 1 до 4, 4 нови', 'ред 4, кръг 2 от 4, колона 2, нов', 7]);
     const cells = await web.cells(page);
     assert.equal(cells.filter(cell => cell.added).length, 4);
     await assertCellsDrawn(page, cells, {marks: true});
@@ -286,7 +288,7 @@ describe('keyboard', () => {
     await press('Enter');
     assert.equal(await page.evaluate(() => document.getElementById('verdict').textContent),
                  'Не: стъпката добави 4 кръга, а не 3.');
-    assert.match(await spoken(page), /^Не, стъпката добави 4 кръга, а не 3\. Сума/);
+    assert.match(await spoken(page), /^Не, стъпката добави 4 кръга, а не 3\. n е 4, /);
     assert.notEqual(await proofText(), before);
     await press('Escape');  // the rest of the build-up at once
     await assertCellsDrawn(page, await web.cells(page), {marks: true});
@@ -305,17 +307,22 @@ describe('keyboard', () => {
   }));
 
   // Ctrl+E puts the keyboard on the board: the arrows move a cursor along the picture's rows and
-  // each move says the cell, as in the window; F9 says it again; the rows are a list for a swipe.
+  // each move says the cell, as in the window; F9 says it again, D is the core's; the board's
+  // name is its shape in words; the rows are a list for a swipe.
   test('exploring the picture by keyboard', () => withPage(web.DEVICES.desktop, async page => {
     const said = [];
-    for (const key of ['Control+E', 'ArrowDown', 'ArrowRight', 'F9', 'ArrowUp']) {
+    for (const key of ['Control+E', 'ArrowDown', 'ArrowRight', 'F9', 'ArrowUp', 'd']) {
       await page.evaluate(() => document.querySelector('#spoken span')?.setAttribute('data-old', ''));
       await page.keyboard.press(key);
       said.push(await page.evaluate(() => document.querySelector('#spoken span:not([data-old])')?.textContent));
     }
-    assert.deepEqual(said, ['ред 1, 1 квадрат. Квадрат 1 от 1, кафяв', 'ред 2, 2 квадрата. Квадрат 1 от 2, син',
-                            'ред 2, квадрат 2 от 2, кафяв', 'ред 2, квадрат 2 от 2, кафяв',
-                            'ред 1, 1 квадрат. Квадрат 1 от 1, кафяв']);
+    assert.deepEqual(said, ['ред 1, 1 квадрат, колона 1. Квадрат 1 от 1, колона 1, кафяв',
+                            'ред 2, 2 квадрата, колони 1 до 2. Квадрат 1 от 2, колона 1, син',
+                            'ред 2, квадрат 2 от 2, колона 2, кафяв', 'ред 2, квадрат 2 от 2, колона 2, кафяв',
+                            'ред 1, 1 квадрат, колона 1. Квадрат 1 от 1, колона 1, кафяв',
+                            'Картината няма диагонали. ред 1, 1 квадрат, колона 1. Квадрат 1 от 1, колона 1, кафяв']);
+    assert.equal(await page.evaluate(() => document.querySelector('#board').getAttribute('aria-label')),
+                 'Стълба от 2 реда, подравнена вляво, с 1, 2 квадрата. Общ брой, 3');
     assert.equal(await page.evaluate(() => document.querySelectorAll('#explore-cursor').length), 1);
     await web.idle(page);
     assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('#explore-rows > li')].map(row =>

@@ -8,7 +8,7 @@
 import {layout} from './form.js';
 import {readCells} from './board.js';
 import {options} from './controls.js';
-import {core, queue, showState, speak, whenIdle} from './events.js';
+import {core, queue, showState, speakLesson, whenIdle} from './events.js';
 import {addressLanguage, catalogue, language, LANGUAGE_SETTING, setLanguage} from './language.js';
 import {remember} from './storage.js';
 
@@ -59,7 +59,7 @@ export function openAddress() {
     if (step && n > 1)
       core._tessalo_step(1);
     showState();
-    speak(core.UTF8ToString(core._tessalo_spoken()));
+    speakLesson();
   } else {
     if (n !== null)
       core._tessalo_choose_n(n);

@@ -113,9 +113,3 @@ export function orderTabStops() {
 
 export const toDisplayText = text => text.replaceAll('\r\n', '\n');
 
-export function lastLine(text) {
-  const lines = text.split('\r\n');
-  if (lines.length > 1 && lines[lines.length - 1] === '')
-    lines.pop();
-  return lines[lines.length - 1];
-}

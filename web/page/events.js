@@ -9,7 +9,7 @@ import {showArgument} from './argument.js';
 import {board, drawBoard, forgetCells} from './board.js';
 import {finishBuildUp, startBuildUp} from './build_up.js';
 import {showRows} from './explore.js';
-import {lastLine, list, options, textBoxes, toDisplayText} from './controls.js';
+import {list, options, textBoxes, toDisplayText} from './controls.js';
 import {bringBoardIntoView, fitTextBoxes, setViewBox, view} from './fit.js';
 import {captions} from './language.js';
 import {showGuessing} from './predict.js';
@@ -53,7 +53,7 @@ export function run(event, speaks = true, draws = true) {
     }
     showState();
     if (speaks) {
-      speak(core.UTF8ToString(core._tessalo_spoken()));
+      speakLesson();
       if (draws)
         bringBoardIntoView();
       startBuildUp();
@@ -80,8 +80,9 @@ export function whenIdle(work) {
 
 let lastSentence = '';
 
-export function speak(sentence) {
-  lastSentence = sentence;
+// `whole`: what F9 says again, when the sentence left out what was heard already.
+export function speak(sentence, whole = sentence) {
+  lastSentence = whole;
   // a new node, so that the same sentence twice is spoken twice
   const node = document.createElement('span');
   node.textContent = sentence;
@@ -89,6 +90,12 @@ export function speak(sentence) {
 }
 
 let shownText = null;
+
+// The lesson's sentence about the last event: after a step of the picture shown only
+// its news, which F9 says again whole.
+export function speakLesson() {
+  speak(core.UTF8ToString(core._tessalo_spoken()), core.UTF8ToString(core._tessalo_spoken_whole()));
+}
 
 // F9: the last sentence again, for a pupil who missed it.
 export function repeat() {
@@ -101,7 +108,6 @@ export function showProofText(text) {
   textBoxes[0].value = toDisplayText(text);
   fitTextBoxes();
   document.getElementById('print-text').textContent = toDisplayText(text);
-  board.setAttribute('aria-label', lastLine(text));
   shownText = text;
 }
 
@@ -119,6 +125,7 @@ export function showState() {
   orderTabStops();
   drawBoard();
   showRows();
+  board.setAttribute('aria-label', core.UTF8ToString(core._tessalo_board_words()));
   if (view === 'narrow')
     setViewBox();
   followInAddress();

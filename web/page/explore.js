@@ -2,11 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Exploring the picture without seeing it, as in the window: Ctrl+E puts the keyboard on the
-// board, the arrows move a cursor cell by cell along the picture's rows (Up and Down to the
-// nearest cell of the next row), Home and End to a row's ends, and each move says the cell,
-// the row first on entering another. The rows and their cells are also a list beside the
-// board, which a screen reader's swipe walks on a touch screen. The words are the core's.
+// Exploring the picture without seeing it, with the window's cursor from the core: Ctrl+E puts
+// the keyboard on the board, the arrows move the cursor cell by cell along the picture's rows
+// (Up and Down to the nearest cell of the next row), Home and End to a row's ends, D along a
+// square's diagonals, and each move says the cell, the row first on entering another. The rows
+// and their cells are also a list beside the board, which a screen reader's swipe walks on a
+// touch screen. The words are the core's.
 import {board, boardContent, readCells, svgElement} from './board.js';
 import {core, speak, whenIdle} from './events.js';
 import {pageSays} from './language.js';
@@ -15,8 +16,6 @@ const rowList = document.createElement('ul');
 rowList.id = 'explore-rows';
 rowList.className = 'unseen';
 let exploredRows = 0;
-let row = 0;
-let cell = 0;
 let cursor = null;
 
 const cellCount = r => core._tessalo_explore_cell_count(r);
@@ -24,7 +23,7 @@ const said = pointer => core.UTF8ToString(pointer);
 
 export function createExplorer() {
   board.after(rowList);
-  board.addEventListener('focus', () => { showCursor(); sayWhere(true); });
+  board.addEventListener('focus', () => { showCursor(); sayHere(); });
   board.addEventListener('blur', showCursor);
   board.addEventListener('keydown', move);
 }
@@ -32,9 +31,7 @@ export function createExplorer() {
 // After every event: the rows of the picture now on the board, the cursor as near its place
 // as they allow.
 export function showRows() {
-  exploredRows = core._tessalo_explore_row_count();
-  row = Math.min(row, Math.max(0, exploredRows - 1));
-  cell = Math.min(cell, Math.max(0, cellCount(row) - 1));
+  exploredRows = core._tessalo_explore_start();
   if (exploredRows > 0)
     board.setAttribute('tabindex', '0');
   else
@@ -66,40 +63,30 @@ export function explore() {
   if (exploredRows === 0)
     speak(pageSays('BoardEmpty'));
   else if (document.activeElement === board)
-    sayWhere(true);
+    sayHere();
   else
     board.focus();
 }
 
-function sayWhere(withRow) {
+function sayHere() {
   if (exploredRows > 0)
-    speak(said(withRow ? core._tessalo_explore_entering_words(row, cell) : core._tessalo_explore_cell_words(row, cell)));
+    speak(said(core._tessalo_explore_here()));
 }
 
-function moveTo(toRow, toCell) {
-  const otherRow = toRow !== row;
-  row = toRow;
-  cell = toCell;
-  showCursor();
-  sayWhere(otherRow);
-}
+// The core's keys: the arrows, Home and End; and the key D (Д on a Cyrillic layout) for a
+// square's diagonals.
+const WALK_KEYS = {ArrowLeft: 0, ArrowRight: 1, Home: 2, End: 3, ArrowUp: 4, ArrowDown: 5};
+const DIAGONALS = 6;
 
 function move(event) {
   if (exploredRows === 0 || event.ctrlKey || event.altKey || event.metaKey || event.shiftKey)
     return;
-  const last = cellCount(row) - 1;
-  const steps = {
-    ArrowLeft: () => moveTo(row, Math.max(0, cell - 1)),
-    ArrowRight: () => moveTo(row, Math.min(last, cell + 1)),
-    Home: () => moveTo(row, 0),
-    End: () => moveTo(row, last),
-    ArrowUp: () => row > 0 ? moveTo(row - 1, core._tessalo_explore_nearest(row - 1, row, cell)) : sayWhere(false),
-    ArrowDown: () => row + 1 < exploredRows ? moveTo(row + 1, core._tessalo_explore_nearest(row + 1, row, cell))
-                                        : sayWhere(false),
-  };
-  if (!steps[event.key])
+  const key = event.code === 'KeyD' ? DIAGONALS : WALK_KEYS[event.key];
+  if (key === undefined)
     return;
-  steps[event.key]();
+  const words = said(core._tessalo_explore_press(key));
+  showCursor();
+  speak(words);
   event.preventDefault();  // the page does not scroll
 }
 
@@ -110,7 +97,7 @@ function showCursor() {
   cursor = null;
   if (exploredRows === 0 || document.activeElement !== board)
     return;
-  const index = core._tessalo_explore_cell_index(row, cell);
+  const index = core._tessalo_explore_cursor();
   const shown = readCells().find(c => c.index === index);
   if (!shown)
     return;

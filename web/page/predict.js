@@ -6,7 +6,7 @@
 // what it adds.
 import {focusStepLine, panel, showPanel} from './argument.js';
 import {startBuildUp} from './build_up.js';
-import {core, queue, showState, speak} from './events.js';
+import {core, queue, showState, speak, speakLesson} from './events.js';
 import {bringBoardIntoView, fit} from './fit.js';
 import {coreSays} from './language.js';
 import {showPressed} from './tools.js';
@@ -44,7 +44,7 @@ export function reveal() {
     showState();
     if (typing)
       focusStepLine();  // on its lines, at the step's
-    speak(core.UTF8ToString(core._tessalo_spoken()));
+    speakLesson();
     bringBoardIntoView();
     startBuildUp(true);
   });

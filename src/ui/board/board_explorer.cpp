@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -183,18 +184,13 @@ void BoardExplorer::forgetInterfaces()
 void BoardExplorer::setRows(PictureRows rows)
 {
     forgetInterfaces();
-    rows_ = std::move(rows);
-    interfaces_.resize(rows_.size());
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        interfaces_[i].assign(rows_[i].cells.size() + 1, nullptr);
-    if (!rows_.empty()) {
-        row_ = std::min(row_, rows_.size() - 1);
-        cell_ = std::min(cell_, rows_[row_].cells.size() - 1);
-    } else {
-        row_ = cell_ = 0;
-    }
-    board_.setFocusPolicy(rows_.empty() ? Qt::NoFocus : Qt::TabFocus);
-    if (rows_.empty() && board_.hasFocus())
+    walk_.SetRows(std::move(rows));
+    const PictureRows& shown = walk_.Rows();
+    interfaces_.resize(shown.size());
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        interfaces_[i].assign(shown[i].cells.size() + 1, nullptr);
+    board_.setFocusPolicy(walk_.Empty() ? Qt::NoFocus : Qt::TabFocus);
+    if (walk_.Empty() && board_.hasFocus())
         board_.nextInFocusChain()->setFocus(Qt::TabFocusReason);
     showCursor();
     if (QAccessible::isActive()) {
@@ -205,10 +201,10 @@ void BoardExplorer::setRows(PictureRows rows)
 
 void BoardExplorer::explore()
 {
-    if (rows_.empty()) {
+    if (walk_.Empty()) {
         say_(Program::translate("BoardExplorer", "Дъската е празна, няма какво да се разглежда."));
     } else if (board_.hasFocus()) {
-        sayWhere(true);
+        say_(ToQString(walk_.Here()));
     } else {
         board_.setFocus(Qt::ShortcutFocusReason);
     }
@@ -232,13 +228,33 @@ QAccessibleInterface* BoardExplorer::cellInterface(std::size_t row, std::size_t 
     return item;
 }
 
+namespace {
+
+// The key's move: the arrows, Home and End, and D (Д on a Cyrillic layout) for the diagonals.
+std::optional<WalkKey> WalkKeyOf(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Left: return WalkKey::Left;
+    case Qt::Key_Right: return WalkKey::Right;
+    case Qt::Key_Home: return WalkKey::Home;
+    case Qt::Key_End: return WalkKey::End;
+    case Qt::Key_Up: return WalkKey::Up;
+    case Qt::Key_Down: return WalkKey::Down;
+    case Qt::Key_D:
+    case 0x0414: return WalkKey::Diagonals;  // Д: a Cyrillic layout gives its letter's code
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
 bool BoardExplorer::eventFilter(QObject*, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::FocusIn:
         showCursor();
-        if (!rows_.empty())
-            sayWhere(true);
+        if (!walk_.Empty())
+            say_(ToQString(walk_.Here()));
         return false;
     case QEvent::FocusOut:
         showCursor();
@@ -247,47 +263,18 @@ bool BoardExplorer::eventFilter(QObject*, QEvent* event)
     default: return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (rows_.empty() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    if (walk_.Empty() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
-    const ExploreRow& row = rows_[row_];
-    const float left = row.cells[cell_].left;
-    switch (key->key()) {
-    case Qt::Key_Left: moveTo(row_, cell_ > 0 ? cell_ - 1 : 0); return true;
-    case Qt::Key_Right: moveTo(row_, std::min(cell_ + 1, row.cells.size() - 1)); return true;
-    case Qt::Key_Home: moveTo(row_, 0); return true;
-    case Qt::Key_End: moveTo(row_, row.cells.size() - 1); return true;
-    case Qt::Key_Up:
-        if (row_ > 0)
-            moveTo(row_ - 1, NearestCell(rows_[row_ - 1], left));
-        else
-            sayWhere(false);
-        return true;
-    case Qt::Key_Down:
-        if (row_ + 1 < rows_.size())
-            moveTo(row_ + 1, NearestCell(rows_[row_ + 1], left));
-        else
-            sayWhere(false);
-        return true;
-    default: return false;
-    }
-}
-
-void BoardExplorer::moveTo(std::size_t row, std::size_t cell)
-{
-    const bool otherRow = row != row_;
-    row_ = row;
-    cell_ = cell;
+    const std::optional<WalkKey> walkKey = WalkKeyOf(*key);
+    if (!walkKey)
+        return false;
+    const QString words = ToQString(walk_.Press(*walkKey));
     showCursor();
-    sayWhere(otherRow);
-}
-
-void BoardExplorer::sayWhere(bool withRow)
-{
-    const ExploreRow& row = rows_[row_];
-    say_(ToQString(withRow ? EnteringWords(row, cell_) : CellWords(row, cell_)));
+    say_(words);
+    return true;
 }
 
 void BoardExplorer::showCursor()
 {
-    board_.setCursorCell(board_.hasFocus() && !rows_.empty() ? rows_[row_].cells[cell_].index : -1);
+    board_.setCursorCell(board_.hasFocus() ? walk_.CellIndex() : -1);
 }

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "app/picture_rows.h"
+#include "app/picture_walk.h"
 
 #include <QObject>
 #include <QString>
@@ -19,10 +19,10 @@ class QAccessibleInterface;
 // Puts the keyboard on the board, for a pupil who cannot see it: a tab stop
 // while a picture is shown, where the arrow keys move a cursor cell by cell
 // along the picture's rows (Up and Down to the nearest cell of the next row),
-// Home and End to a row's ends. Each move says the cell's words, and the row's
-// first on entering a row. The board tells screen readers its rows and cells
-// as a list of rows, each holding its cells, so that their own review reaches
-// them too.
+// Home and End to a row's ends, and D along a square's diagonals instead. Each
+// move says the cell's words, and the row's first on entering a row; an edge
+// says which it is. The board tells screen readers its rows and cells as a list
+// of rows, each holding its cells, so that their own review reaches them too.
 class BoardExplorer : public QObject {
 public:
     // `say` tells a screen reader one sentence.
@@ -32,7 +32,7 @@ public:
     // The picture's rows after a command. The cursor keeps its place, as near
     // as the new rows allow.
     void setRows(PictureRows rows);
-    const PictureRows& rows() const { return rows_; }
+    const PictureRows& rows() const { return walk_.Rows(); }
     // Puts the keyboard on the board and says where the cursor is.
     void explore();
 
@@ -45,17 +45,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Moves the cursor and says the cell, after the row's words when it is another row.
-    void moveTo(std::size_t row, std::size_t cell);
-    void sayWhere(bool withRow);
     void showCursor();
     void forgetInterfaces();
 
     BoardSurface& board_;
     std::function<void(const QString&)> say_;
-    PictureRows rows_;
-    std::size_t row_ = 0;
-    std::size_t cell_ = 0;
+    PictureWalk walk_;
     // made when a screen reader asks, one per row (index 0) and cell (from 1)
     mutable std::vector<std::vector<QAccessibleInterface*>> interfaces_;
 };

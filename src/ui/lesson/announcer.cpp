@@ -42,9 +42,9 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent), note_(new QWidget(this)
     }
 }
 
-void Announcer::say(const QString& sentence)
+void Announcer::say(const QString& sentence, const QString& whole)
 {
-    last_ = sentence;
+    last_ = whole.isEmpty() ? sentence : whole;
     // The notification has no name of its own: Orca reads its label, which is
     // what braille and the history of messages take.
     text_->setText(sentence);

@@ -19,8 +19,9 @@ class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
 
-    void say(const QString& sentence);
-    // Says the last sentence again; nothing before the first.
+    // `whole`: the sentence with what it leaves out as heard already, for repeat().
+    void say(const QString& sentence, const QString& whole = {});
+    // Says the last sentence again, whole; nothing before the first.
     void repeat();
     const QString& last() const { return last_; }
 

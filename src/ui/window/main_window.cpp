@@ -45,15 +45,6 @@ QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The last line of a text whose lines end in CR LF.
-std::string_view LastLine(std::string_view text)
-{
-    if (text.ends_with("\r\n"))
-        text.remove_suffix(2);
-    const auto start = text.rfind("\r\n");
-    return start == std::string_view::npos ? text : text.substr(start + 2);
-}
-
 // The panel beside the form at 100 %, in pixels, and its margin.
 constexpr int kPanelWidth = 330;
 constexpr int kPanelMargin = 8;
@@ -84,7 +75,7 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
                                {[this](int button) { run([button](Lesson& l) { l.Press(button); }); },
                                 [this](int option) { run([option](Lesson& l) { l.ChooseIdentity(option); }); },
                                 [this](int n) { run([n](Lesson& l) { l.ChooseN(n); }); }});
-    board_->setAccessibleDescription(ToQString(LastLine(lesson_.ProofText())));
+    board_->setAccessibleDescription(ToQString(lesson_.BoardWords()));
     focusRing_ = new FocusRing(formArea_);
     focusRing_->skip(board_);  // the explorer's cursor shows where it is
     announcer_ = new Announcer(this);
@@ -124,7 +115,7 @@ void MainWindow::setLanguage(Language language)
     retranslate();
     // what the lesson shows, in the new words; nothing is built or said again
     widgets_->showState(form(), lesson_.ProofText());
-    board_->setAccessibleDescription(ToQString(LastLine(lesson_.ProofText())));
+    board_->setAccessibleDescription(ToQString(lesson_.BoardWords()));
     explorer_->setRows(lesson_.View().rows);
     if (argument_) {
         argument_->setArgument(lesson_.View().argument, lesson_.ShownLines());
@@ -312,9 +303,9 @@ void MainWindow::step(int delta)
     run([delta](Lesson& l) { l.Step(delta); });
 }
 
-void MainWindow::announce(const QString& sentence)
+void MainWindow::announce(const QString& sentence, const QString& whole)
 {
-    announcer_->say(sentence);
+    announcer_->say(sentence, whole);
 }
 
 void MainWindow::showLesson()
@@ -340,13 +331,13 @@ void MainWindow::showLesson()
             argument_->setFocus();  // on its lines, where the step now stands
     }
     if (!view.spoken.empty())
-        announce(ToQString(view.spoken));
+        announce(ToQString(view.spoken), ToQString(view.whole));
 }
 
 void MainWindow::showState()
 {
     const std::string& text = lesson_.ProofText();
-    board_->setAccessibleDescription(ToQString(LastLine(text)));
+    board_->setAccessibleDescription(ToQString(lesson_.BoardWords()));
     widgets_->showState(form(), text);
     board_->update();
 }

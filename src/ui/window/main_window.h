@@ -64,7 +64,8 @@ public:
     BoardSurface& board() { return *board_; }
     const WindowCommands& commands() const { return *commands_; }
     // Tells a screen reader one sentence; the focus stays where it is.
-    void announce(const QString& sentence);
+    // `whole`: what F9 says again, when more than `sentence` ("": the sentence).
+    void announce(const QString& sentence, const QString& whole = {});
     BoardExplorer& explorer() { return *explorer_; }
 
 protected:
