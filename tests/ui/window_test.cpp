@@ -14,6 +14,7 @@
 
 #include "marking_translator.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -304,6 +305,17 @@ TEST_F(Window, ScreenReadersHearANameForEveryControlAndTheProof)
     control<QListWidget>("List1(0)")->setCurrentRow(2);
     click("Command1(1)");
     EXPECT_EQ(board->accessibleDescription(), QStringLiteral("Квадрат 3 по 3, 9 квадрата. 1 плюс 3 плюс 5 равно на 3 по 3 равно на 9"));
+    // the proof is read in words, line for line, where the box's caret is
+    auto* proof = control<QPlainTextEdit>("Text1(0)");
+    proof->moveCursor(QTextCursor::End);
+    proof->moveCursor(QTextCursor::PreviousBlock);  // the text ends with a line break
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(proof)->textInterface();
+    ASSERT_NE(text, nullptr);
+    int start = -1;
+    int end = -1;
+    EXPECT_EQ(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+              QStringLiteral("1 плюс 3 плюс 5 равно на 3 по 3 равно на 9\n"));
+    EXPECT_FALSE(text->text(0, text->characterCount()).contains(QLatin1Char('*')));
     click("Command1(0)");
     EXPECT_EQ(board->accessibleDescription(), QString());
 }

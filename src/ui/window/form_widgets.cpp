@@ -4,6 +4,7 @@
 
 #include "ui/window/form_widgets.h"
 
+#include "app/in_words.h"
 #include "app/induction_step.h"
 #include "app/layout.h"
 #include "app/spoken_result.h"
@@ -11,6 +12,7 @@
 #include "picture/twips.h"
 #include "ui/widgets/front_while_focused.h"
 #include "cli/program_texts.h"
+#include "ui/widgets/text_in_words.h"
 #include "ui/widgets/wide_radio_button.h"
 
 #include <QGroupBox>
@@ -49,7 +51,7 @@ QString AccessibleName(const ControlLayout& layout, Language language)
     case ControlKind::OptionButton:
         // the caption stays as it is; a screen reader says the identity in words
         return ToQString(SpokenIdentityName(layout.index + 1, language));
-    default: return ToQString(Tr(language, layout.text));
+    default: return ToQString(InWords(Tr(language, layout.text), language));  // "Индукция, нагледно", no dash
     }
 }
 
@@ -179,6 +181,7 @@ void FormWidgets::createList(const ControlLayout& layout)
 void FormWidgets::createTextBox(const ControlLayout& layout)
 {
     auto* textBox = new QPlainTextEdit(&area_);
+    ReadInWords(*textBox, form_.language);
     place(textBox, layout);
     textBox->setReadOnly(true);
     // nothing to undo in a read-only box, and each zoom's margin would
@@ -231,6 +234,8 @@ void FormWidgets::retranslate(const Tessalo& form)
             widget->setAccessibleDescription(ToQString(SpokenFormula(layout->index + 1, form.language)));
     }
     frame_->setTitle(ToQString(form.Text(FindControl("Frame1", 0).text)));
+    for (QPlainTextEdit* box : textBoxes_)
+        ReadInWords(*box, form.language);
     textBoxes_[1]->setPlainText(ToDisplayText(form.Text1(1).Text));
 }
 

@@ -4,6 +4,8 @@
 
 #include "ui/window/main_window.h"
 
+#include "app/in_words.h"
+
 #include "app/induction_argument.h"
 #include "app/layout.h"
 #include "picture/qt_colour.h"
@@ -59,7 +61,7 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
       baseSize_(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, baseTwipsPerPixel_).size()),
       baseLetters_(QApplication::font())
 {
-    setWindowTitle(ToQString(form().Text(kWindowLayout.caption)));
+    showTitle();
     setWindowIcon(HamburgerIcon());
     QFont font(ToQString(kWindowLayout.fontFamily), kWindowLayout.fontPoints);
     font.setStyleHint(QFont::Serif);
@@ -125,9 +127,17 @@ void MainWindow::setLanguage(Language language)
     announce(ToQString(form().Text(TextId::LanguageName)));
 }
 
+// The title, and for a screen reader the same in words: "Математика, индукция, ..." with no dash.
+void MainWindow::showTitle()
+{
+    const std::string_view title = form().Text(kWindowLayout.caption);
+    setWindowTitle(ToQString(title));
+    setAccessibleName(ToQString(InWords(title, form().language)));
+}
+
 void MainWindow::retranslate()
 {
-    setWindowTitle(ToQString(form().Text(kWindowLayout.caption)));
+    showTitle();
     widgets_->retranslate(form());
     commands_->retranslate();
 }

@@ -66,6 +66,7 @@ public:
     // Tells a screen reader one sentence; the focus stays where it is.
     // `whole`: what F9 says again, when more than `sentence` ("": the sentence).
     void announce(const QString& sentence, const QString& whole = {});
+    void showTitle();
     BoardExplorer& explorer() { return *explorer_; }
 
 protected:
