@@ -173,9 +173,7 @@ void WindowCommands::showKeyList(const QWidget& fontOf) const
 
 bool WindowCommands::eventFilter(QObject* watched, QEvent* event)
 {
-    // A key a control took for itself, where the shortcut would have triggered
-    // the command had the control not wanted it: the command goes first.
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != &window_)
@@ -183,10 +181,20 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
-        if (kCommands[i].everywhere && actions_[i]->isEnabled() && actions_[i]->shortcuts().contains(pressed)) {
+        const CommandRow& row = kCommands[i];
+        // Our own keys go by the key press, not as shortcuts, which the toolkit runs
+        // before the press reaches the desktop's accessibility bus: a screen reader
+        // then hears the press and stops what it was saying for the news. A key a
+        // control took for itself still runs the command first. The toolkit's
+        // standard keys (Copy in a text box) stay shortcuts, which such a control keeps.
+        if (row.inArgument || (!row.everywhere && row.standard != StandardKey::None) || !actions_[i]->isEnabled() ||
+            !actions_[i]->shortcuts().contains(pressed))
+            continue;
+        if (event->type() == QEvent::ShortcutOverride)
+            event->accept();  // the press comes as a key press, to this filter
+        else
             actions_[i]->trigger();
-            return true;
-        }
+        return true;
     }
     return false;
 }
