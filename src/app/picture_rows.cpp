@@ -314,3 +314,114 @@ std::string OverviewWords(const PictureRows& rows)
     words << ".";
     return words.Text();
 }
+
+namespace {
+
+// "1 до 3", "2", "1, 3, 5": the numbers of rows or diagonals, ascending.
+void AppendNumbers(Words& words, const std::vector<std::size_t>& numbers, Language language)
+{
+    const bool run = numbers.back() - numbers.front() + 1 == numbers.size();
+    if (run && numbers.size() > 2) {
+        words << numbers.front() << Tr(language, TextId::ColumnsTo) << numbers.back();
+        return;
+    }
+    if (numbers.size() == 2) {
+        words << numbers.front() << Tr(language, TextId::AndWord) << numbers.back();
+        return;
+    }
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        words << (i == 0 ? "" : ", ") << numbers[i];
+}
+
+// The numbers of the lines that hold any of `in`, and whether each holds nothing else.
+std::vector<std::size_t> LinesHolding(const PictureRows& lines, const std::vector<bool>& in, bool& whole)
+{
+    std::vector<std::size_t> numbers;
+    whole = true;
+    for (const ExploreRow& line : lines) {
+        std::size_t held = 0;
+        for (const ExploreCell& cell : line.cells)
+            held += in[static_cast<std::size_t>(cell.index)] ? 1 : 0;
+        if (held > 0)
+            numbers.push_back(line.number);
+        whole = whole && (held == 0 || held == line.cells.size());
+    }
+    return numbers;
+}
+
+// ", колони 1 до 3": where the cells `in` lie across, when not across the whole picture.
+void AppendColumns(Words& words, const PictureRows& rows, const std::vector<bool>& in, Language language)
+{
+    int first = 1 << 30;
+    int last = 0;
+    int left = 1 << 30;
+    int right = 0;
+    for (const ExploreRow& row : rows) {
+        for (const ExploreCell& cell : row.cells) {
+            left = std::min(left, cell.halfColumn);
+            right = std::max(right, cell.halfColumn);
+            if (in[static_cast<std::size_t>(cell.index)]) {
+                first = std::min(first, cell.halfColumn);
+                last = std::max(last, cell.halfColumn);
+            }
+        }
+    }
+    if (first == left && last == right)
+        return;
+    words << ", " << Tr(language, first == last ? TextId::ColumnWord : TextId::ColumnsWord);
+    AppendColumn(words, first, language);
+    if (first != last) {
+        words << Tr(language, TextId::ColumnsTo);
+        AppendColumn(words, last, language);
+    }
+}
+
+}  // namespace
+
+std::string CountedWords(const PictureRows& rows, std::span<const int> cells)
+{
+    std::size_t total = 0;
+    int end = 0;
+    for (const ExploreRow& row : rows) {
+        total += row.cells.size();
+        for (const ExploreCell& cell : row.cells)
+            end = std::max(end, cell.index + 1);
+    }
+    std::vector<bool> in(static_cast<std::size_t>(end), false);
+    std::size_t count = 0;
+    for (const int index : cells) {
+        if (index >= 0 && index < end && !in[static_cast<std::size_t>(index)]) {
+            in[static_cast<std::size_t>(index)] = true;
+            ++count;
+        }
+    }
+    if (count == 0 || count == total)
+        return {};
+    const Language language = rows.front().language;
+    const bool circles = rows.front().circles;
+    Words words;
+    words << Tr(language, TextId::CountsWord);
+    bool whole = false;
+    const std::vector<std::size_t> byRow = LinesHolding(rows, in, whole);
+    if (whole) {
+        words << Tr(language, byRow.size() == 1 ? TextId::RowWord : TextId::RowsWord);
+        AppendNumbers(words, byRow, language);
+    } else {
+        const PictureRows diagonals = Diagonals(rows);
+        const std::vector<std::size_t> byDiagonal = LinesHolding(diagonals, in, whole);
+        if (whole && !diagonals.empty()) {
+            words << Tr(language, byDiagonal.size() == 1 ? TextId::DiagonalWord : TextId::DiagonalsWord);
+            AppendNumbers(words, byDiagonal, language);
+        } else {
+            // a part of some rows: the cells, then where they lie
+            AppendCount(words, count, circles, language);
+            words << Tr(language, byRow.size() == 1 ? TextId::CountsInRow : TextId::CountsInRows);
+            AppendNumbers(words, byRow, language);
+            AppendColumns(words, rows, in, language);
+            return words.Text();
+        }
+    }
+    words << ", ";
+    AppendCount(words, count, circles, language);
+    return words.Text();
+}

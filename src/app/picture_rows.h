@@ -68,3 +68,9 @@ std::string OverviewWords(const PictureRows& rows);
 // The position in `row` of the cell whose Left is nearest `left` (the first of
 // two as near); 0 for an empty row.
 std::size_t NearestCell(const ExploreRow& row, float left);
+
+// What the cells `cells` (Shape1 indices, any order) are in the picture, said
+// with an argument's line: "Отговаря на редове 1 до 3, 6 кръга" for whole rows,
+// "Отговаря на диагонал 3, 3 квадрата" for a square's whole diagonals, else
+// "Отговаря на 4 кръга в редове 1 до 4"; "" for no cells or all of them.
+std::string CountedWords(const PictureRows& rows, std::span<const int> cells);

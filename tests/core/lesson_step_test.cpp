@@ -585,3 +585,26 @@ TEST(PictureWalk, KeysMoveAlongRowsAndDiagonalsAndSayTheEdges)
         EXPECT_EQ(said, row.said);
     }
 }
+
+// A line that counts some of the cells says which, the way its rings show them.
+TEST(ExploreRows, ArgumentLinesSayTheCellsTheyCount)
+{
+    const struct {
+        int kind;
+        int n;
+        ArgumentRole role;
+        std::string_view ending;
+    } rows[] = {
+        {1, 4, ArgumentRole::NewTerm, ". Отговаря на ред 4, 4 кръга"},
+        {5, 4, ArgumentRole::Hypothesis, ". Отговаря на 9 квадрата в редове 1 до 3, колони 1 до 3"},
+        {5, 3, ArgumentRole::PictureTerm, ". Отговаря на диагонал 2, 2 квадрата"},
+        {6, 4, ArgumentRole::PictureTerm, ". Отговаря на редове 1 и 2, 7 квадрата"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.ending);
+        const LessonView view = LessonStep(SteppedTo(row.kind, row.n), LessonCommand::StepUp, row.n - 1, {});
+        EXPECT_TRUE(std::any_of(view.argument.lines.begin(), view.argument.lines.end(), [&row](const ArgumentLine& line) {
+            return line.role == row.role && line.spoken.ends_with(row.ending);
+        }));
+    }
+}
