@@ -41,6 +41,18 @@ bool Letter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// Whether a word, not a formula's letter, ends just before `at` or starts at it:
+// a Cyrillic letter, or two Latin ones.
+bool WordBefore(std::string_view text, std::size_t at)
+{
+    return CyrillicBefore(text, at) || (at >= 2 && Letter(text[at - 1]) && Letter(text[at - 2]));
+}
+
+bool WordAt(std::string_view text, std::size_t at)
+{
+    return CyrillicAt(text, at) || (at + 1 < text.size() && Letter(text[at]) && Letter(text[at + 1]));
+}
+
 // The index of the parenthesis or bracket that closes the one at `open`, or npos.
 std::size_t Closing(std::string_view text, std::size_t open)
 {
@@ -187,7 +199,7 @@ private:
         const bool spaceAfter = i + 1 < text.size() && text[i + 1] == ' ';
         if (!spaceBefore && spaceAfter && CyrillicBefore(text, i)) {
             out_ += ' ';
-        } else if (spaceBefore && spaceAfter && (CyrillicBefore(text, i - 1) || CyrillicAt(text, i + 2))) {
+        } else if (spaceBefore && spaceAfter && (WordBefore(text, i - 1) || WordAt(text, i + 2))) {
             out_ += ',';
         } else {
             out_ += ' ';

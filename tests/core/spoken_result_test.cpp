@@ -266,6 +266,7 @@ TEST(SpokenIdentity, FormulasAreHeardGroupedAsWritten)
          "n squared minus the square of n minus 1, plus and so on plus minus 1, to the power open bracket, n minus 1, "
          "close bracket"},
         {"Математика - индукция, най- малкото (k>p)", Language::bg, "Математика, индукция, най малкото k по голямо от p"},
+        {"Mathematics - induction, n - 1", Language::en, "Mathematics, induction, n minus 1"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(InWords(row.text, row.language), row.said) << row.text;
