@@ -8,7 +8,8 @@
 
 Starts PROGRAM with accessibility on, types the keys one at a time, and passes
 when, in order, notifications in a status bar became "showing" (what Orca reads
-aloud, without calling them notifications) with each SENTENCE as their label."""
+aloud, without calling them notifications) with each SENTENCE as their label,
+or a list item, a cell of the board, took the focus with it as its name."""
 import os
 import subprocess
 import sys
@@ -38,8 +39,20 @@ def on_showing(event):
         heard.append(name)
 
 
+def on_focused(event):
+    try:
+        event.source.clearCache()
+        role, name = event.source.getRoleName(), event.source.name
+    except Exception as error:
+        role, name = "?", repr(error)
+    if event.detail1 == 1 and role == "list item":
+        print(f"heard {name!r} (focus)", flush=True)
+        heard.append(name)
+
+
 # listen first: the toolkit sends only the events someone has asked for
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+pyatspi.Registry.registerEventListener(on_focused, "object:state-changed:focused")
 environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
 child = subprocess.Popen([program], env=environment)
 

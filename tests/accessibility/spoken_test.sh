@@ -50,11 +50,13 @@ sleep 0.5
 # identity (Shift+Tab back to the radio buttons, Down), whose picture Show has
 # yet to draw, though its cells lie where the first's do; Ctrl+E to the board,
 # Down a row, Right a cell, and F9 for that cell's words again. The step says only its news: the
-# picture shown is the same identity's
+# picture shown is the same identity's. On the board the cell under the cursor takes the focus, its
+# words as its name, the picture's shape first on the first
 /usr/bin/python3 "$here/atspi_listen.py" "$program" \
   "Сума на първите естествени числа, n е 4, стълба от кръгове в 4 реда, 1 плюс 2 плюс 3 плюс 4 прави 10, колкото е 4 по 5 върху 2." \
   "Стъпката добави 5 кръга. n е 5, 10 плюс 5 прави 15, колкото е 5 по 6 върху 2." \
   "Избрахте Аритметична прогресия. Изведи ще начертае стълба от сини квадрати в 5 реда с кафяв диагонал." \
-  "ред 1, 1 кръг, колона 1. Кръг 1 от 1, колона 1" "ред 2, 2 кръга, колони 1 до 2. Кръг 1 от 2, колона 1" \
+  "Стълба от 5 реда, подравнена вляво, с 1, 2, 3, 4, 5 кръга. ред 1, 1 кръг, колона 1. Кръг 1 от 1, колона 1" \
+  "ред 2, 2 кръга, колони 1 до 2. Кръг 1 от 2, колона 1" \
   "ред 2, кръг 2 от 2, колона 2" "ред 2, кръг 2 от 2, колона 2" \
   -- Tab Tab Down Down Down Down Tab Tab Tab space Next shift+Tab Down ctrl+e Down Right F9

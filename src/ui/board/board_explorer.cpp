@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <optional>
@@ -68,6 +69,8 @@ public:
         if (kind != QAccessible::Name || !isValid())
             return {};
         const ExploreRow& row = explorer_.rows()[row_];
+        if (cell_ >= 0 && IsCursor())
+            return explorer_.cursorWords();  // what was said of it, kept for the braille line
         return ToQString(cell_ < 0 ? RowWords(row) : CellWords(row, static_cast<std::size_t>(cell_)));
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -88,11 +91,19 @@ public:
     {
         QAccessible::State state;
         state.readOnly = true;
+        state.focusable = cell_ >= 0;
+        state.focused = cell_ >= 0 && IsCursor() && explorer_.board().hasFocus();
         state.invisible = !isValid();
         return state;
     }
 
 private:
+    bool IsCursor() const
+    {
+        return isValid() && static_cast<std::size_t>(cell_) < explorer_.rows()[row_].cells.size() &&
+               explorer_.rows()[row_].cells[static_cast<std::size_t>(cell_)].index == explorer_.cursorIndex();
+    }
+
     QRect CellRect(int index) const
     {
         const BoardSurface& board = explorer_.board();
@@ -154,8 +165,9 @@ QAccessibleInterface* BoardFactory(const QString&, QObject* object)
 
 }  // namespace
 
-BoardExplorer::BoardExplorer(BoardSurface& board, std::function<void(const QString&)> say)
-    : QObject(&board), board_(board), say_(std::move(say))
+BoardExplorer::BoardExplorer(BoardSurface& board, std::function<void(const QString&)> say,
+                             std::function<void(const QString&)> keep)
+    : QObject(&board), board_(board), say_(std::move(say)), keep_(std::move(keep))
 {
     static const bool installed = (QAccessible::installFactory(BoardFactory), true);
     Q_UNUSED(installed);
@@ -253,10 +265,18 @@ bool BoardExplorer::eventFilter(QObject*, QEvent* event)
     switch (event->type()) {
     case QEvent::FocusIn:
         showCursor();
-        if (!walk_.Empty())
-            say_(ToQString(walk_.Here()));
+        if (!walk_.Empty()) {
+            // the picture's shape first: the reader moves on to the cell before the board's description
+            cursorWords_ = ToQString(OverviewWords(walk_.Rows()) + " " + walk_.Here());
+            // after the board's own focus, which the toolkit tells once this returns
+            QTimer::singleShot(0, this, [this] {
+                if (board_.hasFocus() && !walk_.Empty())
+                    focusCursor();
+            });
+        }
         return false;
     case QEvent::FocusOut:
+        focused_ = -1;
         showCursor();
         return false;
     case QEvent::KeyPress: break;
@@ -268,10 +288,31 @@ bool BoardExplorer::eventFilter(QObject*, QEvent* event)
     const std::optional<WalkKey> walkKey = WalkKeyOf(*key);
     if (!walkKey)
         return false;
-    const QString words = ToQString(walk_.Press(*walkKey));
+    cursorWords_ = ToQString(walk_.Press(*walkKey));
     showCursor();
-    say_(words);
+    if (walk_.CellIndex() == focused_)
+        say_(cursorWords_);  // the same cell: a reader says nothing of a focus it has
+    else
+        focusCursor();
     return true;
+}
+
+// The cell under the cursor becomes the screen reader's focus, named by what was said of it:
+// the reader speaks it and keeps it on the braille line until the next.
+void BoardExplorer::focusCursor()
+{
+    focused_ = walk_.CellIndex();
+    keep_(cursorWords_);
+    const PictureRows& rows = walk_.Rows();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows[r].cells.size(); ++c) {
+            if (rows[r].cells[c].index == walk_.CellIndex() && QAccessible::isActive()) {
+                QAccessibleEvent focused(cellInterface(r, c), QAccessible::Focus);
+                QAccessible::updateAccessibility(&focused);
+                return;
+            }
+        }
+    }
 }
 
 void BoardExplorer::showCursor()

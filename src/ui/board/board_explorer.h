@@ -19,14 +19,18 @@ class QAccessibleInterface;
 // Puts the keyboard on the board, for a pupil who cannot see it: a tab stop
 // while a picture is shown, where the arrow keys move a cursor cell by cell
 // along the picture's rows (Up and Down to the nearest cell of the next row),
-// Home and End to a row's ends, and D along a square's diagonals instead. Each
-// move says the cell's words, and the row's first on entering a row; an edge
-// says which it is. The board tells screen readers its rows and cells as a list
+// Home and End to a row's ends, and D along a square's diagonals instead. The
+// cell under the cursor is the screen reader's focus, named by its words (the
+// row's first on entering a row), so that the reader says it and keeps it on
+// the braille line until the next; a key that leaves the cursor where it was
+// (an edge, D) says why. The board tells screen readers its rows and cells as a list
 // of rows, each holding its cells, so that their own review reaches them too.
 class BoardExplorer : public QObject {
 public:
-    // `say` tells a screen reader one sentence.
-    BoardExplorer(BoardSurface& board, std::function<void(const QString&)> say);
+    // `say` tells a screen reader one sentence; `keep` keeps one, unsaid, for
+    // the key that says the last sentence again.
+    BoardExplorer(BoardSurface& board, std::function<void(const QString&)> say,
+                  std::function<void(const QString&)> keep);
     ~BoardExplorer() override;
 
     // The picture's rows after a command. The cursor keeps its place, as near
@@ -40,17 +44,23 @@ public:
     QAccessibleInterface* rowInterface(std::size_t row) const;
     QAccessibleInterface* cellInterface(std::size_t row, std::size_t cell) const;
     BoardSurface& board() const { return board_; }
+    int cursorIndex() const { return walk_.CellIndex(); }
+    const QString& cursorWords() const { return cursorWords_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showCursor();
+    void focusCursor();
     void forgetInterfaces();
 
     BoardSurface& board_;
     std::function<void(const QString&)> say_;
+    std::function<void(const QString&)> keep_;
+    int focused_ = -1;     // the cell the screen reader was last told has the focus
     PictureWalk walk_;
+    QString cursorWords_;  // said on reaching the cell under the cursor
     // made when a screen reader asks, one per row (index 0) and cell (from 1)
     mutable std::vector<std::vector<QAccessibleInterface*>> interfaces_;
 };

@@ -21,6 +21,8 @@ public:
 
     // `whole`: the sentence with what it leaves out as heard already, for repeat().
     void say(const QString& sentence, const QString& whole = {});
+    // Keeps a sentence a screen reader has from elsewhere (the focus) for repeat(), unsaid.
+    void keep(const QString& sentence) { last_ = sentence; }
     // Says the last sentence again, whole; nothing before the first.
     void repeat();
     const QString& last() const { return last_; }

@@ -81,7 +81,9 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
     focusRing_ = new FocusRing(formArea_);
     focusRing_->skip(board_);  // the explorer's cursor shows where it is
     announcer_ = new Announcer(this);
-    explorer_ = new BoardExplorer(*board_, [this](const QString& sentence) { announce(sentence); });
+    explorer_ = new BoardExplorer(
+        *board_, [this](const QString& sentence) { announce(sentence); },
+        [this](const QString& sentence) { announcer_->keep(sentence); });
     layOut(zoom_);
     // After the form's own stops the board, a stop only while it shows a picture
     // (the argument, made on first use, comes in before it).
