@@ -5,6 +5,7 @@
 #include "web/tessalo_c.h"
 
 #include "app/board_picture.h"
+#include "app/in_words.h"
 #include "app/lesson.h"
 #include "app/picture_walk.h"
 
@@ -390,6 +391,14 @@ const char* tessalo_explore_here(void)
 int32_t tessalo_explore_cursor(void)
 {
     return ThePage().walk.CellIndex();
+}
+
+const char* tessalo_caption_words(int caption, int language)
+{
+    if (caption < 0 || caption > 1 || language < 0 || language >= static_cast<int>(kLanguageCount))
+        return Said({});
+    const auto in = static_cast<Language>(language);
+    return Said(InWords(Tr(in, caption == 0 ? TextId::WindowCaption : TextId::FrameCaption), in));
 }
 
 const char* tessalo_board_words(void)

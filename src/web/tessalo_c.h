@@ -167,6 +167,10 @@ const char* tessalo_explore_press(int key);
 const char* tessalo_explore_here(void);
 int32_t tessalo_explore_cursor(void);
 
+// A caption in words for a screen reader, in language `language` (0 bg, 1 en):
+// 0 the window's title, 1 the identities' group ("Индукция, нагледно", no dash).
+const char* tessalo_caption_words(int caption, int language);
+
 // The board as a screen reader describes it: the picture's shape and the
 // proof's last line, in words (UTF-8, valid until the next call).
 const char* tessalo_board_words(void);

@@ -308,7 +308,7 @@ describe('keyboard', () => {
 
   // Ctrl+E puts the keyboard on the board: the arrows move a cursor along the picture's rows and
   // each move says the cell, as in the window; F9 says it again, D is the core's; the board's
-  // name is its shape in words; the rows are a list for a swipe.
+  // name is its shape in words, the captions have no dash; the rows are a list for a swipe.
   test('exploring the picture by keyboard', () => withPage(web.DEVICES.desktop, async page => {
     const said = [];
     for (const key of ['Control+E', 'ArrowDown', 'ArrowRight', 'F9', 'ArrowUp', 'd']) {
@@ -323,6 +323,9 @@ describe('keyboard', () => {
                             'Картината няма диагонали. ред 1, 1 квадрат, колона 1. Квадрат 1 от 1, колона 1, кафяв']);
     assert.equal(await page.evaluate(() => document.querySelector('#board').getAttribute('aria-label')),
                  'Стълба от 2 реда, подравнена вляво, с 1, 2 квадрата. Общ брой, 3');
+    assert.deepEqual(await page.evaluate(() => [document.querySelector('#Frame1-0').getAttribute('aria-label'),
+                                               document.querySelector('#page-title').textContent]),
+                     ['Индукция, нагледно', 'Математика, индукция, прогресии, суми']);
     assert.equal(await page.evaluate(() => document.querySelectorAll('#explore-cursor').length), 1);
     await web.idle(page);
     assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('#explore-rows > li')].map(row =>
@@ -767,7 +770,8 @@ describe('languages', () => {
   // text marked, the page shows nothing unmarked but what the core writes at run time.
   test('every English text passes through the catalogues', async () => {
     const marked = await web.serve(SITE, html => web.markTexts(html, 'en'));
-    const core = ['#Text1-0', '#argument-lines', '#verdict', '#board@aria-label', '#explore-rows'];
+    const core = ['#Text1-0', '#argument-lines', '#verdict', '#board@aria-label', '#explore-rows', '#page-title',
+                  '#Frame1-0@aria-label'];
     const states = [  // [name, device, what to do, whether the last sentence is the page's]
       ['fresh', web.DEVICES.desktop, page => page.keyboard.press('Control+S'), true],
       ['shown', web.DEVICES.desktop, async page => {
