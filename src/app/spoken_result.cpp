@@ -239,16 +239,14 @@ std::string SpokenChoice(const Tessalo& form, bool showsChosen)
     const KindWords* words = Words(form.ProofKind);
     if (!words)
         return std::string(Tr(language, TextId::SpokenChooseIdentity));
-    std::string text(Tr(language, TextId::SpokenChose));
-    text += Tr(language, words->name);
-    text += '.';
+    // the radio button says its name as it takes the focus: only what it changes is news
     const int n = ChosenN(form);
-    if (!showsChosen && n >= 1 && VisibleCount(form) > 0) {
-        // the board keeps the last picture until Show
-        text += Tr(language, TextId::SpokenShowWillDraw);
-        AppendArrangement(text, *words, n, language);
-        text += '.';
-    }
+    if (showsChosen || n < 1 || VisibleCount(form) == 0)
+        return {};
+    // the board keeps the last picture until Show
+    std::string text(Tr(language, TextId::SpokenShowWillDraw));
+    AppendArrangement(text, *words, n, language);
+    text += '.';
     return text;
 }
 

@@ -28,9 +28,10 @@ std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before
 // n е 5, 10 плюс 5 прави 15, колкото е 5 по 6 върху 2.").
 std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t changed, bool brief = false);
 
-// After choosing identity form.ProofKind: its name and, while the board shows
-// another picture, what Show will draw. `showsChosen`: the board already shows
-// the chosen identity for the chosen n.
+// After choosing identity form.ProofKind, whose radio button has said its name:
+// while the board shows another picture, what Show will draw ("Изведи ще
+// начертае стълба от кръгове в 4 реда."); else nothing. `showsChosen`: the
+// board already shows the chosen identity for the chosen n.
 std::string SpokenChoice(const Tessalo& form, bool showsChosen);
 
 // The one name of identity `kind` (1..6) its sentences and its radio button's
