@@ -299,6 +299,9 @@ TEST_F(Window, ScreenReadersHearANameForEveryControlAndTheProof)
     EXPECT_EQ(control("Text1(0)")->accessibleName(), QStringLiteral("Доказателство"));
     EXPECT_EQ(control("Text1(1)")->accessibleName(), QStringLiteral("Цитат"));
 
+    // the identities' group is not named before each of its radio buttons
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control("Frame1(0)"))->text(QAccessible::Name), QString());
+
     QWidget* board = control("Board");
     EXPECT_FALSE(board->accessibleName().isEmpty());
     click("Option1(3)");

@@ -15,6 +15,8 @@
 #include "ui/widgets/text_in_words.h"
 #include "ui/widgets/wide_radio_button.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -97,11 +99,31 @@ void ScaleTextLayout(QPlainTextEdit& box, const QFont& font, int base)
     box.document()->setDocumentMargin(margin * scale);
 }
 
+// The identities' group as a screen reader hears it: without a name. Each radio
+// button says its identity, and a reader would say the group's caption again
+// before every one of them.
+class QuietGroup : public QAccessibleWidget {
+public:
+    explicit QuietGroup(QWidget* group) : QAccessibleWidget(group, QAccessible::Grouping) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? QString() : QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* QuietGroupFactory(const QString&, QObject* object)
+{
+    auto* group = qobject_cast<QGroupBox*>(object);
+    return group && group->objectName() == QLatin1String("Frame1(0)") ? new QuietGroup(group) : nullptr;
+}
+
 }  // namespace
 
 FormWidgets::FormWidgets(QWidget& area, const Tessalo& form, Handlers handlers)
     : QObject(&area), area_(area), form_(form), handlers_(std::move(handlers))
 {
+    static const bool installed = (QAccessible::installFactory(QuietGroupFactory), true);
+    Q_UNUSED(installed);
     // Widgets created later lie on top: they follow the layout's stacking order.
     for (const auto& control : kControls) {
         switch (control.kind) {
@@ -144,6 +166,8 @@ void FormWidgets::createFrame(const ControlLayout& layout)
     frame_ = new QGroupBox(ToQString(form_.Text(layout.text)), &area_);
     place(frame_, layout);
     SetBackground(frame_, *layout.background);
+    // its title told the toolkit's view of it before it had its name: the next question gets ours
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(frame_)));
 }
 
 void FormWidgets::createOption(const ControlLayout& layout)

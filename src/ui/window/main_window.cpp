@@ -35,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <iterator>
@@ -317,7 +318,9 @@ void MainWindow::step(int delta)
 
 void MainWindow::announce(const QString& sentence, const QString& whole)
 {
-    announcer_->say(sentence, whole);
+    // once the toolkit has told where the keyboard went (a radio button chosen by an
+    // arrow says its name): the news follows it, not the other way round
+    QTimer::singleShot(0, announcer_, [announcer = announcer_, sentence, whole] { announcer->say(sentence, whole); });
 }
 
 void MainWindow::showLesson()
