@@ -191,15 +191,20 @@ std::string Sentence(Spoken what, const Tessalo& form, long changed, bool brief 
         }
     }
     if (step && brief) {
+        // at the pace of the lesson: n and the sum, the arithmetic left to F9
         text += Tr(language, TextId::SpokenBriefN);
         AppendNumber(text, n);
-    } else {
-        text += Tr(language, words->name);
-        text += Tr(language, TextId::SpokenNIs);
-        AppendNumber(text, n);
         text += ", ";
-        AppendArrangement(text, *words, n, language);
+        text += Tr(language, TextId::SpokenInAll);
+        AppendNumber(text, static_cast<double>(VisibleCount(form)));
+        text += '.';
+        return text;
     }
+    text += Tr(language, words->name);
+    text += Tr(language, TextId::SpokenNIs);
+    AppendNumber(text, n);
+    text += ", ";
+    AppendArrangement(text, *words, n, language);
     text += ", ";
     if (step && up && changed > 0 && n >= 2) {
         AppendStepArithmetic(text, form.ProofKind, n, language);

@@ -25,7 +25,7 @@ std::string SpokenResult(Spoken what, const Tessalo& form, const Tessalo* before
 // The same after a step, with `changed` the number of cells it added or removed
 // already counted. `brief`: the board showed the same identity before, which
 // the pupil has heard: only the news, n and the sum ("Стъпката добави 5 кръга.
-// n е 5, 10 плюс 5 прави 15, колкото е 5 по 6 върху 2.").
+// n е 5, общо 15."), about 4 s at a screen reader's usual rate.
 std::string SpokenAfterStep(Spoken what, const Tessalo& form, std::size_t changed, bool brief = false);
 
 // After choosing identity form.ProofKind, whose radio button has said its name:

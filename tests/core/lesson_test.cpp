@@ -50,7 +50,7 @@ TEST(Lesson, PredictsRevealsAndSwitchesLanguageOnTheWay)
          "Не, стъпката добави 4 кръга, а не 3. n е 4, ", 4, 0},
         {"NextStepWaits", [](L& l) { l.Step(+1); }, 5, true, 5, 4, bg, "", "n е 5. Колко кръга", 0, 0},
         {"TeachersPageDownReveals", [](L& l) { l.Step(+1); }, 5, false, 0, 5, bg, "Стъпката добави 5 кръга.",
-         "Стъпката добави 5 кръга. n е 5, ", 5, 5},
+         "Стъпката добави 5 кръга. n е 5, общо 15.", 5, 5},
         {"StepDownNeverWaits", [](L& l) { l.Step(-1); }, 4, false, 0, 4, bg, "", "Стъпката премахна 5 кръга.", 0, 0},
         {"RightGuess", [](L& l) { l.Step(+1); l.Reveal(5); }, 5, false, 0, 5, bg, "Вярно: стъпката добави 5 кръга.",
          "Вярно, стъпката добави 5 кръга. n е 5, ", 5, 5},
