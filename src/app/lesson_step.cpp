@@ -235,8 +235,9 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
     LessonView view = ViewAfter(form, command, nBefore, previous, kindBefore != 0 && kindBefore == form.ProofKind);
     view.rows = ExploreRows(form, view.framed);
     // a line that counts some of the cells says which, for a pupil who cannot see its rings
+    const PictureRows diagonals = Diagonals(view.rows);
     for (ArgumentLine& line : view.argument.lines) {
-        const std::string counted = CountedWords(view.rows, line.cells);
+        const std::string counted = CountedWords(view.rows, diagonals, line.cells);
         if (!counted.empty())
             line.spoken += (line.spoken.ends_with('.') ? " " : ". ") + counted;
     }

@@ -378,7 +378,7 @@ void AppendColumns(Words& words, const PictureRows& rows, const std::vector<bool
 
 }  // namespace
 
-std::string CountedWords(const PictureRows& rows, std::span<const int> cells)
+std::string CountedWords(const PictureRows& rows, const PictureRows& diagonals, std::span<const int> cells)
 {
     std::size_t total = 0;
     int end = 0;
@@ -407,7 +407,6 @@ std::string CountedWords(const PictureRows& rows, std::span<const int> cells)
         words << Tr(language, byRow.size() == 1 ? TextId::RowWord : TextId::RowsWord);
         AppendNumbers(words, byRow, language);
     } else {
-        const PictureRows diagonals = Diagonals(rows);
         const std::vector<std::size_t> byDiagonal = LinesHolding(diagonals, in, whole);
         if (whole && !diagonals.empty()) {
             words << Tr(language, byDiagonal.size() == 1 ? TextId::DiagonalWord : TextId::DiagonalsWord);

@@ -73,4 +73,5 @@ std::size_t NearestCell(const ExploreRow& row, float left);
 // with an argument's line: "Отговаря на редове 1 до 3, 6 кръга" for whole rows,
 // "Отговаря на диагонал 3, 3 квадрата" for a square's whole diagonals, else
 // "Отговаря на 4 кръга в редове 1 до 4"; "" for no cells or all of them.
-std::string CountedWords(const PictureRows& rows, std::span<const int> cells);
+// `diagonals`: Diagonals(rows), worked out once for all the lines.
+std::string CountedWords(const PictureRows& rows, const PictureRows& diagonals, std::span<const int> cells);
