@@ -9,7 +9,9 @@
 Starts PROGRAM with accessibility on, types the keys one at a time, and passes
 when, in order, notifications in a status bar became "showing" (what Orca reads
 aloud, without calling them notifications) with each SENTENCE as their label,
-or a list item, a cell of the board, took the focus with it as its name."""
+a list item, a cell of the board, took the focus with it as its name, or the
+focused object's active descendant became a label in a status bar with it as
+its name (news that cuts short what a screen reader says)."""
 import os
 import subprocess
 import sys
@@ -50,9 +52,22 @@ def on_focused(event):
         heard.append(name)
 
 
+def on_descendant(event):
+    try:
+        label = event.any_data
+        role, parent, name = label.getRoleName(), label.parent.getRoleName(), label.name
+        focused = event.source.getState().contains(pyatspi.STATE_FOCUSED)
+    except Exception as error:
+        role, parent, name, focused = "?", "?", repr(error), False
+    if focused and role == "label" and parent == "status bar":
+        print(f"heard {name!r} (news)", flush=True)
+        heard.append(name)
+
+
 # listen first: the toolkit sends only the events someone has asked for
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
 pyatspi.Registry.registerEventListener(on_focused, "object:state-changed:focused")
+pyatspi.Registry.registerEventListener(on_descendant, "object:active-descendant-changed")
 environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
 child = subprocess.Popen([program], env=environment)
 

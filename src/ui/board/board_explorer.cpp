@@ -35,6 +35,11 @@ public:
     bool isValid() const override { return row_ < explorer_.rows().size(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return explorer_.board().window()->windowHandle(); }
+    // the explored cell, so that what is said while exploring belongs to it
+    QAccessibleInterface* focusChild() const override
+    {
+        return explorer_.board().hasFocus() ? explorer_.cursorInterface() : nullptr;
+    }
     QAccessibleInterface* childAt(int x, int y) const override
     {
         for (int i = 0; i < childCount(); ++i) {
@@ -137,6 +142,11 @@ public:
                 return i;
         }
         return -1;
+    }
+    // the explored cell, so that what is said while exploring belongs to it
+    QAccessibleInterface* focusChild() const override
+    {
+        return explorer_.board().hasFocus() ? explorer_.cursorInterface() : nullptr;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
@@ -303,16 +313,22 @@ void BoardExplorer::focusCursor()
 {
     focused_ = walk_.CellIndex();
     keep_(cursorWords_);
+    if (QAccessibleInterface* cell = QAccessible::isActive() ? cursorInterface() : nullptr) {
+        QAccessibleEvent focused(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    }
+}
+
+QAccessibleInterface* BoardExplorer::cursorInterface() const
+{
     const PictureRows& rows = walk_.Rows();
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < rows[r].cells.size(); ++c) {
-            if (rows[r].cells[c].index == walk_.CellIndex() && QAccessible::isActive()) {
-                QAccessibleEvent focused(cellInterface(r, c), QAccessible::Focus);
-                QAccessible::updateAccessibility(&focused);
-                return;
-            }
+            if (rows[r].cells[c].index == walk_.CellIndex())
+                return cellInterface(r, c);
         }
     }
+    return nullptr;
 }
 
 void BoardExplorer::showCursor()

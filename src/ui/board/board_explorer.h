@@ -43,6 +43,7 @@ public:
     // For the board's accessible rows and cells.
     QAccessibleInterface* rowInterface(std::size_t row) const;
     QAccessibleInterface* cellInterface(std::size_t row, std::size_t cell) const;
+    QAccessibleInterface* cursorInterface() const;  // the cell under the cursor; null on an empty board
     BoardSurface& board() const { return board_; }
     int cursorIndex() const { return walk_.CellIndex(); }
     const QString& cursorWords() const { return cursorWords_; }

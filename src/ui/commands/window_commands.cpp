@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
@@ -192,8 +193,10 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* event)
             continue;
         if (event->type() == QEvent::ShortcutOverride)
             event->accept();  // the press comes as a key press, to this filter
-        else
+        else {
+            const QScopedValueRollback running(runningKey_, true);
             actions_[i]->trigger();
+        }
         return true;
     }
     return false;

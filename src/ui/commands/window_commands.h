@@ -40,6 +40,9 @@ public:
                   bool byKeyboard = false) const;
     // The key list in a dialog, in `fontOf`'s letters.
     void showKeyList(const QWidget& fontOf) const;
+    // Whether a command runs now because its key was pressed: its news is what
+    // the user waits for, not words that follow a move of the focus.
+    bool runningKey() const { return runningKey_; }
 
 protected:
     // Triggers a command whose key a control would otherwise take for itself.
@@ -49,6 +52,7 @@ private:
     QWidget& window_;
     std::array<QAction*, kCommands.size()> actions_{};
     QActionGroup* languages_ = nullptr;
+    bool runningKey_ = false;
 };
 
 // The key list as rows of (keys, meaning): the form's own keys, then every command's.

@@ -42,9 +42,11 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent), note_(new QWidget(this)
     }
 }
 
-void Announcer::say(const QString& sentence, const QString& whole)
+void Announcer::say(const QString& sentence, const QString& whole, Urgency urgency)
 {
     last_ = whole.isEmpty() ? sentence : whole;
+    if (urgency == Urgency::Interrupt && news_.tell(sentence, *window()))
+        return;
     // The notification has no name of its own: Orca reads its label, which is
     // what braille and the history of messages take.
     text_->setText(sentence);
@@ -57,5 +59,5 @@ void Announcer::say(const QString& sentence, const QString& whole)
 void Announcer::repeat()
 {
     if (!last_.isEmpty())
-        say(last_);
+        say(last_, {}, Urgency::Interrupt);
 }

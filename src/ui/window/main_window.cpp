@@ -320,7 +320,10 @@ void MainWindow::announce(const QString& sentence, const QString& whole)
 {
     // once the toolkit has told where the keyboard went (a radio button chosen by an
     // arrow says its name): the news follows it, not the other way round
-    QTimer::singleShot(0, announcer_, [announcer = announcer_, sentence, whole] { announcer->say(sentence, whole); });
+    const auto urgency = commands_ != nullptr && commands_->runningKey() ? Announcer::Urgency::Interrupt : Announcer::Urgency::Queue;
+    QTimer::singleShot(0, announcer_, [announcer = announcer_, sentence, whole, urgency] {
+        announcer->say(sentence, whole, urgency);
+    });
 }
 
 void MainWindow::showLesson()

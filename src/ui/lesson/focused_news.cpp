@@ -1,0 +1,149 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/lesson/focused_news.h"
+
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QWidget>
+#include <QWindow>
+
+#include <utility>
+
+namespace {
+
+// An object on the accessibility bus: the bus name of its program and its path.
+struct AtSpiReference {
+    QString service;
+    QDBusObjectPath path;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const AtSpiReference& reference)
+{
+    argument.beginStructure();
+    argument << reference.service << reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, AtSpiReference& reference)
+{
+    argument.beginStructure();
+    argument >> reference.service >> reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+// The toolkit's own connection to the accessibility bus, open only while a
+// screen reader listens; the paths of objects on it are the toolkit's, built
+// from their ids.
+QDBusConnection AccessibilityBus() { return QDBusConnection(QStringLiteral("a11y")); }
+
+QString PathOf(QAccessibleInterface* iface)
+{
+    if (iface == nullptr)
+        return {};
+    return QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(iface));
+}
+
+// What a screen reader knows as focused: the widget, or its part with the
+// focus (a list's item, the explored cell).
+QAccessibleInterface* FocusedObject(QWidget* widget)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleInterface* child = iface != nullptr ? iface->focusChild() : nullptr;
+    return child != nullptr ? child : iface;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(AtSpiReference)
+
+// A sentence told as a part of the focused object: a label in a status bar
+// whose parent is that object. A screen reader going back to the object from
+// the label names no group, list or window again, and names neither the label
+// nor the bar.
+class SentencePart : public QAccessibleInterface {
+public:
+    SentencePart(QAccessible::Role role, QString sentence) : role_(role), sentence_(std::move(sentence)) {}
+    void setParent(QAccessible::Id parent) { parent_ = parent; }
+    void setChild(QAccessible::Id child) { child_ = child; }
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parent() != nullptr ? parent()->window() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::accessibleInterface(parent_); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::accessibleInterface(child_) : nullptr;
+    }
+    int childCount() const override { return child_ != 0 ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && child == this->child(0) ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override { return kind == QAccessible::Name ? sentence_ : QString(); }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return parent() != nullptr ? parent()->rect() : QRect(); }
+    QAccessible::Role role() const override { return role_; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    QAccessible::Role role_;
+    QString sentence_;
+    QAccessible::Id parent_ = 0;
+    QAccessible::Id child_ = 0;
+};
+
+FocusedNews::FocusedNews() { qDBusRegisterMetaType<AtSpiReference>(); }
+
+FocusedNews::~FocusedNews()
+{
+    for (QAccessible::Id part : told_)
+        QAccessible::deleteAccessibleInterface(part);
+}
+
+bool FocusedNews::tell(const QString& sentence, const QWidget& window)
+{
+    QDBusConnection bus = AccessibilityBus();
+    QWidget* widget = QApplication::focusWidget();
+    if (!bus.isConnected() || widget == nullptr || widget->window() != &window)
+        return false;
+    QAccessibleInterface* focused = FocusedObject(widget);
+    if (focused == nullptr)
+        return false;
+    // New objects for every sentence: a screen reader does not speak again the
+    // object it stands on, and remembers an object's parent.
+    auto* bar = new SentencePart(QAccessible::StatusBar, QString());
+    auto* label = new SentencePart(QAccessible::StaticText, sentence);
+    const QAccessible::Id barId = QAccessible::registerAccessibleInterface(bar);
+    const QAccessible::Id labelId = QAccessible::registerAccessibleInterface(label);
+    bar->setParent(QAccessible::uniqueId(focused));
+    bar->setChild(labelId);
+    label->setParent(barId);
+    // the sentence before stays: the reader may still read it
+    for (; told_.size() > 2; told_.pop_front())
+        QAccessible::deleteAccessibleInterface(told_.front());
+    told_.push_back(barId);
+    told_.push_back(labelId);
+    const AtSpiReference descendant{bus.baseService(), QDBusObjectPath(PathOf(label))};
+    QDBusMessage signal = QDBusMessage::createSignal(PathOf(focused), QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                     QStringLiteral("ActiveDescendantChanged"));
+    signal << QString() << 0 << 0 << QVariant::fromValue(QDBusVariant(QVariant::fromValue(descendant)))
+           << QVariantMap();
+    return bus.send(signal);
+}

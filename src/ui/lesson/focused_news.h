@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+
+#include <deque>
+
+class QWidget;
+
+// News a screen reader speaks at once: the sentence is told as the part of the
+// focused object that the reader now stands on (an active descendant, in the
+// desktop's accessibility terms, sent on the toolkit's own connection to the
+// accessibility bus). Orca then stops what it is saying, its echo of the key
+// included, speaks the sentence and keeps it in braille until the focus moves.
+class FocusedNews {
+public:
+    FocusedNews();
+    ~FocusedNews();
+    FocusedNews(const FocusedNews&) = delete;
+    FocusedNews& operator=(const FocusedNews&) = delete;
+
+    // False without a screen reader or a focused widget in `window`.
+    bool tell(const QString& sentence, const QWidget& window);
+
+private:
+    std::deque<QAccessible::Id> told_;  // the objects of the last sentences told
+};
