@@ -62,6 +62,14 @@ QAccessibleInterface* FocusedObject(QWidget* widget)
     return child != nullptr ? child : iface;
 }
 
+// Keeps `part` with the one before it, which the reader may still read; older ones go.
+void Keep(std::deque<QAccessible::Id>& told, QAccessible::Id part)
+{
+    for (; told.size() > 1; told.pop_front())
+        QAccessible::deleteAccessibleInterface(told.front());
+    told.push_back(part);
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(AtSpiReference)
@@ -113,8 +121,10 @@ FocusedNews::FocusedNews() { qDBusRegisterMetaType<AtSpiReference>(); }
 
 FocusedNews::~FocusedNews()
 {
-    for (QAccessible::Id part : told_)
-        QAccessible::deleteAccessibleInterface(part);
+    for (const auto* told : {&labels_, &bars_}) {
+        for (QAccessible::Id part : *told)
+            QAccessible::deleteAccessibleInterface(part);
+    }
 }
 
 bool FocusedNews::tell(const QString& sentence, const QWidget& window)
@@ -126,20 +136,22 @@ bool FocusedNews::tell(const QString& sentence, const QWidget& window)
     QAccessibleInterface* focused = FocusedObject(widget);
     if (focused == nullptr)
         return false;
-    // New objects for every sentence: a screen reader does not speak again the
-    // object it stands on, and remembers an object's parent.
-    auto* bar = new SentencePart(QAccessible::StatusBar, QString());
+    // A new label for every sentence: a screen reader does not speak again the
+    // object it stands on, and remembers an object's parent. The bar stays
+    // while the focus does, so that going from one sentence to the next the
+    // reader finds them side by side and names nothing above them.
+    const QAccessible::Id on = QAccessible::uniqueId(focused);
+    if (bars_.empty() || on != barOn_) {
+        auto* bar = new SentencePart(QAccessible::StatusBar, QString());
+        bar->setParent(on);
+        Keep(bars_, QAccessible::registerAccessibleInterface(bar));
+        barOn_ = on;
+    }
+    auto* bar = static_cast<SentencePart*>(QAccessible::accessibleInterface(bars_.back()));
     auto* label = new SentencePart(QAccessible::StaticText, sentence);
-    const QAccessible::Id barId = QAccessible::registerAccessibleInterface(bar);
-    const QAccessible::Id labelId = QAccessible::registerAccessibleInterface(label);
-    bar->setParent(QAccessible::uniqueId(focused));
-    bar->setChild(labelId);
-    label->setParent(barId);
-    // the sentence before stays: the reader may still read it
-    for (; told_.size() > 2; told_.pop_front())
-        QAccessible::deleteAccessibleInterface(told_.front());
-    told_.push_back(barId);
-    told_.push_back(labelId);
+    label->setParent(bars_.back());
+    Keep(labels_, QAccessible::registerAccessibleInterface(label));
+    bar->setChild(labels_.back());
     const AtSpiReference descendant{bus.baseService(), QDBusObjectPath(PathOf(label))};
     QDBusMessage signal = QDBusMessage::createSignal(PathOf(focused), QStringLiteral("org.a11y.atspi.Event.Object"),
                                                      QStringLiteral("ActiveDescendantChanged"));

@@ -27,5 +27,9 @@ public:
     bool tell(const QString& sentence, const QWidget& window);
 
 private:
-    std::deque<QAccessible::Id> told_;  // the objects of the last sentences told
+    // the last sentences' labels, and the status bars they lie in: the last
+    // one in the focused object `barOn_`
+    std::deque<QAccessible::Id> labels_;
+    std::deque<QAccessible::Id> bars_;
+    QAccessible::Id barOn_ = 0;
 };
