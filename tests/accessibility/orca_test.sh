@@ -6,16 +6,16 @@
 
 # What the screen reader Orca itself speaks, in its Bulgarian voice, after Show:
 # the sentence alone. Told as a plain notification, it would come after the
-# role's name ("известяване"). A step taken while the sentence is still being
-# spoken cuts it short, Orca's echo of the key too: its news, alone, reaches the
-# synthesiser within 1 s of the key.
+# role's name ("известяване"). Two steps, taken in the quotation's text box while
+# the sentence is still being spoken, cut it short, Orca's echo of the key too:
+# each step's news, alone, reaches the synthesiser within 1 s of its key.
 #   orca_test.sh TESSALO
 set -u
 here=$(dirname "$0")
 sentence="Сума на първите естествени числа, n е 4, стълба от кръгове в 4 реда, 1 плюс 2 плюс 3 плюс 4 прави 10, колкото е 4 по 5 върху 2."
-news="Стъпката добави 5 кръга. n е 5, общо 15."
+news=("Стъпката добави 5 кръга. n е 5, общо 15." "Стъпката добави 6 кръга. n е 6, общо 21.")
 spoken=$(ORCA_CHECK_TIMES=1 ORCA_CHECK_PAUSE=2 bash "$here/../../tools/orca_check.sh" "$1" \
-    Tab Tab Down Down Down Down Tab Tab Tab space Next)
+    Tab Tab Down Down Down Down Tab Tab Tab space shift+Tab shift+Tab shift+Tab shift+Tab Next Next)
 case $? in
 0) ;;
 77) exit 77 ;;  # another Orca of this user, and none can run beside it: said why
@@ -23,7 +23,12 @@ case $? in
 esac
 printf '%s\n' "$spoken"
 grep -qxF "SPOKE: $sentence" <<<"$spoken" || { echo "orca_test: the sentence after Show was not spoken alone" >&2; exit 1; }
-grep -qxF "SPOKE: $news" <<<"$spoken" || { echo "orca_test: the step's news was not spoken alone" >&2; exit 1; }
+for said in "${news[@]}"; do  # the second step's too, told as the first was
+    grep -qxF "SPOKE: $said" <<<"$spoken" || { echo "orca_test: «$said» was not spoken alone" >&2; exit 1; }
+done
+# after each step's key, nothing but the key's echo comes before its news
+first=$(awk '/^KEY: [0-9.]+ Next$/ { key = 1; next } key && /^HEARD: / && !/^HEARD: [0-9.]+ page down/ { sub(/^HEARD: [0-9.]+ /, ""); print; key = 0 }' <<<"$spoken")
+[ "$first" = "$(printf '%s\n' "${news[@]}")" ] || { printf 'orca_test: heard first after the steps:\n%s\n' "$first" >&2; exit 1; }
 if grep -q "известяване" <<<"$spoken"; then echo "orca_test: a sentence came as a notification" >&2; exit 1; fi
 late=$(awk '/^KEY: [0-9.]+ Next$/ { key = $2 } key && /^HEARD: [0-9.]+ Стъпката добави/ { printf "%.2f", $2 - key; exit }' <<<"$spoken")
 [ -n "$late" ] || { echo "orca_test: the step's news was never heard" >&2; exit 1; }
