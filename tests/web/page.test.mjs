@@ -307,14 +307,16 @@ describe('keyboard', () => {
   }));
 
   // Ctrl+E puts the keyboard on the board: the arrows move a cursor along the picture's rows and
-  // each move says the cell, as in the window; F9 says it again, D is the core's; the board's
-  // name is its shape in words, the captions have no dash; the rows are a list for a swipe.
+  // each move says the cell, as in the window, the cell in the rows' list taking the keyboard
+  // named by its words; F9 says it again, D is the core's; a step keeps the keyboard on a cell;
+  // the board's name is its shape in words, the captions have no dash; the rows are a list for a swipe.
   test('exploring the picture by keyboard', () => withPage(web.DEVICES.desktop, async page => {
     const said = [];
     for (const key of ['Control+E', 'ArrowDown', 'ArrowRight', 'F9', 'ArrowUp', 'd']) {
       await page.evaluate(() => document.querySelector('#spoken span')?.setAttribute('data-old', ''));
       await page.keyboard.press(key);
-      said.push(await page.evaluate(() => document.querySelector('#spoken span:not([data-old])')?.textContent));
+      said.push(await page.evaluate(() => document.querySelector('#spoken span:not([data-old])')?.textContent ??
+                                          document.querySelector('#explore-rows :focus')?.getAttribute('aria-label')));
     }
     assert.deepEqual(said, ['ред 1, 1 квадрат, колона 1. Квадрат 1 от 1, колона 1, кафяв',
                             'ред 2, 2 квадрата, колони 1 до 2. Квадрат 1 от 2, колона 1, син',
@@ -327,6 +329,14 @@ describe('keyboard', () => {
                                                document.querySelector('#page-title').textContent]),
                      ['Индукция, нагледно', 'Математика, индукция, прогресии, суми']);
     assert.equal(await page.evaluate(() => document.querySelectorAll('#explore-cursor').length), 1);
+    for (const key of ['ArrowDown', 'PageDown'])
+      await page.keyboard.press(key);
+    await web.idle(page);
+    await page.keyboard.press('ArrowDown');
+    assert.deepEqual(await page.evaluate(() => [document.querySelector('#explore-rows :focus')?.getAttribute('aria-label'),
+                                               document.querySelectorAll('#explore-cursor').length]),
+                     ['ред 3, 3 квадрата, колони 1 до 3, 3 нови. Квадрат 1 от 3, колона 1, син, нов', 1]);
+    await page.keyboard.press('PageUp');
     await web.idle(page);
     assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('#explore-rows > li')].map(row =>
       row.querySelectorAll('li').length)), [1, 2]);

@@ -97,6 +97,11 @@ export function speakLesson() {
   speak(core.UTF8ToString(core._tessalo_spoken()), core.UTF8ToString(core._tessalo_spoken_whole()));
 }
 
+// Keeps a sentence a screen reader has from elsewhere (the focus) for F9, unsaid.
+export function keep(sentence) {
+  lastSentence = sentence;
+}
+
 // F9: the last sentence again, for a pupil who missed it.
 export function repeat() {
   speak(lastSentence);

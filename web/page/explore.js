@@ -7,15 +7,17 @@
 // (Up and Down to the nearest cell of the next row), Home and End to a row's ends, D along a
 // square's diagonals, and each move says the cell, the row first on entering another. The rows
 // and their cells are also a list beside the board, which a screen reader's swipe walks on a
-// touch screen. The words are the core's.
+// touch screen; the cell under the cursor takes the keyboard there, so that a screen reader
+// keeps it on the braille line until the next move. The words are the core's.
 import {board, boardContent, readCells, svgElement} from './board.js';
-import {core, speak, whenIdle} from './events.js';
+import {core, keep, speak, whenIdle} from './events.js';
 import {pageSays} from './language.js';
 
 const rowList = document.createElement('ul');
 rowList.id = 'explore-rows';
 rowList.className = 'unseen';
 let exploredRows = 0;
+let listed = false;
 let cursor = null;
 
 const cellCount = r => core._tessalo_explore_cell_count(r);
@@ -23,26 +25,50 @@ const said = pointer => core.UTF8ToString(pointer);
 
 export function createExplorer() {
   board.after(rowList);
-  board.addEventListener('focus', () => { showCursor(); sayHere(); });
-  board.addEventListener('blur', showCursor);
-  board.addEventListener('keydown', move);
+  board.addEventListener('focus', sayHere);
+  document.addEventListener('focusin', showCursor);
+  document.addEventListener('focusout', showCursor);
+  for (const place of [board, rowList])
+    place.addEventListener('keydown', move);
 }
+
+const cursorCell = () => rowList.querySelector(`li li[data-index="${core._tessalo_explore_cursor()}"]`);
+
+// The board has the keyboard, or a cell of its list has.
+const exploring = () => document.activeElement === board || rowList.contains(document.activeElement);
 
 // After every event: the rows of the picture now on the board, the cursor as near its place
 // as they allow.
 export function showRows() {
+  const inCell = rowList.contains(document.activeElement);
   exploredRows = core._tessalo_explore_start();
   if (exploredRows > 0)
     board.setAttribute('tabindex', '0');
   else
     board.removeAttribute('tabindex');
-  whenIdle(listRows);
+  listed = false;
+  if (inCell && exploredRows > 0)
+    stayInCell();
+  else
+    whenIdle(listRows);
   showCursor();
+}
+
+// The rows written anew while a cell had the keyboard (a step): it goes to the cursor's cell
+// in them, whose words follow the event's own news.
+function stayInCell() {
+  listRows();
+  const cell = cursorCell();
+  cell?.setAttribute('aria-label', said(core._tessalo_explore_here()));
+  cell?.focus({preventScroll: true});
 }
 
 // The rows and cells as a list, which a screen reader's swipe walks: a hundred elements and
 // more, written once the picture is on the screen.
 function listRows() {
+  if (listed)
+    return;
+  listed = true;
   const rows = [];
   for (let r = 0; r < exploredRows; ++r) {
     const item = document.createElement('li');
@@ -51,6 +77,8 @@ function listRows() {
     for (let c = 0; c < cellCount(r); ++c) {
       const one = document.createElement('li');
       one.textContent = said(core._tessalo_explore_cell_words(r, c));
+      one.dataset.index = core._tessalo_explore_cell_index(r, c);
+      one.tabIndex = -1;
       cells.append(one);
     }
     item.append(cells);
@@ -62,7 +90,7 @@ function listRows() {
 export function explore() {
   if (exploredRows === 0)
     speak(pageSays('BoardEmpty'));
-  else if (document.activeElement === board)
+  else if (exploring())
     sayHere();
   else
     board.focus();
@@ -84,10 +112,26 @@ function move(event) {
   const key = event.code === 'KeyD' ? DIAGONALS : WALK_KEYS[event.key];
   if (key === undefined)
     return;
-  const words = said(core._tessalo_explore_press(key));
+  tell(said(core._tessalo_explore_press(key)));
   showCursor();
-  speak(words);
   event.preventDefault();  // the page does not scroll
+}
+
+// The cell under the cursor takes the keyboard, named by what was said of it: a screen reader
+// speaks it and keeps it on the braille line. A key that left the cursor where it was (an
+// edge, D) has its words spoken: a reader says nothing of a focus it has.
+function tell(words) {
+  listRows();
+  const cell = cursorCell();
+  if (!cell || cell === document.activeElement) {
+    cell?.setAttribute('aria-label', words);
+    speak(words);
+    return;
+  }
+  rowList.querySelector('[aria-label]')?.removeAttribute('aria-label');
+  cell.setAttribute('aria-label', words);
+  keep(words);
+  cell.focus({preventScroll: true});
 }
 
 // A black square just about the cell with a white one inside it, so that one of the two
@@ -95,7 +139,7 @@ function move(event) {
 function showCursor() {
   cursor?.remove();
   cursor = null;
-  if (exploredRows === 0 || document.activeElement !== board)
+  if (exploredRows === 0 || !exploring())
     return;
   const index = core._tessalo_explore_cursor();
   const shown = readCells().find(c => c.index === index);
