@@ -195,6 +195,7 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* event)
             event->accept();  // the press comes as a key press, to this filter
         else {
             const QScopedValueRollback running(runningKey_, true);
+            pressedIn_ = QApplication::focusWidget();
             actions_[i]->trigger();
         }
         return true;

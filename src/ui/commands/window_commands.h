@@ -7,6 +7,7 @@
 #include "app/command_table.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -43,6 +44,8 @@ public:
     // Whether a command runs now because its key was pressed: its news is what
     // the user waits for, not words that follow a move of the focus.
     bool runningKey() const { return runningKey_; }
+    // The widget that had the keyboard when the last command's key was pressed.
+    QWidget* pressedIn() const { return pressedIn_; }
 
 protected:
     // Triggers a command whose key a control would otherwise take for itself.
@@ -53,6 +56,7 @@ private:
     std::array<QAction*, kCommands.size()> actions_{};
     QActionGroup* languages_ = nullptr;
     bool runningKey_ = false;
+    QPointer<QWidget> pressedIn_;
 };
 
 // The key list as rows of (keys, meaning): the form's own keys, then every command's.

@@ -33,6 +33,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -320,9 +321,13 @@ void MainWindow::announce(const QString& sentence, const QString& whole)
 {
     // once the toolkit has told where the keyboard went (a radio button chosen by an
     // arrow says its name): the news follows it, not the other way round
-    const auto urgency = commands_ != nullptr && commands_->runningKey() ? Announcer::Urgency::Interrupt : Announcer::Urgency::Queue;
-    QTimer::singleShot(0, announcer_, [announcer = announcer_, sentence, whole, urgency] {
-        announcer->say(sentence, whole, urgency);
+    const bool news = commands_ != nullptr && commands_->runningKey();
+    const QPointer<QWidget> pressedIn = news ? commands_->pressedIn() : nullptr;
+    QTimer::singleShot(0, announcer_, [announcer = announcer_, sentence, whole, news, pressedIn] {
+        // a key's news cuts short what the reader says, unless the key moved the keyboard:
+        // where it went is said first
+        const bool stayed = news && pressedIn != nullptr && QApplication::focusWidget() == pressedIn;
+        announcer->say(sentence, whole, stayed ? Announcer::Urgency::Interrupt : Announcer::Urgency::Queue);
     });
 }
 
