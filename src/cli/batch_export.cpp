@@ -5,6 +5,7 @@
 #include "cli/batch_export.h"
 
 #include "app/induction_argument.h"
+#include "app/induction_step.h"
 #include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "cli/command_line.h"
@@ -19,6 +20,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -56,18 +58,24 @@ bool Report(const QString& path, const WriteFailure& failure)
     return false;
 }
 
-bool Save(const QString& path, const Tessalo& form, int pngWidth, const QString& argument = {},
-          bool ownFilesOnly = false)
+bool Save(const QString& path, const Picture& picture, int pngWidth, bool ownFilesOnly = false)
 {
-    const auto failure = SavePicture(path, Picture{form, {}, {}, argument}, pngWidth, ownFilesOnly);
+    const auto failure = SavePicture(path, picture, pngWidth, ownFilesOnly);
     return !failure || Report(path, *failure);
+}
+
+QString ArgumentBeneath(bool withArgument, int kind, int n, Language language)
+{
+    return withArgument ? QString::fromStdString(ArgumentText(ArgumentLines(kind, n, language))) : QString();
 }
 
 // A link where a slide would go is left as it is, and what it points to:
 // the series writes only files of its own. All are looked at before any is
 // written, and each again as it is written, in case a link was made meanwhile
 // in a folder others write to.
-bool SaveSeries(const QString& folder, int kind, Language language)
+// Each slide frames the cells its step added, as the window frames a step; the
+// first frames its whole picture, added to an empty board.
+bool SaveSeries(const QString& folder, int kind, Language language, bool withArgument)
 {
     QStringList paths;
     for (int n = 1; n <= 11; ++n) {
@@ -80,7 +88,10 @@ bool SaveSeries(const QString& folder, int kind, Language language)
             return Report(paths.back(), *refused);
     }
     for (int n = 1; n <= 11; ++n) {
-        if (!Save(paths[n - 1], ShownForm(kind, n, language), DefaultPngWidth(), {}, true))
+        const Tessalo form = ShownForm(kind, n, language);
+        const std::vector<int> added = AddedCells(PictureForN(form, n - 1), form);
+        if (!Save(paths[n - 1], Picture{form, added, {}, ArgumentBeneath(withArgument, kind, n, language)},
+                  DefaultPngWidth(), true))
             return false;
     }
     return true;
@@ -139,8 +150,11 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
             End(1);
         const QString beneath = command.withArgument ? QString::fromStdString(argument) : QString();
         if (!command.exportPath.isEmpty() &&
-            !Save(command.exportPath, form, command.pngWidth.value_or(DefaultPngWidth()), beneath))
+            !Save(command.exportPath, Picture{form, {}, {}, beneath}, command.pngWidth.value_or(DefaultPngWidth())))
             End(1);
     }
-    End(command.seriesFolder.isEmpty() || SaveSeries(command.seriesFolder, command.kind, command.language) ? 0 : 1);
+    End(command.seriesFolder.isEmpty() ||
+                SaveSeries(command.seriesFolder, command.kind, command.language, command.withArgument)
+            ? 0
+            : 1);
 }

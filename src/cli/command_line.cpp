@@ -186,11 +186,9 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
                     Program::translate("CommandLine",
                                        "tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
                                        "which identity? Add --kind from 1 to 6.\n"));
-    if (line.withArgument && line.exportPath.isEmpty())
-        return Stop(
-            2,
-            Program::translate("CommandLine",
-                               "tessalo: --with-argument е за --export. / --with-argument goes with --export.\n"));
+    if (line.withArgument && line.exportPath.isEmpty() && line.seriesFolder.isEmpty())
+        return Stop(2, Program::translate("CommandLine", "tessalo: --with-argument е за --export и --series. / "
+                                                         "--with-argument goes with --export or --series.\n"));
     if (line.n == 0 && (!line.exportPath.isEmpty() || line.printText || line.printArgument))
         return Stop(2,
                     Program::translate("CommandLine",
@@ -256,7 +254,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         {{QStringLiteral("argument"), Program::translate("CommandLine", "Извежда доказателството по индукция.")},
          QStringLiteral("--argument")},
         {{QStringLiteral("with-argument"),
-          Program::translate("CommandLine", "С --export: доказателството по индукция под картината.")},
+          Program::translate("CommandLine", "С --export и --series: доказателството по индукция под картината.")},
          QStringLiteral("--with-argument")},
         {{QStringLiteral("lang"),
           Program::translate("CommandLine",
@@ -266,7 +264,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
           Program::translate("CommandLine", "език")},
          Program::translate("CommandLine", "--lang ЕЗИК")},
         {{QStringLiteral("series"),
-          Program::translate("CommandLine", "Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...)."),
+          Program::translate("CommandLine", "Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...), "
+                                            "с рамки около клетките, които добавя всяка стъпка."),
           Program::translate("CommandLine", "папка")},
          Program::translate("CommandLine", "--series ПАПКА")},
     };

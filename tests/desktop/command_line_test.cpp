@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -140,16 +141,26 @@ TEST(CommandLineDrawing, TextIsTheFormsProofTextWithTheSystemsLineEnds)
     EXPECT_EQ(out, QByteArray::fromStdString(ShownForm(5, 4).Text1(0).Text).replace("\r\n", "\n"));
 }
 
+// Each slide frames the row its step added, and has the argument beneath it.
 TEST(CommandLineDrawing, SeriesWritesTheElevenPicturesOfAKindIntoANewFolder)
 {
     const QTemporaryDir folder;
     const QString series = folder.filePath(QStringLiteral("slides"));
-    const auto [status, out, err] = RunWithoutDisplay({"--kind", "2", "--series", series});
+    const auto [status, out, err] = RunWithoutDisplay({"--kind", "2", "--series", series, "--with-argument"});
     EXPECT_EQ(status, 0) << err.toStdString();
     QStringList expected;
     for (const char* n : {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11"})
         expected << QStringLiteral("kind-2-n-%1.svg").arg(QLatin1String(n));
     EXPECT_EQ(QDir(series).entryList(QDir::Files, QDir::Name), expected);
+    for (const int n : {1, 3, 11}) {
+        QFile slide(QDir(series).filePath(expected[n - 1]));
+        ASSERT_TRUE(slide.open(QIODevice::ReadOnly));
+        const QByteArray svg = slide.readAll();
+        const qsizetype frames = svg.indexOf("stroke=\"#5a0028\"");  // a group of the frames' rectangles
+        ASSERT_GE(frames, 0) << "no frames on slide " << n;
+        EXPECT_EQ(svg.mid(frames, svg.indexOf("</g>", frames) - frames).count("<rect"), n) << "on slide " << n;
+        EXPECT_TRUE(svg.contains(">P(n)")) << "the argument beneath slide " << n;
+    }
 }
 
 // A limit on the size of files the program may write makes a write fail

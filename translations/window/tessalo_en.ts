@@ -137,9 +137,9 @@ Keys in the window:
 </translation>
     </message>
     <message>
-        <source>tessalo: --with-argument е за --export. / --with-argument goes with --export.
+        <source>tessalo: --with-argument е за --export и --series. / --with-argument goes with --export or --series.
 </source>
-        <translation>tessalo: --with-argument goes with --export.
+        <translation>tessalo: --with-argument goes with --export or --series.
 </translation>
     </message>
     <message>
@@ -221,8 +221,8 @@ Keys in the window:
         <translation>Prints the proof by induction.</translation>
     </message>
     <message>
-        <source>С --export: доказателството по индукция под картината.</source>
-        <translation>With --export: the proof by induction below the picture.</translation>
+        <source>С --export и --series: доказателството по индукция под картината.</source>
+        <translation>With --export and --series: the proof by induction below the picture.</translation>
     </message>
     <message>
         <source>език</source>
@@ -233,8 +233,8 @@ Keys in the window:
         <translation>--lang LANGUAGE</translation>
     </message>
     <message>
-        <source>Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...).</source>
-        <translation>Saves the pictures for n from 1 to 11 in the folder (kind-KIND-n-01.svg ...).</translation>
+        <source>Записва картините за n от 1 до 11 в папката (kind-ВИД-n-01.svg ...), с рамки около клетките, които добавя всяка стъпка.</source>
+        <translation>Saves the pictures for n from 1 to 11 in the folder (kind-KIND-n-01.svg ...), with frames around the cells each step adds.</translation>
     </message>
     <message>
         <source>папка</source>
