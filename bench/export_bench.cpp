@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Saving the largest picture (the fourth identity at n = 11) from the window,
-// as PDF, SVG and PNG, into a file; offscreen.
+// as PDF, SVG and PNG, into a file, and the step to it as a GIF 1,280 pixels
+// wide, as for a slide; offscreen.
 #include "qt_benchmark_main.h"
 #include "ui/window/main_window.h"
 #include "picture/picture_file.h"
@@ -27,7 +28,8 @@ void SaveFromWindow(benchmark::State& state, const char* name)
     const QTemporaryDir folder;
     const QString path = folder.filePath(QString::fromLatin1(name));
     for (auto _ : state) {
-        if (SavePicture(path, Picture{window.form()})) {
+        const int width = FormatOfFile(path) == PictureFormat::Gif ? 1280 : DefaultPngWidth();
+        if (SavePicture(path, Picture{window.form()}, width)) {
             state.SkipWithError("the picture was not saved");
             return;
         }
@@ -39,6 +41,7 @@ void SaveFromWindow(benchmark::State& state, const char* name)
 BENCHMARK_CAPTURE(SaveFromWindow, pdf, "picture.pdf")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SaveFromWindow, svg, "picture.svg")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SaveFromWindow, png, "picture.png")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFromWindow, gif, "picture.gif")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -171,14 +171,15 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     if (!line.exportPath.isEmpty() && !FormatOfFile(line.exportPath))
         return Stop(2,
                     Program::translate("CommandLine",
-                                       "tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / "
-                                       "'%1': unknown file type; allowed are .svg, .png and .pdf.\n")
+                                       "tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf и .gif. / "
+                                       "'%1': unknown file type; allowed are .svg, .png, .pdf and .gif.\n")
                         .arg(line.exportPath));
-    if (line.pngWidth && FormatOfFile(line.exportPath) != PictureFormat::Png)
+    if (line.pngWidth && FormatOfFile(line.exportPath) != PictureFormat::Png &&
+        FormatOfFile(line.exportPath) != PictureFormat::Gif)
         return Stop(2,
                     Program::translate("CommandLine",
-                                       "tessalo: --width е само за PNG (--export ФАЙЛ.png). / "
-                                       "--width is for PNG only (--export FILE.png).\n"));
+                                       "tessalo: --width е само за PNG и GIF (--export ФАЙЛ.png). / "
+                                       "--width is for PNG and GIF only (--export FILE.png).\n"));
     if (!line.drawsWithoutWindow())
         return line;  // the window opens on the identity and n given
     if (line.kind == 0)
@@ -239,11 +240,12 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         {{QStringLiteral("n"), Program::translate("CommandLine", "n от 1 до 11."), QStringLiteral("n")},
          QStringLiteral("--n N")},
         {{QStringLiteral("export"),
-          Program::translate("CommandLine", "Записва картината без прозорец: .svg, .png или .pdf."),
+          Program::translate("CommandLine", "Записва картината без прозорец: .svg, .png или .pdf; .gif е "
+                                            "стъпката до n като анимация."),
           Program::translate("CommandLine", "файл")},
          Program::translate("CommandLine", "--export ФАЙЛ")},
         {{QStringLiteral("width"),
-          Program::translate("CommandLine", "Ширина на PNG картината в пиксели (%1 до %2, иначе %3).")
+          Program::translate("CommandLine", "Ширина на PNG или GIF картината в пиксели (%1 до %2, иначе %3).")
               .arg(kMinPngWidth)
               .arg(kMaxPngWidth)
               .arg(DefaultPngWidth()),

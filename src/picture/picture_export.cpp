@@ -9,6 +9,7 @@
 #include "app/layout.h"
 #include "app/tessalo.h"
 #include "picture/board_painter.h"
+#include "picture/step_gif.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -74,13 +75,17 @@ QSizeF PictureSize(const Picture& picture)
 namespace {
 
 // `size` is the picture's: laying the text out to measure it costs as much as drawing it.
-void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const QRectF& target)
+void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const QRectF& target,
+                  bool fewColours = false)
 {
     const double scale = std::min(target.width() / size.width(), target.height() / size.height());
     painter.save();
     painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
     painter.scale(scale, scale);
-    painter.setFont(PictureFont());
+    QFont font = PictureFont();
+    if (fewColours)
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+    painter.setFont(font);
     // The outline is a pixel at 100 % and grows with the picture, as in a zoomed window.
     PaintBoard(painter, picture.form, {kTwipsPerPixel, kTwipsPerPixel, picture.marked, picture.hidden, {}, false});
     // The board fills the whole form; the text's white covers what lies below it.
@@ -106,21 +111,21 @@ int DefaultPngWidth()
 
 namespace {
 
-QImage PictureImage(const Picture& picture, QSizeF size, int width)
+QImage PictureImage(const Picture& picture, QSizeF size, int width, bool fewColours = false)
 {
     QImage image(width, static_cast<int>(std::lround(width * size.height() / size.width())), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintPicture(painter, picture, size, image.rect());
+    painter.setRenderHint(QPainter::TextAntialiasing, !fewColours);
+    PaintPicture(painter, picture, size, image.rect(), fewColours);
     return image;
 }
 
 }  // namespace
 
-QImage PictureImage(const Picture& picture, int width)
+QImage PictureImage(const Picture& picture, int width, bool fewColours)
 {
-    return PictureImage(picture, PictureSize(picture), width);
+    return PictureImage(picture, PictureSize(picture), width, fewColours);
 }
 
 bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth)
@@ -129,6 +134,7 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
     const QString title = QStringLiteral("Tessalo");
     switch (format) {
     case PictureFormat::Png: return PictureImage(picture, size, pngWidth).save(&device, "PNG");
+    case PictureFormat::Gif: return WriteStepGif(device, picture, pngWidth);
     case PictureFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&device);

@@ -27,7 +27,7 @@ struct Picture {
     int drawnN = 0;
 };
 
-enum class PictureFormat { Svg, Png, Pdf };
+enum class PictureFormat { Svg, Png, Pdf, Gif };
 
 // The proof text beneath the picture, its lines ending in "\n".
 QString PictureText(const Tessalo& form);
@@ -47,9 +47,11 @@ int DefaultPngWidth();
 inline constexpr int kMinPngWidth = 100;
 inline constexpr int kMaxPngWidth = 10000;
 
-// The picture `width` pixels wide, on white.
-QImage PictureImage(const Picture& picture, int width = DefaultPngWidth());
+// The picture `width` pixels wide, on white; its letters with smooth edges
+// unless `fewColours` (a GIF's 256 hold exactly the rest).
+QImage PictureImage(const Picture& picture, int width = DefaultPngWidth(), bool fewColours = false);
 
-// Writes the picture to `device` as SVG, PNG `pngWidth` pixels wide, or PDF on
-// a page of the picture's size; false when the device refused a write.
+// Writes the picture to `device` as SVG, PNG `pngWidth` pixels wide, PDF on a
+// page of the picture's size, or the step to it as an animated GIF `pngWidth`
+// pixels wide (WriteStepGif); false when the device refused a write.
 bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth = DefaultPngWidth());

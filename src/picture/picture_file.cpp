@@ -104,6 +104,8 @@ std::optional<PictureFormat> FormatOfFile(const QString& path)
         return PictureFormat::Png;
     if (suffix == QLatin1String("pdf"))
         return PictureFormat::Pdf;
+    if (suffix == QLatin1String("gif"))
+        return PictureFormat::Gif;
     return std::nullopt;
 }
 

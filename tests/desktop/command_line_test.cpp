@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"ArgumentOnlyWithExport", {"--kind", "1", "--n", "5", "--text", "--with-argument"}, 2, "",
                         "--with-argument goes with --export"},
                     Row{"UnknownExtension", {"--kind", "4", "--n", "3", "--export", "a.jpg"}, 2, "",
-                        "„a.jpg“: непознат вид файл; позволени са .svg, .png и .pdf"},
+                        "„a.jpg“: непознат вид файл; позволени са .svg, .png, .pdf и .gif"},
                     Row{"WidthForSvg", {"--kind", "4", "--n", "3", "--export", "a.svg", "--width", "500"}, 2, "",
                         "--width е само за PNG"},
                     // Tests run as root, whom folder permissions do not stop: a

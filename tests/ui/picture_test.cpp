@@ -4,6 +4,7 @@
 
 // The picture as it leaves the program: the form's cells in SVG, PNG and PDF,
 // the proof text as text, and the menu that offers them in the window.
+#include "app/induction_step.h"
 #include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
@@ -11,6 +12,7 @@
 #include "ui/window/main_window.h"
 #include "ui/commands/window_commands.h"
 #include "picture/picture_file.h"
+#include "picture/step_gif.h"
 #include "small_disk.h"
 #include "ui/commands/picture_actions.h"
 
@@ -22,12 +24,14 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
 
+#include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -202,6 +206,90 @@ INSTANTIATE_TEST_SUITE_P(Formats, PictureFile,
                                          PixelRow{"PdfBrownDiagonal", "a.pdf", 2},
                                          PixelRow{"PdfWhiteBands", "a.pdf", 4}),
                          [](const testing::TestParamInfo<PixelRow>& info) { return info.param.name; });
+
+namespace {
+
+int ReadFromBuffer(GifFileType* gif, GifByteType* bytes, int length)
+{
+    return static_cast<int>(static_cast<QBuffer*>(gif->UserData)->read(reinterpret_cast<char*>(bytes), length));
+}
+
+// Each frame of `gif` drawn over the ones before it, as a viewer shows them.
+std::vector<QImage> Frames(const GifFileType& gif)
+{
+    std::vector<QImage> frames;
+    QImage canvas(gif.SWidth, gif.SHeight, QImage::Format_RGB32);
+    for (int i = 0; i < gif.ImageCount; ++i) {
+        const SavedImage& frame = gif.SavedImages[i];
+        const ColorMapObject* map = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif.SColorMap;
+        for (int y = 0; y < frame.ImageDesc.Height; ++y) {
+            for (int x = 0; x < frame.ImageDesc.Width; ++x) {
+                const GifColorType c = map->Colors[frame.RasterBits[y * frame.ImageDesc.Width + x]];
+                canvas.setPixel(frame.ImageDesc.Left + x, frame.ImageDesc.Top + y, qRgb(c.Red, c.Green, c.Blue));
+            }
+        }
+        frames.push_back(canvas.copy());
+    }
+    return frames;
+}
+
+// The pixels of `frame` that differ from `picture` where the GIF's colours hold the picture's
+// colour: none, if no colour is lost; and how many differ in all, at the edges of circles.
+std::pair<int, int> Differences(const QImage& frame, const QImage& picture, const ColorMapObject& map)
+{
+    QSet<QRgb> kept;
+    for (int i = 0; i < map.ColorCount; ++i)
+        kept.insert(qRgb(map.Colors[i].Red, map.Colors[i].Green, map.Colors[i].Blue));
+    std::pair<int, int> differences;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (frame.pixel(x, y) != picture.pixel(x, y)) {
+                differences.first += kept.contains(picture.pixel(x, y)) ? 1 : 0;
+                ++differences.second;
+            }
+        }
+    }
+    return differences;
+}
+
+}  // namespace
+
+// The step as an animated GIF, read back by giflib: it loops; it has a frame for the picture
+// before the step and one for each cell the step adds; the first is the picture with those
+// cells not drawn, which then hold the colours of the picture for n - 1, and the last the
+// picture with them framed, pixel for pixel.
+TEST(StepGif, LoopsAndDrawsTheStepCellByCell)
+{
+    for (const int kind : {3, 4}) {
+        const Tessalo form = ShownForm(kind, 3);
+        const std::vector<int> added = AddedCells(ShownForm(kind, 2), form);
+        QBuffer buffer;
+        buffer.open(QIODevice::ReadWrite);
+        ASSERT_TRUE(WriteStepGif(buffer, Picture{form}, 400));
+        buffer.seek(0);
+        int error = 0;
+        GifFileType* gif = DGifOpen(&buffer, ReadFromBuffer, &error);
+        ASSERT_NE(gif, nullptr);
+        ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+        EXPECT_EQ(gif->ImageCount, static_cast<int>(added.size()) + 1) << "kind " << kind;
+        const ExtensionBlock& loop = gif->SavedImages[0].ExtensionBlocks[0];
+        EXPECT_EQ(loop.Function, APPLICATION_EXT_FUNC_CODE);
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(loop.Bytes), loop.ByteCount), "NETSCAPE2.0");
+        const std::vector<QImage> frames = Frames(*gif);
+        const QImage before = PictureImage(Picture{form, {}, added}, 400, true);
+        const auto [lostBefore, offBefore] = Differences(frames.front(), before, *gif->SColorMap);
+        const auto [lostAfter, offAfter] = Differences(frames.back(), PictureImage(Picture{form, added}, 400, true),
+                                                       *gif->SColorMap);
+        DGifCloseFile(gif, &error);
+        EXPECT_EQ(lostBefore + lostAfter, 0) << "kind " << kind;
+        EXPECT_LT(offBefore + offAfter, before.width() * before.height() / 100) << "kind " << kind;
+        const double scale = 400 / PictureSize(Picture{form}).width() / 15;  // pixels to a twip
+        for (const Cell& cell : VisibleCells(ShownForm(kind, 2))) {
+            const QPoint centre = QPointF(cell.Left + cell.Width / 2, cell.Top + cell.Height / 2).toPoint() * scale;
+            EXPECT_EQ(frames.front().pixelColor(centre), ColourOf(cell)) << "kind " << kind << " at " << cell.Left;
+        }
+    }
+}
 
 // A file of a series is written only where no link stands, looked at as each is
 // written, so that a link made in a shared folder after the series began leaves

@@ -119,15 +119,15 @@ Keys in the window:
 </translation>
     </message>
     <message>
-        <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png и .pdf. / &apos;%1&apos;: unknown file type; allowed are .svg, .png and .pdf.
+        <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf и .gif. / &apos;%1&apos;: unknown file type; allowed are .svg, .png, .pdf and .gif.
 </source>
-        <translation>tessalo: &apos;%1&apos;: unknown file type; use .svg, .png or .pdf.
+        <translation>tessalo: &apos;%1&apos;: unknown file type; use .svg, .png, .pdf or .gif.
 </translation>
     </message>
     <message>
-        <source>tessalo: --width е само за PNG (--export ФАЙЛ.png). / --width is for PNG only (--export FILE.png).
+        <source>tessalo: --width е само за PNG и GIF (--export ФАЙЛ.png). / --width is for PNG and GIF only (--export FILE.png).
 </source>
-        <translation>tessalo: --width is for PNG only (--export FILE.png).
+        <translation>tessalo: --width is for PNG and GIF only (--export FILE.png).
 </translation>
     </message>
     <message>
@@ -189,8 +189,8 @@ Keys in the window:
         <translation>n from 1 to 11.</translation>
     </message>
     <message>
-        <source>Записва картината без прозорец: .svg, .png или .pdf.</source>
-        <translation>Saves the picture without a window: .svg, .png or .pdf.</translation>
+        <source>Записва картината без прозорец: .svg, .png или .pdf; .gif е стъпката до n като анимация.</source>
+        <translation>Saves the picture without a window: .svg, .png or .pdf; .gif is the step to n as an animation.</translation>
     </message>
     <message>
         <source>файл</source>
@@ -201,8 +201,8 @@ Keys in the window:
         <translation>--export FILE</translation>
     </message>
     <message>
-        <source>Ширина на PNG картината в пиксели (%1 до %2, иначе %3).</source>
-        <translation>Width of the PNG picture in pixels (%1 to %2; default %3).</translation>
+        <source>Ширина на PNG или GIF картината в пиксели (%1 до %2, иначе %3).</source>
+        <translation>Width of the PNG or GIF picture in pixels (%1 to %2; default %3).</translation>
     </message>
     <message>
         <source>пиксели</source>
@@ -353,6 +353,10 @@ Keys in the window:
     <message>
         <source>Документ PDF (*.pdf)</source>
         <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Стъпката като анимация GIF (*.gif)</source>
+        <translation>The step as a GIF animation (*.gif)</translation>
     </message>
     <message>
         <source>Запазване на картината</source>

@@ -36,10 +36,11 @@ struct FileKind {
     const char* suffix;
 };
 
-constexpr std::array<FileKind, 3> kFileKinds{{
+constexpr std::array<FileKind, 4> kFileKinds{{
     {QT_TRANSLATE_NOOP("PictureActions", "Векторна картина SVG (*.svg)"), "svg"},
     {QT_TRANSLATE_NOOP("PictureActions", "Картина PNG (*.png)"), "png"},
     {QT_TRANSLATE_NOOP("PictureActions", "Документ PDF (*.pdf)"), "pdf"},
+    {QT_TRANSLATE_NOOP("PictureActions", "Стъпката като анимация GIF (*.gif)"), "gif"},
 }};
 
 QString SuggestedName(const Picture& picture)
@@ -124,7 +125,7 @@ void PictureActions::save()
     if (path.isEmpty())
         return;
     int width = defaultPngWidth();
-    if (FormatOfFile(path) == PictureFormat::Png) {
+    if (FormatOfFile(path) == PictureFormat::Png || FormatOfFile(path) == PictureFormat::Gif) {
         QInputDialog ask(&window_);
         ask.setWindowTitle(Program::translate("PictureActions", "Ширина на картината"));
         ask.setLabelText(Program::translate("PictureActions", "Ширина в пиксели:"));
