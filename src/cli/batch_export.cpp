@@ -11,7 +11,9 @@
 #include "cli/command_line.h"
 #include "cli/program_texts.h"
 #include "picture/picture_file.h"
+#include "picture/step_strip.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -97,6 +99,15 @@ bool SaveSeries(const QString& folder, int kind, Language language, bool withArg
     return true;
 }
 
+bool SaveStrip(const CommandLine& command)
+{
+    QBuffer strip;
+    strip.open(QIODevice::WriteOnly);
+    WriteStepStrip(strip, *FormatOfFile(command.exportPath), command.kind, command.n, command.language);
+    const auto failure = SaveWhole(command.exportPath, strip.data());
+    return !failure || Report(command.exportPath, *failure);
+}
+
 // Every file is complete and closed by now: tearing the toolkit down would
 // only add to a run that takes a few milliseconds.
 [[noreturn]] void End(int status)
@@ -149,9 +160,13 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
         if (command.printArgument && !PrintText(argument))
             End(1);
         const QString beneath = command.withArgument ? QString::fromStdString(argument) : QString();
-        if (!command.exportPath.isEmpty() &&
-            !Save(command.exportPath, Picture{form, {}, {}, beneath}, command.pngWidth.value_or(DefaultPngWidth())))
+        if (command.strip) {
+            if (!SaveStrip(command))
+                End(1);
+        } else if (!command.exportPath.isEmpty() &&
+                   !Save(command.exportPath, Picture{form, {}, {}, beneath}, command.pngWidth.value_or(DefaultPngWidth()))) {
             End(1);
+        }
     }
     End(command.seriesFolder.isEmpty() ||
                 SaveSeries(command.seriesFolder, command.kind, command.language, command.withArgument)

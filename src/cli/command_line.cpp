@@ -131,6 +131,7 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     line.printText = parser.isSet(QStringLiteral("text"));
     line.printArgument = parser.isSet(QStringLiteral("argument"));
     line.withArgument = parser.isSet(QStringLiteral("with-argument"));
+    line.strip = parser.isSet(QStringLiteral("strip"));
     line.seriesFolder = parser.value(QStringLiteral("series"));
     if (parser.isSet(QStringLiteral("lang"))) {
         const QString code = parser.value(QStringLiteral("lang"));
@@ -187,6 +188,10 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
                     Program::translate("CommandLine",
                                        "tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
                                        "which identity? Add --kind from 1 to 6.\n"));
+    if (line.strip && FormatOfFile(line.exportPath) != PictureFormat::Pdf &&
+        FormatOfFile(line.exportPath) != PictureFormat::Svg)
+        return Stop(2, Program::translate("CommandLine", "tessalo: --strip е за --export ФАЙЛ.pdf или .svg. / "
+                                                         "--strip goes with --export FILE.pdf or .svg.\n"));
     if (line.withArgument && line.exportPath.isEmpty() && line.seriesFolder.isEmpty())
         return Stop(2, Program::translate("CommandLine", "tessalo: --with-argument е за --export и --series. / "
                                                          "--with-argument goes with --export or --series.\n"));
@@ -255,6 +260,9 @@ CommandLine ParseCommandLine(const QStringList& arguments)
          QStringLiteral("--text")},
         {{QStringLiteral("argument"), Program::translate("CommandLine", "Извежда доказателството по индукция.")},
          QStringLiteral("--argument")},
+        {{QStringLiteral("strip"),
+          Program::translate("CommandLine", "С --export: стъпките до n една до друга на лист A4 (.pdf или .svg).")},
+         QStringLiteral("--strip")},
         {{QStringLiteral("with-argument"),
           Program::translate("CommandLine", "С --export и --series: доказателството по индукция под картината.")},
          QStringLiteral("--with-argument")},

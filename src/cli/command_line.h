@@ -30,6 +30,7 @@ struct CommandLine {
     bool printText = false;
     bool printArgument = false;  // the induction argument to standard output
     bool withArgument = false;   // the exported picture has the argument beneath its proof
+    bool strip = false;          // the export is the strip of the steps to n
     QString seriesFolder;
     Language language = Language::bg;  // of the texts drawn without a window, whatever the locale
     bool languageGiven = false;        // the window, too, then opens in it instead of the one it remembers

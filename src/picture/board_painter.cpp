@@ -53,7 +53,9 @@ void PaintItem(QPainter& painter, const PictureItem& item, double outlineTwips)
 
 void PaintPicture(QPainter& painter, const BoardPicture& picture, double twipsPerPixel, double outlineTwips)
 {
-    painter.fillRect(TwipsToPixels(0, 0, picture.width, picture.height, twipsPerPixel), ToQColor(picture.background));
+    if (picture.width > 0 && picture.height > 0)  // a picture of the cells alone has no background
+        painter.fillRect(TwipsToPixels(0, 0, picture.width, picture.height, twipsPerPixel),
+                         ToQColor(picture.background));
     // Labels lie on whole pixels, as controls do; everything else is drawn in twips.
     bool scaled = false;
     for (const PictureItem& item : picture.items) {

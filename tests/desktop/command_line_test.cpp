@@ -123,6 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "„a.jpg“: непознат вид файл; позволени са .svg, .png, .pdf и .gif"},
                     Row{"WidthForSvg", {"--kind", "4", "--n", "3", "--export", "a.svg", "--width", "500"}, 2, "",
                         "--width е само за PNG"},
+                    Row{"StripAsPng", {"--kind", "4", "--n", "3", "--strip", "--export", "a.png"}, 2, "",
+                        "--strip е за --export ФАЙЛ.pdf или .svg"},
                     // Tests run as root, whom folder permissions do not stop: a
                     // missing folder, and a file where a folder should be, do.
                     Row{"ExportIntoMissingFolder", {"--kind", "4", "--n", "3", "--export", "/nonexistent-tessalo/a.svg"},

@@ -13,6 +13,7 @@
 #include "ui/commands/window_commands.h"
 #include "picture/picture_file.h"
 #include "picture/step_gif.h"
+#include "picture/step_strip.h"
 #include "small_disk.h"
 #include "ui/commands/picture_actions.h"
 
@@ -289,6 +290,27 @@ TEST(StepGif, LoopsAndDrawsTheStepCellByCell)
             EXPECT_EQ(frames.front().pixelColor(centre), ColourOf(cell)) << "kind " << kind << " at " << cell.Left;
         }
     }
+}
+
+// The strip of the steps to n = 3 of the odd numbers: three pictures, framing 1, 3 and 5 cells,
+// each with its sum beneath; a GIF is no page.
+TEST(StepStrip, ShowsEachStepWithItsCellsFramedAndItsSum)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(WriteStepStrip(buffer, PictureFormat::Svg, 4, 3, Language::bg));
+    const QString svg = QString::fromUtf8(buffer.data()).replace(QChar(0xA0), QLatin1Char(' '));
+    int frames = 0;
+    for (qsizetype at = svg.indexOf(QLatin1String("stroke=\"#5a0028\"")); at >= 0;
+         at = svg.indexOf(QLatin1String("stroke=\"#5a0028\""), at + 1))
+        frames += static_cast<int>(svg.mid(at, svg.indexOf(QLatin1String("</g>"), at) - at).count(QLatin1String("<rect")));
+    EXPECT_EQ(frames, 1 + 3 + 5);
+    for (const char* sum : {">1 = 1<", ">1 + 3 = 4<", ">1 + 3 + 5 = 9<"})
+        EXPECT_TRUE(svg.contains(QLatin1String(sum))) << sum;
+    EXPECT_FALSE(svg.contains(QLatin1String("#8080ff"))) << "the form's background";
+    QBuffer gif;
+    gif.open(QIODevice::WriteOnly);
+    EXPECT_FALSE(WriteStepStrip(gif, PictureFormat::Gif, 4, 3, Language::bg));
 }
 
 // A file of a series is written only where no link stands, looked at as each is

@@ -137,6 +137,12 @@ Keys in the window:
 </translation>
     </message>
     <message>
+        <source>tessalo: --strip е за --export ФАЙЛ.pdf или .svg. / --strip goes with --export FILE.pdf or .svg.
+</source>
+        <translation>tessalo: --strip goes with --export FILE.pdf or .svg.
+</translation>
+    </message>
+    <message>
         <source>tessalo: --with-argument е за --export и --series. / --with-argument goes with --export or --series.
 </source>
         <translation>tessalo: --with-argument goes with --export or --series.
@@ -219,6 +225,10 @@ Keys in the window:
     <message>
         <source>Извежда доказателството по индукция.</source>
         <translation>Prints the proof by induction.</translation>
+    </message>
+    <message>
+        <source>С --export: стъпките до n една до друга на лист A4 (.pdf или .svg).</source>
+        <translation>With --export: the steps to n side by side on an A4 page (.pdf or .svg).</translation>
     </message>
     <message>
         <source>С --export и --series: доказателството по индукция под картината.</source>

@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "picture/step_strip.h"
+
+#include "app/board_picture.h"
+#include "app/identity_formulas.h"
+#include "app/induction_argument.h"
+#include "app/induction_step.h"
+#include "app/layout.h"
+#include "app/shown_form.h"
+#include "picture/board_painter.h"
+
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kMarginPoints = 42.5;  // 15 mm
+constexpr double kLetterPoints = 9;
+constexpr double kOutlineTwips = 15;  // the cells' outline: a pixel at 100 %
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// Where the cells of a picture lie, in twips.
+QRectF CellsBox(const BoardPicture& picture)
+{
+    QRectF box;
+    for (const PictureItem& item : picture.items) {
+        if (item.kind == PictureItemKind::Cell)
+            box |= QRectF(item.left, item.top, item.width, item.height);
+    }
+    return box;
+}
+
+// The board of the picture for m with its step's cells framed, without the
+// form's background and labels.
+BoardPicture CellsOf(int kind, int m, Language language)
+{
+    const Tessalo form = ShownForm(kind, m, language);
+    const std::vector<int> added = AddedCells(PictureForN(form, m - 1), form);
+    PictureMarks marks;
+    marks.framed = added;
+    // the labels' captions would outlive the form: none is kept
+    BoardPicture picture = DescribeBoard(form, marks);
+    std::erase_if(picture.items, [](const PictureItem& item) { return item.kind == PictureItemKind::Label; });
+    picture.width = picture.height = 0;
+    return picture;
+}
+
+// The number of columns that gives the pictures the most room in `area`, each
+// `box` high and wide with `below` beneath it for its sum.
+int Columns(int n, const QRectF& area, const QSizeF& box, double below)
+{
+    int best = 1;
+    double bestScale = 0;
+    for (int columns = 1; columns <= n; ++columns) {
+        const int rows = (n + columns - 1) / columns;
+        const double scale = std::min(area.width() / columns / box.width(),
+                                      (area.height() / rows - below) / box.height());
+        if (scale > bestScale) {
+            best = columns;
+            bestScale = scale;
+        }
+    }
+    return best;
+}
+
+// `unitsPerPoint`: the painter's units to a point.
+void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int kind, int n, Language language)
+{
+    QFont font(QString::fromUtf8(kWindowLayout.fontFamily.data(), static_cast<qsizetype>(kWindowLayout.fontFamily.size())));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(static_cast<int>(std::lround(kLetterPoints * unitsPerPoint)));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const double margin = kMarginPoints * unitsPerPoint;
+    QRectF area(margin, margin, page.width() - 2 * margin, page.height() - 2 * margin);
+    const double line = QFontMetricsF(font).lineSpacing();
+    const InductionArgument argument = ArgumentLines(kind, n, language);
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, ToQString(argument.lines.front().text));
+    area.setTop(area.top() + 3 * line);
+    const QRectF box = CellsBox(CellsOf(kind, n, language));  // the largest: every picture at its scale
+    const double below = 3.5 * line;  // the sum, on two lines if need be
+    const int columns = Columns(n, area, box.size(), below);
+    const int rows = (n + columns - 1) / columns;
+    const QSizeF tile(area.width() / columns, area.height() / rows);
+    const double scale = std::min(tile.width() * 0.9 / box.width(), (tile.height() - below) / box.height());
+    for (int m = 1; m <= n; ++m) {
+        const QPointF corner = area.topLeft() + QPointF((m - 1) % columns * tile.width(), (m - 1) / columns * tile.height());
+        const double left = corner.x() + (tile.width() - box.width() * scale) / 2;
+        painter.save();
+        painter.translate(left, corner.y());
+        painter.scale(scale, scale);
+        painter.translate(-box.topLeft());
+        PaintPicture(painter, CellsOf(kind, m, language), 1, kOutlineTwips);
+        painter.restore();
+        const std::string sum =
+            WrittenSum(kind, kLetter, FormulaWriter::Numbers(m)) + std::string(kEquals) + std::to_string(IdentityValue(kind, m));
+        painter.drawText(QRectF(corner.x(), corner.y() + box.height() * scale + line / 2, tile.width(), below),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, ToQString(sum));
+    }
+}
+
+}  // namespace
+
+bool WriteStepStrip(QIODevice& device, PictureFormat format, int kind, int n, Language language)
+{
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    const QString title = QStringLiteral("Tessalo");
+    if (format == PictureFormat::Pdf) {
+        QPdfWriter pdf(&device);
+        pdf.setTitle(title);
+        pdf.setCreator(title);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF());
+        pdf.setResolution(288);
+        QPainter painter(&pdf);
+        PaintStrip(painter, QSizeF(pdf.width(), pdf.height()), 288.0 / 72, kind, n, language);
+        return painter.end();
+    }
+    if (format == PictureFormat::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&device);
+        svg.setResolution(72);  // a unit to a point
+        svg.setSize(a4.toSize());
+        svg.setViewBox(QRectF(QPointF(), a4));
+        svg.setTitle(title);
+        QPainter painter(&svg);
+        PaintStrip(painter, a4, 1, kind, n, language);
+        return painter.end();
+    }
+    return false;
+}
