@@ -15,6 +15,8 @@ const std::array<CommandRow, kCommandCount> kCommands{{
     // the page leaves printing to the browser, which prints the page as its style says
     {.command = Command::Print, .name = "Print", .text = TextId::CommandPrint, .meaning = TextId::CommandPrintMeaning,
      .standard = StandardKey::Print, .keys = {"Ctrl+P"}, .onPage = true},
+    // a handout of the steps to n; the window's only, as it writes a PDF
+    {.command = Command::Strip, .name = "Strip", .text = TextId::CommandStrip, .meaning = TextId::CommandStripMeaning},
     {.command = Command::StepUp, .name = "StepUp", .text = TextId::CommandStepUp,
      .meaning = TextId::CommandStepUpMeaning, .keys = {"PgDown"}, .everywhere = true, .onPage = true},
     {.command = Command::StepDown, .name = "StepDown", .text = TextId::CommandStepDown,

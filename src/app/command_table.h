@@ -15,6 +15,7 @@ enum class Command {
     Save,
     Copy,
     Print,
+    Strip,
     StepUp,
     StepDown,
     Explore,
@@ -56,7 +57,7 @@ struct CommandRow {
     bool inArgument = false;  // its keys only while the argument's lines have the focus
 };
 
-inline constexpr std::size_t kCommandCount = 22;
+inline constexpr std::size_t kCommandCount = 23;
 extern const std::array<CommandRow, kCommandCount> kCommands;
 
 const CommandRow& FindCommand(Command command);

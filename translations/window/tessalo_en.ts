@@ -369,6 +369,10 @@ Keys in the window:
         <translation>The step as a GIF animation (*.gif)</translation>
     </message>
     <message>
+        <source>Лист със стъпките</source>
+        <translation>Sheet of the steps</translation>
+    </message>
+    <message>
         <source>Запазване на картината</source>
         <translation>Save the picture</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
 #include "picture/picture_file.h"
+#include "picture/step_strip.h"
 #include "cli/program_texts.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -57,13 +59,13 @@ QString SuffixOf(const QString& filter)
     return QString::fromLatin1(kFileKinds[0].suffix);
 }
 
-QFileDialog* NewSaveDialog(QWidget& window)
+// A save dialog for the file kinds `kinds`, the first offered first.
+QFileDialog* NewSaveDialog(QWidget& window, const QString& title, std::span<const FileKind> kinds = kFileKinds)
 {
-    auto* dialog = new QFileDialog(&window, Program::translate("PictureActions", "Запазване на картината"),
-                                   QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    auto* dialog = new QFileDialog(&window, title, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
-    for (const auto& kind : kFileKinds)
+    for (const auto& kind : kinds)
         filters << Program::translate("PictureActions", kind.filter);
     dialog->setNameFilters(filters);
     dialog->setDefaultSuffix(SuffixOf(filters.first()));
@@ -110,7 +112,7 @@ bool PictureActions::hasPicture()
 QString PictureActions::chooseFile()
 {
     if (!dialog_)
-        dialog_ = NewSaveDialog(window_);
+        dialog_ = NewSaveDialog(window_, Program::translate("PictureActions", "Запазване на картината"));
     dialog_->selectFile(SuggestedName(picture_()) + QLatin1Char('.') + dialog_->defaultSuffix());
     if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
         return {};
@@ -140,6 +142,29 @@ void PictureActions::save()
     if (const auto failure = SavePicture(path, picture_(), width)) {
         tell(QMessageBox::Warning, Program::translate("PictureActions", "Картината не е запазена"),
              // Filled, not arg(): a translation may do without the Bulgarian cause
+             Filled(Program::translate("PictureActions", "Файлът „%1“ не беше запазен: %2.\n\n(%3)"),
+                    {QDir::toNativeSeparators(path), failure->cause, failure->systemText}));
+    }
+}
+
+void PictureActions::saveStrip()
+{
+    if (!hasPicture())
+        return;
+    const Picture picture = picture_();
+    QPointer<QFileDialog> dialog = NewSaveDialog(window_, Program::translate("PictureActions", "Лист със стъпките"),
+                                                 std::span(kFileKinds).subspan(2, 1));  // PDF
+    dialog->selectFile(SuggestedName(picture) + QStringLiteral("-steps.pdf"));
+    const bool chosen = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
+    const QString path = chosen ? dialog->selectedFiles().first() : QString();
+    delete dialog;
+    if (path.isEmpty())
+        return;
+    QBuffer strip;
+    strip.open(QIODevice::WriteOnly);
+    WriteStepStrip(strip, PictureFormat::Pdf, picture.drawnKind, picture.drawnN, picture.form.language);
+    if (const auto failure = SaveWhole(path, strip.data())) {
+        tell(QMessageBox::Warning, Program::translate("PictureActions", "Картината не е запазена"),
              Filled(Program::translate("PictureActions", "Файлът „%1“ не беше запазен: %2.\n\n(%3)"),
                     {QDir::toNativeSeparators(path), failure->cause, failure->systemText}));
     }

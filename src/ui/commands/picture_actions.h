@@ -29,6 +29,8 @@ public:
     int defaultPngWidth() const;
 
     void save();
+    // Saves the strip of the steps to the n shown as a PDF, after a dialog of its own.
+    void saveStrip();
     // What Copy put on the clipboard: a text box's selection, the picture or nothing.
     enum class Copied { Nothing, Text, Picture };
     Copied copy();

@@ -46,6 +46,7 @@ void MainWindow::connectCommands()
                        lesson_.DrawnPicture().kind, lesson_.DrawnPicture().n};
     });
     on(Command::Save, [pictures] { pictures->save(); });
+    on(Command::Strip, [pictures] { pictures->saveStrip(); });
     on(Command::Copy, [this, pictures] {
         switch (pictures->copy()) {
         case PictureActions::Copied::Text: announce(Program::translate("MainWindow", "Текстът е копиран.")); break;
