@@ -12,6 +12,7 @@
 #include "cli/program_texts.h"
 #include "picture/picture_file.h"
 #include "picture/step_strip.h"
+#include "picture/worksheet_page.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -99,12 +100,16 @@ bool SaveSeries(const QString& folder, int kind, Language language, bool withArg
     return true;
 }
 
-bool SaveStrip(const CommandLine& command)
+// The strip of the steps or a worksheet, whole or not at all.
+bool SaveHandout(const CommandLine& command)
 {
-    QBuffer strip;
-    strip.open(QIODevice::WriteOnly);
-    WriteStepStrip(strip, *FormatOfFile(command.exportPath), command.kind, command.n, command.language);
-    const auto failure = SaveWhole(command.exportPath, strip.data());
+    QBuffer handout;
+    handout.open(QIODevice::WriteOnly);
+    if (command.strip)
+        WriteStepStrip(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language);
+    else
+        WriteWorksheet(handout, command.kind, command.n, command.language, command.answers);
+    const auto failure = SaveWhole(command.exportPath, handout.data());
     return !failure || Report(command.exportPath, *failure);
 }
 
@@ -160,8 +165,8 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
         if (command.printArgument && !PrintText(argument))
             End(1);
         const QString beneath = command.withArgument ? QString::fromStdString(argument) : QString();
-        if (command.strip) {
-            if (!SaveStrip(command))
+        if (command.strip || command.worksheet || command.answers) {
+            if (!SaveHandout(command))
                 End(1);
         } else if (!command.exportPath.isEmpty() &&
                    !Save(command.exportPath, Picture{form, {}, {}, beneath}, command.pngWidth.value_or(DefaultPngWidth()))) {

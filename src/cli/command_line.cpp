@@ -132,6 +132,8 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     line.printArgument = parser.isSet(QStringLiteral("argument"));
     line.withArgument = parser.isSet(QStringLiteral("with-argument"));
     line.strip = parser.isSet(QStringLiteral("strip"));
+    line.worksheet = parser.isSet(QStringLiteral("worksheet"));
+    line.answers = parser.isSet(QStringLiteral("answers"));
     line.seriesFolder = parser.value(QStringLiteral("series"));
     if (parser.isSet(QStringLiteral("lang"))) {
         const QString code = parser.value(QStringLiteral("lang"));
@@ -192,6 +194,9 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
         FormatOfFile(line.exportPath) != PictureFormat::Svg)
         return Stop(2, Program::translate("CommandLine", "tessalo: --strip е за --export ФАЙЛ.pdf или .svg. / "
                                                          "--strip goes with --export FILE.pdf or .svg.\n"));
+    if ((line.worksheet || line.answers) && FormatOfFile(line.exportPath) != PictureFormat::Pdf)
+        return Stop(2, Program::translate("CommandLine", "tessalo: --worksheet и --answers са за --export ФАЙЛ.pdf. / "
+                                                         "--worksheet and --answers go with --export FILE.pdf.\n"));
     if (line.withArgument && line.exportPath.isEmpty() && line.seriesFolder.isEmpty())
         return Stop(2, Program::translate("CommandLine", "tessalo: --with-argument е за --export и --series. / "
                                                          "--with-argument goes with --export or --series.\n"));
@@ -263,6 +268,12 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         {{QStringLiteral("strip"),
           Program::translate("CommandLine", "С --export: стъпките до n една до друга на лист A4 (.pdf или .svg).")},
          QStringLiteral("--strip")},
+        {{QStringLiteral("worksheet"),
+          Program::translate("CommandLine", "С --export: работен лист за стъпката до n (.pdf).")},
+         QStringLiteral("--worksheet")},
+        {{QStringLiteral("answers"),
+          Program::translate("CommandLine", "С --worksheet: листът с отговорите.")},
+         QStringLiteral("--answers")},
         {{QStringLiteral("with-argument"),
           Program::translate("CommandLine", "С --export и --series: доказателството по индукция под картината.")},
          QStringLiteral("--with-argument")},

@@ -31,6 +31,8 @@ struct CommandLine {
     bool printArgument = false;  // the induction argument to standard output
     bool withArgument = false;   // the exported picture has the argument beneath its proof
     bool strip = false;          // the export is the strip of the steps to n
+    bool worksheet = false;      // the export is a pupil's worksheet for the step to n
+    bool answers = false;        // the worksheet's answer sheet
     QString seriesFolder;
     Language language = Language::bg;  // of the texts drawn without a window, whatever the locale
     bool languageGiven = false;        // the window, too, then opens in it instead of the one it remembers

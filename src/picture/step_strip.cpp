@@ -8,9 +8,8 @@
 #include "app/identity_formulas.h"
 #include "app/induction_argument.h"
 #include "app/induction_step.h"
-#include "app/layout.h"
 #include "app/shown_form.h"
-#include "picture/board_painter.h"
+#include "picture/handout.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -23,36 +22,18 @@
 
 namespace {
 
-constexpr double kMarginPoints = 42.5;  // 15 mm
 constexpr double kLetterPoints = 9;
-constexpr double kOutlineTwips = 15;  // the cells' outline: a pixel at 100 %
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
-// Where the cells of a picture lie, in twips.
-QRectF CellsBox(const BoardPicture& picture)
-{
-    QRectF box;
-    for (const PictureItem& item : picture.items) {
-        if (item.kind == PictureItemKind::Cell)
-            box |= QRectF(item.left, item.top, item.width, item.height);
-    }
-    return box;
-}
-
-// The board of the picture for m with its step's cells framed, without the
-// form's background and labels.
+// The picture for m with its step's cells framed.
 BoardPicture CellsOf(int kind, int m, Language language)
 {
     const Tessalo form = ShownForm(kind, m, language);
     const std::vector<int> added = AddedCells(PictureForN(form, m - 1), form);
     PictureMarks marks;
     marks.framed = added;
-    // the labels' captions would outlive the form: none is kept
-    BoardPicture picture = DescribeBoard(form, marks);
-    std::erase_if(picture.items, [](const PictureItem& item) { return item.kind == PictureItemKind::Label; });
-    picture.width = picture.height = 0;
-    return picture;
+    return CellsAlone(form, marks);
 }
 
 // The number of columns that gives the pictures the most room in `area`, each
@@ -76,12 +57,10 @@ int Columns(int n, const QRectF& area, const QSizeF& box, double below)
 // `unitsPerPoint`: the painter's units to a point.
 void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int kind, int n, Language language)
 {
-    QFont font(QString::fromUtf8(kWindowLayout.fontFamily.data(), static_cast<qsizetype>(kWindowLayout.fontFamily.size())));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(static_cast<int>(std::lround(kLetterPoints * unitsPerPoint)));
+    const QFont font = HandoutFont(kLetterPoints * unitsPerPoint);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const double margin = kMarginPoints * unitsPerPoint;
+    const double margin = kHandoutMarginPoints * unitsPerPoint;
     QRectF area(margin, margin, page.width() - 2 * margin, page.height() - 2 * margin);
     const double line = QFontMetricsF(font).lineSpacing();
     const InductionArgument argument = ArgumentLines(kind, n, language);
@@ -96,12 +75,7 @@ void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int
     for (int m = 1; m <= n; ++m) {
         const QPointF corner = area.topLeft() + QPointF((m - 1) % columns * tile.width(), (m - 1) / columns * tile.height());
         const double left = corner.x() + (tile.width() - box.width() * scale) / 2;
-        painter.save();
-        painter.translate(left, corner.y());
-        painter.scale(scale, scale);
-        painter.translate(-box.topLeft());
-        PaintPicture(painter, CellsOf(kind, m, language), 1, kOutlineTwips);
-        painter.restore();
+        PaintCells(painter, CellsOf(kind, m, language), box, QPointF(left, corner.y()), scale);
         const std::string sum =
             WrittenSum(kind, kLetter, FormulaWriter::Numbers(m)) + std::string(kEquals) + std::to_string(IdentityValue(kind, m));
         painter.drawText(QRectF(corner.x(), corner.y() + box.height() * scale + line / 2, tile.width(), below),

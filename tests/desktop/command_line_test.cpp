@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -125,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "--width е само за PNG"},
                     Row{"StripAsPng", {"--kind", "4", "--n", "3", "--strip", "--export", "a.png"}, 2, "",
                         "--strip е за --export ФАЙЛ.pdf или .svg"},
+                    Row{"AnswersAsSvg", {"--kind", "4", "--n", "3", "--worksheet", "--answers", "--export", "a.svg"},
+                        2, "", "--worksheet и --answers са за --export ФАЙЛ.pdf"},
                     // Tests run as root, whom folder permissions do not stop: a
                     // missing folder, and a file where a folder should be, do.
                     Row{"ExportIntoMissingFolder", {"--kind", "4", "--n", "3", "--export", "/nonexistent-tessalo/a.svg"},
@@ -162,6 +165,29 @@ TEST(CommandLineDrawing, SeriesWritesTheElevenPicturesOfAKindIntoANewFolder)
         ASSERT_GE(frames, 0) << "no frames on slide " << n;
         EXPECT_EQ(svg.mid(frames, svg.indexOf("</g>", frames) - frames).count("<rect"), n) << "on slide " << n;
         EXPECT_TRUE(svg.contains(">P(n)")) << "the argument beneath slide " << n;
+    }
+}
+
+// A worksheet on an A4 page leaves blanks where its answer sheet has the step's result.
+TEST(CommandLineDrawing, WorksheetAndAnswerSheet)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QTemporaryDir folder;
+    for (const bool answers : {false, true}) {
+        const QString path = folder.filePath(answers ? QStringLiteral("answers.pdf") : QStringLiteral("sheet.pdf"));
+        QStringList arguments{"--kind", "4", "--n", "4", "--worksheet", "--export", path};
+        if (answers)
+            arguments << QStringLiteral("--answers");
+        const auto [status, out, err] = RunWithoutDisplay(arguments);
+        ASSERT_EQ(status, 0) << err.toStdString();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        ASSERT_TRUE(text.waitForFinished(30000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(page.contains(answers ? QStringLiteral("Отговори, n = 4") : QStringLiteral("Работен лист, n = 4")));
+        EXPECT_EQ(page.contains(QStringLiteral("= 4² = 16")), answers) << page.toStdString();
+        EXPECT_EQ(page.contains(QStringLiteral("____")), !answers) << page.toStdString();
     }
 }
 

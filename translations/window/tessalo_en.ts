@@ -137,6 +137,12 @@ Keys in the window:
 </translation>
     </message>
     <message>
+        <source>tessalo: --worksheet и --answers са за --export ФАЙЛ.pdf. / --worksheet and --answers go with --export FILE.pdf.
+</source>
+        <translation>tessalo: --worksheet and --answers go with --export FILE.pdf.
+</translation>
+    </message>
+    <message>
         <source>tessalo: --strip е за --export ФАЙЛ.pdf или .svg. / --strip goes with --export FILE.pdf or .svg.
 </source>
         <translation>tessalo: --strip goes with --export FILE.pdf or .svg.
@@ -225,6 +231,14 @@ Keys in the window:
     <message>
         <source>Извежда доказателството по индукция.</source>
         <translation>Prints the proof by induction.</translation>
+    </message>
+    <message>
+        <source>С --export: работен лист за стъпката до n (.pdf).</source>
+        <translation>With --export: a worksheet for the step to n (.pdf).</translation>
+    </message>
+    <message>
+        <source>С --worksheet: листът с отговорите.</source>
+        <translation>With --worksheet: the answer sheet.</translation>
     </message>
     <message>
         <source>С --export: стъпките до n една до друга на лист A4 (.pdf или .svg).</source>

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "picture/worksheet_page.h"
+
+#include "app/induction_step.h"
+#include "app/shown_form.h"
+#include "app/worksheet.h"
+#include "picture/handout.h"
+
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr double kUnitsPerPoint = 4;  // the page at 288 dots to the inch
+constexpr double kLetterPoints = 11;
+
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The picture for n, the step's cells framed: on the worksheet white, to
+// colour in (a white cell of the picture has no frame); on the answer sheet
+// coloured.
+BoardPicture WorksheetCells(int kind, int n, Language language, bool answers)
+{
+    const Tessalo form = ShownForm(kind, n, language);
+    const std::vector<int> added = AddedCells(PictureForN(form, n - 1), form);
+    PictureMarks marks;
+    marks.framed = added;
+    BoardPicture picture = CellsAlone(form, marks);
+    if (!answers) {
+        for (PictureItem& item : picture.items) {
+            if (item.kind == PictureItemKind::Cell && std::binary_search(added.begin(), added.end(), item.cell))
+                item.fill = Colour{255, 255, 255};
+        }
+    }
+    return picture;
+}
+
+}  // namespace
+
+bool WriteWorksheet(QIODevice& device, int kind, int n, Language language, bool answers)
+{
+    QPdfWriter pdf(&device);
+    pdf.setTitle(QStringLiteral("Tessalo"));
+    pdf.setCreator(QStringLiteral("Tessalo"));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF());
+    pdf.setResolution(static_cast<int>(72 * kUnitsPerPoint));
+    QPainter painter(&pdf);
+    const double margin = kHandoutMarginPoints * kUnitsPerPoint;
+    QRectF area(margin, margin, pdf.width() - 2 * margin, pdf.height() - 2 * margin);
+    QFont heading = HandoutFont(1.5 * kLetterPoints * kUnitsPerPoint);
+    heading.setBold(true);
+    painter.setFont(heading);
+    painter.setPen(Qt::black);
+    const QString title = ToQString(Tr(language, answers ? TextId::WorksheetAnswersHeading : TextId::WorksheetHeading)) +
+                          QStringLiteral(", n = %1").arg(n);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, title);
+    area.setTop(area.top() + 2 * QFontMetricsF(heading).lineSpacing());
+    // the picture, at most half the page's width and a third of its height
+    const BoardPicture cells = WorksheetCells(kind, n, language, answers);
+    const QRectF box = CellsBox(cells);
+    const double scale = std::min(area.width() / 2 / box.width(), area.height() / 3 / box.height());
+    PaintCells(painter, cells, box, QPointF(area.center().x() - box.width() * scale / 2, area.top()), scale);
+    area.setTop(area.top() + box.height() * scale + 2 * kLetterPoints * kUnitsPerPoint);
+    const QFont letters = HandoutFont(kLetterPoints * kUnitsPerPoint);
+    painter.setFont(letters);
+    const double gap = QFontMetricsF(letters).lineSpacing() / 2;  // room to write on a blank
+    for (const std::string& line : WorksheetLines(kind, n, language, answers)) {
+        QRectF used;
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(line), &used);
+        area.setTop(area.top() + used.height() + gap);
+    }
+    return painter.end();
+}

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/identity_formulas.h"
+#include "app/worksheet.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+// A worksheet differs from its answer sheet only in blanks, each hiding one part of one line,
+// and holds no number of the step's result: the hypothesis, the added term and the lines of
+// both chains are blanks.
+TEST(Worksheet, HidesOnlyWhatThePupilWrites)
+{
+    for (int kind = 1; kind <= 6; ++kind) {
+        const std::vector<std::string> blank = WorksheetLines(kind, 4, Language::bg, false);
+        const std::vector<std::string> whole = WorksheetLines(kind, 4, Language::bg, true);
+        ASSERT_EQ(blank.size(), whole.size());
+        int blanks = 0;
+        for (std::size_t i = 0; i < blank.size(); ++i) {
+            if (blank[i] == whole[i])
+                continue;
+            ++blanks;
+            const std::size_t from = blank[i].find("____");
+            ASSERT_NE(from, std::string::npos) << blank[i];
+            const std::size_t to = blank[i].find_first_not_of('_', from);
+            const std::string after = to == std::string::npos ? std::string() : blank[i].substr(to);
+            EXPECT_TRUE(whole[i].starts_with(blank[i].substr(0, from)) && whole[i].ends_with(after))
+                << blank[i] << " / " << whole[i];
+        }
+        EXPECT_GE(blanks, 6) << "kind " << kind;
+        const std::regex result("(^|[^0-9])" + std::to_string(IdentityValue(kind, 4)) + "($|[^0-9])");
+        for (const std::string& line : blank)
+            EXPECT_FALSE(std::regex_search(line, result)) << "kind " << kind << ": " << line;
+    }
+}
