@@ -15,8 +15,12 @@ const std::array<CommandRow, kCommandCount> kCommands{{
     // the page leaves printing to the browser, which prints the page as its style says
     {.command = Command::Print, .name = "Print", .text = TextId::CommandPrint, .meaning = TextId::CommandPrintMeaning,
      .standard = StandardKey::Print, .keys = {"Ctrl+P"}, .onPage = true},
-    // a handout of the steps to n; the window's only, as it writes a PDF
+    // handouts for the n shown; the window's only, as they are PDFs
     {.command = Command::Strip, .name = "Strip", .text = TextId::CommandStrip, .meaning = TextId::CommandStripMeaning},
+    {.command = Command::Worksheet, .name = "Worksheet", .text = TextId::CommandWorksheet,
+     .meaning = TextId::CommandWorksheetMeaning},
+    {.command = Command::WorksheetAnswers, .name = "WorksheetAnswers", .text = TextId::CommandWorksheetAnswers,
+     .meaning = TextId::CommandWorksheetAnswersMeaning},
     {.command = Command::StepUp, .name = "StepUp", .text = TextId::CommandStepUp,
      .meaning = TextId::CommandStepUpMeaning, .keys = {"PgDown"}, .everywhere = true, .onPage = true},
     {.command = Command::StepDown, .name = "StepDown", .text = TextId::CommandStepDown,

@@ -16,6 +16,8 @@ enum class Command {
     Copy,
     Print,
     Strip,
+    Worksheet,
+    WorksheetAnswers,
     StepUp,
     StepDown,
     Explore,
@@ -57,7 +59,7 @@ struct CommandRow {
     bool inArgument = false;  // its keys only while the argument's lines have the focus
 };
 
-inline constexpr std::size_t kCommandCount = 23;
+inline constexpr std::size_t kCommandCount = 25;
 extern const std::array<CommandRow, kCommandCount> kCommands;
 
 const CommandRow& FindCommand(Command command);

@@ -387,6 +387,14 @@ Keys in the window:
         <translation>Sheet of the steps</translation>
     </message>
     <message>
+        <source>Работен лист</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Отговори към работния лист</source>
+        <translation>Worksheet answers</translation>
+    </message>
+    <message>
         <source>Запазване на картината</source>
         <translation>Save the picture</translation>
     </message>

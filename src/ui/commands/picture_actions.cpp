@@ -9,6 +9,7 @@
 #include "app/visible_cells.h"
 #include "picture/picture_file.h"
 #include "picture/step_strip.h"
+#include "picture/worksheet_page.h"
 #include "cli/program_texts.h"
 
 #include <QApplication>
@@ -147,23 +148,31 @@ void PictureActions::save()
     }
 }
 
-void PictureActions::saveStrip()
+void PictureActions::saveHandout(Handout handout)
 {
     if (!hasPicture())
         return;
     const Picture picture = picture_();
-    QPointer<QFileDialog> dialog = NewSaveDialog(window_, Program::translate("PictureActions", "Лист със стъпките"),
+    static const char* const kTitles[] = {QT_TRANSLATE_NOOP("PictureActions", "Лист със стъпките"),
+                                          QT_TRANSLATE_NOOP("PictureActions", "Работен лист"),
+                                          QT_TRANSLATE_NOOP("PictureActions", "Отговори към работния лист")};
+    static const char* const kEndings[] = {"-steps.pdf", "-worksheet.pdf", "-answers.pdf"};
+    const auto which = static_cast<std::size_t>(handout);
+    QPointer<QFileDialog> dialog = NewSaveDialog(window_, Program::translate("PictureActions", kTitles[which]),
                                                  std::span(kFileKinds).subspan(2, 1));  // PDF
-    dialog->selectFile(SuggestedName(picture) + QStringLiteral("-steps.pdf"));
+    dialog->selectFile(SuggestedName(picture) + QLatin1String(kEndings[which]));
     const bool chosen = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
     const QString path = chosen ? dialog->selectedFiles().first() : QString();
     delete dialog;
     if (path.isEmpty())
         return;
-    QBuffer strip;
-    strip.open(QIODevice::WriteOnly);
-    WriteStepStrip(strip, PictureFormat::Pdf, picture.drawnKind, picture.drawnN, picture.form.language);
-    if (const auto failure = SaveWhole(path, strip.data())) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (handout == Handout::Strip)
+        WriteStepStrip(pdf, PictureFormat::Pdf, picture.drawnKind, picture.drawnN, picture.form.language);
+    else
+        WriteWorksheet(pdf, picture.drawnKind, picture.drawnN, picture.form.language, handout == Handout::Answers);
+    if (const auto failure = SaveWhole(path, pdf.data())) {
         tell(QMessageBox::Warning, Program::translate("PictureActions", "Картината не е запазена"),
              Filled(Program::translate("PictureActions", "Файлът „%1“ не беше запазен: %2.\n\n(%3)"),
                     {QDir::toNativeSeparators(path), failure->cause, failure->systemText}));

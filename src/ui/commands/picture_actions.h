@@ -29,8 +29,10 @@ public:
     int defaultPngWidth() const;
 
     void save();
-    // Saves the strip of the steps to the n shown as a PDF, after a dialog of its own.
-    void saveStrip();
+    // Saves a handout for the n shown as a PDF, after a dialog of its own: the
+    // strip of the steps, a worksheet or its answer sheet.
+    enum class Handout { Strip, Worksheet, Answers };
+    void saveHandout(Handout handout);
     // What Copy put on the clipboard: a text box's selection, the picture or nothing.
     enum class Copied { Nothing, Text, Picture };
     Copied copy();

@@ -46,7 +46,9 @@ void MainWindow::connectCommands()
                        lesson_.DrawnPicture().kind, lesson_.DrawnPicture().n};
     });
     on(Command::Save, [pictures] { pictures->save(); });
-    on(Command::Strip, [pictures] { pictures->saveStrip(); });
+    on(Command::Strip, [pictures] { pictures->saveHandout(PictureActions::Handout::Strip); });
+    on(Command::Worksheet, [pictures] { pictures->saveHandout(PictureActions::Handout::Worksheet); });
+    on(Command::WorksheetAnswers, [pictures] { pictures->saveHandout(PictureActions::Handout::Answers); });
     on(Command::Copy, [this, pictures] {
         switch (pictures->copy()) {
         case PictureActions::Copied::Text: announce(Program::translate("MainWindow", "Текстът е копиран.")); break;
