@@ -140,12 +140,16 @@ void PictureActions::save()
             return;
         width = ask.intValue();
     }
-    if (const auto failure = SavePicture(path, picture_(), width)) {
-        tell(QMessageBox::Warning, Program::translate("PictureActions", "Картината не е запазена"),
-             // Filled, not arg(): a translation may do without the Bulgarian cause
-             Filled(Program::translate("PictureActions", "Файлът „%1“ не беше запазен: %2.\n\n(%3)"),
-                    {QDir::toNativeSeparators(path), failure->cause, failure->systemText}));
-    }
+    if (const auto failure = SavePicture(path, picture_(), width))
+        tellNotSaved(Program::translate("PictureActions", "Картината не е запазена"), path, *failure);
+}
+
+void PictureActions::tellNotSaved(const QString& title, const QString& path, const WriteFailure& failure)
+{
+    // Filled, not arg(): a translation may do without the Bulgarian cause
+    tell(QMessageBox::Warning, title,
+         Filled(Program::translate("PictureActions", "Файлът „%1“ не беше запазен: %2.\n\n(%3)"),
+                {QDir::toNativeSeparators(path), failure.cause, failure.systemText}));
 }
 
 void PictureActions::saveHandout(Handout handout)
@@ -172,11 +176,8 @@ void PictureActions::saveHandout(Handout handout)
         WriteStepStrip(pdf, PictureFormat::Pdf, picture.drawnKind, picture.drawnN, picture.form.language);
     else
         WriteWorksheet(pdf, picture.drawnKind, picture.drawnN, picture.form.language, handout == Handout::Answers);
-    if (const auto failure = SaveWhole(path, pdf.data())) {
-        tell(QMessageBox::Warning, Program::translate("PictureActions", "Картината не е запазена"),
-             Filled(Program::translate("PictureActions", "Файлът „%1“ не беше запазен: %2.\n\n(%3)"),
-                    {QDir::toNativeSeparators(path), failure->cause, failure->systemText}));
-    }
+    if (const auto failure = SaveWhole(path, pdf.data()))
+        tellNotSaved(Program::translate("PictureActions", "Картината не е запазена"), path, *failure);
 }
 
 PictureActions::Copied PictureActions::copy()
@@ -229,11 +230,8 @@ void PictureActions::printTo(QPrinter& printer)
             QPainter painter(&writer);
             PaintPicture(painter, picture_(), QRectF(0, 0, writer.width(), writer.height()));
         }
-        if (const auto failure = SaveWhole(path, pdf.data())) {
-            tell(QMessageBox::Warning, Program::translate("PictureActions", "Картината не е отпечатана"),
-                 Filled(Program::translate("PictureActions", "Файлът „%1“ не беше запазен: %2.\n\n(%3)"),
-                        {QDir::toNativeSeparators(path), failure->cause, failure->systemText}));
-        }
+        if (const auto failure = SaveWhole(path, pdf.data()))
+            tellNotSaved(Program::translate("PictureActions", "Картината не е отпечатана"), path, *failure);
         return;
     }
     QPainter painter;

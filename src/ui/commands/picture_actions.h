@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "picture/picture_export.h"
+#include "picture/picture_file.h"
 
 #include <QMessageBox>
 #include <QObject>
@@ -44,6 +44,8 @@ public:
 private:
     // A message about the picture.
     void tell(QMessageBox::Icon icon, const QString& title, const QString& text);
+    // Says that `path` was not written, and why.
+    void tellNotSaved(const QString& title, const QString& path, const WriteFailure& failure);
     // False, after saying so, while the board shows no cell.
     bool hasPicture();
     // The file the user chose, or empty.
