@@ -5,7 +5,7 @@
 #include "cli/batch_export.h"
 
 #include "app/induction_argument.h"
-#include "app/induction_step.h"
+#include "app/handout_sheet.h"
 #include "app/shown_form.h"
 #include "app/tessalo.h"
 #include "cli/command_line.h"
@@ -78,11 +78,19 @@ QString ArgumentBeneath(bool withArgument, int kind, int n, Language language)
 // in a folder others write to.
 // Each slide frames the cells its step added, as the window frames a step; the
 // first frames its whole picture, added to an empty board.
-bool SaveSeries(const QString& folder, int kind, Language language, bool withArgument)
+// A GIF slide is its step, played.
+bool SaveSeries(const CommandLine& command)
 {
+    static const char* const kSuffixes[] = {"svg", "png", "pdf", "gif"};  // in PictureFormat's order
+    const QString& folder = command.seriesFolder;
+    const int kind = command.kind;
+    const Language language = command.language;
     QStringList paths;
     for (int n = 1; n <= 11; ++n) {
-        paths << QDir(folder).filePath(QStringLiteral("kind-%1-n-%2.svg").arg(kind).arg(n, 2, 10, QLatin1Char('0')));
+        paths << QDir(folder).filePath(QStringLiteral("kind-%1-n-%2.%3")
+                                           .arg(kind)
+                                           .arg(n, 2, 10, QLatin1Char('0'))
+                                           .arg(QLatin1String(kSuffixes[static_cast<int>(command.seriesFormat)])));
         if (n == 1) {
             if (const int error = MakeFolder(folder))
                 return Report(paths.back(), FailureOf(paths.back(), error));
@@ -92,9 +100,10 @@ bool SaveSeries(const QString& folder, int kind, Language language, bool withArg
     }
     for (int n = 1; n <= 11; ++n) {
         const Tessalo form = ShownForm(kind, n, language);
-        const std::vector<int> added = AddedCells(PictureForN(form, n - 1), form);
-        if (!Save(paths[n - 1], Picture{form, added, {}, ArgumentBeneath(withArgument, kind, n, language)},
-                  DefaultPngWidth(), true))
+        const std::vector<int> added = StepCells(form);
+        const Picture slide{form, added, {}, ArgumentBeneath(command.withArgument, kind, n, language), kind, n,
+                            command.look};
+        if (!Save(paths[n - 1], slide, command.pngWidth.value_or(DefaultPngWidth()), true))
             return false;
     }
     return true;
@@ -169,12 +178,13 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
             if (!SaveHandout(command))
                 End(1);
         } else if (!command.exportPath.isEmpty() &&
-                   !Save(command.exportPath, Picture{form, {}, {}, beneath}, command.pngWidth.value_or(DefaultPngWidth()))) {
+                   !Save(command.exportPath, Picture{form, {}, {}, beneath, command.kind, command.n, command.look},
+                         command.pngWidth.value_or(DefaultPngWidth()))) {
             End(1);
         }
     }
     End(command.seriesFolder.isEmpty() ||
-                SaveSeries(command.seriesFolder, command.kind, command.language, command.withArgument)
+                SaveSeries(command)
             ? 0
             : 1);
 }

@@ -135,6 +135,27 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     line.worksheet = parser.isSet(QStringLiteral("worksheet"));
     line.answers = parser.isSet(QStringLiteral("answers"));
     line.seriesFolder = parser.value(QStringLiteral("series"));
+    if (parser.isSet(QStringLiteral("look"))) {
+        const QString look = parser.value(QStringLiteral("look"));
+        if (look == QLatin1String("window"))
+            line.look = PictureLook::Window;
+        else if (look != QLatin1String("handout"))
+            return Stop(2, Program::translate("CommandLine", "tessalo: --look е handout или window, не „%1“. / "
+                                                             "--look takes handout or window, not '%1'.\n")
+                               .arg(look));
+    }
+    if (parser.isSet(QStringLiteral("format"))) {
+        const QString format = parser.value(QStringLiteral("format"));
+        const auto named = FormatOfFile(QStringLiteral("slide.") + format);
+        if (!named || format.contains(QLatin1Char('.')) || format.contains(QLatin1Char('/')))
+            return Stop(2, Program::translate("CommandLine", "tessalo: --format е svg, png, pdf или gif, не „%1“. / "
+                                                             "--format takes svg, png, pdf or gif, not '%1'.\n")
+                               .arg(format));
+        if (line.seriesFolder.isEmpty())
+            return Stop(2, Program::translate("CommandLine", "tessalo: --format е за --series. / "
+                                                             "--format goes with --series.\n"));
+        line.seriesFormat = *named;
+    }
     if (parser.isSet(QStringLiteral("lang"))) {
         const QString code = parser.value(QStringLiteral("lang"));
         const auto language = LanguageOfCode(code.toStdString());
@@ -177,8 +198,11 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
                                        "tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf и .gif. / "
                                        "'%1': unknown file type; allowed are .svg, .png, .pdf and .gif.\n")
                         .arg(line.exportPath));
-    if (line.pngWidth && FormatOfFile(line.exportPath) != PictureFormat::Png &&
-        FormatOfFile(line.exportPath) != PictureFormat::Gif)
+    const auto takesWidth = [](std::optional<PictureFormat> format) {
+        return format == PictureFormat::Png || format == PictureFormat::Gif;
+    };
+    if (line.pngWidth && !takesWidth(FormatOfFile(line.exportPath)) &&
+        !(!line.seriesFolder.isEmpty() && takesWidth(line.seriesFormat)))
         return Stop(2,
                     Program::translate("CommandLine",
                                        "tessalo: --width е само за PNG и GIF (--export ФАЙЛ.png). / "
@@ -289,6 +313,16 @@ CommandLine ParseCommandLine(const QStringList& arguments)
                                             "с рамки около клетките, които добавя всяка стъпка."),
           Program::translate("CommandLine", "папка")},
          Program::translate("CommandLine", "--series ПАПКА")},
+        {{QStringLiteral("format"),
+          Program::translate("CommandLine", "С --series: svg (подразбира се), png, pdf или gif (всяка стъпка "
+                                            "като анимация)."),
+          Program::translate("CommandLine", "вид")},
+         Program::translate("CommandLine", "--format ВИД")},
+        {{QStringLiteral("look"),
+          Program::translate("CommandLine", "С --export и --series: handout (подразбира се: клетките на бяло, "
+                                            "със заглавие; PDF на лист A4) или window (както в прозореца)."),
+          Program::translate("CommandLine", "вид")},
+         Program::translate("CommandLine", "--look ВИД")},
     };
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // -geometry, as X programs take it

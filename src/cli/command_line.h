@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/texts.h"
+#include "picture/picture_export.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,8 @@ struct CommandLine {
     bool worksheet = false;      // the export is a pupil's worksheet for the step to n
     bool answers = false;        // the worksheet's answer sheet
     QString seriesFolder;
+    PictureFormat seriesFormat = PictureFormat::Svg;  // of the series' slides; a GIF's slide is its step
+    PictureLook look = PictureLook::Handout;          // of --export's picture and of the series
     Language language = Language::bg;  // of the texts drawn without a window, whatever the locale
     bool languageGiven = false;        // the window, too, then opens in it instead of the one it remembers
     bool drawsWithoutWindow() const

@@ -18,15 +18,6 @@ constexpr double kOutlineTwips = 15;  // the cells' outline: a pixel at 100 %
 
 }  // namespace
 
-BoardPicture CellsAlone(const Tessalo& form, const PictureMarks& marks)
-{
-    BoardPicture picture = DescribeBoard(form, marks);
-    // the labels' captions would outlive the form: none is kept
-    std::erase_if(picture.items, [](const PictureItem& item) { return item.kind == PictureItemKind::Label; });
-    picture.width = picture.height = 0;
-    return picture;
-}
-
 QRectF CellsBox(const BoardPicture& picture)
 {
     QRectF box;

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "app/board_picture.h"
+#include "app/handout_sheet.h"
 
 #include <QFont>
 #include <QRectF>
@@ -15,8 +15,6 @@ class QPainter;
 // of a picture alone, on white, without the form's background and labels, in
 // the form's letters.
 
-// The board of `form` with `marks`, its cells and what lies over them only.
-BoardPicture CellsAlone(const Tessalo& form, const PictureMarks& marks);
 // Where the cells of `picture` lie, in twips.
 QRectF CellsBox(const BoardPicture& picture);
 // Paints `picture`'s cells lying in `box` (twips) at `scale` painter units to a

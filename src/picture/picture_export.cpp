@@ -5,10 +5,11 @@
 #include "picture/picture_export.h"
 
 #include "app/board_picture.h"
-
+#include "app/handout_sheet.h"
 #include "app/layout.h"
 #include "app/tessalo.h"
 #include "picture/board_painter.h"
+#include "picture/handout.h"
 #include "picture/step_gif.h"
 
 #include <QFontMetricsF>
@@ -64,7 +65,62 @@ QString PictureText(const Picture& picture)
     return picture.argument.isEmpty() ? proof : proof + QLatin1Char('\n') + picture.argument;
 }
 
-QSizeF PictureSize(const Picture& picture)
+namespace {
+
+constexpr double kHandoutMargin = 16;  // pixels at 100 %, around and between the handout's parts
+
+QFont TitleFont()
+{
+    QFont font = PictureFont();
+    font.setPixelSize(font.pixelSize() * 5 / 4);
+    font.setBold(true);
+    return font;
+}
+
+QString TitleOf(const Picture& picture)
+{
+    if (picture.drawnKind == 0)
+        return {};
+    return QString::fromStdString(HandoutTitle(picture.drawnKind, picture.drawnN, picture.form.language));
+}
+
+// Where a handout's parts lie, in pixels at 100 %: the title, the cells (the
+// whole picture's box, so that a build-up's cells stay in place) and the text.
+struct HandoutLayout {
+    QRectF title;
+    QRectF box;  // the cells', in twips
+    QRectF cells;
+    QRectF text;
+    QSizeF size;
+};
+
+HandoutLayout LayOutHandout(const Picture& picture)
+{
+    HandoutLayout layout;
+    const double width = kWindowLayout.clientWidth / kTwipsPerPixel;
+    const double inner = width - 2 * kHandoutMargin;
+    double top = kHandoutMargin;
+    const QString title = TitleOf(picture);
+    if (!title.isEmpty()) {
+        layout.title = QFontMetricsF(TitleFont()).boundingRect(QRectF(kHandoutMargin, top, inner, 1e6),
+                                                                Qt::AlignHCenter | Qt::TextWordWrap, title);
+        top = layout.title.bottom() + kHandoutMargin;
+    }
+    layout.box = CellsBox(CellsAlone(picture.form));
+    if (!layout.box.isEmpty()) {
+        // as large as on the screen at 100 %, smaller only where it would not fit
+        const double scale = std::min(1 / kTwipsPerPixel, inner / layout.box.width());
+        const QSizeF cells = layout.box.size() * scale;
+        layout.cells = QRectF(QPointF((width - cells.width()) / 2, top), cells);
+        top = layout.cells.bottom() + kHandoutMargin;
+    }
+    layout.text = QFontMetricsF(PictureFont()).boundingRect(QRectF(kHandoutMargin, top, inner, 1e6), Qt::TextWordWrap,
+                                                            PictureText(picture));
+    layout.size = QSizeF(width, std::ceil(layout.text.bottom() + kHandoutMargin));
+    return layout;
+}
+
+QSizeF WindowLookSize(const Picture& picture)
 {
     const double width = kWindowLayout.clientWidth / kTwipsPerPixel;
     const QRectF text =
@@ -72,7 +128,65 @@ QSizeF PictureSize(const Picture& picture)
     return {width, std::ceil(BoardHeight() + text.height() + 2 * kMargin)};
 }
 
+}  // namespace
+
+QTransform BoardPlacement(const Picture& picture)
+{
+    if (picture.look == PictureLook::Window)
+        return QTransform::fromScale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel);
+    const HandoutLayout layout = LayOutHandout(picture);
+    if (layout.box.isEmpty())
+        return {};
+    const double scale = layout.cells.width() / layout.box.width();
+    return QTransform::fromTranslate(layout.cells.left(), layout.cells.top()).scale(scale, scale).translate(
+        -layout.box.left(), -layout.box.top());
+}
+
+QSizeF PictureSize(const Picture& picture)
+{
+    return picture.look == PictureLook::Window ? WindowLookSize(picture) : LayOutHandout(picture).size;
+}
+
 namespace {
+
+QFont Letters(QFont font, bool fewColours)
+{
+    if (fewColours)
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+    return font;
+}
+
+// The form as the window shows it, its width `size`'s, then the text on white.
+void PaintWindowLook(QPainter& painter, const Picture& picture, QSizeF size)
+{
+    // The outline is a pixel at 100 % and grows with the picture, as in a zoomed window.
+    PaintBoard(painter, picture.form, {kTwipsPerPixel, kTwipsPerPixel, picture.marked, picture.hidden, {}, false});
+    // The board fills the whole form; the text's white covers what lies below it.
+    const double formHeight = kWindowLayout.clientHeight / kTwipsPerPixel;
+    painter.fillRect(QRectF(0, BoardHeight(), size.width(), std::max(size.height(), formHeight) - BoardHeight()),
+                     Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(TextArea(size.width()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, PictureText(picture));
+}
+
+void PaintHandout(QPainter& painter, const Picture& picture, const HandoutLayout& layout, bool fewColours)
+{
+    painter.fillRect(QRectF(QPointF(), layout.size), Qt::white);
+    if (!layout.title.isEmpty()) {
+        painter.setFont(Letters(TitleFont(), fewColours));
+        painter.drawText(layout.title, Qt::AlignHCenter | Qt::TextWordWrap, TitleOf(picture));
+        painter.setFont(Letters(PictureFont(), fewColours));
+    }
+    if (!layout.box.isEmpty()) {
+        PictureMarks marks;
+        marks.framed = picture.marked;
+        marks.hidden = picture.hidden;
+        PaintCells(painter, CellsAlone(picture.form, marks), layout.box, layout.cells.topLeft(),
+                   layout.cells.width() / layout.box.width());
+    }
+    painter.setPen(Qt::black);
+    painter.drawText(layout.text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, PictureText(picture));
+}
 
 // `size` is the picture's: laying the text out to measure it costs as much as drawing it.
 void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const QRectF& target,
@@ -82,19 +196,26 @@ void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const 
     painter.save();
     painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
     painter.scale(scale, scale);
-    QFont font = PictureFont();
-    if (fewColours)
-        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
-    painter.setFont(font);
-    // The outline is a pixel at 100 % and grows with the picture, as in a zoomed window.
-    PaintBoard(painter, picture.form, {kTwipsPerPixel, kTwipsPerPixel, picture.marked, picture.hidden, {}, false});
-    // The board fills the whole form; the text's white covers what lies below it.
-    const double formHeight = kWindowLayout.clientHeight / kTwipsPerPixel;
-    painter.fillRect(QRectF(0, BoardHeight(), size.width(), std::max(size.height(), formHeight) - BoardHeight()),
-                     Qt::white);
+    painter.setFont(Letters(PictureFont(), fewColours));
     painter.setPen(Qt::black);
-    painter.drawText(TextArea(size.width()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, PictureText(picture));
+    if (picture.look == PictureLook::Window)
+        PaintWindowLook(painter, picture, size);
+    else
+        PaintHandout(painter, picture, LayOutHandout(picture), fewColours);
     painter.restore();
+}
+
+// A handout as wide as `paintRect` allows, at its top; the window's look as PaintPicture.
+void PaintOnPage(QPainter& painter, const Picture& picture, QSizeF size, const QRectF& paintRect)
+{
+    if (picture.look == PictureLook::Window) {
+        PaintPicture(painter, picture, size, paintRect);
+        return;
+    }
+    const double scale = std::min(paintRect.width() / size.width(), paintRect.height() / size.height());
+    const QSizeF scaled = size * scale;
+    PaintPicture(painter, picture, size,
+                 QRectF(QPointF(paintRect.center().x() - scaled.width() / 2, paintRect.top()), scaled));
 }
 
 }  // namespace
@@ -102,6 +223,11 @@ void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const 
 void PaintPicture(QPainter& painter, const Picture& picture, const QRectF& target)
 {
     PaintPicture(painter, picture, PictureSize(picture), target);
+}
+
+void PaintOnPage(QPainter& painter, const Picture& picture, const QRectF& paintRect)
+{
+    PaintOnPage(painter, picture, PictureSize(picture), paintRect);
 }
 
 int DefaultPngWidth()
@@ -150,11 +276,17 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
         QPdfWriter pdf(&device);
         pdf.setTitle(title);
         pdf.setCreator(title);
-        // a page the picture's size: 96 pixels to the inch, 72 points
-        pdf.setPageSize(QPageSize(size * 0.75, QPageSize::Point, {}, QPageSize::ExactMatch));
-        pdf.setPageMargins(QMarginsF());
+        if (picture.look == PictureLook::Window) {
+            // a page the picture's size: 96 pixels to the inch, 72 points
+            pdf.setPageSize(QPageSize(size * 0.75, QPageSize::Point, {}, QPageSize::ExactMatch));
+            pdf.setPageMargins(QMarginsF());
+        } else {
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            const double margin = kHandoutMarginPoints;
+            pdf.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
+        }
         QPainter painter(&pdf);
-        PaintPicture(painter, picture, size, QRectF(0, 0, pdf.width(), pdf.height()));
+        PaintOnPage(painter, picture, size, QRectF(0, 0, pdf.width(), pdf.height()));
         return painter.end();
     }
     }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QSizeF>
 #include <QString>
+#include <QTransform>
 
 #include <span>
 
@@ -15,8 +16,14 @@ class QPainter;
 class QRectF;
 class Tessalo;
 
-// A picture taken out of the program: the board as the window shows it (its
-// labels, cells and the frames of a step) with the proof text beneath.
+// How a picture leaves the screen: as a handout (the cells alone on white,
+// centred under a title naming the identity and n, the proof text beneath; on
+// paper an A4 page or the printer's, with margins), or exactly as the window
+// shows the form (its lilac, its labels), with the proof text beneath.
+enum class PictureLook { Handout, Window };
+
+// A picture taken out of the program: the board's cells and the frames of a
+// step, with the proof text beneath.
 struct Picture {
     const Tessalo& form;
     std::span<const int> marked = {};
@@ -25,6 +32,7 @@ struct Picture {
     // the identity (1..6) and n it shows, which name the file it is saved to
     int drawnKind = 0;
     int drawnN = 0;
+    PictureLook look = PictureLook::Handout;
 };
 
 enum class PictureFormat { Svg, Png, Pdf, Gif };
@@ -34,13 +42,21 @@ QString PictureText(const Tessalo& form);
 // What is written beneath the picture: the proof text, then the argument.
 QString PictureText(const Picture& picture);
 
-// The picture's size in pixels at 100 % (96 DPI): the form's width; the board
-// down to the top of the proof's text box, then the text beneath it.
+// The picture's size in pixels at 100 % (96 DPI): the form's width; in the
+// window's look the board down to the top of the proof's text box, then the
+// text beneath it.
 QSizeF PictureSize(const Picture& picture);
+
+// Where the picture puts the board: from its twips to the picture's pixels at 100 %.
+QTransform BoardPlacement(const Picture& picture);
 
 // Paints the picture as large as fits `target` (the painter's units), centred,
 // keeping its proportions: the board through PaintBoard, the text as text.
 void PaintPicture(QPainter& painter, const Picture& picture, const QRectF& target);
+// Paints the picture on a page whose margins are outside `paintRect` (the
+// painter's units): a handout as wide as fits, at the top; the window's look
+// as PaintPicture does.
+void PaintOnPage(QPainter& painter, const Picture& picture, const QRectF& paintRect);
 
 // A PNG's width unless another is chosen: twice the form's width at 100 %.
 int DefaultPngWidth();
@@ -51,7 +67,7 @@ inline constexpr int kMaxPngWidth = 10000;
 // unless `fewColours` (a GIF's 256 hold exactly the rest).
 QImage PictureImage(const Picture& picture, int width = DefaultPngWidth(), bool fewColours = false);
 
-// Writes the picture to `device` as SVG, PNG `pngWidth` pixels wide, PDF on a
-// page of the picture's size, or the step to it as an animated GIF `pngWidth`
+// Writes the picture to `device` as SVG, PNG `pngWidth` pixels wide, PDF (a
+// handout on an A4 page, the window's look on a page of its size), or the step to it as an animated GIF `pngWidth`
 // pixels wide (WriteStepGif); false when the device refused a write.
 bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth = DefaultPngWidth());

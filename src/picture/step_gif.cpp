@@ -4,7 +4,7 @@
 
 #include "picture/step_gif.h"
 
-#include "app/induction_step.h"
+#include "app/handout_sheet.h"
 
 #include <QIODevice>
 #include <QImage>
@@ -22,12 +22,15 @@ namespace {
 // framed, at a time; all the same size, as their text is the same.
 std::vector<QImage> StepFrames(const Picture& picture, int width)
 {
-    const std::vector<int> added = AddedCells(PictureForN(picture.form, ChosenN(picture.form) - 1), picture.form);
+    const std::vector<int> added = StepCells(picture.form);
     std::vector<QImage> frames;
     for (std::size_t shown = 0; shown <= added.size(); ++shown) {
         const std::span<const int> marked(added.data(), shown);
         const std::span<const int> hidden(added.data() + shown, added.size() - shown);
-        frames.push_back(PictureImage(Picture{picture.form, marked, hidden, picture.argument}, width, true));
+        Picture frame = picture;
+        frame.marked = marked;
+        frame.hidden = hidden;
+        frames.push_back(PictureImage(frame, width, true));
     }
     return frames;
 }

@@ -4,11 +4,7 @@
 
 #include "picture/step_strip.h"
 
-#include "app/board_picture.h"
-#include "app/identity_formulas.h"
 #include "app/induction_argument.h"
-#include "app/induction_step.h"
-#include "app/shown_form.h"
 #include "picture/handout.h"
 
 #include <QFontMetricsF>
@@ -25,16 +21,6 @@ namespace {
 constexpr double kLetterPoints = 9;
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
-
-// The picture for m with its step's cells framed.
-BoardPicture CellsOf(int kind, int m, Language language)
-{
-    const Tessalo form = ShownForm(kind, m, language);
-    const std::vector<int> added = AddedCells(PictureForN(form, m - 1), form);
-    PictureMarks marks;
-    marks.framed = added;
-    return CellsAlone(form, marks);
-}
 
 // The number of columns that gives the pictures the most room in `area`, each
 // `box` high and wide with `below` beneath it for its sum.
@@ -66,7 +52,7 @@ void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int
     const InductionArgument argument = ArgumentLines(kind, n, language);
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, ToQString(argument.lines.front().text));
     area.setTop(area.top() + 3 * line);
-    const QRectF box = CellsBox(CellsOf(kind, n, language));  // the largest: every picture at its scale
+    const QRectF box = CellsBox(StepPicture(kind, n, language));  // the largest: every picture at its scale
     const double below = 3.5 * line;  // the sum, on two lines if need be
     const int columns = Columns(n, area, box.size(), below);
     const int rows = (n + columns - 1) / columns;
@@ -75,9 +61,8 @@ void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int
     for (int m = 1; m <= n; ++m) {
         const QPointF corner = area.topLeft() + QPointF((m - 1) % columns * tile.width(), (m - 1) / columns * tile.height());
         const double left = corner.x() + (tile.width() - box.width() * scale) / 2;
-        PaintCells(painter, CellsOf(kind, m, language), box, QPointF(left, corner.y()), scale);
-        const std::string sum =
-            WrittenSum(kind, kLetter, FormulaWriter::Numbers(m)) + std::string(kEquals) + std::to_string(IdentityValue(kind, m));
+        PaintCells(painter, StepPicture(kind, m, language), box, QPointF(left, corner.y()), scale);
+        const std::string sum = StepSum(kind, m);
         painter.drawText(QRectF(corner.x(), corner.y() + box.height() * scale + line / 2, tile.width(), below),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, ToQString(sum));
     }

@@ -4,8 +4,6 @@
 
 #include "picture/worksheet_page.h"
 
-#include "app/induction_step.h"
-#include "app/shown_form.h"
 #include "app/worksheet.h"
 #include "picture/handout.h"
 
@@ -22,25 +20,6 @@ constexpr double kUnitsPerPoint = 4;  // the page at 288 dots to the inch
 constexpr double kLetterPoints = 11;
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// The picture for n, the step's cells framed: on the worksheet white, to
-// colour in (a white cell of the picture has no frame); on the answer sheet
-// coloured.
-BoardPicture WorksheetCells(int kind, int n, Language language, bool answers)
-{
-    const Tessalo form = ShownForm(kind, n, language);
-    const std::vector<int> added = AddedCells(PictureForN(form, n - 1), form);
-    PictureMarks marks;
-    marks.framed = added;
-    BoardPicture picture = CellsAlone(form, marks);
-    if (!answers) {
-        for (PictureItem& item : picture.items) {
-            if (item.kind == PictureItemKind::Cell && std::binary_search(added.begin(), added.end(), item.cell))
-                item.fill = Colour{255, 255, 255};
-        }
-    }
-    return picture;
-}
 
 }  // namespace
 
@@ -64,7 +43,7 @@ bool WriteWorksheet(QIODevice& device, int kind, int n, Language language, bool 
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, title);
     area.setTop(area.top() + 2 * QFontMetricsF(heading).lineSpacing());
     // the picture, at most half the page's width and a third of its height
-    const BoardPicture cells = WorksheetCells(kind, n, language, answers);
+    const BoardPicture cells = StepPicture(kind, n, language, answers ? StepCellFill::Coloured : StepCellFill::Blank);
     const QRectF box = CellsBox(cells);
     const double scale = std::min(area.width() / 2 / box.width(), area.height() / 3 / box.height());
     PaintCells(painter, cells, box, QPointF(area.center().x() - box.width() * scale / 2, area.top()), scale);

@@ -116,23 +116,27 @@ SvgContent ReadSvg(const QByteArray& svg)
     return content;
 }
 
-class SvgPicture : public testing::TestWithParam<int> {};
+class SvgPicture : public testing::TestWithParam<std::tuple<int, PictureLook>> {};
 
 }  // namespace
 
+// In either look every cell lies where the picture puts the board, in the form's order.
 TEST_P(SvgPicture, HoldsTheFormsCellsInOrderAndTheProofAsText)
 {
-    const Tessalo form = ShownForm(GetParam(), 4);
+    const auto [kind, look] = GetParam();
+    const Tessalo form = ShownForm(kind, 4);
+    const Picture picture{form, {}, {}, {}, kind, 4, look};
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(WritePicture(svg, PictureFormat::Svg, Picture{form}));
+    ASSERT_TRUE(WritePicture(svg, PictureFormat::Svg, picture));
     const SvgContent content = ReadSvg(svg.data());
     const std::vector<Cell> cells = VisibleCells(form);
     ASSERT_EQ(content.cells.size(), cells.size());
+    const QTransform place = BoardPlacement(picture);
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const Cell& cell = cells[i];
         const SvgShape& shape = content.cells[i];
-        const QRectF expected(cell.Left / 15, cell.Top / 15, cell.Width / 15, cell.Height / 15);
+        const QRectF expected = place.mapRect(QRectF(cell.Left, cell.Top, cell.Width, cell.Height));
         EXPECT_NEAR(shape.box.left(), expected.left(), 0.01) << "cell " << i;
         EXPECT_NEAR(shape.box.top(), expected.top(), 0.01) << "cell " << i;
         EXPECT_NEAR(shape.box.width(), expected.width(), 0.01) << "cell " << i;
@@ -144,8 +148,12 @@ TEST_P(SvgPicture, HoldsTheFormsCellsInOrderAndTheProofAsText)
     EXPECT_TRUE(content.text.endsWith(PictureText(form).remove(QLatin1Char('\n')))) << content.text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, SvgPicture, testing::Range(1, 7),
-                         [](const testing::TestParamInfo<int>& info) { return "Kind" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(EveryKind, SvgPicture,
+                         testing::Combine(testing::Range(1, 7), testing::Values(PictureLook::Handout, PictureLook::Window)),
+                         [](const testing::TestParamInfo<SvgPicture::ParamType>& info) {
+                             return "Kind" + std::to_string(std::get<0>(info.param)) +
+                                    (std::get<1>(info.param) == PictureLook::Window ? "AsInTheWindow" : "Handout");
+                         });
 
 namespace {
 
@@ -153,6 +161,7 @@ struct PixelRow {
     const char* name;
     const char* file;
     int kind;
+    PictureLook look = PictureLook::Handout;
 };
 
 void PrintTo(const PixelRow& row, std::ostream* out)
@@ -170,42 +179,92 @@ QString Output(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// How many pixels of `image` are each of `colours`.
+std::vector<int> Counts(const QImage& image, const std::vector<QColor>& colours)
+{
+    std::vector<int> counts(colours.size());
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const auto found = std::find(colours.begin(), colours.end(), image.pixelColor(x, y));
+            if (found != colours.end())
+                ++counts[static_cast<std::size_t>(found - colours.begin())];
+        }
+    }
+    return counts;
+}
+
 }  // namespace
 
-// A PNG is read as it is; a PDF is turned back into pixels by poppler.
+// A PNG is read as it is, an SVG drawn, a PDF turned back into pixels and text by poppler.
+// As in the window: the cells at their places on the form's board, with the text beneath. As a
+// handout: on white (not one pixel of the form's lilac), under its title, no control's caption,
+// a PDF on an A4 page.
 TEST_P(PictureFile, ShowsEveryCellsColourAtItsCentreAndTheBoardAndTextAround)
 {
     const PixelRow& row = GetParam();
-    const bool pdf = QByteArray(row.file).endsWith(".pdf");
+    const QByteArray file(row.file);
+    const bool pdf = file.endsWith(".pdf");
     if (pdf && QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     const Tessalo form = ShownForm(row.kind, 3);
+    const Picture picture{form, {}, {}, {}, row.kind, 3, row.look};
     QTemporaryDir folder;
     const QString path = folder.filePath(QString::fromLatin1(row.file));
-    ASSERT_FALSE(SavePicture(path, Picture{form}));
-    if (pdf)
+    ASSERT_FALSE(SavePicture(path, picture));
+    QString text;
+    QImage image(path);
+    if (pdf) {
         Output(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("192"),
                                             QStringLiteral("-singlefile"), path, path});
-    const QImage image(pdf ? path + QStringLiteral(".png") : path);
+        image.load(path + QStringLiteral(".png"));
+        text = Output(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    } else if (file.endsWith(".svg")) {
+        QFile svg(path);
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        text = ReadSvg(svg.readAll()).text;
+    }
     ASSERT_FALSE(image.isNull());
-    const double scale = image.width() / PictureSize(Picture{form}).width();  // pixels to a pixel at 100 %
+    if (!text.isEmpty()) {
+        EXPECT_TRUE(text.contains(PictureText(form).section(QLatin1Char('\n'), -2, -2))) << text.toStdString();
+    }
+    const QColor lilac(128, 128, 255);
+    if (row.look == PictureLook::Handout) {
+        std::vector<QColor> colours{lilac};
+        for (const Cell& cell : VisibleCells(form)) {
+            if (std::find(colours.begin(), colours.end(), ColourOf(cell)) == colours.end())
+                colours.push_back(ColourOf(cell));
+        }
+        const std::vector<int> counts = Counts(image, colours);
+        EXPECT_EQ(counts.front(), 0) << "the form's lilac";
+        EXPECT_EQ(std::count(counts.begin() + 1, counts.end(), 0), 0) << "a cell's colour missing";
+        EXPECT_EQ(image.pixelColor(0, 0), Qt::white);
+        for (const QString& caption : {QStringLiteral("Брой"), QStringLiteral("Изведи"), QStringLiteral("чрез графика")})
+            EXPECT_FALSE(text.contains(caption)) << caption.toStdString();
+        if (!file.endsWith(".png")) {
+            EXPECT_TRUE(text.contains(QStringLiteral(", n = 3"))) << "the title: " << text.toStdString();
+        }
+        if (pdf) {
+            EXPECT_NEAR(double(image.height()) / image.width(), 297.0 / 210, 0.01) << "an A4 page";
+        }
+        return;
+    }
+    const double scale = image.width() / PictureSize(picture).width();  // pixels to a pixel at 100 %
     EXPECT_NEAR(scale, 2, 0.01);
     const auto at = [&](double twipsX, double twipsY) { return image.pixelColor(QPointF(twipsX, twipsY).toPoint() * scale / 15); };
     for (const Cell& cell : VisibleCells(form))
         EXPECT_EQ(at(cell.Left + cell.Width / 2, cell.Top + cell.Height / 2), ColourOf(cell)) << cell.Left << ", " << cell.Top;
-    EXPECT_EQ(at(3000, 3750), QColor(128, 128, 255)) << "the free board";
+    EXPECT_EQ(at(3000, 3750), lilac) << "the free board";
     EXPECT_EQ(at(1300, 100), QColor(255, 192, 128)) << "the title's label";
     EXPECT_EQ(at(8000, 4900), Qt::white) << "beside the proof text";
-    if (pdf && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-        const QString text = Output(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-        EXPECT_TRUE(text.contains(PictureText(form).section(QLatin1Char('\n'), -2, -2))) << text.toStdString();
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PictureFile,
-                         testing::Values(PixelRow{"PngBrownDiagonal", "a.png", 2},
-                                         PixelRow{"PdfBrownDiagonal", "a.pdf", 2},
-                                         PixelRow{"PdfWhiteBands", "a.pdf", 4}),
+                         testing::Values(PixelRow{"PngBrownDiagonal", "a.png", 2, PictureLook::Window},
+                                         PixelRow{"PdfBrownDiagonal", "a.pdf", 2, PictureLook::Window},
+                                         PixelRow{"PdfWhiteBands", "a.pdf", 4, PictureLook::Window},
+                                         PixelRow{"HandoutPng", "a.png", 2},
+                                         PixelRow{"HandoutSvg", "a.svg", 5},
+                                         PixelRow{"HandoutPdf", "a.pdf", 4}),
                          [](const testing::TestParamInfo<PixelRow>& info) { return info.param.name; });
 
 namespace {
@@ -284,9 +343,10 @@ TEST(StepGif, LoopsAndDrawsTheStepCellByCell)
         DGifCloseFile(gif, &error);
         EXPECT_EQ(lostBefore + lostAfter, 0) << "kind " << kind;
         EXPECT_LT(offBefore + offAfter, before.width() * before.height() / 100) << "kind " << kind;
-        const double scale = 400 / PictureSize(Picture{form}).width() / 15;  // pixels to a twip
+        const double scale = 400 / PictureSize(Picture{form}).width();  // pixels to a pixel at 100 %
         for (const Cell& cell : VisibleCells(ShownForm(kind, 2))) {
-            const QPoint centre = QPointF(cell.Left + cell.Width / 2, cell.Top + cell.Height / 2).toPoint() * scale;
+            const QPointF middle(cell.Left + cell.Width / 2, cell.Top + cell.Height / 2);
+            const QPoint centre = (BoardPlacement(Picture{form}).map(middle) * scale).toPoint();
             EXPECT_EQ(frames.front().pixelColor(centre), ColourOf(cell)) << "kind " << kind << " at " << cell.Left;
         }
     }

@@ -269,6 +269,40 @@ Keys in the window:
         <translation>--series FOLDER</translation>
     </message>
     <message>
+        <source>tessalo: --look е handout или window, не „%1“. / --look takes handout or window, not &apos;%1&apos;.
+</source>
+        <translation>tessalo: --look takes handout or window, not &apos;%1&apos;.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: --format е svg, png, pdf или gif, не „%1“. / --format takes svg, png, pdf or gif, not &apos;%1&apos;.
+</source>
+        <translation>tessalo: --format takes svg, png, pdf or gif, not &apos;%1&apos;.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: --format е за --series. / --format goes with --series.
+</source>
+        <translation>tessalo: --format goes with --series.
+</translation>
+    </message>
+    <message>
+        <source>С --series: svg (подразбира се), png, pdf или gif (всяка стъпка като анимация).</source>
+        <translation>With --series: svg (the default), png, pdf or gif (each step animated).</translation>
+    </message>
+    <message>
+        <source>--format ВИД</source>
+        <translation>--format TYPE</translation>
+    </message>
+    <message>
+        <source>С --export и --series: handout (подразбира се: клетките на бяло, със заглавие; PDF на лист A4) или window (както в прозореца).</source>
+        <translation>With --export and --series: handout (the default: the cells on white, with a title; PDF on an A4 page) or window (as in the window).</translation>
+    </message>
+    <message>
+        <source>--look ВИД</source>
+        <translation>--look LOOK</translation>
+    </message>
+    <message>
         <source>tessalo: непозната опция „%1“. / unknown option &apos;%1&apos;.
 </source>
         <translation>tessalo: unknown option &apos;%1&apos;.
@@ -375,8 +409,20 @@ Keys in the window:
         <translation>PNG picture (*.png)</translation>
     </message>
     <message>
-        <source>Документ PDF (*.pdf)</source>
-        <translation>PDF document (*.pdf)</translation>
+        <source>Документ PDF, лист A4 (*.pdf)</source>
+        <translation>PDF document, A4 page (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Както на екрана: картина SVG (*.svg)</source>
+        <translation>As on the screen: SVG picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>Както на екрана: картина PNG (*.png)</source>
+        <translation>As on the screen: PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Както на екрана: документ PDF (*.pdf)</source>
+        <translation>As on the screen: PDF document (*.pdf)</translation>
     </message>
     <message>
         <source>Стъпката като анимация GIF (*.gif)</source>

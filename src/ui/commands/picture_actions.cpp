@@ -7,6 +7,7 @@
 #include "app/board_picture.h"
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
+#include "picture/handout.h"
 #include "picture/picture_file.h"
 #include "picture/step_strip.h"
 #include "picture/worksheet_page.h"
@@ -37,13 +38,18 @@ namespace {
 struct FileKind {
     const char* filter;
     const char* suffix;
+    PictureLook look = PictureLook::Handout;
 };
 
-constexpr std::array<FileKind, 4> kFileKinds{{
+// A handout first; the form exactly as on the screen where a teacher wants that.
+constexpr std::array<FileKind, 7> kFileKinds{{
     {QT_TRANSLATE_NOOP("PictureActions", "Векторна картина SVG (*.svg)"), "svg"},
     {QT_TRANSLATE_NOOP("PictureActions", "Картина PNG (*.png)"), "png"},
-    {QT_TRANSLATE_NOOP("PictureActions", "Документ PDF (*.pdf)"), "pdf"},
+    {QT_TRANSLATE_NOOP("PictureActions", "Документ PDF, лист A4 (*.pdf)"), "pdf"},
     {QT_TRANSLATE_NOOP("PictureActions", "Стъпката като анимация GIF (*.gif)"), "gif"},
+    {QT_TRANSLATE_NOOP("PictureActions", "Както на екрана: картина SVG (*.svg)"), "svg", PictureLook::Window},
+    {QT_TRANSLATE_NOOP("PictureActions", "Както на екрана: картина PNG (*.png)"), "png", PictureLook::Window},
+    {QT_TRANSLATE_NOOP("PictureActions", "Както на екрана: документ PDF (*.pdf)"), "pdf", PictureLook::Window},
 }};
 
 QString SuggestedName(const Picture& picture)
@@ -51,13 +57,18 @@ QString SuggestedName(const Picture& picture)
     return QString::fromStdString(PictureFileStem(picture.drawnKind, picture.drawnN));
 }
 
-QString SuffixOf(const QString& filter)
+const FileKind& KindOf(const QString& filter)
 {
     for (const auto& kind : kFileKinds) {
         if (filter == Program::translate("PictureActions", kind.filter))
-            return QString::fromLatin1(kind.suffix);
+            return kind;
     }
-    return QString::fromLatin1(kFileKinds[0].suffix);
+    return kFileKinds[0];
+}
+
+QString SuffixOf(const QString& filter)
+{
+    return QString::fromLatin1(KindOf(filter).suffix);
 }
 
 // A save dialog for the file kinds `kinds`, the first offered first.
@@ -140,7 +151,9 @@ void PictureActions::save()
             return;
         width = ask.intValue();
     }
-    if (const auto failure = SavePicture(path, picture_(), width))
+    Picture picture = picture_();
+    picture.look = KindOf(dialog_->selectedNameFilter()).look;
+    if (const auto failure = SavePicture(path, picture, width))
         tellNotSaved(Program::translate("PictureActions", "Картината не е запазена"), path, *failure);
 }
 
@@ -207,6 +220,8 @@ void PictureActions::print()
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(SuggestedName(picture_()));
+    const double margin = kHandoutMarginPoints;
+    printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
     QPrintDialog dialog(&printer, &window_);
     dialog.setWindowTitle(Program::translate("PictureActions", "Печат на картината"));
     if (dialog.exec() != QDialog::Accepted)
@@ -228,7 +243,7 @@ void PictureActions::printTo(QPrinter& printer)
             writer.setResolution(printer.resolution());
             writer.setTitle(printer.docName());
             QPainter painter(&writer);
-            PaintPicture(painter, picture_(), QRectF(0, 0, writer.width(), writer.height()));
+            PaintOnPage(painter, picture_(), QRectF(0, 0, writer.width(), writer.height()));
         }
         if (const auto failure = SaveWhole(path, pdf.data()))
             tellNotSaved(Program::translate("PictureActions", "Картината не е отпечатана"), path, *failure);
@@ -240,5 +255,5 @@ void PictureActions::printTo(QPrinter& printer)
              Program::translate("PictureActions", "Принтерът не прие картината."));
         return;
     }
-    PaintPicture(painter, picture_(), QRectF(0, 0, printer.width(), printer.height()));
+    PaintOnPage(painter, picture_(), QRectF(0, 0, printer.width(), printer.height()));
 }

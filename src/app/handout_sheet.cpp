@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/handout_sheet.h"
+
+#include "app/identity_formulas.h"
+#include "app/induction_step.h"
+#include "app/shown_form.h"
+#include "app/spoken_result.h"
+
+#include <algorithm>
+
+BoardPicture CellsAlone(const Tessalo& form, const PictureMarks& marks)
+{
+    BoardPicture picture = DescribeBoard(form, marks);
+    // the labels' captions would outlive the form: none is kept
+    std::erase_if(picture.items, [](const PictureItem& item) { return item.kind == PictureItemKind::Label; });
+    picture.width = picture.height = 0;
+    return picture;
+}
+
+std::vector<int> StepCells(const Tessalo& form)
+{
+    return AddedCells(PictureForN(form, ChosenN(form) - 1), form);
+}
+
+BoardPicture StepPicture(int kind, int m, Language language, StepCellFill fill)
+{
+    const Tessalo form = ShownForm(kind, m, language);
+    const std::vector<int> added = StepCells(form);
+    PictureMarks marks;
+    marks.framed = added;
+    BoardPicture picture = CellsAlone(form, marks);
+    if (fill == StepCellFill::Blank) {
+        // a white cell of the picture keeps its frame: the pupil sees where to colour
+        for (PictureItem& item : picture.items) {
+            if (item.kind == PictureItemKind::Cell && std::binary_search(added.begin(), added.end(), item.cell))
+                item.fill = Colour{255, 255, 255};
+        }
+    }
+    return picture;
+}
+
+std::string HandoutTitle(int kind, int n, Language language)
+{
+    return std::string(SpokenIdentityName(kind, language)) + ", n = " + std::to_string(n);
+}
+
+std::string StepSum(int kind, int m)
+{
+    return WrittenSum(kind, kLetter, FormulaWriter::Numbers(m)) + std::string(kEquals) +
+           std::to_string(IdentityValue(kind, m));
+}

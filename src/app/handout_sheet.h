@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "app/board_picture.h"
+
+#include <string>
+#include <vector>
+
+// What every handout (the picture on paper, the strip of the steps, the
+// worksheet) takes from the lesson, for the window's renderer and the page's
+// alike: the cells alone, the step's cells, a title.
+
+// The board of `form` with `marks`: its cells and what lies over them, without
+// the form's background and labels (no size: a renderer lays them out).
+BoardPicture CellsAlone(const Tessalo& form, const PictureMarks& marks = {});
+
+// The cells the step to the picture `form` shows added to the picture before
+// it, ascending; every cell for n = 1.
+std::vector<int> StepCells(const Tessalo& form);
+
+// How a step's cells are drawn on a sheet: in their colours, or white, for a
+// pupil to colour in.
+enum class StepCellFill { Coloured, Blank };
+
+// The picture of identity `kind` (1..6) at n = m, cells alone, the step's cells
+// framed.
+BoardPicture StepPicture(int kind, int m, Language language, StepCellFill fill = StepCellFill::Coloured);
+
+// "Триъгълни числа, n = 4": the identity's name and n, over a handout.
+std::string HandoutTitle(int kind, int n, Language language);
+// "1 + 3 + 5 = 9": the sum at m written out, beneath a picture of the strip.
+std::string StepSum(int kind, int m);
