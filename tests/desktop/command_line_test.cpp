@@ -126,6 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "--width е само за PNG"},
                     Row{"StripAsPng", {"--kind", "4", "--n", "3", "--strip", "--export", "a.png"}, 2, "",
                         "--strip е за --export ФАЙЛ.pdf или .svg"},
+                    Row{"UnknownLook", {"--kind", "4", "--n", "3", "--export", "a.svg", "--look", "paper"}, 2, "",
+                        "--look е handout или window, не „paper“"},
+                    Row{"FormatWithoutSeries", {"--kind", "4", "--n", "3", "--export", "a.svg", "--format", "gif"}, 2,
+                        "", "--format е за --series"},
                     Row{"AnswersAsSvg", {"--kind", "4", "--n", "3", "--worksheet", "--answers", "--export", "a.svg"},
                         2, "", "--worksheet и --answers са за --export ФАЙЛ.pdf"},
                     // Tests run as root, whom folder permissions do not stop: a
@@ -146,7 +150,8 @@ TEST(CommandLineDrawing, TextIsTheFormsProofTextWithTheSystemsLineEnds)
     EXPECT_EQ(out, QByteArray::fromStdString(ShownForm(5, 4).Text1(0).Text).replace("\r\n", "\n"));
 }
 
-// Each slide frames the row its step added, and has the argument beneath it.
+// Each slide frames the row its step added, and has the argument beneath it, on white. As
+// GIFs, each slide is its step played, as wide as asked; in the window's look, on the lilac.
 TEST(CommandLineDrawing, SeriesWritesTheElevenPicturesOfAKindIntoANewFolder)
 {
     const QTemporaryDir folder;
@@ -165,7 +170,18 @@ TEST(CommandLineDrawing, SeriesWritesTheElevenPicturesOfAKindIntoANewFolder)
         ASSERT_GE(frames, 0) << "no frames on slide " << n;
         EXPECT_EQ(svg.mid(frames, svg.indexOf("</g>", frames) - frames).count("<rect"), n) << "on slide " << n;
         EXPECT_TRUE(svg.contains(">P(n)")) << "the argument beneath slide " << n;
+        EXPECT_FALSE(svg.contains("#8080ff")) << "the form's lilac on slide " << n;
     }
+    const QString animated = folder.filePath(QStringLiteral("animated"));
+    const auto [gifStatus, gifOut, gifErr] =
+        RunWithoutDisplay({"--kind", "2", "--series", animated, "--format", "gif", "--width", "300", "--look", "window"});
+    EXPECT_EQ(gifStatus, 0) << gifErr.toStdString();
+    EXPECT_EQ(QDir(animated).entryList(QDir::Files, QDir::Name), expected.replaceInStrings(".svg", ".gif"));
+    QFile slide(QDir(animated).filePath(expected.back()));
+    ASSERT_TRUE(slide.open(QIODevice::ReadOnly));
+    const QByteArray gif = slide.readAll();
+    EXPECT_TRUE(gif.startsWith("GIF89a\x2c\x01")) << "300 pixels wide";
+    EXPECT_TRUE(gif.left(13 + 3 * 256).contains("\x80\x80\xff")) << "the form's lilac among the colours";
 }
 
 // A worksheet on an A4 page leaves blanks where its answer sheet has the step's result.
