@@ -3,9 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Saving the largest picture (the fourth identity at n = 11) from the window,
-// as PDF, SVG and PNG, into a file, and the step to it as a GIF 1,280 pixels
-// wide, as for a slide; offscreen.
+// as PDF, SVG and PNG, into a file, as a handout and as the window shows it;
+// the handout PDF with the argument beneath; and the step to it as a GIF 1,280
+// pixels wide, as for a slide; offscreen.
 #include "qt_benchmark_main.h"
+#include "app/induction_argument.h"
 #include "ui/window/main_window.h"
 #include "picture/picture_file.h"
 #include "ui/window/style.h"
@@ -19,7 +21,8 @@
 
 namespace {
 
-void SaveFromWindow(benchmark::State& state, const char* name)
+void SaveFromWindow(benchmark::State& state, const char* name, PictureLook look = PictureLook::Handout,
+                    bool withArgument = false)
 {
     MainWindow window;
     window.findChild<QAbstractButton*>(QStringLiteral("Option1(3)"))->click();
@@ -27,9 +30,11 @@ void SaveFromWindow(benchmark::State& state, const char* name)
     window.findChild<QAbstractButton*>(QStringLiteral("Command1(1)"))->click();
     const QTemporaryDir folder;
     const QString path = folder.filePath(QString::fromLatin1(name));
+    const QString argument =
+        withArgument ? QString::fromStdString(ArgumentText(ArgumentLines(4, 11, Language::bg))) : QString();
     for (auto _ : state) {
         const int width = FormatOfFile(path) == PictureFormat::Gif ? 1280 : DefaultPngWidth();
-        if (SavePicture(path, Picture{window.form()}, width)) {
+        if (SavePicture(path, Picture{window.form(), {}, {}, argument, 4, 11, look}, width)) {
             state.SkipWithError("the picture was not saved");
             return;
         }
@@ -39,8 +44,12 @@ void SaveFromWindow(benchmark::State& state, const char* name)
 }  // namespace
 
 BENCHMARK_CAPTURE(SaveFromWindow, pdf, "picture.pdf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFromWindow, pdf_with_argument, "picture.pdf", PictureLook::Handout, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFromWindow, pdf_as_in_window, "picture.pdf", PictureLook::Window)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SaveFromWindow, svg, "picture.svg")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SaveFromWindow, png, "picture.png")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SaveFromWindow, png_as_in_window, "picture.png", PictureLook::Window)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SaveFromWindow, gif, "picture.gif")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
