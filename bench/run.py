@@ -167,10 +167,14 @@ def main():
              ("Grab the whole window", f"{grab / 1000:.3f} ms", "", None)]
 
     saves = google_benchmark(f"{build}/bench/tessalo_export_bench", dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    pdf, svg, png, gif = (saves[f"SaveFromWindow/{f}"] / 1000 for f in ("pdf", "svg", "png", "gif"))
-    rows += [("Save the n = 11 picture as PDF from the window", f"{pdf:.2f} ms", "≤ 50 ms", pdf <= 50),
-             ("  the same as SVG", f"{svg:.2f} ms", "", None),
-             ("  the same as PNG, 1092 pixels wide", f"{png:.2f} ms", "", None),
+    names = ("pdf", "pdf_with_argument", "pdf_as_in_window", "svg", "png", "png_as_in_window", "gif")
+    pdf, pdf_argument, pdf_window, svg, png, png_window, gif = (saves[f"SaveFromWindow/{f}"] / 1000 for f in names)
+    rows += [("Save the n = 11 picture as a PDF handout from the window", f"{pdf:.2f} ms", "≤ 50 ms", pdf <= 50),
+             ("  the same with the argument", f"{pdf_argument:.2f} ms", "≤ 150 ms", pdf_argument <= 150),
+             ("  the same as the window shows it", f"{pdf_window:.2f} ms", "", None),
+             ("  the handout as SVG", f"{svg:.2f} ms", "", None),
+             ("  the handout as PNG, 1092 pixels wide", f"{png:.2f} ms", "", None),
+             ("  the same as the window shows it", f"{png_window:.2f} ms", "", None),
              ("  the step to it as a GIF, 1280 pixels wide", f"{gif:.0f} ms", "≤ 1000 ms", gif <= 1000)]
     runs = max(args.runs, 10)
     e_ms, f_ms = export_from_command_line(build, runs)

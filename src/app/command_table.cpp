@@ -15,12 +15,13 @@ const std::array<CommandRow, kCommandCount> kCommands{{
     // the page leaves printing to the browser, which prints the page as its style says
     {.command = Command::Print, .name = "Print", .text = TextId::CommandPrint, .meaning = TextId::CommandPrintMeaning,
      .standard = StandardKey::Print, .keys = {"Ctrl+P"}, .onPage = true},
-    // handouts for the n shown; the window's only, as they are PDFs
-    {.command = Command::Strip, .name = "Strip", .text = TextId::CommandStrip, .meaning = TextId::CommandStripMeaning},
+    // handouts for the n shown: PDFs from the window, printed by the page (whose print dialog saves PDFs)
+    {.command = Command::Strip, .name = "Strip", .text = TextId::CommandStrip, .meaning = TextId::CommandStripMeaning,
+     .onPage = true},
     {.command = Command::Worksheet, .name = "Worksheet", .text = TextId::CommandWorksheet,
-     .meaning = TextId::CommandWorksheetMeaning},
+     .meaning = TextId::CommandWorksheetMeaning, .onPage = true},
     {.command = Command::WorksheetAnswers, .name = "WorksheetAnswers", .text = TextId::CommandWorksheetAnswers,
-     .meaning = TextId::CommandWorksheetAnswersMeaning},
+     .meaning = TextId::CommandWorksheetAnswersMeaning, .onPage = true},
     {.command = Command::StepUp, .name = "StepUp", .text = TextId::CommandStepUp,
      .meaning = TextId::CommandStepUpMeaning, .keys = {"PgDown"}, .everywhere = true, .onPage = true},
     {.command = Command::StepDown, .name = "StepDown", .text = TextId::CommandStepDown,

@@ -96,3 +96,9 @@ std::vector<std::string> WorksheetLines(int kind, int n, Language language, bool
     }
     return lines;
 }
+
+std::string WorksheetHeading(int n, Language language, bool answers)
+{
+    return std::string(Tr(language, answers ? TextId::WorksheetAnswersHeading : TextId::WorksheetHeading)) +
+           ", n = " + std::to_string(n);
+}

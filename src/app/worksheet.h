@@ -16,3 +16,5 @@
 // underscores as long as what it hides; a hint after it ("(по допускането)")
 // stays. With `answers`, the lines whole: the answer sheet.
 std::vector<std::string> WorksheetLines(int kind, int n, Language language, bool answers);
+// The sheet's heading: "Работен лист, n = 4", or "Отговори, n = 4" over the answers.
+std::string WorksheetHeading(int n, Language language, bool answers);

@@ -19,8 +19,6 @@ namespace {
 constexpr double kUnitsPerPoint = 4;  // the page at 288 dots to the inch
 constexpr double kLetterPoints = 11;
 
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 }  // namespace
 
 bool WriteWorksheet(QIODevice& device, int kind, int n, Language language, bool answers)
@@ -38,8 +36,7 @@ bool WriteWorksheet(QIODevice& device, int kind, int n, Language language, bool 
     heading.setBold(true);
     painter.setFont(heading);
     painter.setPen(Qt::black);
-    const QString title = ToQString(Tr(language, answers ? TextId::WorksheetAnswersHeading : TextId::WorksheetHeading)) +
-                          QStringLiteral(", n = %1").arg(n);
+    const QString title = QString::fromStdString(WorksheetHeading(n, language, answers));
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, title);
     area.setTop(area.top() + 2 * QFontMetricsF(heading).lineSpacing());
     // the picture, at most half the page's width and a third of its height

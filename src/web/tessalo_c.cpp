@@ -5,6 +5,9 @@
 #include "web/tessalo_c.h"
 
 #include "app/board_picture.h"
+#include "app/handout_sheet.h"
+#include "app/induction_argument.h"
+#include "app/worksheet.h"
 #include "app/in_words.h"
 #include "app/lesson.h"
 #include "app/picture_walk.h"
@@ -31,6 +34,8 @@ struct Page {
     std::string argumentText;
     std::string error;
     std::string said;  // the last row's or cell's words asked for
+    std::string handoutText;  // the last handout's text asked for
+    std::vector<std::string> worksheet;
     PictureWalk walk;
 };
 
@@ -198,14 +203,11 @@ const TessaloCell* tessalo_cells(void)
     return ThePage().cells.data();
 }
 
-int tessalo_picture(int line)
+namespace {
+
+int ListItems(const BoardPicture& picture)
 {
     Page& page = ThePage();
-    const ArgumentLine* ringed = Line(line);
-    const std::vector<int> none;
-    const BoardPicture picture =
-        DescribeBoard(page.lesson.Form(), {View().framed, page.lesson.Hidden(), ringed ? ringed->cells : none,
-                                           ringed && ringed->role == ArgumentRole::NewTerm});
     page.items.clear();
     for (const PictureItem& item : picture.items)
         page.items.push_back({static_cast<std::int32_t>(item.kind), static_cast<float>(item.left),
@@ -213,6 +215,72 @@ int tessalo_picture(int line)
                               static_cast<float>(item.height), item.shape, Rgb(item.fill), item.filled ? 1 : 0,
                               Rgb(item.line), static_cast<float>(item.lineWidth), item.cell});
     return static_cast<int>(page.items.size());
+}
+
+const char* Kept(std::string text)
+{
+    ThePage().handoutText = std::move(text);
+    return ThePage().handoutText.c_str();
+}
+
+int DrawnKind()
+{
+    return ThePage().lesson.DrawnPicture().kind;
+}
+
+}  // namespace
+
+int tessalo_picture(int line)
+{
+    Page& page = ThePage();
+    const ArgumentLine* ringed = Line(line);
+    const std::vector<int> none;
+    return ListItems(DescribeBoard(page.lesson.Form(), {View().framed, page.lesson.Hidden(), ringed ? ringed->cells : none,
+                                                        ringed && ringed->role == ArgumentRole::NewTerm}));
+}
+
+const char* tessalo_handout_title(void)
+{
+    const auto drawn = ThePage().lesson.DrawnPicture();
+    return Kept(drawn.kind ? HandoutTitle(drawn.kind, drawn.n, g_language) : std::string());
+}
+
+int tessalo_step_picture(int m, int blank)
+{
+    if (!DrawnKind() || m < 1 || m > 11)
+        return ListItems({});
+    return ListItems(StepPicture(DrawnKind(), m, g_language, blank ? StepCellFill::Blank : StepCellFill::Coloured));
+}
+
+const char* tessalo_step_sum(int m)
+{
+    return Kept(DrawnKind() && m >= 1 && m <= 11 ? StepSum(DrawnKind(), m) : std::string());
+}
+
+const char* tessalo_statement(void)
+{
+    const auto drawn = ThePage().lesson.DrawnPicture();
+    return Kept(drawn.kind ? ArgumentLines(drawn.kind, drawn.n, g_language).lines.front().text : std::string());
+}
+
+int tessalo_worksheet_count(int answers)
+{
+    Page& page = ThePage();
+    const auto drawn = page.lesson.DrawnPicture();
+    page.worksheet = drawn.kind ? WorksheetLines(drawn.kind, drawn.n, g_language, answers != 0) : std::vector<std::string>();
+    return static_cast<int>(page.worksheet.size());
+}
+
+const char* tessalo_worksheet_heading(int answers)
+{
+    const auto drawn = ThePage().lesson.DrawnPicture();
+    return Kept(drawn.kind ? WorksheetHeading(drawn.n, g_language, answers != 0) : std::string());
+}
+
+const char* tessalo_worksheet_line(int line)
+{
+    const auto& lines = ThePage().worksheet;
+    return line >= 0 && line < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(line)].c_str() : "";
 }
 
 const TessaloItem* tessalo_picture_items(void)

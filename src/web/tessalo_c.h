@@ -103,6 +103,21 @@ const char* tessalo_error(void);
 // there are; tessalo_picture_items then points at them until the next call.
 int tessalo_picture(int line);
 const TessaloItem* tessalo_picture_items(void);
+// Handouts of the picture the board shows (the last Show or step), in the
+// language: its title ("Триъгълни числа, n = 4"), and for the strip of the steps
+// and the worksheet the picture of that identity at m (1..11), its cells alone
+// with the step's cells framed (blank: those white, to colour in), listed as
+// tessalo_picture lists them; the sum at m written out ("1 + 3 + 5 = 9"); the
+// identity's statement; the worksheet's heading and its lines for the n shown
+// (answers: filled in), counted, then each. Texts are UTF-8, valid until the next such call; ""
+// and no items while the board shows no picture.
+const char* tessalo_handout_title(void);
+int tessalo_step_picture(int m, int blank);
+const char* tessalo_step_sum(int m);
+const char* tessalo_statement(void);
+const char* tessalo_worksheet_heading(int answers);
+int tessalo_worksheet_count(int answers);
+const char* tessalo_worksheet_line(int line);
 // The name a saved picture is offered under, without its extension.
 const char* tessalo_picture_stem(void);
 

@@ -2,11 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/handout_sheet.h"
 #include "app/identity_formulas.h"
+#include "app/induction_step.h"
+#include "app/shown_form.h"
 #include "app/worksheet.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -27,7 +31,8 @@ bool HasNumber(std::string_view line, std::string_view number)
 
 // A worksheet differs from its answer sheet only in blanks, each hiding one part of one line,
 // and holds no number of the step's result: the hypothesis, the added term and the lines of
-// both chains are blanks.
+// both chains are blanks. Its picture has exactly the step's cells white and framed, to colour
+// in; the answer sheet's has them in their colours.
 TEST(Worksheet, HidesOnlyWhatThePupilWrites)
 {
     for (int kind = 1; kind <= 6; ++kind) {
@@ -50,5 +55,29 @@ TEST(Worksheet, HidesOnlyWhatThePupilWrites)
         const std::string result = std::to_string(IdentityValue(kind, 4));
         for (const std::string& line : blank)
             EXPECT_FALSE(HasNumber(line, result)) << "kind " << kind << ": " << line;
+
+        const Tessalo form = ShownForm(kind, 4);
+        const std::vector<int> added = AddedCells(ShownForm(kind, 3), form);
+        const BoardPicture toColour = StepPicture(kind, 4, Language::bg, StepCellFill::Blank);
+        const BoardPicture coloured = StepPicture(kind, 4, Language::bg);
+        std::vector<int> white, framed;
+        for (std::size_t i = 0; i < toColour.items.size(); ++i) {
+            const PictureItem& item = toColour.items[i];
+            if (item.kind == PictureItemKind::StepFrame)
+                framed.push_back(item.cell);
+            if (item.kind != PictureItemKind::Cell || item.cell == 0)
+                continue;
+            const Colour own = form.Shape1(item.cell).BackColor;
+            if (item.fill != own) {
+                white.push_back(item.cell);
+                EXPECT_EQ(item.fill, (Colour{255, 255, 255})) << "kind " << kind;
+            }
+            EXPECT_EQ(coloured.items[i].fill, own) << "kind " << kind << ", cell " << item.cell;
+        }
+        std::sort(framed.begin(), framed.end());
+        EXPECT_EQ(framed, added) << "kind " << kind;
+        for (const int cell : white)
+            EXPECT_TRUE(std::binary_search(added.begin(), added.end(), cell)) << "kind " << kind << ", cell " << cell;
+        EXPECT_GE(white.size() * 2, added.size()) << "kind " << kind << ": most step cells are not white already";
     }
 }

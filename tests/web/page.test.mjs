@@ -119,7 +119,7 @@ describe('pictures', () => {
       const targets = await page.evaluate(() => [...document.querySelectorAll(
         '#form button, #form .option, #form option, #tools button')].filter(e => e.getClientRects().length)
         .map(e => e.id || e.querySelector('input').id));
-      assert.equal(targets.length, 2 + 6 + 11 + 11);  // the page's own buttons, the steps among them
+      assert.equal(targets.length, 2 + 6 + 11 + 14);  // the page's own buttons, the steps among them
       for (const id of targets) {
         const target = id.startsWith('Option1-') ? `label:has(#${id})` : `#${id}`;
         await page.locator(target).scrollIntoViewIfNeeded();
@@ -558,21 +558,36 @@ describe('links, printing, loading', () => {
     });
   }
 
-  test('printing gives the picture and the whole proof', () => withPage(web.DEVICES.desktop, async page => {
-    assert.ok(await page.evaluate(() => {
-      const box = document.getElementById('Text1-0');
-      return box.scrollHeight > box.clientHeight;
-    }));
+  // What the window saves as a handout, the page prints: the cells on white under their title
+  // and the whole proof, no control; the strip, the worksheet and its answers on an A4 page.
+  test('printing gives the handout, the strip of the steps and the worksheets', () => withPage(web.DEVICES.desktop, async page => {
+    await page.goto(`${site.url}#kind=4&n=3`);
+    await web.ready(page);
     await page.emulateMedia({media: 'print'});
-    const proof = await page.evaluate(() => tessaloCore.UTF8ToString(tessaloCore._tessalo_proof_text()));
-    const printed = await page.evaluate(() => {
-      const text = document.getElementById('print-text');
-      const hidden = ['Command1-1', 'List1-0', 'Text1-0'].every(id => !document.getElementById(id).checkVisibility());
-      return {text: text.checkVisibility() ? text.innerText : '', hidden,
-              board: document.getElementById('board').getBoundingClientRect().width};
+    await page.waitForFunction(() => document.getElementById('print-sheet').childElementCount > 0);
+    const printed = () => page.evaluate(() => {
+      const sheet = document.getElementById('print-sheet');
+      return {text: [...sheet.querySelectorAll('text')].map(t => t.textContent.replaceAll('\u00a0', ' ')).join('\n'),
+              frames: sheet.querySelectorAll('path[fill="none"]').length,
+              alone: !document.getElementById('form').checkVisibility() && sheet.checkVisibility(),
+              lilac: sheet.innerHTML.includes('#8080ff')};
     });
-    assert.equal(printed.text.trimEnd(), proof.replaceAll('\r\n', '\n').trimEnd());
-    assert.ok(printed.hidden && printed.board > 0);
+    const proof = await page.evaluate(() => tessaloCore.UTF8ToString(tessaloCore._tessalo_proof_text()));
+    const handout = await printed();
+    assert.ok(handout.text.includes('Сума на първите нечетни числа, n = 3'), handout.text);
+    assert.ok(handout.text.includes(proof.trimEnd().split('\r\n').at(-1)), handout.text);
+    assert.ok(handout.alone && !handout.lilac && !/Брой|Изведи/.test(handout.text));
+    assert.equal(handout.frames, 0);
+    for (const [id, check] of [
+      ['strip', sheet => ['1 = 1', '1 + 3 = 4', '1 + 3 + 5 = 9'].every(sum => sheet.text.includes(sum)) &&
+                         sheet.frames === 1 + 3 + 5],
+      ['worksheet', sheet => sheet.text.includes('____') && !sheet.text.includes('= 3² = 9') && sheet.frames === 5],
+      ['answers', sheet => !sheet.text.includes('____') && sheet.text.includes('= 3² = 9') && sheet.frames === 5],
+    ]) {
+      await page.evaluate(id => document.getElementById(id).click(), id);
+      const sheet = await printed();
+      assert.ok(check(sheet) && sheet.alone && !sheet.lilac, `${id}: ${JSON.stringify(sheet)}`);
+    }
   }));
 
   test('taps before the core has loaded take effect once it is there', async () => {
@@ -630,6 +645,9 @@ describe('links, printing, loading', () => {
       ['save-svg', async data => {
         const svg = data.toString();
         assert.match(svg, /1 \+ 3 \+ 5 \+ 7 \+ 9 = 5\*5 = 25/);
+        // a handout: under its title, on white, no control's caption
+        assert.match(svg, /Сума на първите нечетни числа, n = 5/);
+        assert.doesNotMatch(svg, /#8080ff|Брой|Изведи/);
         assert.equal(await page.evaluate(svg => {
           const doc = new DOMParser().parseFromString(svg, 'image/svg+xml');
           return [...doc.querySelectorAll('path')].reduce((count, p) => count + p.getAttribute('d').split('M').length - 1, 0);

@@ -49,8 +49,6 @@ export function showArgument() {
   });
   argumentList.replaceChildren(...items);
   markActiveLine();
-  document.getElementById('print-argument').replaceChildren(
-    ...argument.map(line => Object.assign(document.createElement('li'), {textContent: line.text})));
 }
 
 function markActiveLine() {

@@ -11,7 +11,7 @@ import {buildUpHidden} from './build_up.js';
 import {core} from './events.js';
 
 export let board, boardContent;
-let cellGroup, markGroup, hatchGroup, ringGroup, templateCell;
+let cellGroup, markGroup, ringGroup, templateCell;
 
 export function svgElement(name, attributes) {
   const element = document.createElementNS(SVG, name);
@@ -20,24 +20,10 @@ export function svgElement(name, attributes) {
   return element;
 }
 
-// Hatchings that tell the cells' colours apart on a black and white print.
-function hatchings() {
-  const defs = svgElement('defs', {});
-  [45, 0, -45].forEach((angle, shade) => {
-    const pattern = svgElement('pattern', {
-      id: `hatch-${shade}`, width: 60, height: 60, patternUnits: 'userSpaceOnUse',
-      patternTransform: `rotate(${angle})`,
-    });
-    pattern.append(svgElement('path', {d: 'M0 0h60', stroke: '#000', 'stroke-width': 8}));
-    defs.append(pattern);
-  });
-  return defs;
-}
-
 export function createBoard() {
   board = svgElement('svg', {id: 'board', role: 'img'});
   boardContent = svgElement('g', {});
-  board.append(hatchings(), boardContent);
+  board.append(boardContent);
   for (const c of layout.controls) {
     if (c.kind === 'Label') {
       boardContent.append(svgElement('rect', {x: c.left, y: c.top, width: c.width, height: c.height,
@@ -54,15 +40,14 @@ export function createBoard() {
     }
   }
   cellGroup = svgElement('g', {});
-  hatchGroup = svgElement('g', {class: 'hatching'});
   markGroup = svgElement('g', {fill: 'none', stroke: layout.stepMark});
   ringGroup = svgElement('g', {id: 'rings', fill: 'none'});
-  boardContent.append(cellGroup, hatchGroup, markGroup, ringGroup);
+  boardContent.append(cellGroup, markGroup, ringGroup);
   return board;
 }
 
 // The outline of a cell's box as path data; a circle is two half arcs.
-function cellPath(cell) {
+export function cellPath(cell) {
   if (cell.shape === layout.circle) {
     const rx = cell.width / 2;
     const ry = cell.height / 2;
@@ -122,10 +107,10 @@ export function readCells() {
 
 // What the board shows, as the core describes it for the window's painter too: the cells,
 // the step's frames and the rings of argument line `line` (-1: none), in painting order.
-const ITEM = {label: 0, cell: 1, frame: 2, ring: 3};
+export const ITEM = {label: 0, cell: 1, frame: 2, ring: 3};
 
-function readPicture(line) {
-  const count = core._tessalo_picture(line);
+// The `count` items the core has just listed (tessalo_picture, tessalo_step_picture).
+export function readItems(count) {
   const base = core._tessalo_picture_items() / 4;
   const views = {i32: core.HEAP32, u32: core.HEAPU32, f32: core.HEAPF32};
   const fields = Object.entries(layout.item.fields).map(([name, [offset, type]]) => [name, offset / 4, views[type]]);
@@ -135,14 +120,18 @@ function readPicture(line) {
     const item = {};
     for (const [name, offset, view] of fields)
       item[name] = view[at + offset];
-    if (!(buildUpHidden && buildUpHidden.has(item.cell)))
-      items.push(item);
+    items.push(item);
   }
   return items;
 }
 
+// The cells a build-up has not drawn yet are left out.
+export function readPicture(line) {
+  return readItems(core._tessalo_picture(line)).filter(item => !(buildUpHidden && buildUpHidden.has(item.cell)));
+}
+
 const CELL_OUTLINE = {stroke: '#000', 'stroke-width': 1, 'vector-effect': 'non-scaling-stroke'};
-const hex = colour => `#${colour.toString(16).padStart(6, '0')}`;
+export const hex = colour => `#${colour.toString(16).padStart(6, '0')}`;
 
 export function drawBoard() {
   const template = new Map();
@@ -158,9 +147,6 @@ export function drawBoard() {
   }
   showPaths(templateCell, template, 'fill', CELL_OUTLINE);
   showPaths(cellGroup, loaded, 'fill', CELL_OUTLINE);
-  // a hatching per colour, in the colours' order, shown only on paper
-  const hatched = new Map([...loaded.entries()].sort().map(([, data], shade) => [`url(#hatch-${shade % 3})`, data]));
-  showPaths(hatchGroup, hatched, 'fill', {});
   showPaths(markGroup, frames, 'stroke-width', {});
   drawRings(items);
 }

@@ -11,7 +11,7 @@ import {toggleBuildUp} from './build_up.js';
 import {core, repeat, run} from './events.js';
 import {explore} from './explore.js';
 import {catalogue} from './language.js';
-import {copy, save} from './picture_file.js';
+import {copy, printSheet, save} from './picture_file.js';
 import {reveal, togglePredict, waiting} from './predict.js';
 
 const keyList = document.getElementById('keys');
@@ -20,7 +20,7 @@ const pageCommands = layout.commands.filter(row => row.page);
 
 // What each command does on its key or its button; false when the key is not
 // the command's now and does what it does in the browser. Print is the
-// browser's own: the page's style for paper gives the picture and the proof.
+// browser's own: the page's style for paper gives the handout of the picture.
 const ACTIONS = {
   Save: () => save('svg'),
   Copy: event => {
@@ -29,6 +29,9 @@ const ACTIONS = {
     copy();
   },
   Print: null,
+  Strip: () => printSheet('strip'),
+  Worksheet: () => printSheet('worksheet'),
+  WorksheetAnswers: () => printSheet('answers'),
   StepUp: () => waiting() ? reveal() : run(() => core._tessalo_step(1)),  // the teacher's PageDown: first what this step added
   StepDown: () => run(() => core._tessalo_step(-1)),
   BuildUp: toggleBuildUp,

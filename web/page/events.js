@@ -112,7 +112,6 @@ export function showProofText(text) {
     return;
   textBoxes[0].value = toDisplayText(text);
   fitTextBoxes();
-  document.getElementById('print-text').textContent = toDisplayText(text);
   shownText = text;
 }
 

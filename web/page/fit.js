@@ -5,7 +5,7 @@
 // Layout: the whole form scaled to the browser window, or laid out for a narrow
 // screen (a phone, a small window); the board's view of the form, of paper or of
 // the picture alone.
-import {control, form, formHeight, formWidth, layout, pictureTwips} from './form.js';
+import {control, form, formHeight, formWidth, layout} from './form.js';
 import {argumentShown, panel, showPanel} from './argument.js';
 import {board, readCells} from './board.js';
 import {list, textBoxes} from './controls.js';
@@ -29,7 +29,7 @@ function browserZoom() {
   return zoom > 1.05 && zoom < 6 ? zoom : 1;
 }
 
-// The whole form; on paper the picture down to the proof's box; on a narrow
+// The whole form; on a narrow
 // screen the part any picture's cells take, its labels shown beside the page's own.
 // On a narrow screen the scale stays for every picture, and the board ends below the picture shown.
 export let view = 'form';
@@ -47,7 +47,6 @@ export function setViewBox(to = view) {
   const top = view === 'narrow' ? Math.min(cellsTop, template.top) - margin : 0;
   const [width, height] = {
     form: [layout.window.clientWidth, layout.window.clientHeight],
-    print: [layout.window.clientWidth, pictureTwips.height],
     narrow: [right + margin, Math.min(bottom, lowest) + margin - top],
   }[view];
   const box = `0 ${top} ${width} ${height}`;
@@ -183,11 +182,3 @@ export function fitTextBoxes() {
   }
 }
 
-// Printing: the picture on white and the whole proof text.
-const printing = matchMedia('print');
-// (during beforeprint the print media query does not match yet)
-const onPrint = event => setViewBox(printing.matches || event.type === 'beforeprint' ? 'print'
-  : narrow ? 'narrow' : 'form');
-printing.addEventListener('change', onPrint);
-window.addEventListener('beforeprint', onPrint);
-window.addEventListener('afterprint', onPrint);

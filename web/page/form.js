@@ -14,7 +14,5 @@ export const NEW_TERM = 3;  // the argument's line whose cells are the step's ad
 export const form = document.getElementById('form');
 export const formWidth = layout.window.clientWidth / TWIPS;
 export const formHeight = layout.window.clientHeight / TWIPS;
-// the picture as saved and printed: the whole width, down to the proof's box
-export const pictureTwips = {width: layout.window.clientWidth, height: 0};
 
 export const control = (name, index) => layout.controls.find(c => c.name === name && c.index === index);

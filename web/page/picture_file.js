@@ -2,64 +2,18 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The picture as a file: the board with the proof text beneath it, as the
-// window saves it; SVG, PNG at twice the form's pixels, and the clipboard.
-import {form, formWidth, layout, pictureTwips, SVG, TWIPS} from './form.js';
+// The picture as a file and on paper: the handout the window saves (the
+// cells on white under their title, the proof beneath), as SVG, as PNG at twice
+// the form's pixels, on the clipboard and printed; and the strip of the steps
+// and the worksheet, printed on an A4 page.
 import {cellsShown} from './address.js';
-import {argumentShown} from './argument.js';
-import {boardContent} from './board.js';
 import {finishBuildUp} from './build_up.js';
 import {toDisplayText} from './controls.js';
 import {core, speak} from './events.js';
+import {handoutSvg, stripSvg, worksheetSvg} from './handout.js';
 import {coreSays, pageSays} from './language.js';
 
-const FONT_PX = layout.window.fontPoints * 20 / TWIPS;
-const MARGIN = layout.pictureMargin / TWIPS;  // around the text, as the window saves it
-
-// The proof text's lines as the picture's width breaks them, measured in the form's font.
-function pictureLines(text, width) {
-  const context = document.createElement('canvas').getContext('2d');
-  context.font = `${FONT_PX}px ${getComputedStyle(form).fontFamily}`;
-  const lines = [];
-  for (const paragraph of toDisplayText(text).split('\n')) {
-    let line = '';
-    for (const word of paragraph.split(/(?<= )/)) {
-      if (line && context.measureText(line + word).width > width) {
-        lines.push(line.trimEnd());
-        line = word;
-      } else {
-        line += word;
-      }
-    }
-    lines.push(line);
-  }
-  if (lines.length > 1 && lines[lines.length - 1] === '')
-    lines.pop();
-  return lines;
-}
-
-function pictureSvg() {
-  const width = formWidth;
-  const boardHeight = pictureTwips.height / TWIPS;
-  const lineHeight = FONT_PX * 1.15;
-  const shownArgument = argumentShown ? '\r\n' + core.UTF8ToString(core._tessalo_argument_plain()) : '';
-  const lines = pictureLines(core.UTF8ToString(core._tessalo_proof_text()) + shownArgument, width - 2 * MARGIN);
-  const height = Math.ceil(boardHeight + lines.length * lineHeight + 2 * MARGIN);
-  const escape = s => s.replace(/[&<>"]/g, c => ({'&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;'})[c]);
-  const content = boardContent.cloneNode(true);
-  content.querySelector('.hatching').remove();
-  content.querySelector('#rings').remove();  // the panel's pointer, not the picture
-  content.setAttribute('transform', `scale(${1 / TWIPS})`);
-  const texts = lines.map((line, i) =>
-    `<text x="${MARGIN}" y="${boardHeight + MARGIN + i * lineHeight}" dominant-baseline="text-before-edge"` +
-    ` xml:space="preserve">${escape(line)}</text>`).join('');
-  return `<svg xmlns="${SVG}" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}"` +
-    ` font-family="Times New Roman, Liberation Serif, serif" font-size="${FONT_PX}">` +
-    `<rect width="${width}" height="${boardHeight}" fill="${layout.window.background}"/>` +
-    `<rect y="${boardHeight}" width="${width}" height="${height - boardHeight}" fill="#fff"/>` +
-    `<style>text{font-size:${FONT_PX}px} g text{font-size:240px}</style>` +
-    new XMLSerializer().serializeToString(content) + `<g>${texts}</g></svg>`;
-}
+const pictureSvg = () => handoutSvg();
 
 // The picture as PNG at twice the form's pixels, as the window saves it by default.
 async function picturePng() {
@@ -123,4 +77,31 @@ export async function copy() {
       speak(pageSays('CopyRefused'));
     }
   }
+}
+
+// What is printed: the sheet asked for, or else the handout of the picture shown.
+const sheet = document.getElementById('print-sheet');
+let sheetAsked = null;
+
+function fillSheet() {
+  sheet.innerHTML = sheetAsked ?? (core && cellsShown ? handoutSvg(true) : '');
+}
+
+// Ctrl+P, or the browser's own print: the handout of the picture.
+const printing = matchMedia('print');
+printing.addEventListener('change', () => { if (printing.matches) fillSheet(); });
+window.addEventListener('beforeprint', fillSheet);
+window.addEventListener('afterprint', () => { sheetAsked = null; });
+
+const SHEETS = {strip: () => stripSvg(), worksheet: () => worksheetSvg(false), answers: () => worksheetSvg(true)};
+
+// The strip of the steps, the worksheet or its answers for the picture shown, on an A4 page
+// through the browser's print dialog, which also saves it as a PDF.
+export function printSheet(which) {
+  if (!havePicture())
+    return;
+  finishBuildUp();
+  sheetAsked = SHEETS[which]();
+  fillSheet();
+  window.print();  // the picture's handout again once the dialog has closed (afterprint)
 }

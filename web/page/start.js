@@ -6,7 +6,7 @@
 // every event to the core (tessalo_core.wasm) and shows the form's state after
 // it, as the window does. Here it starts: the form is built and painted at
 // once; the core loads after it, and the events made meanwhile run once it is there.
-import {control, form, formHeight, formWidth, layout, pictureTwips} from './form.js';
+import {form, formHeight, formWidth, layout} from './form.js';
 import {openAddress} from './address.js';
 import {createArgumentPanel} from './argument.js';
 import {createBoard} from './board.js';
@@ -21,7 +21,6 @@ import {createTools} from './tools.js';
 
 function build() {
   holdViewSize(true);
-  pictureTwips.height = control('Text1', 0).top;
   form.style.width = `${formWidth}px`;
   form.style.height = `${formHeight}px`;
   form.style.backgroundColor = layout.window.background;

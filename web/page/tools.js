@@ -21,6 +21,9 @@ const TOOLS = [
   {id: 'save-svg', sign: 'SVG', label: 'SaveSvgLabel', command: 'Save'},
   {id: 'save-png', sign: 'PNG', label: 'SavePngLabel', action: () => save('png')},
   {id: 'copy', text: 'CopyButton', command: 'Copy'},
+  {id: 'strip', text: 'StripButton', command: 'Strip'},
+  {id: 'worksheet', text: 'WorksheetButton', command: 'Worksheet'},
+  {id: 'answers', text: 'WorksheetAnswersButton', command: 'WorksheetAnswers'},
   {id: 'build-up', text: 'BuildUpButton', command: 'BuildUp'},
   {id: 'argument-toggle', text: 'ArgumentButton', command: 'Argument'},
   {id: 'predict', text: 'PredictButton', command: 'Predict'},
@@ -77,7 +80,7 @@ export function showTools() {
       showWithArrow(tool(id), pageSays(text), arrow, command === 'StepDown');
     // a name holds what the button shows, so that a pupil who says it is understood
     const name = (arrow ? `${pageSays(text)}: ` : '') + (label ? pageSays(label) : commandSays(row.text)) +
-                 (row ? ` (${keyNames(row.keys)})` : '');
+                 (row && row.keys.length ? ` (${keyNames(row.keys)})` : '');
     tool(id).title = name;
     tool(id).setAttribute('aria-label', name);
   }
