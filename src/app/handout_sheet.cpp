@@ -33,10 +33,19 @@ BoardPicture StepPicture(int kind, int m, Language language, StepCellFill fill)
     marks.framed = added;
     BoardPicture picture = CellsAlone(form, marks);
     if (fill == StepCellFill::Blank) {
-        // a white cell of the picture keeps its frame: the pupil sees where to colour
+        // white, to colour in, in a thin frame at the cell's edge: a white cell of the
+        // picture is told apart, and the pupil has the whole cell to colour
         for (PictureItem& item : picture.items) {
             if (item.kind == PictureItemKind::Cell && std::binary_search(added.begin(), added.end(), item.cell))
                 item.fill = Colour{255, 255, 255};
+            if (item.kind == PictureItemKind::StepFrame) {
+                const double inset = (item.lineWidth - item.lineWidth / 4) / 2;
+                item.left -= inset;
+                item.top -= inset;
+                item.width += 2 * inset;
+                item.height += 2 * inset;
+                item.lineWidth /= 4;
+            }
         }
     }
     return picture;

@@ -151,8 +151,10 @@ namespace {
 
 QFont Letters(QFont font, bool fewColours)
 {
-    if (fewColours)
+    if (fewColours) {
         font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+        font.setHintingPreference(QFont::PreferFullHinting);  // sharp letters keep their serifs only hinted
+    }
     return font;
 }
 
