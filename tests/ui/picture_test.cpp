@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
@@ -390,6 +391,35 @@ TEST(PictureFileOfASeries, LeavesALinkMadeMeanwhile)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "plan");
     EXPECT_TRUE(QFileInfo(slide).isSymLink());
+}
+
+// The save dialog's types say the look: the handout, or what the window shows ("as on the screen").
+TEST(SaveDialog, SavesTheLookItsTypeNames)
+{
+    const Tessalo form = ShownForm(4, 3);
+    QWidget window;
+    QWidget board;
+    PictureActions actions(window, board, [&form] { return Picture{form, {}, {}, {}, 4, 3}; });
+    const QTemporaryDir folder;
+    for (const bool asOnScreen : {false, true}) {
+        const QString path = folder.filePath(asOnScreen ? QStringLiteral("screen.png") : QStringLiteral("handout.png"));
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectNameFilter(asOnScreen ? QStringLiteral("Както на екрана: картина PNG (*.png)")
+                                                : QStringLiteral("Картина PNG (*.png)"));
+            dialog->selectFile(path);
+            QTimer::singleShot(0, [] {  // the width as offered
+                if (auto* ask = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                    ask->accept();
+            });
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        actions.save();
+        const QImage image(path);
+        ASSERT_FALSE(image.isNull()) << path.toStdString();
+        EXPECT_EQ(Counts(image, {QColor(128, 128, 255)}).front() > 0, asOnScreen) << "the form's lilac";
+    }
 }
 
 // Printed into a file on a full disk, the picture is not written at all: a
