@@ -30,6 +30,9 @@ const std::array<CommandRow, kCommandCount> kCommands{{
      .meaning = TextId::CommandExploreMeaning, .keys = {"Ctrl+E"}, .onPage = true},
     {.command = Command::Repeat, .name = "Repeat", .text = TextId::CommandRepeat,
      .meaning = TextId::CommandRepeatMeaning, .keys = {"F9"}, .everywhere = true, .onPage = true},
+    // never by itself: only this key starts it, and again stops it
+    {.command = Command::Listen, .name = "Listen", .text = TextId::CommandListen,
+     .meaning = TextId::CommandListenMeaning, .keys = {"F8"}, .everywhere = true, .onPage = true},
     {.command = Command::Menu, .name = "Menu", .text = TextId::CommandMenu, .meaning = TextId::CommandMenuMeaning,
      .keys = {"Shift+F10", "Menu"}, .everywhere = true},
     {.command = Command::BuildUp, .name = "BuildUp", .text = TextId::CommandBuildUp,

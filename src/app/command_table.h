@@ -22,6 +22,7 @@ enum class Command {
     StepDown,
     Explore,
     Repeat,
+    Listen,
     Menu,
     BuildUp,
     Argument,
@@ -59,7 +60,7 @@ struct CommandRow {
     bool inArgument = false;  // its keys only while the argument's lines have the focus
 };
 
-inline constexpr std::size_t kCommandCount = 25;
+inline constexpr std::size_t kCommandCount = 26;
 extern const std::array<CommandRow, kCommandCount> kCommands;
 
 const CommandRow& FindCommand(Command command);

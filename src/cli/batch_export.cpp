@@ -81,7 +81,7 @@ QString ArgumentBeneath(bool withArgument, int kind, int n, Language language)
 // A GIF slide is its step, played.
 bool SaveSeries(const CommandLine& command)
 {
-    static const char* const kSuffixes[] = {"svg", "png", "pdf", "gif"};  // in PictureFormat's order
+    static const char* const kSuffixes[] = {"svg", "png", "pdf", "gif", "wav"};  // in PictureFormat's order
     const QString& folder = command.seriesFolder;
     const int kind = command.kind;
     const Language language = command.language;
@@ -107,6 +107,16 @@ bool SaveSeries(const CommandLine& command)
             return false;
     }
     return true;
+}
+
+// The picture for n; its sound plays the step's cells in their own timbre, as
+// the GIF animates the step.
+bool SaveExport(const CommandLine& command, const Tessalo& form, const QString& beneath)
+{
+    const std::vector<int> step =
+        FormatOfFile(command.exportPath) == PictureFormat::Wav ? StepCells(form) : std::vector<int>();
+    return Save(command.exportPath, Picture{form, step, {}, beneath, command.kind, command.n, command.look},
+                command.pngWidth.value_or(DefaultPngWidth()));
 }
 
 // The strip of the steps or a worksheet, whole or not at all.
@@ -177,9 +187,7 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
         if (command.strip || command.worksheet || command.answers) {
             if (!SaveHandout(command))
                 End(1);
-        } else if (!command.exportPath.isEmpty() &&
-                   !Save(command.exportPath, Picture{form, {}, {}, beneath, command.kind, command.n, command.look},
-                         command.pngWidth.value_or(DefaultPngWidth()))) {
+        } else if (!command.exportPath.isEmpty() && !SaveExport(command, form, beneath)) {
             End(1);
         }
     }

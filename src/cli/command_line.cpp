@@ -148,8 +148,8 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
         const QString format = parser.value(QStringLiteral("format"));
         const auto named = FormatOfFile(QStringLiteral("slide.") + format);
         if (!named || format.contains(QLatin1Char('.')) || format.contains(QLatin1Char('/')))
-            return Stop(2, Program::translate("CommandLine", "tessalo: --format е svg, png, pdf или gif, не „%1“. / "
-                                                             "--format takes svg, png, pdf or gif, not '%1'.\n")
+            return Stop(2, Program::translate("CommandLine", "tessalo: --format е svg, png, pdf, gif или wav, не „%1“. / "
+                                                             "--format takes svg, png, pdf, gif or wav, not '%1'.\n")
                                .arg(format));
         if (line.seriesFolder.isEmpty())
             return Stop(2, Program::translate("CommandLine", "tessalo: --format е за --series. / "
@@ -195,8 +195,8 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     if (!line.exportPath.isEmpty() && !FormatOfFile(line.exportPath))
         return Stop(2,
                     Program::translate("CommandLine",
-                                       "tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf и .gif. / "
-                                       "'%1': unknown file type; allowed are .svg, .png, .pdf and .gif.\n")
+                                       "tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf, .gif и .wav. / "
+                                       "'%1': unknown file type; allowed are .svg, .png, .pdf, .gif and .wav.\n")
                         .arg(line.exportPath));
     const auto takesWidth = [](std::optional<PictureFormat> format) {
         return format == PictureFormat::Png || format == PictureFormat::Gif;
@@ -275,7 +275,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
          QStringLiteral("--n N")},
         {{QStringLiteral("export"),
           Program::translate("CommandLine", "Записва картината без прозорец: .svg, .png или .pdf; .gif е "
-                                            "стъпката до n като анимация."),
+                                            "стъпката до n като анимация, .wav е картината като звук."),
           Program::translate("CommandLine", "файл")},
          Program::translate("CommandLine", "--export ФАЙЛ")},
         {{QStringLiteral("width"),
@@ -314,8 +314,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
           Program::translate("CommandLine", "папка")},
          Program::translate("CommandLine", "--series ПАПКА")},
         {{QStringLiteral("format"),
-          Program::translate("CommandLine", "С --series: svg (подразбира се), png, pdf или gif (всяка стъпка "
-                                            "като анимация)."),
+          Program::translate("CommandLine", "С --series: svg (подразбира се), png, pdf, gif (всяка стъпка "
+                                            "като анимация) или wav (като звук)."),
           Program::translate("CommandLine", "вид")},
          Program::translate("CommandLine", "--format ВИД")},
         {{QStringLiteral("look"),

@@ -7,6 +7,7 @@
 #include "app/board_picture.h"
 #include "app/handout_sheet.h"
 #include "app/layout.h"
+#include "app/picture_sound.h"
 #include "app/tessalo.h"
 #include "picture/board_painter.h"
 #include "picture/handout.h"
@@ -263,6 +264,10 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
     switch (format) {
     case PictureFormat::Png: return PictureImage(picture, size, pngWidth).save(&device, "PNG");
     case PictureFormat::Gif: return WriteStepGif(device, picture, pngWidth);
+    case PictureFormat::Wav: {
+        const std::string wav = WavBytes(PlayPicture(ExploreRows(picture.form, picture.marked)));
+        return device.write(wav.data(), static_cast<qint64>(wav.size())) == static_cast<qint64>(wav.size());
+    }
     case PictureFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&device);

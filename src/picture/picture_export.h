@@ -35,7 +35,7 @@ struct Picture {
     PictureLook look = PictureLook::Handout;
 };
 
-enum class PictureFormat { Svg, Png, Pdf, Gif };
+enum class PictureFormat { Svg, Png, Pdf, Gif, Wav };
 
 // The proof text beneath the picture, its lines ending in "\n".
 QString PictureText(const Tessalo& form);
@@ -68,6 +68,7 @@ inline constexpr int kMaxPngWidth = 10000;
 QImage PictureImage(const Picture& picture, int width = DefaultPngWidth(), bool fewColours = false);
 
 // Writes the picture to `device` as SVG, PNG `pngWidth` pixels wide, PDF (a
-// handout on an A4 page, the window's look on a page of its size), or the step to it as an animated GIF `pngWidth`
+// handout on an A4 page, the window's look on a page of its size), as sound
+// (WAV, PlayPicture, the marked cells the step's), or the step to it as an animated GIF `pngWidth`
 // pixels wide (WriteStepGif); false when the device refused a write.
 bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth = DefaultPngWidth());

@@ -106,6 +106,8 @@ std::optional<PictureFormat> FormatOfFile(const QString& path)
         return PictureFormat::Pdf;
     if (suffix == QLatin1String("gif"))
         return PictureFormat::Gif;
+    if (suffix == QLatin1String("wav"))
+        return PictureFormat::Wav;
     return std::nullopt;
 }
 

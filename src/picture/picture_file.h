@@ -12,7 +12,7 @@
 
 class QFileDevice;
 
-// The format a file's extension names (.svg, .png, .pdf, .gif, in any case); none
+// The format a file's extension names (.svg, .png, .pdf, .gif, .wav, in any case); none
 // for any other.
 std::optional<PictureFormat> FormatOfFile(const QString& path);
 

@@ -7,6 +7,7 @@
 #include "app/board_picture.h"
 #include "app/handout_sheet.h"
 #include "app/induction_argument.h"
+#include "app/picture_sound.h"
 #include "app/worksheet.h"
 #include "app/in_words.h"
 #include "app/lesson.h"
@@ -36,6 +37,7 @@ struct Page {
     std::string said;  // the last row's or cell's words asked for
     std::string handoutText;  // the last handout's text asked for
     std::vector<std::string> worksheet;
+    PictureSound sound;
     PictureWalk walk;
 };
 
@@ -269,6 +271,23 @@ int tessalo_worksheet_count(int answers)
     const auto drawn = page.lesson.DrawnPicture();
     page.worksheet = drawn.kind ? WorksheetLines(drawn.kind, drawn.n, g_language, answers != 0) : std::vector<std::string>();
     return static_cast<int>(page.worksheet.size());
+}
+
+int tessalo_sound(void)
+{
+    Page& page = ThePage();
+    page.sound = PlayPicture(View().rows);
+    return static_cast<int>(page.sound.samples.size());
+}
+
+const int16_t* tessalo_sound_samples(void)
+{
+    return ThePage().sound.samples.data();
+}
+
+int tessalo_sound_rate(void)
+{
+    return kSoundSampleRate;
 }
 
 const char* tessalo_worksheet_heading(int answers)

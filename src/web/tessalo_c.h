@@ -118,6 +118,12 @@ const char* tessalo_statement(void);
 const char* tessalo_worksheet_heading(int answers);
 int tessalo_worksheet_count(int answers);
 const char* tessalo_worksheet_line(int line);
+// The picture on the board played as sound (the window's F8): its 16-bit mono
+// samples, counted, then where they are until the next such call, and how many
+// make a second.
+int tessalo_sound(void);
+const int16_t* tessalo_sound_samples(void);
+int tessalo_sound_rate(void);
 // The name a saved picture is offered under, without its extension.
 const char* tessalo_picture_stem(void);
 

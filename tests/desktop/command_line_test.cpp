@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"ArgumentOnlyWithExport", {"--kind", "1", "--n", "5", "--text", "--with-argument"}, 2, "",
                         "--with-argument goes with --export"},
                     Row{"UnknownExtension", {"--kind", "4", "--n", "3", "--export", "a.jpg"}, 2, "",
-                        "„a.jpg“: непознат вид файл; позволени са .svg, .png, .pdf и .gif"},
+                        "„a.jpg“: непознат вид файл; позволени са .svg, .png, .pdf, .gif и .wav"},
                     Row{"WidthForSvg", {"--kind", "4", "--n", "3", "--export", "a.svg", "--width", "500"}, 2, "",
                         "--width е само за PNG"},
                     Row{"StripAsPng", {"--kind", "4", "--n", "3", "--strip", "--export", "a.png"}, 2, "",
@@ -151,7 +151,8 @@ TEST(CommandLineDrawing, TextIsTheFormsProofTextWithTheSystemsLineEnds)
 }
 
 // Each slide frames the row its step added, and has the argument beneath it, on white. As
-// GIFs, each slide is its step played, as wide as asked; in the window's look, on the lilac.
+// GIFs, each slide is its step played, as wide as asked; in the window's look, on the lilac;
+// as WAV files, each picture heard.
 TEST(CommandLineDrawing, SeriesWritesTheElevenPicturesOfAKindIntoANewFolder)
 {
     const QTemporaryDir folder;
@@ -182,6 +183,12 @@ TEST(CommandLineDrawing, SeriesWritesTheElevenPicturesOfAKindIntoANewFolder)
     const QByteArray gif = slide.readAll();
     EXPECT_TRUE(gif.startsWith("GIF89a\x2c\x01")) << "300 pixels wide";
     EXPECT_TRUE(gif.left(13 + 3 * 256).contains("\x80\x80\xff")) << "the form's lilac among the colours";
+    const QString heard = folder.filePath(QStringLiteral("heard"));
+    EXPECT_EQ(RunWithoutDisplay({"--kind", "2", "--series", heard, "--format", "wav"}).status, 0);
+    EXPECT_EQ(QDir(heard).entryList(QDir::Files, QDir::Name), expected.replaceInStrings(".gif", ".wav"));
+    QFile sound(QDir(heard).filePath(expected.back()));
+    ASSERT_TRUE(sound.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(sound.read(12).startsWith("RIFF")) << "a WAV file";
 }
 
 // A worksheet on an A4 page leaves blanks where its answer sheet has the step's result.

@@ -119,9 +119,9 @@ Keys in the window:
 </translation>
     </message>
     <message>
-        <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf и .gif. / &apos;%1&apos;: unknown file type; allowed are .svg, .png, .pdf and .gif.
+        <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf, .gif и .wav. / &apos;%1&apos;: unknown file type; allowed are .svg, .png, .pdf, .gif and .wav.
 </source>
-        <translation>tessalo: &apos;%1&apos;: unknown file type; use .svg, .png, .pdf or .gif.
+        <translation>tessalo: &apos;%1&apos;: unknown file type; use .svg, .png, .pdf, .gif or .wav.
 </translation>
     </message>
     <message>
@@ -201,8 +201,8 @@ Keys in the window:
         <translation>n from 1 to 11.</translation>
     </message>
     <message>
-        <source>Записва картината без прозорец: .svg, .png или .pdf; .gif е стъпката до n като анимация.</source>
-        <translation>Saves the picture without a window: .svg, .png or .pdf; .gif is the step to n as an animation.</translation>
+        <source>Записва картината без прозорец: .svg, .png или .pdf; .gif е стъпката до n като анимация, .wav е картината като звук.</source>
+        <translation>Saves the picture without a window: .svg, .png or .pdf; .gif is the step to n as an animation, .wav the picture as sound.</translation>
     </message>
     <message>
         <source>файл</source>
@@ -275,9 +275,9 @@ Keys in the window:
 </translation>
     </message>
     <message>
-        <source>tessalo: --format е svg, png, pdf или gif, не „%1“. / --format takes svg, png, pdf or gif, not &apos;%1&apos;.
+        <source>tessalo: --format е svg, png, pdf, gif или wav, не „%1“. / --format takes svg, png, pdf, gif or wav, not &apos;%1&apos;.
 </source>
-        <translation>tessalo: --format takes svg, png, pdf or gif, not &apos;%1&apos;.
+        <translation>tessalo: --format takes svg, png, pdf, gif or wav, not &apos;%1&apos;.
 </translation>
     </message>
     <message>
@@ -287,8 +287,8 @@ Keys in the window:
 </translation>
     </message>
     <message>
-        <source>С --series: svg (подразбира се), png, pdf или gif (всяка стъпка като анимация).</source>
-        <translation>With --series: svg (the default), png, pdf or gif (each step animated).</translation>
+        <source>С --series: svg (подразбира се), png, pdf, gif (всяка стъпка като анимация) или wav (като звук).</source>
+        <translation>With --series: svg (the default), png, pdf, gif (each step animated) or wav (as sound).</translation>
     </message>
     <message>
         <source>--format ВИД</source>
@@ -427,6 +427,10 @@ Keys in the window:
     <message>
         <source>Стъпката като анимация GIF (*.gif)</source>
         <translation>The step as a GIF animation (*.gif)</translation>
+    </message>
+    <message>
+        <source>Картината като звук WAV (*.wav)</source>
+        <translation>The picture as sound, WAV (*.wav)</translation>
     </message>
     <message>
         <source>Лист със стъпките</source>

@@ -13,6 +13,7 @@ import {explore} from './explore.js';
 import {catalogue} from './language.js';
 import {copy, printSheet, save} from './picture_file.js';
 import {reveal, togglePredict, waiting} from './predict.js';
+import {listen} from './sound.js';
 
 const keyList = document.getElementById('keys');
 export const commandRow = name => layout.commands.find(row => row.command === name);
@@ -44,6 +45,7 @@ const ACTIONS = {
   },
   Explore: explore,
   Repeat: repeat,
+  Listen: listen,
   LineByLine: toggleLineByLine,
   NextLine: nextLine,
   Keys: () => keyList.open ? keyList.close() : keyList.showModal(),

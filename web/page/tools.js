@@ -24,6 +24,7 @@ const TOOLS = [
   {id: 'strip', text: 'StripButton', command: 'Strip'},
   {id: 'worksheet', text: 'WorksheetButton', command: 'Worksheet'},
   {id: 'answers', text: 'WorksheetAnswersButton', command: 'WorksheetAnswers'},
+  {id: 'listen', text: 'ListenButton', command: 'Listen'},
   {id: 'build-up', text: 'BuildUpButton', command: 'BuildUp'},
   {id: 'argument-toggle', text: 'ArgumentButton', command: 'Argument'},
   {id: 'predict', text: 'PredictButton', command: 'Predict'},

@@ -42,11 +42,12 @@ struct FileKind {
 };
 
 // A handout first; the form exactly as on the screen where a teacher wants that.
-constexpr std::array<FileKind, 7> kFileKinds{{
+constexpr std::array<FileKind, 8> kFileKinds{{
     {QT_TRANSLATE_NOOP("PictureActions", "Векторна картина SVG (*.svg)"), "svg"},
     {QT_TRANSLATE_NOOP("PictureActions", "Картина PNG (*.png)"), "png"},
     {QT_TRANSLATE_NOOP("PictureActions", "Документ PDF, лист A4 (*.pdf)"), "pdf"},
     {QT_TRANSLATE_NOOP("PictureActions", "Стъпката като анимация GIF (*.gif)"), "gif"},
+    {QT_TRANSLATE_NOOP("PictureActions", "Картината като звук WAV (*.wav)"), "wav"},
     {QT_TRANSLATE_NOOP("PictureActions", "Както на екрана: картина SVG (*.svg)"), "svg", PictureLook::Window},
     {QT_TRANSLATE_NOOP("PictureActions", "Както на екрана: картина PNG (*.png)"), "png", PictureLook::Window},
     {QT_TRANSLATE_NOOP("PictureActions", "Както на екрана: документ PDF (*.pdf)"), "pdf", PictureLook::Window},

@@ -7,8 +7,10 @@
 #include "ui/window/main_window.h"
 
 #include "app/induction_argument.h"
+#include "app/picture_sound.h"
 #include "ui/lesson/announcer.h"
 #include "ui/lesson/argument_panel.h"
+#include "ui/lesson/sound_player.h"
 #include "ui/board/board_explorer.h"
 #include "ui/board/board_surface.h"
 #include "ui/board/build_up.h"
@@ -61,6 +63,10 @@ void MainWindow::connectCommands()
     on(Command::StepDown, [this] { step(-1); });
     on(Command::Explore, [this] { explorer_->explore(); });
     on(Command::Repeat, [this] { announcer_->repeat(); });
+    on(Command::Listen, [this] {
+        if (!ToggleSound(PlayPicture(lesson_.View().rows)))
+            announce(ToQString(form().Text(TextId::NoSoundDevice)));
+    });
     on(Command::Menu, [this] {
         // beside the control with the focus, as the mouse's menu opens beside the pointer
         const QWidget* focus = QApplication::focusWidget();
