@@ -143,9 +143,28 @@ QTransform BoardPlacement(const Picture& picture)
         -layout.box.left(), -layout.box.top());
 }
 
+namespace {
+
+// What painting needs measured, measured once: laying the text out costs as
+// much as drawing it.
+struct Geometry {
+    QSizeF size;
+    HandoutLayout handout;  // in the handout's look
+};
+
+Geometry GeometryOf(const Picture& picture)
+{
+    if (picture.look == PictureLook::Window)
+        return {WindowLookSize(picture), {}};
+    const HandoutLayout handout = LayOutHandout(picture);
+    return {handout.size, handout};
+}
+
+}  // namespace
+
 QSizeF PictureSize(const Picture& picture)
 {
-    return picture.look == PictureLook::Window ? WindowLookSize(picture) : LayOutHandout(picture).size;
+    return GeometryOf(picture).size;
 }
 
 namespace {
@@ -191,10 +210,10 @@ void PaintHandout(QPainter& painter, const Picture& picture, const HandoutLayout
     painter.drawText(layout.text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, PictureText(picture));
 }
 
-// `size` is the picture's: laying the text out to measure it costs as much as drawing it.
-void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const QRectF& target,
+void PaintPicture(QPainter& painter, const Picture& picture, const Geometry& geometry, const QRectF& target,
                   bool fewColours = false)
 {
+    const QSizeF size = geometry.size;
     const double scale = std::min(target.width() / size.width(), target.height() / size.height());
     painter.save();
     painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
@@ -204,20 +223,21 @@ void PaintPicture(QPainter& painter, const Picture& picture, QSizeF size, const 
     if (picture.look == PictureLook::Window)
         PaintWindowLook(painter, picture, size);
     else
-        PaintHandout(painter, picture, LayOutHandout(picture), fewColours);
+        PaintHandout(painter, picture, geometry.handout, fewColours);
     painter.restore();
 }
 
 // A handout as wide as `paintRect` allows, at its top; the window's look as PaintPicture.
-void PaintOnPage(QPainter& painter, const Picture& picture, QSizeF size, const QRectF& paintRect)
+void PaintOnPage(QPainter& painter, const Picture& picture, const Geometry& geometry, const QRectF& paintRect)
 {
     if (picture.look == PictureLook::Window) {
-        PaintPicture(painter, picture, size, paintRect);
+        PaintPicture(painter, picture, geometry, paintRect);
         return;
     }
+    const QSizeF size = geometry.size;
     const double scale = std::min(paintRect.width() / size.width(), paintRect.height() / size.height());
     const QSizeF scaled = size * scale;
-    PaintPicture(painter, picture, size,
+    PaintPicture(painter, picture, geometry,
                  QRectF(QPointF(paintRect.center().x() - scaled.width() / 2, paintRect.top()), scaled));
 }
 
@@ -225,12 +245,12 @@ void PaintOnPage(QPainter& painter, const Picture& picture, QSizeF size, const Q
 
 void PaintPicture(QPainter& painter, const Picture& picture, const QRectF& target)
 {
-    PaintPicture(painter, picture, PictureSize(picture), target);
+    PaintPicture(painter, picture, GeometryOf(picture), target);
 }
 
 void PaintOnPage(QPainter& painter, const Picture& picture, const QRectF& paintRect)
 {
-    PaintOnPage(painter, picture, PictureSize(picture), paintRect);
+    PaintOnPage(painter, picture, GeometryOf(picture), paintRect);
 }
 
 int DefaultPngWidth()
@@ -240,13 +260,14 @@ int DefaultPngWidth()
 
 namespace {
 
-QImage PictureImage(const Picture& picture, QSizeF size, int width, bool fewColours = false)
+QImage PictureImage(const Picture& picture, const Geometry& geometry, int width, bool fewColours = false)
 {
+    const QSizeF size = geometry.size;
     QImage image(width, static_cast<int>(std::lround(width * size.height() / size.width())), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing, !fewColours);
-    PaintPicture(painter, picture, size, image.rect(), fewColours);
+    PaintPicture(painter, picture, geometry, image.rect(), fewColours);
     return image;
 }
 
@@ -254,15 +275,16 @@ QImage PictureImage(const Picture& picture, QSizeF size, int width, bool fewColo
 
 QImage PictureImage(const Picture& picture, int width, bool fewColours)
 {
-    return PictureImage(picture, PictureSize(picture), width, fewColours);
+    return PictureImage(picture, GeometryOf(picture), width, fewColours);
 }
 
 bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth)
 {
-    const QSizeF size = PictureSize(picture);
+    const Geometry geometry = GeometryOf(picture);
+    const QSizeF size = geometry.size;
     const QString title = QStringLiteral("Tessalo");
     switch (format) {
-    case PictureFormat::Png: return PictureImage(picture, size, pngWidth).save(&device, "PNG");
+    case PictureFormat::Png: return PictureImage(picture, geometry, pngWidth).save(&device, "PNG");
     case PictureFormat::Gif: return WriteStepGif(device, picture, pngWidth);
     case PictureFormat::Wav: {
         const std::string wav = WavBytes(PlayPicture(ExploreRows(picture.form, picture.marked)));
@@ -276,7 +298,7 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
         svg.setViewBox(QRectF(QPointF(), size));
         svg.setTitle(title);
         QPainter painter(&svg);
-        PaintPicture(painter, picture, size, QRectF(QPointF(), size));
+        PaintPicture(painter, picture, geometry, QRectF(QPointF(), size));
         return painter.end();
     }
     case PictureFormat::Pdf: {
@@ -293,7 +315,7 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
             pdf.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
         }
         QPainter painter(&pdf);
-        PaintOnPage(painter, picture, size, QRectF(0, 0, pdf.width(), pdf.height()));
+        PaintOnPage(painter, picture, geometry, QRectF(0, 0, pdf.width(), pdf.height()));
         return painter.end();
     }
     }
