@@ -51,6 +51,21 @@ BoardPicture StepPicture(int kind, int m, Language language, StepCellFill fill)
     return picture;
 }
 
+int StripColumns(int n, double areaWidth, double areaHeight, double boxWidth, double boxHeight, double below)
+{
+    int best = 1;
+    double bestScale = 0;
+    for (int columns = 1; columns <= n; ++columns) {
+        const int rows = (n + columns - 1) / columns;
+        const double scale = std::min(areaWidth / columns / boxWidth, (areaHeight / rows - below) / boxHeight);
+        if (scale > bestScale) {
+            best = columns;
+            bestScale = scale;
+        }
+    }
+    return best;
+}
+
 std::string HandoutTitle(int kind, int n, Language language)
 {
     return std::string(SpokenIdentityName(kind, language)) + ", n = " + std::to_string(n);

@@ -29,6 +29,12 @@ enum class StepCellFill { Coloured, Blank };
 // framed.
 BoardPicture StepPicture(int kind, int m, Language language, StepCellFill fill = StepCellFill::Coloured);
 
+// The strip of the steps lays the pictures for 1 .. n out in rows: the number of
+// columns that gives them the most room in an area `areaWidth` by `areaHeight`,
+// each picture `boxWidth` by `boxHeight` at scale 1 with `below` beneath it for
+// its sum (all in one unit).
+int StripColumns(int n, double areaWidth, double areaHeight, double boxWidth, double boxHeight, double below);
+
 // "Триъгълни числа, n = 4": the identity's name and n, over a handout.
 std::string HandoutTitle(int kind, int n, Language language);
 // "1 + 3 + 5 = 9": the sum at m written out, beneath a picture of the strip.

@@ -22,24 +22,6 @@ constexpr double kLetterPoints = 9;
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
-// The number of columns that gives the pictures the most room in `area`, each
-// `box` high and wide with `below` beneath it for its sum.
-int Columns(int n, const QRectF& area, const QSizeF& box, double below)
-{
-    int best = 1;
-    double bestScale = 0;
-    for (int columns = 1; columns <= n; ++columns) {
-        const int rows = (n + columns - 1) / columns;
-        const double scale = std::min(area.width() / columns / box.width(),
-                                      (area.height() / rows - below) / box.height());
-        if (scale > bestScale) {
-            best = columns;
-            bestScale = scale;
-        }
-    }
-    return best;
-}
-
 // `unitsPerPoint`: the painter's units to a point.
 void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int kind, int n, Language language)
 {
@@ -54,7 +36,7 @@ void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int
     area.setTop(area.top() + 3 * line);
     const QRectF box = CellsBox(StepPicture(kind, n, language));  // the largest: every picture at its scale
     const double below = 3.5 * line;  // the sum, on two lines if need be
-    const int columns = Columns(n, area, box.size(), below);
+    const int columns = StripColumns(n, area.width(), area.height(), box.width(), box.height(), below);
     const int rows = (n + columns - 1) / columns;
     const QSizeF tile(area.width() / columns, area.height() / rows);
     const double scale = std::min(tile.width() * 0.9 / box.width(), (tile.height() - below) / box.height());

@@ -4,11 +4,10 @@
 
 #include "web/tessalo_c.h"
 
+#include "web/page_state.h"
+
 #include "app/board_picture.h"
-#include "app/handout_sheet.h"
 #include "app/induction_argument.h"
-#include "app/picture_sound.h"
-#include "app/worksheet.h"
 #include "app/in_words.h"
 #include "app/lesson.h"
 #include "app/picture_walk.h"
@@ -25,36 +24,8 @@ static_assert(std::is_same_v<int, std::int32_t>);
 
 namespace {
 
-// The page's lesson and what the page reads of it between two events.
-struct Page {
-    explicit Page(Language language) : lesson(language) {}
-    Lesson lesson;
-    std::vector<TessaloCell> cells;
-    std::vector<TessaloItem> items;
-    std::string stem;
-    std::string argumentText;
-    std::string error;
-    std::string said;  // the last row's or cell's words asked for
-    std::string handoutText;  // the last handout's text asked for
-    std::vector<std::string> worksheet;
-    PictureSound sound;
-    PictureWalk walk;
-};
-
 std::unique_ptr<Page> g_page;
 Language g_language = Language::bg;  // kept by a new form after a run-time error
-
-Page& ThePage()
-{
-    if (!g_page)
-        tessalo_load();
-    return *g_page;
-}
-
-const LessonView& View()
-{
-    return ThePage().lesson.View();
-}
 
 // Runs one command of the lesson; a run-time error ends the handler and is reported.
 template <class Command>
@@ -108,6 +79,35 @@ std::uint32_t Rgb(const Colour& colour)
 }
 
 }  // namespace
+
+Page& ThePage()
+{
+    if (!g_page)
+        tessalo_load();
+    return *g_page;
+}
+
+const LessonView& View()
+{
+    return ThePage().lesson.View();
+}
+
+Language PageLanguage()
+{
+    return g_language;
+}
+
+int ListItems(const BoardPicture& picture)
+{
+    Page& page = ThePage();
+    page.items.clear();
+    for (const PictureItem& item : picture.items)
+        page.items.push_back({static_cast<std::int32_t>(item.kind), static_cast<float>(item.left),
+                              static_cast<float>(item.top), static_cast<float>(item.width),
+                              static_cast<float>(item.height), item.shape, Rgb(item.fill), item.filled ? 1 : 0,
+                              Rgb(item.line), static_cast<float>(item.lineWidth), item.cell});
+    return static_cast<int>(page.items.size());
+}
 
 extern "C" {
 
@@ -205,33 +205,6 @@ const TessaloCell* tessalo_cells(void)
     return ThePage().cells.data();
 }
 
-namespace {
-
-int ListItems(const BoardPicture& picture)
-{
-    Page& page = ThePage();
-    page.items.clear();
-    for (const PictureItem& item : picture.items)
-        page.items.push_back({static_cast<std::int32_t>(item.kind), static_cast<float>(item.left),
-                              static_cast<float>(item.top), static_cast<float>(item.width),
-                              static_cast<float>(item.height), item.shape, Rgb(item.fill), item.filled ? 1 : 0,
-                              Rgb(item.line), static_cast<float>(item.lineWidth), item.cell});
-    return static_cast<int>(page.items.size());
-}
-
-const char* Kept(std::string text)
-{
-    ThePage().handoutText = std::move(text);
-    return ThePage().handoutText.c_str();
-}
-
-int DrawnKind()
-{
-    return ThePage().lesson.DrawnPicture().kind;
-}
-
-}  // namespace
-
 int tessalo_picture(int line)
 {
     Page& page = ThePage();
@@ -239,67 +212,6 @@ int tessalo_picture(int line)
     const std::vector<int> none;
     return ListItems(DescribeBoard(page.lesson.Form(), {View().framed, page.lesson.Hidden(), ringed ? ringed->cells : none,
                                                         ringed && ringed->role == ArgumentRole::NewTerm}));
-}
-
-const char* tessalo_handout_title(void)
-{
-    const auto drawn = ThePage().lesson.DrawnPicture();
-    return Kept(drawn.kind ? HandoutTitle(drawn.kind, drawn.n, g_language) : std::string());
-}
-
-int tessalo_step_picture(int m, int blank)
-{
-    if (!DrawnKind() || m < 1 || m > 11)
-        return ListItems({});
-    return ListItems(StepPicture(DrawnKind(), m, g_language, blank ? StepCellFill::Blank : StepCellFill::Coloured));
-}
-
-const char* tessalo_step_sum(int m)
-{
-    return Kept(DrawnKind() && m >= 1 && m <= 11 ? StepSum(DrawnKind(), m) : std::string());
-}
-
-const char* tessalo_statement(void)
-{
-    const auto drawn = ThePage().lesson.DrawnPicture();
-    return Kept(drawn.kind ? ArgumentLines(drawn.kind, drawn.n, g_language).lines.front().text : std::string());
-}
-
-int tessalo_worksheet_count(int answers)
-{
-    Page& page = ThePage();
-    const auto drawn = page.lesson.DrawnPicture();
-    page.worksheet = drawn.kind ? WorksheetLines(drawn.kind, drawn.n, g_language, answers != 0) : std::vector<std::string>();
-    return static_cast<int>(page.worksheet.size());
-}
-
-int tessalo_sound(void)
-{
-    Page& page = ThePage();
-    page.sound = PlayPicture(View().rows);
-    return static_cast<int>(page.sound.samples.size());
-}
-
-const int16_t* tessalo_sound_samples(void)
-{
-    return ThePage().sound.samples.data();
-}
-
-int tessalo_sound_rate(void)
-{
-    return kSoundSampleRate;
-}
-
-const char* tessalo_worksheet_heading(int answers)
-{
-    const auto drawn = ThePage().lesson.DrawnPicture();
-    return Kept(drawn.kind ? WorksheetHeading(drawn.n, g_language, answers != 0) : std::string());
-}
-
-const char* tessalo_worksheet_line(int line)
-{
-    const auto& lines = ThePage().worksheet;
-    return line >= 0 && line < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(line)].c_str() : "";
 }
 
 const TessaloItem* tessalo_picture_items(void)

@@ -114,6 +114,8 @@ const TessaloItem* tessalo_picture_items(void);
 const char* tessalo_handout_title(void);
 int tessalo_step_picture(int m, int blank);
 const char* tessalo_step_sum(int m);
+// The strip's columns for n pictures (StripColumns).
+int tessalo_strip_columns(int n, double areaWidth, double areaHeight, double boxWidth, double boxHeight, double below);
 const char* tessalo_statement(void);
 const char* tessalo_worksheet_heading(int answers);
 int tessalo_worksheet_count(int answers);

@@ -124,21 +124,6 @@ export function handoutSvg(hatched = false) {
   return svgOf(width, Math.ceil(top + lines.length * FONT_PX * 1.15 + MARGIN), content);
 }
 
-// The number of columns that gives the strip's pictures the most room.
-function columns(n, area, box, below) {
-  let best = 1;
-  let bestScale = 0;
-  for (let count = 1; count <= n; ++count) {
-    const rows = Math.ceil(n / count);
-    const scale = Math.min(area.width / count / box.width, (area.height / rows - below) / box.height);
-    if (scale > bestScale) {
-      best = count;
-      bestScale = scale;
-    }
-  }
-  return best;
-}
-
 // The strip of the steps to the n shown: under the statement, the pictures for 1 .. n at one
 // scale, each with its step's cells framed and its sum beneath.
 export function stripSvg() {
@@ -151,7 +136,7 @@ export function stripSvg() {
   area.height = SHEET.height - area.top;
   const box = boxOf(readItems(core._tessalo_step_picture(n, 0)));
   const below = 3.5 * line;
-  const across = columns(n, area, box, below);
+  const across = core._tessalo_strip_columns(n, area.width, area.height, box.width, box.height, below);
   const tile = {width: area.width / across, height: area.height / Math.ceil(n / across)};
   const scale = Math.min(tile.width * 0.9 / box.width, (tile.height - below) / box.height);
   for (let m = 1; m <= n; ++m) {
