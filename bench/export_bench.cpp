@@ -5,15 +5,18 @@
 // Saving the largest picture (the fourth identity at n = 11) from the window,
 // as PDF, SVG and PNG, into a file, as a handout and as the window shows it;
 // the handout PDF with the argument beneath; and the step to it as a GIF 1,280
-// pixels wide, as for a slide; offscreen.
+// pixels wide, as for a slide; the tactile sheet as PDF and the proof as BRF,
+// braille and all; offscreen.
 #include "qt_benchmark_main.h"
 #include "app/induction_argument.h"
 #include "ui/window/main_window.h"
 #include "picture/picture_file.h"
+#include "picture/tactile_page.h"
 #include "ui/window/style.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QListWidget>
 #include <QTemporaryDir>
 
@@ -41,6 +44,25 @@ void SaveFromWindow(benchmark::State& state, const char* name, PictureLook look 
     }
 }
 
+// The tactile sheet needs no window: the braille is most of its work.
+void TactilePdf(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        if (!WriteTactileSheet(pdf, PictureFormat::Pdf, 4, 11, Language::bg, Paper::A4)) {
+            state.SkipWithError("no braille");
+            return;
+        }
+    }
+}
+
+void Brf(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ProofBrf(4, 11, Language::bg));
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(SaveFromWindow, pdf, "picture.pdf")->Unit(benchmark::kMillisecond);
@@ -51,6 +73,8 @@ BENCHMARK_CAPTURE(SaveFromWindow, svg, "picture.svg")->Unit(benchmark::kMillisec
 BENCHMARK_CAPTURE(SaveFromWindow, png, "picture.png")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SaveFromWindow, png_as_in_window, "picture.png", PictureLook::Window)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SaveFromWindow, gif, "picture.gif")->Unit(benchmark::kMillisecond);
+BENCHMARK(TactilePdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(Brf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -20,6 +20,7 @@ packages=(
   qt6-svg-dev  # the icon, and pictures saved as SVG
   libgif-dev  # the step saved as an animated GIF
   qt6-multimedia-dev  # the picture played as sound
+  liblouis-dev  # braille: the tactile sheet's titles and keys, and the proof as BRF
   qt6-translations-l10n  # the toolkit's own texts in Bulgarian
   qt6-tools-dev qt6-l10n-tools  # lupdate, lrelease and CMake's qt_add_lupdate for translations/window
   libgtest-dev libgmock-dev libbenchmark-dev

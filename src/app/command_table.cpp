@@ -22,6 +22,11 @@ const std::array<CommandRow, kCommandCount> kCommands{{
      .meaning = TextId::CommandWorksheetMeaning, .onPage = true},
     {.command = Command::WorksheetAnswers, .name = "WorksheetAnswers", .text = TextId::CommandWorksheetAnswers,
      .meaning = TextId::CommandWorksheetAnswersMeaning, .onPage = true},
+    // for a blind pupil: the picture to feel on swell paper or an embosser, the proof to read in braille
+    {.command = Command::Tactile, .name = "Tactile", .text = TextId::CommandTactile,
+     .meaning = TextId::CommandTactileMeaning},
+    {.command = Command::Braille, .name = "Braille", .text = TextId::CommandBraille,
+     .meaning = TextId::CommandBrailleMeaning},
     {.command = Command::StepUp, .name = "StepUp", .text = TextId::CommandStepUp,
      .meaning = TextId::CommandStepUpMeaning, .keys = {"PgDown"}, .everywhere = true, .onPage = true},
     {.command = Command::StepDown, .name = "StepDown", .text = TextId::CommandStepDown,

@@ -18,6 +18,8 @@ enum class Command {
     Strip,
     Worksheet,
     WorksheetAnswers,
+    Tactile,
+    Braille,
     StepUp,
     StepDown,
     Explore,
@@ -60,7 +62,7 @@ struct CommandRow {
     bool inArgument = false;  // its keys only while the argument's lines have the focus
 };
 
-inline constexpr std::size_t kCommandCount = 26;
+inline constexpr std::size_t kCommandCount = 28;
 extern const std::array<CommandRow, kCommandCount> kCommands;
 
 const CommandRow& FindCommand(Command command);

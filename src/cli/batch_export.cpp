@@ -12,6 +12,7 @@
 #include "cli/program_texts.h"
 #include "picture/picture_file.h"
 #include "picture/step_strip.h"
+#include "picture/tactile_page.h"
 #include "picture/worksheet_page.h"
 
 #include <QBuffer>
@@ -109,22 +110,43 @@ bool SaveSeries(const CommandLine& command)
     return true;
 }
 
+// Braille needs liblouis's tables, which a trimmed system may lack: said, and nothing written.
+bool BrailleOrSay(Language language)
+{
+    if (BrailleWorks(language))
+        return true;
+    std::fputs(Program::translate("CommandLine", "tessalo: няма брайловите таблици на liblouis (инсталирайте "
+                                                 "liblouis-data); нищо не е записано. / liblouis's braille tables are "
+                                                 "missing (install liblouis-data); nothing was written.\n")
+                   .toLocal8Bit()
+                   .constData(),
+               stderr);
+    return false;
+}
+
 // The picture for n; its sound plays the step's cells in their own timbre, as
 // the GIF animates the step.
 bool SaveExport(const CommandLine& command, const Tessalo& form, const QString& beneath)
 {
-    const std::vector<int> step =
-        FormatOfFile(command.exportPath) == PictureFormat::Wav ? StepCells(form) : std::vector<int>();
+    const auto format = FormatOfFile(command.exportPath);
+    if (format == PictureFormat::Brf && !BrailleOrSay(command.language))
+        return false;
+    const std::vector<int> step = format == PictureFormat::Wav ? StepCells(form) : std::vector<int>();
     return Save(command.exportPath, Picture{form, step, {}, beneath, command.kind, command.n, command.look},
                 command.pngWidth.value_or(DefaultPngWidth()));
 }
 
-// The strip of the steps or a worksheet, whole or not at all.
+// The strip of the steps, a worksheet or the tactile sheet, whole or not at all.
 bool SaveHandout(const CommandLine& command)
 {
     QBuffer handout;
     handout.open(QIODevice::WriteOnly);
-    if (command.strip)
+    if (command.tactile) {
+        if (!BrailleOrSay(command.language))
+            return false;
+        WriteTactileSheet(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language,
+                          command.paper);
+    } else if (command.strip)
         WriteStepStrip(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language);
     else
         WriteWorksheet(handout, command.kind, command.n, command.language, command.answers);
@@ -184,7 +206,7 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
         if (command.printArgument && !PrintText(argument))
             End(1);
         const QString beneath = command.withArgument ? QString::fromStdString(argument) : QString();
-        if (command.strip || command.worksheet || command.answers) {
+        if (command.strip || command.worksheet || command.answers || command.tactile) {
             if (!SaveHandout(command))
                 End(1);
         } else if (!command.exportPath.isEmpty() && !SaveExport(command, form, beneath)) {

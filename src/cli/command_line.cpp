@@ -133,6 +133,19 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     line.withArgument = parser.isSet(QStringLiteral("with-argument"));
     line.strip = parser.isSet(QStringLiteral("strip"));
     line.worksheet = parser.isSet(QStringLiteral("worksheet"));
+    line.tactile = parser.isSet(QStringLiteral("tactile"));
+    if (parser.isSet(QStringLiteral("paper"))) {
+        const QString paper = parser.value(QStringLiteral("paper")).toLower();
+        if (paper == QLatin1String("letter"))
+            line.paper = Paper::Letter;
+        else if (paper != QLatin1String("a4"))
+            return Stop(2, Program::translate("CommandLine", "tessalo: --paper е a4 или letter, не „%1“. / "
+                                                             "--paper takes a4 or letter, not '%1'.\n")
+                               .arg(paper));
+        if (!line.tactile)
+            return Stop(2, Program::translate("CommandLine", "tessalo: --paper е за --tactile. / "
+                                                             "--paper goes with --tactile.\n"));
+    }
     line.answers = parser.isSet(QStringLiteral("answers"));
     line.seriesFolder = parser.value(QStringLiteral("series"));
     if (parser.isSet(QStringLiteral("look"))) {
@@ -148,8 +161,8 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
         const QString format = parser.value(QStringLiteral("format"));
         const auto named = FormatOfFile(QStringLiteral("slide.") + format);
         if (!named || format.contains(QLatin1Char('.')) || format.contains(QLatin1Char('/')))
-            return Stop(2, Program::translate("CommandLine", "tessalo: --format е svg, png, pdf, gif или wav, не „%1“. / "
-                                                             "--format takes svg, png, pdf, gif or wav, not '%1'.\n")
+            return Stop(2, Program::translate("CommandLine", "tessalo: --format е svg, png, pdf, gif, wav или brf, не „%1“. / "
+                                                             "--format takes svg, png, pdf, gif, wav or brf, not '%1'.\n")
                                .arg(format));
         if (line.seriesFolder.isEmpty())
             return Stop(2, Program::translate("CommandLine", "tessalo: --format е за --series. / "
@@ -195,8 +208,8 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     if (!line.exportPath.isEmpty() && !FormatOfFile(line.exportPath))
         return Stop(2,
                     Program::translate("CommandLine",
-                                       "tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf, .gif и .wav. / "
-                                       "'%1': unknown file type; allowed are .svg, .png, .pdf, .gif and .wav.\n")
+                                       "tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf, .gif, .wav и .brf. / "
+                                       "'%1': unknown file type; allowed are .svg, .png, .pdf, .gif, .wav and .brf.\n")
                         .arg(line.exportPath));
     const auto takesWidth = [](std::optional<PictureFormat> format) {
         return format == PictureFormat::Png || format == PictureFormat::Gif;
@@ -218,6 +231,10 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
         FormatOfFile(line.exportPath) != PictureFormat::Svg)
         return Stop(2, Program::translate("CommandLine", "tessalo: --strip е за --export ФАЙЛ.pdf или .svg. / "
                                                          "--strip goes with --export FILE.pdf or .svg.\n"));
+    if (line.tactile && FormatOfFile(line.exportPath) != PictureFormat::Pdf &&
+        FormatOfFile(line.exportPath) != PictureFormat::Svg)
+        return Stop(2, Program::translate("CommandLine", "tessalo: --tactile е за --export ФАЙЛ.pdf или .svg. / "
+                                                         "--tactile goes with --export FILE.pdf or .svg.\n"));
     if ((line.worksheet || line.answers) && FormatOfFile(line.exportPath) != PictureFormat::Pdf)
         return Stop(2, Program::translate("CommandLine", "tessalo: --worksheet и --answers са за --export ФАЙЛ.pdf. / "
                                                          "--worksheet and --answers go with --export FILE.pdf.\n"));
@@ -275,7 +292,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
          QStringLiteral("--n N")},
         {{QStringLiteral("export"),
           Program::translate("CommandLine", "Записва картината без прозорец: .svg, .png или .pdf; .gif е "
-                                            "стъпката до n като анимация, .wav е картината като звук."),
+                                            "стъпката до n като анимация, .wav е картината като звук, "
+                                            ".brf е доказателството на брайл."),
           Program::translate("CommandLine", "файл")},
          Program::translate("CommandLine", "--export ФАЙЛ")},
         {{QStringLiteral("width"),
@@ -292,6 +310,14 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         {{QStringLiteral("strip"),
           Program::translate("CommandLine", "С --export: стъпките до n една до друга на лист A4 (.pdf или .svg).")},
          QStringLiteral("--strip")},
+        {{QStringLiteral("tactile"),
+          Program::translate("CommandLine", "С --export: релефен лист на картината с брайл, за подуваща се хартия "
+                                            "или брайлов принтер (.pdf или .svg).")},
+         QStringLiteral("--tactile")},
+        {{QStringLiteral("paper"),
+          Program::translate("CommandLine", "С --tactile: a4 (подразбира се) или letter."),
+          Program::translate("CommandLine", "хартия")},
+         Program::translate("CommandLine", "--paper ХАРТИЯ")},
         {{QStringLiteral("worksheet"),
           Program::translate("CommandLine", "С --export: работен лист за стъпката до n (.pdf).")},
          QStringLiteral("--worksheet")},

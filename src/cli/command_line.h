@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "app/tactile_sheet.h"
 #include "app/texts.h"
 #include "picture/picture_export.h"
 
@@ -34,6 +35,8 @@ struct CommandLine {
     bool strip = false;          // the export is the strip of the steps to n
     bool worksheet = false;      // the export is a pupil's worksheet for the step to n
     bool answers = false;        // the worksheet's answer sheet
+    bool tactile = false;        // the export is the picture's tactile sheet
+    Paper paper = Paper::A4;     // of the tactile sheet
     QString seriesFolder;
     PictureFormat seriesFormat = PictureFormat::Svg;  // of the series' slides; a GIF's slide is its step
     PictureLook look = PictureLook::Handout;          // of --export's picture and of the series

@@ -12,6 +12,7 @@
 #include "picture/board_painter.h"
 #include "picture/handout.h"
 #include "picture/step_gif.h"
+#include "picture/tactile_page.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -289,6 +290,10 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
     case PictureFormat::Wav: {
         const std::string wav = WavBytes(PlayPicture(ExploreRows(picture.form, picture.marked)));
         return device.write(wav.data(), static_cast<qint64>(wav.size())) == static_cast<qint64>(wav.size());
+    }
+    case PictureFormat::Brf: {
+        const QByteArray brf = ProofBrf(picture.drawnKind, picture.drawnN, picture.form.language);
+        return !brf.isEmpty() && device.write(brf) == brf.size();
     }
     case PictureFormat::Svg: {
         QSvgGenerator svg;

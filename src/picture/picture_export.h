@@ -35,7 +35,7 @@ struct Picture {
     PictureLook look = PictureLook::Handout;
 };
 
-enum class PictureFormat { Svg, Png, Pdf, Gif, Wav };
+enum class PictureFormat { Svg, Png, Pdf, Gif, Wav, Brf };
 
 // The proof text beneath the picture, its lines ending in "\n".
 QString PictureText(const Tessalo& form);
@@ -69,6 +69,7 @@ QImage PictureImage(const Picture& picture, int width = DefaultPngWidth(), bool 
 
 // Writes the picture to `device` as SVG, PNG `pngWidth` pixels wide, PDF (a
 // handout on an A4 page, the window's look on a page of its size), as sound
-// (WAV, PlayPicture, the marked cells the step's), or the step to it as an animated GIF `pngWidth`
-// pixels wide (WriteStepGif); false when the device refused a write.
+// (WAV, PlayPicture, the marked cells the step's), the proof in braille (BRF,
+// ProofBrf), or the step to it as an animated GIF `pngWidth` pixels wide
+// (WriteStepGif); false when the device refused a write or braille cannot be made.
 bool WritePicture(QIODevice& device, PictureFormat format, const Picture& picture, int pngWidth = DefaultPngWidth());

@@ -108,6 +108,8 @@ std::optional<PictureFormat> FormatOfFile(const QString& path)
         return PictureFormat::Gif;
     if (suffix == QLatin1String("wav"))
         return PictureFormat::Wav;
+    if (suffix == QLatin1String("brf"))
+        return PictureFormat::Brf;
     return std::nullopt;
 }
 

@@ -33,6 +33,46 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>tessalo: няма брайловите таблици на liblouis (инсталирайте liblouis-data); нищо не е записано. / liblouis&apos;s braille tables are missing (install liblouis-data); nothing was written.
+</source>
+        <translation>tessalo: liblouis&apos;s braille tables are missing (install liblouis-data); nothing was written.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: --tactile е за --export ФАЙЛ.pdf или .svg. / --tactile goes with --export FILE.pdf or .svg.
+</source>
+        <translation>tessalo: --tactile goes with --export FILE.pdf or .svg.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: --paper е за --tactile. / --paper goes with --tactile.
+</source>
+        <translation>tessalo: --paper goes with --tactile.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: --paper е a4 или letter, не „%1“. / --paper takes a4 or letter, not &apos;%1&apos;.
+</source>
+        <translation>tessalo: --paper takes a4 or letter, not &apos;%1&apos;.
+</translation>
+    </message>
+    <message>
+        <source>--paper ХАРТИЯ</source>
+        <translation>--paper PAPER</translation>
+    </message>
+    <message>
+        <source>хартия</source>
+        <translation>paper</translation>
+    </message>
+    <message>
+        <source>С --tactile: a4 (подразбира се) или letter.</source>
+        <translation>With --tactile: a4 (the default) or letter.</translation>
+    </message>
+    <message>
+        <source>С --export: релефен лист на картината с брайл, за подуваща се хартия или брайлов принтер (.pdf или .svg).</source>
+        <translation>With --export: a tactile sheet of the picture with braille, for swell paper or a braille embosser (.pdf or .svg).</translation>
+    </message>
+    <message>
         <source>tessalo: „%1“ не беше записан: %2. / cannot write &apos;%1&apos;: %3.
 </source>
         <translation>tessalo: cannot write &apos;%1&apos;: %3.
@@ -119,9 +159,9 @@ Keys in the window:
 </translation>
     </message>
     <message>
-        <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf, .gif и .wav. / &apos;%1&apos;: unknown file type; allowed are .svg, .png, .pdf, .gif and .wav.
+        <source>tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf, .gif, .wav и .brf. / &apos;%1&apos;: unknown file type; allowed are .svg, .png, .pdf, .gif, .wav and .brf.
 </source>
-        <translation>tessalo: &apos;%1&apos;: unknown file type; use .svg, .png, .pdf, .gif or .wav.
+        <translation>tessalo: &apos;%1&apos;: unknown file type; allowed are .svg, .png, .pdf, .gif, .wav and .brf.
 </translation>
     </message>
     <message>
@@ -201,8 +241,8 @@ Keys in the window:
         <translation>n from 1 to 11.</translation>
     </message>
     <message>
-        <source>Записва картината без прозорец: .svg, .png или .pdf; .gif е стъпката до n като анимация, .wav е картината като звук.</source>
-        <translation>Saves the picture without a window: .svg, .png or .pdf; .gif is the step to n as an animation, .wav the picture as sound.</translation>
+        <source>Записва картината без прозорец: .svg, .png или .pdf; .gif е стъпката до n като анимация, .wav е картината като звук, .brf е доказателството на брайл.</source>
+        <translation>Saves the picture without a window: .svg, .png or .pdf; .gif is the step to n as an animation, .wav the picture as sound, .brf the proof in braille.</translation>
     </message>
     <message>
         <source>файл</source>
@@ -275,9 +315,9 @@ Keys in the window:
 </translation>
     </message>
     <message>
-        <source>tessalo: --format е svg, png, pdf, gif или wav, не „%1“. / --format takes svg, png, pdf, gif or wav, not &apos;%1&apos;.
+        <source>tessalo: --format е svg, png, pdf, gif, wav или brf, не „%1“. / --format takes svg, png, pdf, gif, wav or brf, not &apos;%1&apos;.
 </source>
-        <translation>tessalo: --format takes svg, png, pdf, gif or wav, not &apos;%1&apos;.
+        <translation>tessalo: --format takes svg, png, pdf, gif, wav or brf, not &apos;%1&apos;.
 </translation>
     </message>
     <message>
@@ -400,6 +440,34 @@ Keys in the window:
 </context>
 <context>
     <name>PictureActions</name>
+    <message>
+        <source>Доказателството на брайл</source>
+        <translation>The proof in braille</translation>
+    </message>
+    <message>
+        <source>Релефен лист</source>
+        <translation>Tactile sheet</translation>
+    </message>
+    <message>
+        <source>Брайлът не може да бъде направен: липсват брайловите таблици на liblouis. Инсталирайте пакета liblouis-data.</source>
+        <translation>Braille cannot be made: liblouis&apos;s braille tables are missing. Install the package liblouis-data.</translation>
+    </message>
+    <message>
+        <source>Няма брайл</source>
+        <translation>No braille</translation>
+    </message>
+    <message>
+        <source>Брайлов файл BRF (*.brf)</source>
+        <translation>Braille file BRF (*.brf)</translation>
+    </message>
+    <message>
+        <source>Релефен лист SVG (*.svg)</source>
+        <translation>Tactile sheet SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Релефен лист PDF (*.pdf)</source>
+        <translation>Tactile sheet PDF (*.pdf)</translation>
+    </message>
     <message>
         <source>Векторна картина SVG (*.svg)</source>
         <translation>SVG vector picture (*.svg)</translation>

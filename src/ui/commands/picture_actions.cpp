@@ -10,6 +10,7 @@
 #include "picture/handout.h"
 #include "picture/picture_file.h"
 #include "picture/step_strip.h"
+#include "picture/tactile_page.h"
 #include "picture/worksheet_page.h"
 #include "cli/program_texts.h"
 
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -53,6 +55,13 @@ constexpr std::array<FileKind, 8> kFileKinds{{
     {QT_TRANSLATE_NOOP("PictureActions", "Както на екрана: документ PDF (*.pdf)"), "pdf", PictureLook::Window},
 }};
 
+// The sheets for a blind pupil, each in a dialog of its own.
+constexpr std::array<FileKind, 3> kSheetKinds{{
+    {QT_TRANSLATE_NOOP("PictureActions", "Релефен лист PDF (*.pdf)"), "pdf"},
+    {QT_TRANSLATE_NOOP("PictureActions", "Релефен лист SVG (*.svg)"), "svg"},
+    {QT_TRANSLATE_NOOP("PictureActions", "Брайлов файл BRF (*.brf)"), "brf"},
+}};
+
 QString SuggestedName(const Picture& picture)
 {
     return QString::fromStdString(PictureFileStem(picture.drawnKind, picture.drawnN));
@@ -60,11 +69,19 @@ QString SuggestedName(const Picture& picture)
 
 const FileKind& KindOf(const QString& filter)
 {
-    for (const auto& kind : kFileKinds) {
-        if (filter == Program::translate("PictureActions", kind.filter))
-            return kind;
+    for (const auto kinds : {std::span<const FileKind>(kFileKinds), std::span<const FileKind>(kSheetKinds)}) {
+        for (const auto& kind : kinds) {
+            if (filter == Program::translate("PictureActions", kind.filter))
+                return kind;
+        }
     }
     return kFileKinds[0];
+}
+
+// Letter where the system measures in inches, A4 elsewhere.
+Paper LocalPaper()
+{
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
 }
 
 QString SuffixOf(const QString& filter)
@@ -171,26 +188,43 @@ void PictureActions::saveHandout(Handout handout)
     if (!hasPicture())
         return;
     const Picture picture = picture_();
+    const Language language = picture.form.language;
+    const bool braille = handout == Handout::Tactile || handout == Handout::Braille;
+    if (braille && !BrailleWorks(language)) {
+        tell(QMessageBox::Warning, Program::translate("PictureActions", "Няма брайл"),
+             Program::translate("PictureActions", "Брайлът не може да бъде направен: липсват брайловите таблици на "
+                                                  "liblouis. Инсталирайте пакета liblouis-data."));
+        return;
+    }
     static const char* const kTitles[] = {QT_TRANSLATE_NOOP("PictureActions", "Лист със стъпките"),
                                           QT_TRANSLATE_NOOP("PictureActions", "Работен лист"),
-                                          QT_TRANSLATE_NOOP("PictureActions", "Отговори към работния лист")};
-    static const char* const kEndings[] = {"-steps.pdf", "-worksheet.pdf", "-answers.pdf"};
+                                          QT_TRANSLATE_NOOP("PictureActions", "Отговори към работния лист"),
+                                          QT_TRANSLATE_NOOP("PictureActions", "Релефен лист"),
+                                          QT_TRANSLATE_NOOP("PictureActions", "Доказателството на брайл")};
+    static const char* const kEndings[] = {"-steps.pdf", "-worksheet.pdf", "-answers.pdf", "-tactile.pdf", ".brf"};
     const auto which = static_cast<std::size_t>(handout);
-    QPointer<QFileDialog> dialog = NewSaveDialog(window_, Program::translate("PictureActions", kTitles[which]),
-                                                 std::span(kFileKinds).subspan(2, 1));  // PDF
+    const std::span<const FileKind> kinds = handout == Handout::Tactile   ? std::span(kSheetKinds).subspan(0, 2)
+                                            : handout == Handout::Braille ? std::span(kSheetKinds).subspan(2, 1)
+                                                                          : std::span(kFileKinds).subspan(2, 1);  // PDF
+    QPointer<QFileDialog> dialog = NewSaveDialog(window_, Program::translate("PictureActions", kTitles[which]), kinds);
     dialog->selectFile(SuggestedName(picture) + QLatin1String(kEndings[which]));
     const bool chosen = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
     const QString path = chosen ? dialog->selectedFiles().first() : QString();
     delete dialog;
     if (path.isEmpty())
         return;
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
+    QBuffer sheet;
+    sheet.open(QIODevice::WriteOnly);
     if (handout == Handout::Strip)
-        WriteStepStrip(pdf, PictureFormat::Pdf, picture.drawnKind, picture.drawnN, picture.form.language);
+        WriteStepStrip(sheet, PictureFormat::Pdf, picture.drawnKind, picture.drawnN, language);
+    else if (handout == Handout::Tactile)
+        WriteTactileSheet(sheet, FormatOfFile(path).value_or(PictureFormat::Pdf), picture.drawnKind, picture.drawnN,
+                          language, LocalPaper());
+    else if (handout == Handout::Braille)
+        sheet.write(ProofBrf(picture.drawnKind, picture.drawnN, language));
     else
-        WriteWorksheet(pdf, picture.drawnKind, picture.drawnN, picture.form.language, handout == Handout::Answers);
-    if (const auto failure = SaveWhole(path, pdf.data()))
+        WriteWorksheet(sheet, picture.drawnKind, picture.drawnN, language, handout == Handout::Answers);
+    if (const auto failure = SaveWhole(path, sheet.data()))
         tellNotSaved(Program::translate("PictureActions", "Картината не е запазена"), path, *failure);
 }
 

@@ -29,9 +29,10 @@ public:
     int defaultPngWidth() const;
 
     void save();
-    // Saves a handout for the n shown as a PDF, after a dialog of its own: the
-    // strip of the steps, a worksheet or its answer sheet.
-    enum class Handout { Strip, Worksheet, Answers };
+    // Saves a handout for the n shown, after a dialog of its own: the strip of
+    // the steps, a worksheet or its answer sheet (PDF), the tactile sheet (PDF or
+    // SVG, on Letter where the system measures in inches) or the proof in braille (BRF).
+    enum class Handout { Strip, Worksheet, Answers, Tactile, Braille };
     void saveHandout(Handout handout);
     // What Copy put on the clipboard: a text box's selection, the picture or nothing.
     enum class Copied { Nothing, Text, Picture };

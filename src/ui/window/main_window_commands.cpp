@@ -51,6 +51,8 @@ void MainWindow::connectCommands()
     on(Command::Strip, [pictures] { pictures->saveHandout(PictureActions::Handout::Strip); });
     on(Command::Worksheet, [pictures] { pictures->saveHandout(PictureActions::Handout::Worksheet); });
     on(Command::WorksheetAnswers, [pictures] { pictures->saveHandout(PictureActions::Handout::Answers); });
+    on(Command::Tactile, [pictures] { pictures->saveHandout(PictureActions::Handout::Tactile); });
+    on(Command::Braille, [pictures] { pictures->saveHandout(PictureActions::Handout::Braille); });
     on(Command::Copy, [this, pictures] {
         switch (pictures->copy()) {
         case PictureActions::Copied::Text: announce(Program::translate("MainWindow", "Текстът е копиран.")); break;

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "app/texts.h"
+
+#include <string>
+#include <vector>
+
+// A braille file (BRF) as embossers and braille displays take it: ASCII
+// braille, pages of 25 lines of at most 40 cells.
+inline constexpr std::size_t kBrfCells = 40;
+inline constexpr std::size_t kBrfLines = 25;
+
+// What the proof of identity `kind` (1..6) at n says in braille: the proof
+// text's lines, an empty line, the induction argument's lines.
+std::vector<std::string> ProofForBraille(int kind, int n, Language language);
+
+// Braille lines (Unicode braille patterns) laid out as a BRF file: a line too
+// long goes on, indented by two cells, on the next; a form feed parts the pages,
+// lines in CR LF.
+std::string BrfPages(const std::vector<std::u32string>& lines);

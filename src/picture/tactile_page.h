@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "app/tactile_sheet.h"
+#include "picture/picture_export.h"
+
+#include <QByteArray>
+
+class QIODevice;
+
+// The tactile sheet of identity `kind` (1..6) at n with its braille, for swell
+// paper or an embosser: SVG or a one-page PDF of the paper's size. False when
+// braille cannot be made (liblouis's tables missing) or the device refused a write.
+bool WriteTactileSheet(QIODevice& device, PictureFormat format, int kind, int n, Language language, Paper paper);
+
+// The proof text and the argument of identity `kind` at n as a BRF file; empty
+// when braille cannot be made.
+QByteArray ProofBrf(int kind, int n, Language language);
+
+// Whether braille can be made in `language`: liblouis and its table are there.
+bool BrailleWorks(Language language);
