@@ -16,8 +16,14 @@
 
 namespace {
 
-constexpr double kMargin = 15;
-constexpr double kRoomyGap = 6;       // between the sheet's parts: what swell paper wants
+// The margins and the room between the sheet's parts: what swell paper wants, or,
+// where that leaves cells below the least, what touch still tells apart.
+struct Spacing {
+    double margin;
+    double gap;
+};
+constexpr Spacing kRoomy{15, 6};
+constexpr Spacing kTight{10, kTactileGap};
 constexpr double kLargestCell = 25;   // a small picture is not blown up past two fingertips
 constexpr double kSwatch = kTactileMinCell;
 constexpr double kOutlineWidth = 0.6;
@@ -131,14 +137,16 @@ std::vector<KeyEntry> KeyEntries(int kind, const std::array<bool, 3>& present, L
     return entries;
 }
 
-}  // namespace
-
-TactileSheet LayOutTactileSheet(int kind, int n, Language language, Paper paper, const BrailleTranslator& braille)
+// The sheet with `spacing`; `fits` tells whether its cells reached the least size.
+TactileSheet LayOut(int kind, int n, Language language, Paper paper, const BrailleTranslator& braille,
+                    Spacing spacing, bool& fits)
 {
+    const double margin = spacing.margin;
+    const double gap = spacing.gap;
     TactileSheet sheet;
     sheet.width = paper == Paper::A4 ? 210 : 215.9;
     sheet.height = paper == Paper::A4 ? 297 : 279.4;
-    const double width = sheet.width - 2 * kMargin;
+    const double width = sheet.width - 2 * margin;
 
     const Tessalo form = ShownForm(kind, n, language);
     const std::vector<int> added = StepCells(form);
@@ -153,8 +161,8 @@ TactileSheet LayOutTactileSheet(int kind, int n, Language language, Paper paper,
     }
 
     double y = PutLines(sheet.braille, Wrap(braille(HandoutTitle(kind, n, language), language), CellsIn(width)),
-                        kMargin, kMargin);
-    const double pictureTop = y + kRoomyGap;
+                        margin, margin);
+    const double pictureTop = y + gap;
 
     std::vector<std::u32string> numbers;
     std::size_t widestNumber = 0;
@@ -163,20 +171,21 @@ TactileSheet LayOutTactileSheet(int kind, int n, Language language, Paper paper,
         widestNumber = std::max(widestNumber, numbers.back().size());
     }
     const double numbersWidth = LineWidth(widestNumber) + kBrailleDotDiameter;
-    const double pictureLeft = kMargin + numbersWidth + kRoomyGap;
+    const double pictureLeft = margin + numbersWidth + gap;
 
-    const double keyText = kSwatch + kRoomyGap;
+    const double keyText = kSwatch + gap;
     const std::vector<KeyEntry> key = KeyEntries(kind, present, language, braille, CellsIn(width - keyText));
-    double keyHeight = 0;
+    double keyHeight = gap;  // above it
     for (const KeyEntry& entry : key)
-        keyHeight += std::max(kSwatch, entry.PutHeight()) + kRoomyGap;
+        keyHeight += std::max(kSwatch, entry.PutHeight()) + (&entry == &key.back() ? 0 : gap);
 
     const auto across = static_cast<double>(columns);
     const auto down = static_cast<double>(std::max<std::size_t>(rows.size(), 1));
-    const double roomDown = sheet.height - kMargin - keyHeight - pictureTop;
-    const double size = std::max(
-        kTactileMinCell, std::min({kLargestCell, (sheet.width - kMargin - pictureLeft - (across - 1) * kTactileGap) / across,
-                                   (roomDown - (down - 1) * kTactileGap) / down}));
+    const double roomDown = sheet.height - margin - keyHeight - pictureTop;
+    const double largest = std::min({kLargestCell, (sheet.width - margin - pictureLeft - (across - 1) * kTactileGap) / across,
+                                     (roomDown - (down - 1) * kTactileGap) / down});
+    fits = largest >= kTactileMinCell;
+    const double size = std::max(kTactileMinCell, largest);
     const double pitch = size + kTactileGap;
 
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -188,17 +197,26 @@ TactileSheet LayOutTactileSheet(int kind, int n, Language language, Paper paper,
                                    shape.Shape == kCircle, kTextureOfColour[state], cell.added});
         }
         // the number's right edge at the column's, its middle dots level with the row's middle
-        const double numberLeft = kMargin + numbersWidth - kBrailleDotDiameter - LineWidth(numbers[r].size());
+        const double numberLeft = margin + numbersWidth - kBrailleDotDiameter - LineWidth(numbers[r].size());
         PutLines(sheet.braille, {numbers[r]}, numberLeft, top + size / 2 - kBrailleHeight / 2);
     }
 
-    y = pictureTop + down * pitch - kTactileGap + kRoomyGap;
+    y = pictureTop + down * pitch - kTactileGap + gap;
     for (const KeyEntry& entry : key) {
-        sheet.swatches.push_back({kMargin, y, kSwatch, false, entry.texture, !entry.texture});
-        PutLines(sheet.braille, entry.lines, kMargin + keyText, y);
-        y += std::max(kSwatch, entry.PutHeight()) + kRoomyGap;
+        sheet.swatches.push_back({margin, y, kSwatch, false, entry.texture, !entry.texture});
+        PutLines(sheet.braille, entry.lines, margin + keyText, y);
+        y += std::max(kSwatch, entry.PutHeight()) + gap;
     }
     return sheet;
+}
+
+}  // namespace
+
+TactileSheet LayOutTactileSheet(int kind, int n, Language language, Paper paper, const BrailleTranslator& braille)
+{
+    bool fits = false;
+    TactileSheet sheet = LayOut(kind, n, language, paper, braille, kRoomy, fits);
+    return fits ? sheet : LayOut(kind, n, language, paper, braille, kTight, fits);
 }
 
 std::vector<Dot> BrailleDots(const BrailleLine& line)
