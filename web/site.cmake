@@ -8,7 +8,7 @@
 # PNG icons drawn from the SVG one, and the service worker, its cache named
 # after the contents of every file, so that a changed file reaches every
 # visitor and an unchanged one is never fetched twice.
-#   cmake -DSITE=dir -DSOURCE=web -DICON=icon.svg -DRSVG=rsvg-convert -DWORK=dir-with-layout.js
+#   cmake -DSITE=dir -DSOURCE=web -DICON=icon.svg -DRSVG=rsvg-convert -DWORK=dir-with-layout.js-and-braille.json
 #         -DTRANSLATIONS=translations -P site.cmake
 cmake_policy(VERSION 3.25)  # a script has no project to set them; IN_LIST needs them
 include(${CMAKE_CURRENT_LIST_DIR}/../cmake/catalogue.cmake)
@@ -106,7 +106,8 @@ while(pngs)
   list(APPEND icons ${png})
 endwhile()
 
-set(cached index.html tessalo_core.js tessalo_core.wasm icon.svg ${icons} manifest.webmanifest)
+file(COPY ${WORK}/braille.json DESTINATION ${SITE})
+set(cached index.html tessalo_core.js tessalo_core.wasm icon.svg ${icons} manifest.webmanifest braille.json)
 set(contents "")
 foreach(file ${cached})
   file(SHA256 ${SITE}/${file} hash)
@@ -117,7 +118,7 @@ string(SUBSTRING ${version} 0 16 VERSION)
 # the icons are the browser's and the system's, which fetch them for the tab and when the page
 # is installed as an app (the tab's apart from the page's own fetches); the page itself is
 # cached once, as ./, and kept under index.html as well
-list(REMOVE_ITEM cached icon.svg ${icons} index.html)
+list(REMOVE_ITEM cached icon.svg ${icons} index.html braille.json)
 list(TRANSFORM cached PREPEND "'./")
 list(TRANSFORM cached APPEND "'")
 list(JOIN cached ", " FILES)

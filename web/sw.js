@@ -10,6 +10,8 @@
 const OWN = `tessalo ${self.registration.scope} `;
 const CACHE = OWN + '@VERSION@';
 const FILES = ['./', @FILES@];
+// Fetched only when first asked for (the braille of the tactile sheet and the proof), then kept.
+const LATER = ['./braille.json'].map(file => new URL(file, self.registration.scope).href);
 
 self.addEventListener('install', event => {
   event.waitUntil((async () => {
@@ -34,7 +36,13 @@ self.addEventListener('activate', event => {
 self.addEventListener('fetch', event => {
   if (event.request.method !== 'GET')
     return;
-  event.respondWith(caches.open(CACHE)
-    .then(cache => cache.match(event.request, {ignoreSearch: true}))
-    .then(cached => cached || fetch(event.request)));
+  event.respondWith(caches.open(CACHE).then(async cache => {
+    const cached = await cache.match(event.request, {ignoreSearch: true});
+    if (cached)
+      return cached;
+    const response = await fetch(event.request);
+    if (response.ok && LATER.includes(event.request.url.split('?')[0]))
+      await cache.put(event.request, response.clone());
+    return response;
+  }));
 });

@@ -16,11 +16,6 @@ constexpr std::string_view kBrailleAscii = " A1B'K2L@CIF/MSP\"E3H9O6R^DJG>NTQ,*5
 constexpr char32_t kBlank = U'\u2800';
 constexpr std::size_t kRunoverIndent = 2;
 
-char Ascii(char32_t cell)
-{
-    return kBrailleAscii[(static_cast<unsigned>(cell) - 0x2800U) & 0x3FU];
-}
-
 // Breaks one line at its blank cells; what goes on is indented.
 std::vector<std::u32string> Broken(const std::u32string& line)
 {
@@ -39,6 +34,17 @@ std::vector<std::u32string> Broken(const std::u32string& line)
 }
 
 }  // namespace
+
+char BrailleAscii(char32_t cell)
+{
+    return kBrailleAscii[(static_cast<unsigned>(cell) - 0x2800U) & 0x3FU];
+}
+
+char32_t BrailleCell(char ascii)
+{
+    const std::size_t at = kBrailleAscii.find(ascii);
+    return U'\u2800' + static_cast<char32_t>(at == std::string_view::npos ? 0 : at);
+}
 
 std::vector<std::string> ProofForBraille(int kind, int n, Language language)
 {
@@ -66,7 +72,7 @@ std::string BrfPages(const std::vector<std::u32string>& lines)
                 onPage = 0;
             }
             for (const char32_t cell : part)
-                brf += Ascii(cell);
+                brf += BrailleAscii(cell);
             brf += "\r\n";
             ++onPage;
         }

@@ -18,6 +18,10 @@ inline constexpr std::size_t kBrfLines = 25;
 // text's lines, an empty line, the induction argument's lines.
 std::vector<std::string> ProofForBraille(int kind, int n, Language language);
 
+// A braille cell as braille ASCII ('A' for dot 1), and back.
+char BrailleAscii(char32_t cell);
+char32_t BrailleCell(char ascii);
+
 // Braille lines (Unicode braille patterns) laid out as a BRF file: a line too
 // long goes on, indented by two cells, on the next; a form feed parts the pages,
 // lines in CR LF.

@@ -24,9 +24,9 @@ const std::array<CommandRow, kCommandCount> kCommands{{
      .meaning = TextId::CommandWorksheetAnswersMeaning, .onPage = true},
     // for a blind pupil: the picture to feel on swell paper or an embosser, the proof to read in braille
     {.command = Command::Tactile, .name = "Tactile", .text = TextId::CommandTactile,
-     .meaning = TextId::CommandTactileMeaning},
+     .meaning = TextId::CommandTactileMeaning, .onPage = true},
     {.command = Command::Braille, .name = "Braille", .text = TextId::CommandBraille,
-     .meaning = TextId::CommandBrailleMeaning},
+     .meaning = TextId::CommandBrailleMeaning, .onPage = true},
     {.command = Command::StepUp, .name = "StepUp", .text = TextId::CommandStepUp,
      .meaning = TextId::CommandStepUpMeaning, .keys = {"PgDown"}, .everywhere = true, .onPage = true},
     {.command = Command::StepDown, .name = "StepDown", .text = TextId::CommandStepDown,

@@ -126,6 +126,12 @@ const char* tessalo_worksheet_line(int line);
 int tessalo_sound(void);
 const int16_t* tessalo_sound_samples(void);
 int tessalo_sound_rate(void);
+// The picture drawn as a tactile sheet (SVG, A4 or Letter) and its proof as a BRF
+// file, valid until the next such call, their braille from the table the page's
+// script set as the module's brailleTable; then how many texts the table lacked.
+const char* tessalo_tactile_svg(int letter);
+const char* tessalo_proof_brf(void);
+int tessalo_braille_misses(void);
 // The name a saved picture is offered under, without its extension.
 const char* tessalo_picture_stem(void);
 

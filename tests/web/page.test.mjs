@@ -635,14 +635,14 @@ describe('links, printing, loading', () => {
     }
   });
 
-  test('saving and copying draw the picture and its proof into SVG and PNG', () => withPage(web.DEVICES.desktop, async page => {
+  test('saving and copying draw the picture and its proof into SVG, PNG and braille', () => withPage(web.DEVICES.desktop, async page => {
     await page.keyboard.press('Control+S');
     assert.match(await spoken(page), /Няма картина/);
     await page.goto(`${site.url}#kind=4&n=5`);
     await web.ready(page);
     await web.click(page, 'List1-item-2');  // n = 3 chosen, n = 5 still on the board
-    for (const [id, check] of [
-      ['save-svg', async data => {
+    for (const [id, ending, check] of [
+      ['save-svg', '.svg', async data => {
         const svg = data.toString();
         assert.match(svg, /1 \+ 3 \+ 5 \+ 7 \+ 9 = 5\*5 = 25/);
         // a handout: under its title, on white, no control's caption
@@ -653,14 +653,32 @@ describe('links, printing, loading', () => {
           return [...doc.querySelectorAll('path')].reduce((count, p) => count + p.getAttribute('d').split('M').length - 1, 0);
         }, svg), 25);
       }],
-      ['save-png', data => {
+      ['save-png', '.png', data => {
         assert.equal(data.subarray(1, 4).toString(), 'PNG');
         assert.equal(data.readUInt32BE(16), 2 * 546);
+      }],
+      // the window's braille, from the table its liblouis made: the sheet's 25 cells with its
+      // braille dots, and the proof's sum in numbers with the number sign
+      ['tactile', '-tactile.svg', async data => {
+        const counts = await page.evaluate(svg => {
+          const doc = new DOMParser().parseFromString(svg, 'image/svg+xml');
+          const circles = [...doc.querySelectorAll('circle')].map(c => c.getAttribute('r'));
+          return [doc.querySelectorAll('rect[width="' + doc.querySelectorAll('rect')[1].getAttribute('width') + '"]').length,
+                  circles.filter(r => r === '0.72').length];
+        }, data.toString());
+        assert.equal(counts[0], 25, 'every cell in its outline');
+        assert.ok(counts[1] > 100, `${counts[1]} braille dots`);
+      }],
+      ['braille', '.brf', data => {
+        const lines = data.toString('latin1').split('\r\n');
+        assert.ok(lines.every(line => line.replace('\f', '').length <= 40 && /^\f?[ -_]*$/.test(line)),
+                  'ASCII braille, 40 cells, a form feed between pages');
+        assert.match(data.toString('latin1'), /#A 6 #C 6 #E 6 #G 6 #I/);
       }],
     ]) {
       const download = page.waitForEvent('download');
       await page.evaluate(id => document.getElementById(id).click(), id);
-      assert.equal((await download).suggestedFilename(), `tessalo-kind-4-n-5.${id.slice(5)}`, 'named as the window names it');
+      assert.equal((await download).suggestedFilename(), `tessalo-kind-4-n-5${ending}`, 'named as the window names it');
       await check(await readFile(await (await download).path()));
     }
     // copied as an image and as the proof's text

@@ -7,6 +7,7 @@
 // is, and the list of keys (F1), all in the table's order.
 import {layout} from './form.js';
 import {nextLine, toggleArgument, toggleLineByLine} from './argument.js';
+import {saveBrf, saveTactile} from './braille.js';
 import {toggleBuildUp} from './build_up.js';
 import {core, repeat, run} from './events.js';
 import {explore} from './explore.js';
@@ -33,6 +34,8 @@ const ACTIONS = {
   Strip: () => printSheet('strip'),
   Worksheet: () => printSheet('worksheet'),
   WorksheetAnswers: () => printSheet('answers'),
+  Tactile: saveTactile,
+  Braille: saveBrf,
   StepUp: () => waiting() ? reveal() : run(() => core._tessalo_step(1)),  // the teacher's PageDown: first what this step added
   StepDown: () => run(() => core._tessalo_step(-1)),
   BuildUp: toggleBuildUp,

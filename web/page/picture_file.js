@@ -29,12 +29,12 @@ async function picturePng() {
   return new Promise(resolve => canvas.toBlob(resolve, 'image/png'));
 }
 
-function pictureName(extension) {
+export function pictureName(extension) {
   return `${core.UTF8ToString(core._tessalo_picture_stem())}.${extension}`;
 }
 
 // Saving with no picture says so instead of writing an empty board.
-function havePicture() {
+export function havePicture() {
   if (!core || !cellsShown) {
     speak(pageSays('NoPicture'));
     return false;
@@ -42,7 +42,7 @@ function havePicture() {
   return true;
 }
 
-function download(blob, name) {
+export function download(blob, name) {
   const link = document.createElement('a');
   link.href = URL.createObjectURL(blob);
   link.download = name;

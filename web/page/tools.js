@@ -24,6 +24,8 @@ const TOOLS = [
   {id: 'strip', text: 'StripButton', command: 'Strip'},
   {id: 'worksheet', text: 'WorksheetButton', command: 'Worksheet'},
   {id: 'answers', text: 'WorksheetAnswersButton', command: 'WorksheetAnswers'},
+  {id: 'tactile', text: 'TactileButton', command: 'Tactile'},
+  {id: 'braille', text: 'BrailleButton', command: 'Braille'},
   {id: 'listen', text: 'ListenButton', command: 'Listen'},
   {id: 'build-up', text: 'BuildUpButton', command: 'BuildUp'},
   {id: 'argument-toggle', text: 'ArgumentButton', command: 'Argument'},
