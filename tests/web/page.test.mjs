@@ -119,7 +119,7 @@ describe('pictures', () => {
       const targets = await page.evaluate(() => [...document.querySelectorAll(
         '#form button, #form .option, #form option, #tools button')].filter(e => e.getClientRects().length)
         .map(e => e.id || e.querySelector('input').id));
-      assert.equal(targets.length, 2 + 6 + 11 + 15);  // the page's own buttons, the steps among them
+      assert.equal(targets.length, 2 + 6 + 11 + 17);  // the page's own buttons, the steps among them
       for (const id of targets) {
         const target = id.startsWith('Option1-') ? `label:has(#${id})` : `#${id}`;
         await page.locator(target).scrollIntoViewIfNeeded();
