@@ -104,6 +104,17 @@ std::optional<CommandLine> ReadNumber(const QCommandLineParser& parser, const ch
                {Program::translate("CommandLine", what), option, QString::number(low), QString::number(high), value}));
 }
 
+// Which of `words` --`name` gives, in any case; the first when it is not given, none
+// when it gives another word.
+std::optional<qsizetype> Chosen(const QCommandLineParser& parser, const char* name, const QStringList& words)
+{
+    const QString option = QString::fromLatin1(name);
+    if (!parser.isSet(option))
+        return 0;
+    const qsizetype at = words.indexOf(parser.value(option).toLower());
+    return at < 0 ? std::nullopt : std::optional<qsizetype>(at);
+}
+
 // The codes of every language, as --lang takes them: "bg, en".
 QString LanguageCodes()
 {
@@ -134,29 +145,23 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     line.strip = parser.isSet(QStringLiteral("strip"));
     line.worksheet = parser.isSet(QStringLiteral("worksheet"));
     line.tactile = parser.isSet(QStringLiteral("tactile"));
-    if (parser.isSet(QStringLiteral("paper"))) {
-        const QString paper = parser.value(QStringLiteral("paper")).toLower();
-        if (paper == QLatin1String("letter"))
-            line.paper = Paper::Letter;
-        else if (paper != QLatin1String("a4"))
-            return Stop(2, Program::translate("CommandLine", "tessalo: --paper е a4 или letter, не „%1“. / "
-                                                             "--paper takes a4 or letter, not '%1'.\n")
-                               .arg(paper));
-        if (!line.tactile)
-            return Stop(2, Program::translate("CommandLine", "tessalo: --paper е за --tactile. / "
-                                                             "--paper goes with --tactile.\n"));
-    }
+    const auto paper = Chosen(parser, "paper", {QStringLiteral("a4"), QStringLiteral("letter")});
+    if (!paper)
+        return Stop(2, Program::translate("CommandLine", "tessalo: --paper е a4 или letter, не „%1“. / "
+                                                         "--paper takes a4 or letter, not '%1'.\n")
+                           .arg(parser.value(QStringLiteral("paper"))));
+    line.paper = *paper == 1 ? Paper::Letter : Paper::A4;
+    if (parser.isSet(QStringLiteral("paper")) && !line.tactile)
+        return Stop(2, Program::translate("CommandLine", "tessalo: --paper е за --tactile. / "
+                                                         "--paper goes with --tactile.\n"));
     line.answers = parser.isSet(QStringLiteral("answers"));
     line.seriesFolder = parser.value(QStringLiteral("series"));
-    if (parser.isSet(QStringLiteral("look"))) {
-        const QString look = parser.value(QStringLiteral("look"));
-        if (look == QLatin1String("window"))
-            line.look = PictureLook::Window;
-        else if (look != QLatin1String("handout"))
-            return Stop(2, Program::translate("CommandLine", "tessalo: --look е handout или window, не „%1“. / "
-                                                             "--look takes handout or window, not '%1'.\n")
-                               .arg(look));
-    }
+    const auto look = Chosen(parser, "look", {QStringLiteral("handout"), QStringLiteral("window")});
+    if (!look)
+        return Stop(2, Program::translate("CommandLine", "tessalo: --look е handout или window, не „%1“. / "
+                                                         "--look takes handout or window, not '%1'.\n")
+                           .arg(parser.value(QStringLiteral("look"))));
+    line.look = *look == 1 ? PictureLook::Window : PictureLook::Handout;
     if (parser.isSet(QStringLiteral("format"))) {
         const QString format = parser.value(QStringLiteral("format"));
         const auto named = FormatOfFile(QStringLiteral("slide.") + format);
