@@ -137,6 +137,45 @@ std::vector<KeyEntry> KeyEntries(int kind, const std::array<bool, 3>& present, L
     return entries;
 }
 
+// The picture of identity `kind` at n as the explorer has it, and what the sheet
+// needs to know of it.
+struct Picture {
+    Picture(int kind, int n, Language language)
+        : form(ShownForm(kind, n, language)), rows(ExploreRows(form, StepCells(form)))
+    {
+        for (const ExploreRow& row : rows) {
+            for (const ExploreCell& cell : row.cells) {
+                columns = std::max(columns, cell.halfColumn / 2);
+                present[static_cast<std::size_t>(ColourState(form.Shape1(cell.index).BackColor))] = true;
+            }
+        }
+    }
+    Tessalo form;
+    PictureRows rows;
+    int columns = 1;
+    std::array<bool, 3> present{};  // which colour states it has
+};
+
+// The picture's cells from (left, top), `size` each, and each row's number to its
+// left, its right edge at `numbersRight`.
+void PutCells(TactileSheet& sheet, const Picture& picture, const std::vector<std::u32string>& numbers, double left,
+              double top, double size, double numbersRight)
+{
+    const double pitch = size + kTactileGap;
+    for (std::size_t r = 0; r < picture.rows.size(); ++r) {
+        const double rowTop = top + static_cast<double>(r) * pitch;
+        for (const ExploreCell& cell : picture.rows[r].cells) {
+            const Cell& shape = picture.form.Shape1(cell.index);
+            const auto state = static_cast<std::size_t>(ColourState(shape.BackColor));
+            sheet.cells.push_back({left + (cell.halfColumn / 2.0 - 1) * pitch, rowTop, size, shape.Shape == kCircle,
+                                   kTextureOfColour[state], cell.added});
+        }
+        // its middle dots level with the row's middle
+        PutLines(sheet.braille, {numbers[r]}, numbersRight - kBrailleDotDiameter - LineWidth(numbers[r].size()),
+                 rowTop + size / 2 - kBrailleHeight / 2);
+    }
+}
+
 // The sheet with `spacing`; `fits` tells whether its cells reached the least size.
 TactileSheet LayOut(int kind, int n, Language language, Paper paper, const BrailleTranslator& braille,
                     Spacing spacing, bool& fits)
@@ -147,18 +186,8 @@ TactileSheet LayOut(int kind, int n, Language language, Paper paper, const Brail
     sheet.width = paper == Paper::A4 ? 210 : 215.9;
     sheet.height = paper == Paper::A4 ? 297 : 279.4;
     const double width = sheet.width - 2 * margin;
-
-    const Tessalo form = ShownForm(kind, n, language);
-    const std::vector<int> added = StepCells(form);
-    const PictureRows rows = ExploreRows(form, added);
-    int columns = 1;
-    std::array<bool, 3> present{};
-    for (const ExploreRow& row : rows) {
-        for (const ExploreCell& cell : row.cells) {
-            columns = std::max(columns, cell.halfColumn / 2);
-            present[static_cast<std::size_t>(ColourState(form.Shape1(cell.index).BackColor))] = true;
-        }
-    }
+    const Picture picture(kind, n, language);
+    const PictureRows& rows = picture.rows;
 
     double y = PutLines(sheet.braille, Wrap(braille(HandoutTitle(kind, n, language), language), CellsIn(width)),
                         margin, margin);
@@ -174,34 +203,21 @@ TactileSheet LayOut(int kind, int n, Language language, Paper paper, const Brail
     const double pictureLeft = margin + numbersWidth + gap;
 
     const double keyText = kSwatch + gap;
-    const std::vector<KeyEntry> key = KeyEntries(kind, present, language, braille, CellsIn(width - keyText));
+    const std::vector<KeyEntry> key = KeyEntries(kind, picture.present, language, braille, CellsIn(width - keyText));
     double keyHeight = gap;  // above it
     for (const KeyEntry& entry : key)
         keyHeight += std::max(kSwatch, entry.PutHeight()) + (&entry == &key.back() ? 0 : gap);
 
-    const auto across = static_cast<double>(columns);
+    const auto across = static_cast<double>(picture.columns);
     const auto down = static_cast<double>(std::max<std::size_t>(rows.size(), 1));
     const double roomDown = sheet.height - margin - keyHeight - pictureTop;
     const double largest = std::min({kLargestCell, (sheet.width - margin - pictureLeft - (across - 1) * kTactileGap) / across,
                                      (roomDown - (down - 1) * kTactileGap) / down});
     fits = largest >= kTactileMinCell;
     const double size = std::max(kTactileMinCell, largest);
-    const double pitch = size + kTactileGap;
+    PutCells(sheet, picture, numbers, pictureLeft, pictureTop, size, margin + numbersWidth);
 
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const double top = pictureTop + static_cast<double>(r) * pitch;
-        for (const ExploreCell& cell : rows[r].cells) {
-            const Cell& shape = form.Shape1(cell.index);
-            const auto state = static_cast<std::size_t>(ColourState(shape.BackColor));
-            sheet.cells.push_back({pictureLeft + (cell.halfColumn / 2.0 - 1) * pitch, top, size,
-                                   shape.Shape == kCircle, kTextureOfColour[state], cell.added});
-        }
-        // the number's right edge at the column's, its middle dots level with the row's middle
-        const double numberLeft = margin + numbersWidth - kBrailleDotDiameter - LineWidth(numbers[r].size());
-        PutLines(sheet.braille, {numbers[r]}, numberLeft, top + size / 2 - kBrailleHeight / 2);
-    }
-
-    y = pictureTop + down * pitch - kTactileGap + gap;
+    y = pictureTop + down * (size + kTactileGap) - kTactileGap + gap;
     for (const KeyEntry& entry : key) {
         sheet.swatches.push_back({margin, y, kSwatch, false, entry.texture, !entry.texture});
         PutLines(sheet.braille, entry.lines, margin + keyText, y);
