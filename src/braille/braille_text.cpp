@@ -92,11 +92,19 @@ std::optional<std::u32string> Run(Louis louis, Language language, std::u32string
     if (in.empty())
         return std::u32string();
     const std::vector<widechar> input(in.begin(), in.end());
-    int inLength = static_cast<int>(input.size());
-    std::vector<widechar> output(input.size() * 8 + 16);
-    int outLength = static_cast<int>(output.size());
-    if (louis(Table(language), input.data(), &inLength, output.data(), &outLength, nullptr, nullptr, mode) == 0)
-        return std::nullopt;
+    std::vector<widechar> output(input.size() * 4 + 16);
+    int inLength = 0;
+    int outLength = 0;
+    // liblouis stops where its output is full: again with twice the room until it takes the whole text
+    do {
+        if (output.size() > input.size() * 64 + 64)
+            return std::nullopt;  // no braille is that long: it would never take the whole text
+        output.resize(output.size() * 2);
+        inLength = static_cast<int>(input.size());
+        outLength = static_cast<int>(output.size());
+        if (louis(Table(language), input.data(), &inLength, output.data(), &outLength, nullptr, nullptr, mode) == 0)
+            return std::nullopt;
+    } while (inLength < static_cast<int>(input.size()));
     std::u32string result;
     for (int i = 0; i < outLength; ++i)
         result += static_cast<char32_t>(output[static_cast<std::size_t>(i)]);
