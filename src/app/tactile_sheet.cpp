@@ -139,8 +139,8 @@ std::vector<KeyEntry> KeyEntries(int kind, const std::array<bool, 3>& present, L
 
 // The picture of identity `kind` at n as the explorer has it, and what the sheet
 // needs to know of it.
-struct Picture {
-    Picture(int kind, int n, Language language)
+struct SheetPicture {
+    SheetPicture(int kind, int n, Language language)
         : form(ShownForm(kind, n, language)), rows(ExploreRows(form, StepCells(form)))
     {
         for (const ExploreRow& row : rows) {
@@ -158,8 +158,8 @@ struct Picture {
 
 // The picture's cells from (left, top), `size` each, and each row's number to its
 // left, its right edge at `numbersRight`.
-void PutCells(TactileSheet& sheet, const Picture& picture, const std::vector<std::u32string>& numbers, double left,
-              double top, double size, double numbersRight)
+void PutCells(TactileSheet& sheet, const SheetPicture& picture, const std::vector<std::u32string>& numbers,
+              double left, double top, double size, double numbersRight)
 {
     const double pitch = size + kTactileGap;
     for (std::size_t r = 0; r < picture.rows.size(); ++r) {
@@ -186,7 +186,7 @@ TactileSheet LayOut(int kind, int n, Language language, Paper paper, const Brail
     sheet.width = paper == Paper::A4 ? 210 : 215.9;
     sheet.height = paper == Paper::A4 ? 297 : 279.4;
     const double width = sheet.width - 2 * margin;
-    const Picture picture(kind, n, language);
+    const SheetPicture picture(kind, n, language);
     const PictureRows& rows = picture.rows;
 
     double y = PutLines(sheet.braille, Wrap(braille(HandoutTitle(kind, n, language), language), CellsIn(width)),
@@ -211,7 +211,8 @@ TactileSheet LayOut(int kind, int n, Language language, Paper paper, const Brail
     const auto across = static_cast<double>(picture.columns);
     const auto down = static_cast<double>(std::max<std::size_t>(rows.size(), 1));
     const double roomDown = sheet.height - margin - keyHeight - pictureTop;
-    const double largest = std::min({kLargestCell, (sheet.width - margin - pictureLeft - (across - 1) * kTactileGap) / across,
+    const double roomAcross = sheet.width - margin - pictureLeft;
+    const double largest = std::min({kLargestCell, (roomAcross - (across - 1) * kTactileGap) / across,
                                      (roomDown - (down - 1) * kTactileGap) / down});
     fits = largest >= kTactileMinCell;
     const double size = std::max(kTactileMinCell, largest);
@@ -267,7 +268,8 @@ std::string SvgLine(double x1, double y1, double x2, double y2, double width)
 
 std::string SvgDot(double x, double y, double diameter)
 {
-    return "<circle cx=\"" + Mm(x) + "\" cy=\"" + Mm(y) + "\" r=\"" + Mm(diameter / 2) + "\" stroke=\"none\" fill=\"#000\"/>\n";
+    return "<circle cx=\"" + Mm(x) + "\" cy=\"" + Mm(y) + "\" r=\"" + Mm(diameter / 2) +
+           "\" stroke=\"none\" fill=\"#000\"/>\n";
 }
 
 std::string SvgOutline(const TactileCell& cell, double inset)

@@ -166,8 +166,9 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
         const QString format = parser.value(QStringLiteral("format"));
         const auto named = FormatOfFile(QStringLiteral("slide.") + format);
         if (!named || format.contains(QLatin1Char('.')) || format.contains(QLatin1Char('/')))
-            return Stop(2, Program::translate("CommandLine", "tessalo: --format е svg, png, pdf, gif, wav или brf, не „%1“. / "
-                                                             "--format takes svg, png, pdf, gif, wav or brf, not '%1'.\n")
+            return Stop(2, Program::translate("CommandLine",
+                                              "tessalo: --format е svg, png, pdf, gif, wav или brf, не „%1“. / "
+                                              "--format takes svg, png, pdf, gif, wav or brf, not '%1'.\n")
                                .arg(format));
         if (line.seriesFolder.isEmpty())
             return Stop(2, Program::translate("CommandLine", "tessalo: --format е за --series. / "
@@ -213,8 +214,9 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     if (!line.exportPath.isEmpty() && !FormatOfFile(line.exportPath))
         return Stop(2,
                     Program::translate("CommandLine",
-                                       "tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf, .gif, .wav и .brf. / "
-                                       "'%1': unknown file type; allowed are .svg, .png, .pdf, .gif, .wav and .brf.\n")
+                                       "tessalo: „%1“: непознат вид файл; позволени са .svg, .png, .pdf, .gif, .wav "
+                                       "и .brf. / '%1': unknown file type; allowed are .svg, .png, .pdf, .gif, .wav "
+                                       "and .brf.\n")
                         .arg(line.exportPath));
     const auto takesWidth = [](std::optional<PictureFormat> format) {
         return format == PictureFormat::Png || format == PictureFormat::Gif;

@@ -79,7 +79,8 @@ extern "C" __attribute__((visibility("default"))) bool tessalo_toggle_sound(cons
         return false;
     delete output.sink;
     output.sink = new QAudioSink(device, format, &output);
-    output.samples = QByteArray(reinterpret_cast<const char*>(samples), static_cast<qsizetype>(count * sizeof(*samples)));
+    output.samples =
+        QByteArray(reinterpret_cast<const char*>(samples), static_cast<qsizetype>(count * sizeof(*samples)));
     output.written = 0;
     output.device = output.sink->start();
     output.feed();
