@@ -49,7 +49,7 @@ struct TactileSheet {
     std::vector<BrailleLine> braille;   // title, row numbers, key, from the top
 };
 
-// The braille sizes of the USA's library standard (NLS Specification 800).
+// The braille sizes the USA's national braille library (NLS) sets for embossed braille.
 inline constexpr double kBrailleDotDiameter = 1.44;
 inline constexpr double kBrailleDotSpacing = 2.34;  // centre to centre within a cell
 inline constexpr double kBrailleCellSpacing = 6.2;  // from a cell to the next
