@@ -25,6 +25,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools  # lupdate, lrelease and CMake's qt_add_lupdate for translations/window
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation  # the metric twin of Times New Roman, with Cyrillic
+  fonts-dejavu-core  # the superscripts Liberation lacks: 2ⁿ⁻¹, 2ᵏ
   xvfb xauth
   valgrind python3
   xdotool  # types keys into the real window in the desktop tests

@@ -10,6 +10,10 @@
 #include "app/tessalo.h"
 #include "cli/command_line.h"
 #include "cli/program_texts.h"
+#include "identities/claim_parser.h"
+#include "identities/claim_text.h"
+#include "identities/further_argument.h"
+#include "identities/identity_picture.h"
 #include "picture/picture_file.h"
 #include "picture/step_strip.h"
 #include "picture/tactile_page.h"
@@ -80,14 +84,16 @@ QString ArgumentBeneath(bool withArgument, int kind, int n, Language language)
 // Each slide frames the cells its step added, as the window frames a step; the
 // first frames its whole picture, added to an empty board.
 // A GIF slide is its step, played.
-bool SaveSeries(const CommandLine& command)
+bool SaveFurther(const QString& path, const CommandLine& command, int n, bool framed);
+
+bool SaveSeries(const CommandLine& command, int largest = 11)
 {
     static const char* const kSuffixes[] = {"svg", "png", "pdf", "gif", "wav"};  // in PictureFormat's order
     const QString& folder = command.seriesFolder;
     const int kind = command.kind;
     const Language language = command.language;
     QStringList paths;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= largest; ++n) {
         paths << QDir(folder).filePath(QStringLiteral("kind-%1-n-%2.%3")
                                            .arg(kind)
                                            .arg(n, 2, 10, QLatin1Char('0'))
@@ -99,7 +105,12 @@ bool SaveSeries(const CommandLine& command)
         if (const auto refused = RefusedTarget(paths.back(), true))
             return Report(paths.back(), *refused);
     }
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= largest; ++n) {
+        if (kind >= kFirstFurtherKind) {
+            if (!SaveFurther(paths[n - 1], command, n, true))
+                return false;
+            continue;
+        }
         const Tessalo form = ShownForm(kind, n, language);
         const std::vector<int> added = StepCells(form);
         const Picture slide{form, added, {}, ArgumentBeneath(command.withArgument, kind, n, language), kind, n,
@@ -154,6 +165,51 @@ bool SaveHandout(const CommandLine& command)
     return !failure || Report(command.exportPath, *failure);
 }
 
+// The claim checked as its proof would go, and where it breaks.
+bool PrintClaim(const CommandLine& command)
+{
+    const std::string typed = command.claim.toStdString();
+    const ClaimCheck check =
+        CheckClaim(RuleOf(command.kind, command.progression), *ParseExpression(typed).value);
+    std::string lines;
+    for (const std::string& line : ClaimLines(command.kind, command.progression, typed, check, command.language))
+        lines += line + '\n';
+    return PrintText(lines);
+}
+
+// An identity beside the form's six at n: its picture with the form's labels,
+// the step's cells framed when `framed`, its proof text beneath.
+bool SaveFurther(const QString& path, const CommandLine& command, int n, bool framed)
+{
+    const FurtherIdentity identity = DescribeFurther(command.kind, command.progression);
+    const Tessalo form = ShownForm(1, 0, command.language);
+    std::vector<int> added;
+    for (auto i = n > 1 ? identity.cells(n - 1).size() : 0; framed && i < identity.cells(n).size(); ++i)
+        added.push_back(static_cast<int>(i));
+    const BoardPicture board = DescribeFurtherBoard(form, identity, n, added);
+    Picture picture{form, {}, {}, {}, command.kind, n, command.look};
+    picture.board = &board;
+    picture.text = QString::fromStdString(FurtherProofText(identity, n, command.language)).replace(
+        QLatin1String("\r\n"), QLatin1String("\n"));
+    if (command.withArgument)
+        picture.argument = QString::fromStdString(ArgumentText(FurtherArgument(identity, n, command.language)));
+    return Save(path, picture, command.pngWidth.value_or(DefaultPngWidth()), framed);
+}
+
+// What the command line asks of an identity beside the form's six: its texts,
+// its picture, its series (each slide framing its step).
+bool RunFurther(const CommandLine& command)
+{
+    const FurtherIdentity identity = DescribeFurther(command.kind, command.progression);
+    if (command.printText && !PrintText(FurtherProofText(identity, command.n, command.language) + "\n"))
+        return false;
+    if (command.printArgument && !PrintText(ArgumentText(FurtherArgument(identity, command.n, command.language))))
+        return false;
+    if (!command.exportPath.isEmpty() && !SaveFurther(command.exportPath, command, command.n, false))
+        return false;
+    return command.seriesFolder.isEmpty() || SaveSeries(command, identity.maxN);
+}
+
 // Every file is complete and closed by now: tearing the toolkit down would
 // only add to a run that takes a few milliseconds.
 [[noreturn]] void End(int status)
@@ -198,6 +254,10 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
     qInstallMessageHandler(ErrorsOnly);
     const QGuiApplication app(argc, argv);  // fonts, for the labels and the text
     SayIfNoFontHasCyrillic();
+    if (!command.claim.isEmpty())
+        End(PrintClaim(command) ? 0 : 1);
+    if (command.kind >= kFirstFurtherKind)
+        End(RunFurther(command) ? 0 : 1);
     if (command.printText || command.printArgument || !command.exportPath.isEmpty()) {
         const Tessalo form = ShownForm(command.kind, command.n, command.language);
         const std::string argument = ArgumentText(ArgumentLines(command.kind, command.n, command.language));

@@ -9,6 +9,8 @@
 #include "picture/picture_file.h"
 #include "cli/program_texts.h"
 #include "cli/zoom.h"
+#include "identities/claim_parser.h"
+#include "identities/claim_text.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -124,13 +126,63 @@ QString LanguageCodes()
     return codes.join(QStringLiteral(", "));
 }
 
+// The options of the identities beside the form's six, and a claim about any
+// identity's sum: its n within the identity's own range, --a and --d only for
+// the progression, what they cannot draw yet refused.
+std::optional<CommandLine> ReadFurther(const QCommandLineParser& parser, CommandLine& line)
+{
+    const bool further = line.kind >= kFirstFurtherKind;
+    if ((parser.isSet(QStringLiteral("a")) || parser.isSet(QStringLiteral("d"))) && line.kind != 8)
+        return Stop(2, Program::translate("CommandLine", "tessalo: --a и --d са за --kind 8. / "
+                                                         "--a and --d go with --kind 8.\n"));
+    const int largest = further ? DescribeFurther(line.kind, line.progression).maxN : kListCount;
+    if (line.n > largest)
+        return Stop(2, Program::translate("CommandLine", "tessalo: за това тъждество n е от 1 до %1. / "
+                                                         "for this identity n is from 1 to %1.\n")
+                           .arg(largest));
+    const bool handout = parser.isSet(QStringLiteral("strip")) || parser.isSet(QStringLiteral("worksheet")) ||
+                         parser.isSet(QStringLiteral("tactile"));
+    const auto format = FormatOfFile(parser.value(QStringLiteral("export")));
+    const bool drawn = !format || format == PictureFormat::Svg || format == PictureFormat::Png ||
+                       format == PictureFormat::Pdf;
+    const QString seriesFormat = parser.value(QStringLiteral("format"));
+    if (further && (handout || !drawn || (!seriesFormat.isEmpty() && seriesFormat != QLatin1String("svg") &&
+                                          seriesFormat != QLatin1String("png") && seriesFormat != QLatin1String("pdf"))))
+        return Stop(2, Program::translate("CommandLine",
+                                          "tessalo: тъждества 7 до 11 се записват като .svg, .png и .pdf. / "
+                                          "identities 7 to 11 are saved as .svg, .png and .pdf.\n"));
+    std::optional<int> broken;
+    const int claims = static_cast<int>(BrokenClaims(line.kind, line.progression).size());
+    if (const auto stop = ReadNumber(parser, "broken", QT_TRANSLATE_NOOP("CommandLine", "невярното твърдение"), 1,
+                                     std::max(claims, 1), broken))
+        return stop;
+    if (broken && parser.isSet(QStringLiteral("claim")))
+        return Stop(2, Program::translate("CommandLine", "tessalo: --claim или --broken, не двете. / "
+                                                         "--claim or --broken, not both.\n"));
+    if (broken && line.kind > 0)
+        line.claim = QString::fromStdString(BrokenClaims(line.kind, line.progression)[*broken - 1]);
+    if (parser.isSet(QStringLiteral("claim"))) {
+        line.claim = parser.value(QStringLiteral("claim"));
+        const ClaimParse parse = ParseExpression(line.claim.toStdString());
+        const Language language =
+            LanguageOfCode(parser.value(QStringLiteral("lang")).toStdString()).value_or(Language::bg);
+        if (!parse.value)
+            return Stop(2, QStringLiteral("tessalo: %1\n").arg(QString::fromStdString(ClaimProblemText(parse, language))));
+    }
+    return std::nullopt;
+}
+
 // Checks the options that draw without a window, and fills them in.
 CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine line)
 {
     std::optional<int> kind;
     std::optional<int> n;
-    for (const auto& stop : {ReadNumber(parser, "kind", QT_TRANSLATE_NOOP("CommandLine", "тъждеството"), 1, 6, kind),
+    std::optional<int> a;
+    std::optional<int> d;
+    for (const auto& stop : {ReadNumber(parser, "kind", QT_TRANSLATE_NOOP("CommandLine", "тъждеството"), 1,
+                                        kLastFurtherKind, kind),
                              ReadNumber(parser, "n", "n", 1, kListCount, n),
+                             ReadNumber(parser, "a", "a", 1, 5, a), ReadNumber(parser, "d", "d", 1, 5, d),
                              ReadNumber(parser, "width", QT_TRANSLATE_NOOP("CommandLine", "ширината"), kMinPngWidth,
                                         kMaxPngWidth, line.pngWidth)}) {
         if (stop)
@@ -138,6 +190,9 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
     }
     line.kind = kind.value_or(0);
     line.n = n.value_or(0);
+    line.progression = {a.value_or(1), d.value_or(1)};
+    if (const auto stop = ReadFurther(parser, line))
+        return *stop;
     line.exportPath = parser.value(QStringLiteral("export"));
     line.printText = parser.isSet(QStringLiteral("text"));
     line.printArgument = parser.isSet(QStringLiteral("argument"));
@@ -227,13 +282,21 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
                     Program::translate("CommandLine",
                                        "tessalo: --width е само за PNG и GIF (--export ФАЙЛ.png). / "
                                        "--width is for PNG and GIF only (--export FILE.png).\n"));
+    if (!line.drawsWithoutWindow() && line.kind >= kFirstFurtherKind)
+        return Stop(2, Program::translate("CommandLine",
+                                          "tessalo: тъждества 7 до 11 засега се рисуват без прозорец: добавете "
+                                          "--export, --text, --argument, --series или --claim. / identities 7 to 11 "
+                                          "are drawn without a window for now: add --export, --text, --argument, "
+                                          "--series or --claim.\n"));
     if (!line.drawsWithoutWindow())
         return line;  // the window opens on the identity and n given
     if (line.kind == 0)
         return Stop(2,
                     Program::translate("CommandLine",
-                                       "tessalo: кое тъждество? Добавете --kind от 1 до 6. / "
-                                       "which identity? Add --kind from 1 to 6.\n"));
+                                       "tessalo: кое тъждество? Добавете --kind от 1 до 11. / "
+                                       "which identity? Add --kind from 1 to 11.\n"));
+    if (!line.claim.isEmpty())
+        return line;  // the claim is checked in letters, for every n
     if (line.strip && FormatOfFile(line.exportPath) != PictureFormat::Pdf &&
         FormatOfFile(line.exportPath) != PictureFormat::Svg)
         return Stop(2, Program::translate("CommandLine", "tessalo: --strip е за --export ФАЙЛ.pdf или .svg. / "
@@ -292,11 +355,28 @@ CommandLine ParseCommandLine(const QStringList& arguments)
          Program::translate("CommandLine", "--zoom ПРОЦЕНТИ")},
         {{QStringLiteral("kind"),
           Program::translate("CommandLine",
-                             "Тъждество от 1 до 6, по реда в прозореца; без --export прозорецът се отваря на него."),
+                             "Тъждество от 1 до 6, по реда в прозореца (без --export прозорецът се отваря на "
+                             "него), или от 7 до 11: 2 + 4 + … + 2n, a + (a + d) + …, 1 + 2 + 4 + … + 2ⁿ⁻¹, "
+                             "кубовете, квадратите."),
           Program::translate("CommandLine", "вид")},
          Program::translate("CommandLine", "--kind ВИД")},
         {{QStringLiteral("n"), Program::translate("CommandLine", "n от 1 до 11."), QStringLiteral("n")},
          QStringLiteral("--n N")},
+        {{QStringLiteral("a"), Program::translate("CommandLine", "С --kind 8: първият член, от 1 до 5 (иначе 1)."),
+          QStringLiteral("a")},
+         QStringLiteral("--a A")},
+        {{QStringLiteral("d"), Program::translate("CommandLine", "С --kind 8: разликата, от 1 до 5 (иначе 1)."),
+          QStringLiteral("d")},
+         QStringLiteral("--d D")},
+        {{QStringLiteral("claim"),
+          Program::translate("CommandLine", "Проверява дясна страна за сбора на тъждеството, както доказателството "
+                                            "по индукция: основата, стъпката и къде се чупи (напр. \"3n-2\")."),
+          Program::translate("CommandLine", "формула")},
+         Program::translate("CommandLine", "--claim ФОРМУЛА")},
+        {{QStringLiteral("broken"),
+          Program::translate("CommandLine", "Проверява N-тото невярно твърдение за тъждеството, както --claim."),
+          QStringLiteral("N")},
+         QStringLiteral("--broken N")},
         {{QStringLiteral("export"),
           Program::translate("CommandLine", "Записва картината без прозорец: .svg, .png или .pdf; .gif е "
                                             "стъпката до n като анимация, .wav е картината като звук, "

@@ -6,6 +6,7 @@
 
 #include "app/tactile_sheet.h"
 #include "app/texts.h"
+#include "identities/further_identity.h"
 #include "picture/picture_export.h"
 
 #include <QString>
@@ -25,8 +26,12 @@ struct CommandLine {
     // a PNG `pngWidth` pixels wide), its proof text to standard output, or the
     // eleven SVG pictures of the kind into `seriesFolder`. Without any of
     // these, the window opens on that identity and n.
-    int kind = 0;  // 0: none given
+    int kind = 0;  // 0: none given; 7..11 the identities beside the form's six
     int n = 0;
+    Progression progression;  // --a and --d: the first term and difference for identity 8
+    // A right-hand side for the identity's sum, checked as its proof checks it
+    // (--claim, or --broken's false claim), printed with where the proof breaks.
+    QString claim;
     QString exportPath;
     std::optional<int> pngWidth;
     bool printText = false;
@@ -44,7 +49,7 @@ struct CommandLine {
     bool languageGiven = false;        // the window, too, then opens in it instead of the one it remembers
     bool drawsWithoutWindow() const
     {
-        return !exportPath.isEmpty() || printText || printArgument || !seriesFolder.isEmpty();
+        return !exportPath.isEmpty() || printText || printArgument || !seriesFolder.isEmpty() || !claim.isEmpty();
     }
 
     // Set when the program is to stop at once with this status, after

@@ -35,15 +35,20 @@ double BoardHeight()
 
 // The window's font at 100 %, in pixels so that it scales with the painter.
 // Unhinted, so that every device measures the text alike.
-QFont PictureFont()
+QFont PictureFont(const QString& text = {})
 {
     QFont font(QString::fromUtf8(kWindowLayout.fontFamily.data(), static_cast<qsizetype>(kWindowLayout.fontFamily.size())));
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(static_cast<int>(std::lround(kWindowLayout.fontPoints * 20 / kTwipsPerPixel)));
     font.setHintingPreference(QFont::PreferNoHinting);
-    // The font has every letter the texts use; looking for others would cost
-    // more than the whole picture.
+    // The font has every letter the form's texts use, and looking for others would
+    // cost more than the whole picture; the superscripts of 2ⁿ⁻¹ come from another.
     font.setStyleStrategy(QFont::NoFontMerging);
+    const auto rare = [](char32_t c) { return (c >= 0x1D00 && c < 0x1DC0) || (c >= 0x2070 && c < 0x20A0); };
+    const QList<uint> letters = text.toUcs4();
+    const QFontMetricsF metrics(font);
+    if (std::any_of(letters.begin(), letters.end(), [&](uint c) { return rare(c) && !metrics.inFontUcs4(c); }))
+        font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
 
@@ -63,7 +68,7 @@ QString PictureText(const Tessalo& form)
 
 QString PictureText(const Picture& picture)
 {
-    const QString proof = PictureText(picture.form);
+    const QString proof = picture.board ? picture.text : PictureText(picture.form);
     return picture.argument.isEmpty() ? proof : proof + QLatin1Char('\n') + picture.argument;
 }
 
@@ -83,7 +88,20 @@ QString TitleOf(const Picture& picture)
 {
     if (picture.drawnKind == 0)
         return {};
+    if (picture.board)  // the proof text's first line names the identity, a progression with its a and d
+        return picture.text.section(QLatin1Char('\n'), 0, 0) + QStringLiteral(", n = %1").arg(picture.drawnN);
     return QString::fromStdString(HandoutTitle(picture.drawnKind, picture.drawnN, picture.form.language));
+}
+
+// The picture's cells and what lies over them, without the form's background and labels.
+BoardPicture CellsOf(const Picture& picture, const PictureMarks& marks = {})
+{
+    if (!picture.board)
+        return CellsAlone(picture.form, marks);
+    BoardPicture cells = *picture.board;
+    std::erase_if(cells.items, [](const PictureItem& item) { return item.kind == PictureItemKind::Label; });
+    cells.width = cells.height = 0;
+    return cells;
 }
 
 // Where a handout's parts lie, in pixels at 100 %: the title, the cells (the
@@ -108,7 +126,7 @@ HandoutLayout LayOutHandout(const Picture& picture)
                                                                 Qt::AlignHCenter | Qt::TextWordWrap, title);
         top = layout.title.bottom() + kHandoutMargin;
     }
-    layout.box = CellsBox(CellsAlone(picture.form));
+    layout.box = CellsBox(CellsOf(picture));
     if (!layout.box.isEmpty()) {
         // as large as on the screen at 100 %, smaller only where it would not fit
         const double scale = std::min(1 / kTwipsPerPixel, inner / layout.box.width());
@@ -116,8 +134,9 @@ HandoutLayout LayOutHandout(const Picture& picture)
         layout.cells = QRectF(QPointF((width - cells.width()) / 2, top), cells);
         top = layout.cells.bottom() + kHandoutMargin;
     }
-    layout.text = QFontMetricsF(PictureFont()).boundingRect(QRectF(kHandoutMargin, top, inner, 1e6), Qt::TextWordWrap,
-                                                            PictureText(picture));
+    const QString text = PictureText(picture);
+    layout.text =
+        QFontMetricsF(PictureFont(text)).boundingRect(QRectF(kHandoutMargin, top, inner, 1e6), Qt::TextWordWrap, text);
     layout.size = QSizeF(width, std::ceil(layout.text.bottom() + kHandoutMargin));
     return layout;
 }
@@ -126,7 +145,8 @@ QSizeF WindowLookSize(const Picture& picture)
 {
     const double width = kWindowLayout.clientWidth / kTwipsPerPixel;
     const QRectF text =
-        QFontMetricsF(PictureFont()).boundingRect(TextArea(width), Qt::TextWordWrap, PictureText(picture));
+        QFontMetricsF(PictureFont(PictureText(picture))).boundingRect(TextArea(width), Qt::TextWordWrap,
+                                                                     PictureText(picture));
     return {width, std::ceil(BoardHeight() + text.height() + 2 * kMargin)};
 }
 
@@ -183,7 +203,10 @@ QFont Letters(QFont font, bool fewColours)
 void PaintWindowLook(QPainter& painter, const Picture& picture, QSizeF size)
 {
     // The outline is a pixel at 100 % and grows with the picture, as in a zoomed window.
-    PaintBoard(painter, picture.form, {kTwipsPerPixel, kTwipsPerPixel, picture.marked, picture.hidden, {}, false});
+    if (picture.board)
+        PaintPicture(painter, *picture.board, kTwipsPerPixel, kTwipsPerPixel);
+    else
+        PaintBoard(painter, picture.form, {kTwipsPerPixel, kTwipsPerPixel, picture.marked, picture.hidden, {}, false});
     // The board fills the whole form; the text's white covers what lies below it.
     const double formHeight = kWindowLayout.clientHeight / kTwipsPerPixel;
     painter.fillRect(QRectF(0, BoardHeight(), size.width(), std::max(size.height(), formHeight) - BoardHeight()),
@@ -198,13 +221,13 @@ void PaintHandout(QPainter& painter, const Picture& picture, const HandoutLayout
     if (!layout.title.isEmpty()) {
         painter.setFont(Letters(TitleFont(), fewColours));
         painter.drawText(layout.title, Qt::AlignHCenter | Qt::TextWordWrap, TitleOf(picture));
-        painter.setFont(Letters(PictureFont(), fewColours));
+        painter.setFont(Letters(PictureFont(PictureText(picture)), fewColours));
     }
     if (!layout.box.isEmpty()) {
         PictureMarks marks;
         marks.framed = picture.marked;
         marks.hidden = picture.hidden;
-        PaintCells(painter, CellsAlone(picture.form, marks), layout.box, layout.cells.topLeft(),
+        PaintCells(painter, CellsOf(picture, marks), layout.box, layout.cells.topLeft(),
                    layout.cells.width() / layout.box.width());
     }
     painter.setPen(Qt::black);
@@ -219,7 +242,7 @@ void PaintPicture(QPainter& painter, const Picture& picture, const Geometry& geo
     painter.save();
     painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
     painter.scale(scale, scale);
-    painter.setFont(Letters(PictureFont(), fewColours));
+    painter.setFont(Letters(PictureFont(PictureText(picture)), fewColours));
     painter.setPen(Qt::black);
     if (picture.look == PictureLook::Window)
         PaintWindowLook(painter, picture, size);

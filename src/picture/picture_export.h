@@ -15,6 +15,7 @@ class QIODevice;
 class QPainter;
 class QRectF;
 class Tessalo;
+struct BoardPicture;
 
 // How a picture leaves the screen: as a handout (the cells alone on white,
 // centred under a title naming the identity and n, the proof text beneath; on
@@ -33,6 +34,10 @@ struct Picture {
     int drawnKind = 0;
     int drawnN = 0;
     PictureLook look = PictureLook::Handout;
+    // An identity beside the form's six: its board, drawn instead of the form's
+    // (its cells and frames with the form's labels), and its proof text.
+    const BoardPicture* board = nullptr;
+    QString text = {};
 };
 
 enum class PictureFormat { Svg, Png, Pdf, Gif, Wav, Brf };

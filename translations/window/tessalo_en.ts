@@ -33,6 +33,64 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>tessalo: тъждества 7 до 11 засега се рисуват без прозорец: добавете --export, --text, --argument, --series или --claim. / identities 7 to 11 are drawn without a window for now: add --export, --text, --argument, --series or --claim.
+</source>
+        <translation>tessalo: identities 7 to 11 are drawn without a window for now: add --export, --text, --argument, --series or --claim.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: --claim или --broken, не двете. / --claim or --broken, not both.
+</source>
+        <translation>tessalo: --claim or --broken, not both.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: тъждества 7 до 11 се записват като .svg, .png и .pdf. / identities 7 to 11 are saved as .svg, .png and .pdf.
+</source>
+        <translation>tessalo: identities 7 to 11 are saved as .svg, .png and .pdf.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: за това тъждество n е от 1 до %1. / for this identity n is from 1 to %1.
+</source>
+        <translation>tessalo: for this identity n is from 1 to %1.
+</translation>
+    </message>
+    <message>
+        <source>tessalo: --a и --d са за --kind 8. / --a and --d go with --kind 8.
+</source>
+        <translation>tessalo: --a and --d go with --kind 8.
+</translation>
+    </message>
+    <message>
+        <source>невярното твърдение</source>
+        <translation>the false claim</translation>
+    </message>
+    <message>
+        <source>Проверява N-тото невярно твърдение за тъждеството, както --claim.</source>
+        <translation>Checks the identity&apos;s N-th false claim, as --claim does.</translation>
+    </message>
+    <message>
+        <source>--claim ФОРМУЛА</source>
+        <translation>--claim FORMULA</translation>
+    </message>
+    <message>
+        <source>формула</source>
+        <translation>formula</translation>
+    </message>
+    <message>
+        <source>Проверява дясна страна за сбора на тъждеството, както доказателството по индукция: основата, стъпката и къде се чупи (напр. &quot;3n-2&quot;).</source>
+        <translation>Checks a right-hand side for the identity&apos;s sum as the proof by induction does: the base, the step and where it breaks (e.g. &quot;3n-2&quot;).</translation>
+    </message>
+    <message>
+        <source>С --kind 8: разликата, от 1 до 5 (иначе 1).</source>
+        <translation>With --kind 8: the difference, 1 to 5 (else 1).</translation>
+    </message>
+    <message>
+        <source>С --kind 8: първият член, от 1 до 5 (иначе 1).</source>
+        <translation>With --kind 8: the first term, 1 to 5 (else 1).</translation>
+    </message>
+    <message>
         <source>tessalo: няма брайловите таблици на liblouis (инсталирайте liblouis-data); нищо не е записано. / liblouis&apos;s braille tables are missing (install liblouis-data); nothing was written.
 </source>
         <translation>tessalo: liblouis&apos;s braille tables are missing (install liblouis-data); nothing was written.
@@ -171,9 +229,9 @@ Keys in the window:
 </translation>
     </message>
     <message>
-        <source>tessalo: кое тъждество? Добавете --kind от 1 до 6. / which identity? Add --kind from 1 to 6.
+        <source>tessalo: кое тъждество? Добавете --kind от 1 до 11. / which identity? Add --kind from 1 to 11.
 </source>
-        <translation>tessalo: which identity? Add --kind from 1 to 6.
+        <translation>tessalo: which identity? Add --kind from 1 to 11.
 </translation>
     </message>
     <message>
@@ -225,8 +283,8 @@ Keys in the window:
         <translation>--zoom PERCENT</translation>
     </message>
     <message>
-        <source>Тъждество от 1 до 6, по реда в прозореца; без --export прозорецът се отваря на него.</source>
-        <translation>The identity, 1 to 6, in the window&apos;s order; without --export, the window opens showing it.</translation>
+        <source>Тъждество от 1 до 6, по реда в прозореца (без --export прозорецът се отваря на него), или от 7 до 11: 2 + 4 + … + 2n, a + (a + d) + …, 1 + 2 + 4 + … + 2ⁿ⁻¹, кубовете, квадратите.</source>
+        <translation>The identity: 1 to 6 in the window&apos;s order (without --export, the window opens showing it), or 7 to 11: 2 + 4 + … + 2n, a + (a + d) + …, 1 + 2 + 4 + … + 2ⁿ⁻¹, the cubes, the squares.</translation>
     </message>
     <message>
         <source>вид</source>
