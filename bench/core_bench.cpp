@@ -6,12 +6,18 @@
 // picture before it), Clear after the largest picture of each kind, and the step
 // from n = 10 to 11: the cells it added, the sentence a screen reader speaks and
 // the whole lesson step after it and after Show (frames, sentence, argument, build-up,
-// rows), and the picture's rows and cells in words after it.
+// rows), and the picture's rows and cells in words after it. Beside them, Show of the
+// largest picture of each identity beside the form's six, as the board's cells, and a
+// typed claim checked: read, its base and step, and the lines that say where it breaks.
 #include "app/induction_step.h"
 #include "app/lesson_step.h"
 #include "app/picture_rows.h"
 #include "app/spoken_result.h"
 #include "app/tessalo.h"
+#include "identities/claim_check.h"
+#include "identities/claim_parser.h"
+#include "identities/claim_text.h"
+#include "identities/identity_picture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -107,6 +113,36 @@ void LessonStepAtEleven(benchmark::State& state)
 
 BENCHMARK(Show)->ArgNames({"kind", "n"})->ArgsProduct({{1, 2, 3, 4, 5, 6}, {1, 11}});
 BENCHMARK(ClearAfterEleven)->ArgName("kind")->DenseRange(1, 6)->UseManualTime()->Iterations(20000);
+// The picture of identity `kind` (7..11) at its largest n: its cells and where they
+// lie, as Show lays out the form's cells; and the same as the board a front end draws.
+void FurtherShowLargest(benchmark::State& state)
+{
+    const FurtherIdentity identity = DescribeFurther(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(identity.cells(identity.maxN));
+}
+
+void FurtherBoardLargest(benchmark::State& state)
+{
+    Tessalo form;
+    form.Form_Load();
+    const FurtherIdentity identity = DescribeFurther(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DescribeFurtherBoard(form, identity, identity.maxN));
+}
+
+void CheckTypedClaim(benchmark::State& state)
+{
+    const std::string typed = "n(n+1)(2n+1)/6 + (n-1)(n-2)(n-3)/6";
+    for (auto _ : state) {
+        const ClaimCheck check = CheckClaim(RuleOf(11), *ParseExpression(typed).value);
+        benchmark::DoNotOptimize(ClaimLines(11, {}, typed, check, Language::bg));
+    }
+}
+
+BENCHMARK(FurtherShowLargest)->ArgName("kind")->DenseRange(7, 11);
+BENCHMARK(FurtherBoardLargest)->ArgName("kind")->DenseRange(7, 11);
+BENCHMARK(CheckTypedClaim);
 BENCHMARK(AddedCellsToEleven)->ArgName("kind")->DenseRange(1, 6);
 BENCHMARK(SpokenStepToEleven)->ArgName("kind")->DenseRange(1, 6);
 BENCHMARK(ExploreRowsAtEleven)->ArgName("kind")->DenseRange(1, 6);

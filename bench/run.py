@@ -171,7 +171,15 @@ def main():
     lesson_step = max(v for k, v in core.items() if k.startswith("LessonStepAtEleven") and k.endswith("command:2"))
     lesson_show = max(v for k, v in core.items() if k.startswith("LessonStepAtEleven") and k.endswith("command:0"))
     explore = max(v for k, v in core.items() if k.startswith("ExploreRowsAtEleven"))
+    further = max(v for k, v in core.items() if k.startswith("FurtherShowLargest/"))
+    further_board = max(v for k, v in core.items() if k.startswith("FurtherBoardLargest/"))
+    claim = core["CheckTypedClaim"]
     rows += [("Show, n = 11, slowest kind (core)", f"{show:.2f} µs", "≤ 20 µs", show <= 20),
+             ("Show of the largest further picture, its cells, slowest (core)", f"{further:.2f} µs",
+              "≤ 2 × Show", further <= 2 * show),
+             ("  the same as the board a front end draws", f"{further_board:.2f} µs", "", None),
+             ("A typed claim read and checked, with its lines (core)", f"{claim:.2f} µs", "≤ 1000 µs",
+              claim <= 1000),
              ("Show, n = 1, slowest kind (core)", f"{show_one:.3f} µs", "", None),
              ("Clear after n = 11, slowest kind (core)", f"{clear:.2f} µs", "≤ 5 µs", clear <= 5),
              ("Cells added by the step to n = 11, slowest kind (core)", f"{added:.2f} µs", "≤ 20 µs", added <= 20),

@@ -9,17 +9,26 @@
 
 #include <algorithm>
 
-int CellSide(const FurtherIdentity& identity, int n)
+namespace {
+
+int SideOf(const std::vector<GridCell>& cells)
 {
     int columns = 1;
     int rows = 1;
-    for (const GridCell& cell : identity.cells(n)) {
+    for (const GridCell& cell : cells) {
         columns = std::max(columns, cell.column + 1);
         rows = std::max(rows, cell.row + 1);
     }
     const int across = (kPictureRoom.right - kPictureRoom.left) / columns;
     const int down = (kPictureRoom.bottom - kPictureRoom.top) / rows;
     return std::min({across, down, kLargestCellTwips});
+}
+
+}  // namespace
+
+int CellSide(const FurtherIdentity& identity, int n)
+{
+    return SideOf(identity.cells(n));
 }
 
 BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n,
@@ -29,7 +38,8 @@ BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& id
     // the form's labels stay; its cells and template are the six identities'
     std::erase_if(picture.items, [](const PictureItem& item) { return item.kind != PictureItemKind::Label; });
     const std::vector<GridCell> cells = identity.cells(n);
-    const double side = CellSide(identity, n);
+    const double side = SideOf(cells);
+    picture.items.reserve(picture.items.size() + cells.size() + framed.size());
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const GridCell& cell = cells[i];
         picture.items.push_back({PictureItemKind::Cell, kPictureRoom.left + cell.column * side,
