@@ -11,6 +11,7 @@
 #include "cli/command_line.h"
 #include "cli/program_texts.h"
 #include "identities/claim_parser.h"
+#include "identities/claim_picture.h"
 #include "identities/claim_text.h"
 #include "identities/further_argument.h"
 #include "identities/identity_picture.h"
@@ -165,16 +166,32 @@ bool SaveHandout(const CommandLine& command)
     return !failure || Report(command.exportPath, *failure);
 }
 
-// The claim checked as its proof would go, and where it breaks.
-bool PrintClaim(const CommandLine& command)
+// The claim checked as its proof would go, and where it breaks: printed, or with
+// --export beneath the picture for the first n at which it is false (or --n),
+// the cells it leaves out or adds marked.
+bool CheckAndShowClaim(const CommandLine& command)
 {
     const std::string typed = command.claim.toStdString();
-    const ClaimCheck check =
-        CheckClaim(RuleOf(command.kind, command.progression), *ParseExpression(typed).value);
+    const Expression claimed = *ParseExpression(typed).value;
+    const SumRule rule = RuleOf(command.kind, command.progression);
+    const ClaimCheck check = CheckClaim(rule, claimed);
     std::string lines;
     for (const std::string& line : ClaimLines(command.kind, command.progression, typed, check, command.language))
         lines += line + '\n';
-    return PrintText(lines);
+    if (command.exportPath.isEmpty())
+        return PrintText(lines);
+    const int n = command.n > 0 ? command.n : std::max(check.firstFalse, 1);
+    const Tessalo form = ShownForm(command.kind >= kFirstFurtherKind ? 1 : command.kind,
+                                   command.kind >= kFirstFurtherKind ? 0 : n, command.language);
+    const BoardPicture board =
+        MarkClaim(command.kind >= kFirstFurtherKind
+                      ? DescribeFurtherBoard(form, DescribeFurther(command.kind, command.progression), n)
+                      : DescribeBoard(form),
+                  SumAt(rule, n).Numerator(), claimed.At(n));
+    Picture picture{form, {}, {}, {}, command.kind, n, command.look};
+    picture.board = &board;
+    picture.text = QString::fromStdString(lines).trimmed();
+    return Save(command.exportPath, picture, command.pngWidth.value_or(DefaultPngWidth()));
 }
 
 // An identity beside the form's six at n: its picture with the form's labels,
@@ -255,7 +272,7 @@ void RunBatchExport(int& argc, char** argv, const CommandLine& command)
     const QGuiApplication app(argc, argv);  // fonts, for the labels and the text
     SayIfNoFontHasCyrillic();
     if (!command.claim.isEmpty())
-        End(PrintClaim(command) ? 0 : 1);
+        End(CheckAndShowClaim(command) ? 0 : 1);
     if (command.kind >= kFirstFurtherKind)
         End(RunFurther(command) ? 0 : 1);
     if (command.printText || command.printArgument || !command.exportPath.isEmpty()) {

@@ -8,6 +8,7 @@
 // breaks exactly one part of the proof.
 #include "identities/claim_check.h"
 #include "identities/claim_parser.h"
+#include "identities/claim_picture.h"
 #include "identities/claim_text.h"
 #include "identities/formula_text.h"
 #include "identities/further_argument.h"
@@ -130,6 +131,37 @@ TEST(BrokenClaimTest, VerdictFollowsTheProofForEachPartAndTheAlternatingSquares)
         EXPECT_EQ(check.stepHolds, row.step) << row.claim;
         EXPECT_EQ(check.firstFalse, row.firstFalse) << row.claim;
     }
+}
+
+TEST(BrokenClaimTest, PictureMarksTheCellsAClaimLeavesOutOrAdds)
+{
+    Tessalo form;
+    form.Form_Load();
+    // the progression's picture: 9 counted cells in a staircase of 1, 3, 5 beside its outlined copy
+    const BoardPicture board = DescribeFurtherBoard(form, DescribeFurther(8, {1, 2}), 3);
+    const auto count = [&board](const BoardPicture& picture, PictureItemKind kind, bool empty) {
+        return std::count_if(picture.items.begin(), picture.items.end(), [&](const PictureItem& item) {
+            return item.kind == kind && (kind != PictureItemKind::Cell || (item.fill == board.background) == empty);
+        });
+    };
+    struct Row {
+        Fraction claimed;
+        long frames;
+        long emptyCells;
+    };
+    for (const Row& row : {Row{7, 2, 9}, Row{12, 3, 12}, Row{Fraction(17, 2), 0, 9}, Row{-4, 9, 9}, Row{9, 0, 9}}) {
+        const BoardPicture marked = MarkClaim(board, 9, row.claimed);
+        EXPECT_EQ(count(marked, PictureItemKind::StepFrame, false), row.frames) << row.claimed.Written();
+        EXPECT_EQ(count(marked, PictureItemKind::Cell, true), row.emptyCells) << row.claimed.Written();
+        EXPECT_EQ(count(marked, PictureItemKind::Cell, false), 9) << "the counted cells stay";
+    }
+    // the frames of what a claim leaves out lie on the counted cells drawn last
+    const BoardPicture fewer = MarkClaim(board, 9, 8);
+    const PictureItem& frame = fewer.items.back();
+    const auto last = std::find_if(board.items.rbegin(), board.items.rend(), [&board](const PictureItem& item) {
+        return item.kind == PictureItemKind::Cell && item.fill != board.background;
+    });
+    EXPECT_EQ(frame.cell, last->cell);
 }
 
 TEST(FormulaTextTest, WritesTypedFormulasAsATeacherDoes)
