@@ -159,7 +159,11 @@ std::optional<CommandLine> ReadFurther(const QCommandLineParser& parser, Command
     if (broken && parser.isSet(QStringLiteral("claim")))
         return Stop(2, Program::translate("CommandLine", "tessalo: --claim или --broken, не двете. / "
                                                          "--claim or --broken, not both.\n"));
-    if (broken && line.kind > 0)
+    if (broken && line.kind == 0)
+        return Stop(2, Program::translate("CommandLine",
+                                          "tessalo: кое тъждество? Добавете --kind от 1 до 11. / "
+                                          "which identity? Add --kind from 1 to 11.\n"));
+    if (broken)
         line.claim = QString::fromStdString(BrokenClaims(line.kind, line.progression)[*broken - 1]);
     if (parser.isSet(QStringLiteral("claim"))) {
         line.claim = parser.value(QStringLiteral("claim"));

@@ -384,6 +384,9 @@ private:
             Take();
             return Expression::Letter();
         }
+        // a closing bracket where a value should start closes nothing, unless one is open: "()" lacks its value
+        if (token.kind == Kind::Close && open_.empty())
+            Fail(ClaimProblem::UnopenedBracket, token.column);
         if (token.kind != Kind::Open)
             Fail(ClaimProblem::MissingValue, token.column);
         Take();

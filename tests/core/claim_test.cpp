@@ -59,10 +59,13 @@ TEST(ParseExpression, NamesTheFirstProblemAndItsColumn)
         int column;
     } rows[] = {
         {" \u00A0\t", ClaimProblem::Empty, 1},
-        {std::string(kMaxClaimLength + 1, '1'), ClaimProblem::TooLong, kMaxClaimLength + 1},
+        {std::string(10000, '1'), ClaimProblem::TooLong, kMaxClaimLength + 1},
         {"n·\xE2\x88", ClaimProblem::UnexpectedSign, 3},
         {"n² − 2·п", ClaimProblem::UnknownLetter, 8},
         {"n+", ClaimProblem::MissingValue, 3},
+        {"n^", ClaimProblem::MissingValue, 3},
+        {"2^^n", ClaimProblem::MissingValue, 3},
+        {")(", ClaimProblem::UnopenedBracket, 1},
         {"[(n+1]", ClaimProblem::UnclosedBracket, 2},
         {"(n+1}", ClaimProblem::UnopenedBracket, 5},
         {"1÷n", ClaimProblem::DivisionByLetter, 2},
@@ -144,7 +147,7 @@ TEST(ParseExpression, NeverThrowsOrStraysOutsideTheText)
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
     std::uniform_int_distribution<int> lengths(0, 60);
     std::vector<std::pair<std::string, int>> texts;  // with their length in characters
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 100000; ++i) {
         const int length = lengths(random);
         std::string text;
         for (int j = 0; j < length; ++j)
