@@ -14,7 +14,7 @@
 // takes it, S(k + 1) = added(k) + sign·S(k), and S(1): what a claim about S is
 // checked against.
 struct SumRule {
-    long base = 1;
+    long long base = 1;
     std::string added;  // in k
     int sign = 1;       // -1: the alternating squares, (k + 1)² less the sum for k
     int maxN = 11;
