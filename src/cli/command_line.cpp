@@ -9,11 +9,15 @@
 #include "picture/picture_file.h"
 #include "cli/program_texts.h"
 #include "cli/zoom.h"
+#include "identities/claim_check.h"
 #include "identities/claim_parser.h"
 #include "identities/claim_text.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -133,6 +137,13 @@ std::optional<CommandLine> ReadFurther(const QCommandLineParser& parser, Command
             LanguageOfCode(parser.value(QStringLiteral("lang")).toStdString()).value_or(Language::bg);
         if (!parse.value)
             return Stop(2, QStringLiteral("tessalo: %1\n").arg(QString::fromStdString(ClaimProblemText(parse, language))));
+        // checked here too, so that a claim too large to check exactly is refused before anything is written
+        try {
+            CheckClaim(RuleOf(line.kind, line.progression), *parse.value);
+            parse.value->At(std::max(line.n, 1));
+        } catch (const std::overflow_error&) {
+            return Stop(2, QStringLiteral("tessalo: %1\n").arg(QString::fromUtf8(Tr(language, TextId::ClaimTooLarge))));
+        }
     }
     return std::nullopt;
 }

@@ -36,6 +36,7 @@ struct ClaimCheck {
     Expression claimedNext;     // f(k + 1): where the step must lead
     int firstFalse = 0;         // the least n (1..maxN) with f(n) != S(n); 0: none
 };
+// Throws std::overflow_error where the claim's numbers outgrow exact fractions.
 ClaimCheck CheckClaim(const SumRule& rule, const Expression& claimed);
 
 // The false claims the lesson offers for identity `kind` (1..11), typed as a pupil

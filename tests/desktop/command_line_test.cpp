@@ -107,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                         ": 1 ≠\u00A01²\u00A0+\u00A01 =\u00A02, false.\n", ""},
                     Row{"ClaimAndBroken", {"--kind", "4", "--broken", "1", "--claim", "n"}, 2, "", "не двете"},
                     Row{"BrokenOfNoIdentity", {"--broken", "1"}, 2, "", "кое тъждество?"},
+                    Row{"ClaimTooLargeToCheck", {"--kind", "4", "--claim", "20000000000000000n^12"}, 2, "",
+                        "твърде големи"},
                     Row{"ClaimMistake", {"--kind", "4", "--claim", "n^2+(1"}, 2, "", "Колона 5: скобата не е затворена"},
                     Row{"NTwelve", {"--kind", "4", "--n", "12", "--text"}, 2, "", "от 1 до 11, не „12“"},
                     Row{"NNotANumber", {"--kind", "4", "--n", "abc", "--text"}, 2, "", "--n takes a whole number from 1 to 11, not 'abc'"},
