@@ -127,16 +127,15 @@ void AppendCell(Words& words, const ExploreRow& row, std::size_t cell, bool capi
 
 }  // namespace
 
-PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
+namespace {
+
+// The rows of the cells `placed` (each with its index, below `end`): the cells whose
+// Top lies within half a cell of the row's first cell's, each row by Left.
+PictureRows RowsOf(std::vector<Placed> placed, std::span<const int> added, std::size_t end, Language language)
 {
-    const ShapeArray& shapes = form.Shape1;
-    std::vector<Placed> placed;
-    placed.reserve(static_cast<std::size_t>(shapes.Count()));
     bool colourful = false;
-    ForEachVisibleCell(shapes, [&](int index, const Cell& cell) {
-        colourful = colourful || (!placed.empty() && cell.BackColor != placed.front().cell->BackColor);
-        placed.push_back({cell.Top, cell.Left, index, &cell});
-    });
+    for (const Placed& cell : placed)
+        colourful = colourful || cell.cell->BackColor != placed.front().cell->BackColor;
     // most proofs draw row by row, from the left: then there is nothing to sort
     const auto byPlace = [](const Placed& a, const Placed& b) {
         return a.top != b.top ? a.top < b.top : a.left < b.left;
@@ -149,13 +148,12 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
     for (std::size_t i = 0; i < placed.size(); ++i)
         boxLeft = i == 0 ? placed[i].left : std::min(boxLeft, placed[i].left);
 
-    std::vector<bool> isAdded(static_cast<std::size_t>(shapes.End()), false);
+    std::vector<bool> isAdded(end, false);
     for (int index : added) {
-        if (index >= 0 && index < shapes.End())
+        if (index >= 0 && static_cast<std::size_t>(index) < end)
             isAdded[static_cast<std::size_t>(index)] = true;
     }
 
-    // rows: the cells whose Top lies within half a cell of the row's first cell's
     std::vector<std::size_t> starts;
     for (std::size_t i = 0; i < placed.size(); ++i) {
         if (starts.empty() || std::fabs(placed[i].top - placed[starts.back()].top) >= placed[starts.back()].cell->Height / 2)
@@ -166,16 +164,16 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
     PictureRows rows(starts.size() - 1);
     for (std::size_t r = 0; r + 1 < starts.size(); ++r) {
         const std::size_t first = starts[r];
-        const std::size_t end = starts[r + 1];
-        std::sort(placed.begin() + static_cast<std::ptrdiff_t>(first), placed.begin() + static_cast<std::ptrdiff_t>(end),
+        const std::size_t last = starts[r + 1];
+        std::sort(placed.begin() + static_cast<std::ptrdiff_t>(first), placed.begin() + static_cast<std::ptrdiff_t>(last),
                   [](const Placed& a, const Placed& b) { return a.left < b.left; });
 
         ExploreRow& row = rows[r];
         row.number = r + 1;
         row.circles = placed[first].cell->Shape == kCircle;
-        row.language = form.language;
-        row.cells.resize(end - first);
-        for (std::size_t i = first; i < end; ++i) {
+        row.language = language;
+        row.cells.resize(last - first);
+        for (std::size_t i = first; i < last; ++i) {
             ExploreCell& explored = row.cells[i - first];
             explored.index = placed[i].index;
             explored.left = placed[i].left;
@@ -184,10 +182,32 @@ PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
             explored.halfColumn = 2 + static_cast<int>(std::lround(2 * (placed[i].left - boxLeft) / placed[i].cell->Width));
             row.fresh += explored.added ? 1 : 0;
             if (colourful)
-                explored.colour = ColourWord(placed[i].cell->BackColor, form.language);
+                explored.colour = ColourWord(placed[i].cell->BackColor, language);
         }
     }
     return rows;
+}
+
+}  // namespace
+
+PictureRows ExploreRows(const Tessalo& form, std::span<const int> added)
+{
+    const ShapeArray& shapes = form.Shape1;
+    std::vector<Placed> placed;
+    placed.reserve(static_cast<std::size_t>(shapes.Count()));
+    ForEachVisibleCell(shapes, [&](int index, const Cell& cell) { placed.push_back({cell.Top, cell.Left, index, &cell}); });
+    return RowsOf(std::move(placed), added, static_cast<std::size_t>(shapes.End()), form.language);
+}
+
+PictureRows ExploreRows(std::span<const Cell> cells, std::span<const int> added, Language language)
+{
+    std::vector<Placed> placed;
+    placed.reserve(cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (cells[i].Visible)
+            placed.push_back({cells[i].Top, cells[i].Left, static_cast<int>(i), &cells[i]});
+    }
+    return RowsOf(std::move(placed), added, cells.size(), language);
 }
 
 PictureRows Diagonals(const PictureRows& rows)

@@ -43,6 +43,9 @@ using PictureRows = std::vector<ExploreRow>;
 // added cells, in any order. A cell says its colour only in a picture of more
 // than one colour, where the colour means something.
 PictureRows ExploreRows(const Tessalo& form, std::span<const int> added);
+// The same for the cells `cells` (cell i at index i; an invisible one is no part
+// of the picture) of a picture beside the form's, its texts in `language`.
+PictureRows ExploreRows(std::span<const Cell> cells, std::span<const int> added, Language language);
 
 // The diagonals of a square picture (as many rows as cells in each, lined up),
 // from the top left corner, each from its lower left to its upper right; none

@@ -31,31 +31,58 @@ int CellSide(const FurtherIdentity& identity, int n)
     return SideOf(identity.cells(n));
 }
 
+std::vector<Cell> FurtherCells(const FurtherIdentity& identity, int n)
+{
+    const std::vector<GridCell> grid = identity.cells(n);
+    const float side = static_cast<float>(SideOf(grid));
+    std::vector<Cell> cells;
+    cells.reserve(grid.size());
+    for (const GridCell& cell : grid) {
+        cells.push_back({kPictureRoom.left + static_cast<float>(cell.column) * side,
+                         kPictureRoom.top + static_cast<float>(cell.row) * side, side, side,
+                         cell.counted ? CellColour(cell.colour).value_or(Colour{}) : kWindowLayout.background, kSquare,
+                         cell.counted});
+    }
+    return cells;
+}
+
 BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n,
                                   std::span<const int> framed)
 {
     BoardPicture picture = DescribeBoard(form);
     // the form's labels stay; its cells and template are the six identities'
     std::erase_if(picture.items, [](const PictureItem& item) { return item.kind != PictureItemKind::Label; });
-    const std::vector<GridCell> cells = identity.cells(n);
-    const double side = SideOf(cells);
+    const std::vector<Cell> cells = FurtherCells(identity, n);
     picture.items.reserve(picture.items.size() + cells.size() + framed.size());
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        const GridCell& cell = cells[i];
-        picture.items.push_back({PictureItemKind::Cell, kPictureRoom.left + cell.column * side,
-                                 kPictureRoom.top + cell.row * side, side, side, kSquare,
-                                 cell.counted ? CellColour(cell.colour).value_or(Colour{}) : picture.background, true,
-                                 {}, 0, static_cast<int>(i) + 1, {}});
+        const Cell& cell = cells[i];
+        picture.items.push_back({PictureItemKind::Cell, cell.Left, cell.Top, cell.Width, cell.Height, kSquare,
+                                 cell.BackColor, true, {}, 0, static_cast<int>(i), {}});
     }
     for (const int i : framed) {
         if (i < 0 || static_cast<std::size_t>(i) >= cells.size())
             continue;
         // inside the cell, a fifth of it thick, as the form's pictures are framed
-        const double thickness = side / 5.0;
-        const GridCell& cell = cells[static_cast<std::size_t>(i)];
-        picture.items.push_back({PictureItemKind::StepFrame, kPictureRoom.left + cell.column * side + thickness / 2,
-                                 kPictureRoom.top + cell.row * side + thickness / 2, side - thickness,
-                                 side - thickness, kSquare, {}, false, kStepMarkColour, thickness, i + 1, {}});
+        const Cell& cell = cells[static_cast<std::size_t>(i)];
+        const double thickness = cell.Width / 5.0;
+        picture.items.push_back({PictureItemKind::StepFrame, cell.Left + thickness / 2, cell.Top + thickness / 2,
+                                 cell.Width - thickness, cell.Height - thickness, kSquare, {}, false, kStepMarkColour,
+                                 thickness, i, {}});
     }
     return picture;
+}
+
+std::vector<Cell> CountedCells(const BoardPicture& picture)
+{
+    std::vector<Cell> cells;
+    for (const PictureItem& item : picture.items) {
+        if (item.kind != PictureItemKind::Cell || item.cell < 0 || item.fill == picture.background)
+            continue;
+        if (cells.size() <= static_cast<std::size_t>(item.cell))
+            cells.resize(static_cast<std::size_t>(item.cell) + 1);
+        cells[static_cast<std::size_t>(item.cell)] = {static_cast<float>(item.left), static_cast<float>(item.top),
+                                                      static_cast<float>(item.width), static_cast<float>(item.height),
+                                                      item.fill, item.shape, true};
+    }
+    return cells;
 }

@@ -8,6 +8,7 @@
 #include "identities/further_identity.h"
 
 #include <span>
+#include <vector>
 
 // The part of the board the form's pictures take, in twips: the further
 // identities' pictures stay inside it, as large as it lets them be.
@@ -25,8 +26,17 @@ inline constexpr int kLargestCellTwips = 375;
 // at which it fits the room, so that the cells get smaller as the picture grows.
 int CellSide(const FurtherIdentity& identity, int n);
 
+// The cells of `identity`'s picture for n in twips, in the picture's order; a
+// cell not counted in the sum is in the board's colour and not Visible: no part
+// of the picture a pupil explores or hears.
+std::vector<Cell> FurtherCells(const FurtherIdentity& identity, int n);
+
 // The board showing `identity` at n with the form's labels in `form`: its cells
-// in order (the cell i of the picture is item cell i + 1), then frames about the
+// in order (the cell i of the picture is item cell i), then frames about the
 // cells of `framed` (indices into the picture's cells).
 BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n,
                                   std::span<const int> framed = {});
+
+// The counted cells of a board as FurtherCells gives them, by their item's index:
+// what exploring and the sound take from a picture beside the form's.
+std::vector<Cell> CountedCells(const BoardPicture& picture);

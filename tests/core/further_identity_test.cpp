@@ -6,6 +6,7 @@
 // picture counts its sum, holds the picture before it cell for cell and adds
 // its term; each proof's chain holds as an identity in k; each false claim
 // breaks exactly one part of the proof.
+#include "app/picture_rows.h"
 #include "identities/claim_check.h"
 #include "identities/claim_parser.h"
 #include "identities/claim_picture.h"
@@ -59,6 +60,11 @@ TEST_P(FurtherIdentityTest, PictureCountsItsSumAndAddsItsTermToThePictureBefore)
             return std::count_if(first, last, [](const GridCell& cell) { return cell.counted; });
         };
         EXPECT_EQ(Fraction(counted(cells.begin(), cells.end())), sum.At(n)) << "n = " << n;
+        // a pupil explores and hears the counted cells alone, in the picture's rows
+        std::size_t explored = 0;
+        for (const ExploreRow& row : ExploreRows(FurtherCells(identity, n), {}, Language::bg))
+            explored += row.cells.size();
+        EXPECT_EQ(Fraction(static_cast<long long>(explored)), sum.At(n)) << "n = " << n;
         EXPECT_EQ(Fraction(counted(cells.begin() + static_cast<long>(before.size()), cells.end())), term.At(n))
             << "n = " << n;
         std::set<std::pair<int, int>> places;
