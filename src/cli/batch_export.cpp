@@ -201,10 +201,14 @@ bool SaveFurther(const QString& path, const CommandLine& command, int n, bool fr
     const FurtherIdentity identity = DescribeFurther(command.kind, command.progression);
     const Tessalo form = ShownForm(1, 0, command.language);
     std::vector<int> added;
-    for (auto i = n > 1 ? identity.cells(n - 1).size() : 0; framed && i < identity.cells(n).size(); ++i)
+    for (auto i = n > 1 ? identity.cells(n - 1).size() : 0; i < identity.cells(n).size(); ++i)
         added.push_back(static_cast<int>(i));
-    const BoardPicture board = DescribeFurtherBoard(form, identity, n, added);
-    Picture picture{form, {}, {}, {}, command.kind, n, command.look};
+    const BoardPicture board = DescribeFurtherBoard(form, identity, n, framed ? std::span<const int>(added)
+                                                                                 : std::span<const int>());
+    // a picture played as sound plays the step's cells in their own timbre
+    const bool sound = FormatOfFile(path) == PictureFormat::Wav;
+    Picture picture{form, sound ? std::span<const int>(added) : std::span<const int>(), {}, {}, command.kind, n,
+                    command.look};
     picture.board = &board;
     picture.text = QString::fromStdString(FurtherProofText(identity, n, command.language)).replace(
         QLatin1String("\r\n"), QLatin1String("\n"));

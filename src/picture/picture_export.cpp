@@ -9,6 +9,7 @@
 #include "app/layout.h"
 #include "app/picture_sound.h"
 #include "app/tessalo.h"
+#include "identities/identity_picture.h"
 #include "picture/board_painter.h"
 #include "picture/handout.h"
 #include "picture/step_gif.h"
@@ -311,7 +312,10 @@ bool WritePicture(QIODevice& device, PictureFormat format, const Picture& pictur
     case PictureFormat::Png: return PictureImage(picture, geometry, pngWidth).save(&device, "PNG");
     case PictureFormat::Gif: return WriteStepGif(device, picture, pngWidth);
     case PictureFormat::Wav: {
-        const std::string wav = WavBytes(PlayPicture(ExploreRows(picture.form, picture.marked)));
+        const std::vector<Cell> counted = picture.board ? CountedCells(*picture.board) : std::vector<Cell>();
+        const std::string wav = WavBytes(PlayPicture(
+            picture.board ? ExploreRows(counted, picture.marked, picture.form.language)
+                          : ExploreRows(picture.form, picture.marked)));
         return device.write(wav.data(), static_cast<qint64>(wav.size())) == static_cast<qint64>(wav.size());
     }
     case PictureFormat::Brf: {

@@ -45,9 +45,9 @@
 </translation>
     </message>
     <message>
-        <source>tessalo: тъждества 7 до 11 се записват като .svg, .png и .pdf. / identities 7 to 11 are saved as .svg, .png and .pdf.
+        <source>tessalo: тъждества 7 до 11 се записват като .svg, .png, .pdf и .wav. / identities 7 to 11 are saved as .svg, .png, .pdf and .wav.
 </source>
-        <translation>tessalo: identities 7 to 11 are saved as .svg, .png and .pdf.
+        <translation>tessalo: identities 7 to 11 are saved as .svg, .png, .pdf and .wav.
 </translation>
     </message>
     <message>
