@@ -27,7 +27,7 @@ FurtherIdentity EvenSum()
 {
     return {7, 11, TextId::FurtherEvenSum, 0, "2k", "2(k+1)", "n(n+1)", "(k+1)(k+2)",
             {"k(k+1) + 2(k+1)", "(k+1)(k+2)"},
-            // the first three hold for n = 1 and 2, the last has only the step
+            // the first two have only the base (4n − 2 holds for n = 1 and 2 too), the last only the step
             {"4n - 2", "2n^2", "n^2 + n + 2"},
             Rectangle};
 }

@@ -6,6 +6,7 @@
 
 #include "app/texts.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
