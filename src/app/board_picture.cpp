@@ -29,15 +29,6 @@ PictureItem Stroke(PictureItemKind kind, double left, double top, double width, 
     return {kind, left, top, width, height, shape, {}, false, colour, lineWidth, index, {}};
 }
 
-// Inside the cell, a fifth of the cell thick, so that it never covers a
-// neighbour; round on a circle, which stays a circle.
-PictureItem Frame(const Cell& cell, int index)
-{
-    const double thickness = std::min(cell.Width, cell.Height) / 5.0;
-    const double half = thickness / 2;
-    return Stroke(PictureItemKind::StepFrame, cell.Left + half, cell.Top + half, cell.Width - thickness,
-                  cell.Height - thickness, cell.Shape, kStepMarkColour, thickness, index);
-}
 
 // About the cell's centre, inside the step's frame, so that it shows on a
 // framed cell too and never covers a neighbour.
@@ -67,6 +58,29 @@ void AddCursor(std::vector<PictureItem>& items, const Cell& cell, int index)
 
 }  // namespace
 
+PictureItem StepFrameOf(double left, double top, double width, double height, std::int16_t shape, int index)
+{
+    const double thickness = std::min(width, height) / 5.0;
+    const double half = thickness / 2;
+    return Stroke(PictureItemKind::StepFrame, left + half, top + half, width - thickness, height - thickness, shape,
+                  kStepMarkColour, thickness, index);
+}
+
+BoardPicture MarkedBoard(BoardPicture picture, const PictureMarks& marks)
+{
+    std::erase_if(picture.items, [&marks](const PictureItem& item) {
+        return item.kind == PictureItemKind::Cell && Contains(marks.hidden, item.cell);
+    });
+    std::vector<PictureItem> frames;
+    for (const PictureItem& item : picture.items) {
+        if (item.kind == PictureItemKind::Cell && item.cell >= 0 &&
+            std::find(marks.framed.begin(), marks.framed.end(), item.cell) != marks.framed.end())
+            frames.push_back(StepFrameOf(item.left, item.top, item.width, item.height, item.shape, item.cell));
+    }
+    picture.items.insert(picture.items.end(), frames.begin(), frames.end());
+    return picture;
+}
+
 BoardPicture DescribeBoard(const Tessalo& form, const PictureMarks& marks)
 {
     BoardPicture picture{kWindowLayout.clientWidth, kWindowLayout.clientHeight, kWindowLayout.background, {}};
@@ -89,7 +103,8 @@ BoardPicture DescribeBoard(const Tessalo& form, const PictureMarks& marks)
     }
     for (const int i : marks.framed) {
         if (shown(i))
-            items.push_back(Frame(form.Shape1(i), i));
+            items.push_back(StepFrameOf(form.Shape1(i).Left, form.Shape1(i).Top, form.Shape1(i).Width,
+                                        form.Shape1(i).Height, form.Shape1(i).Shape, i));
     }
     for (const int i : marks.ringed) {
         if (shown(i) && form.Shape1(i).Visible)

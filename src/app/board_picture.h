@@ -71,6 +71,14 @@ inline constexpr int kPictureTextMarginTwips = 120;
 // A build-up shows the whole picture in this time, whatever its size.
 inline constexpr int kBuildUpMilliseconds = 1500;
 
+// The frame about a step's cell at (left, top), `width` by `height`: inside the
+// cell, a fifth of it thick, so that it never covers a neighbour; round on a circle.
+PictureItem StepFrameOf(double left, double top, double width, double height, std::int16_t shape, int index);
+
+// The board `picture` with `marks` over it: the hidden cells left out, the framed
+// ones framed; what a picture beside the form's, which has no form, is given.
+BoardPicture MarkedBoard(BoardPicture picture, const PictureMarks& marks);
+
 // The board of `form` with `marks` over it: labels and the template in the
 // layout's stacking order, then every loaded visible cell, then the frames,
 // the rings and the cursor.

@@ -9,12 +9,9 @@
 
 namespace {
 
-// Inside the cell, a fifth of it thick, as a step's cells are framed.
 PictureItem FrameOf(const PictureItem& cell)
 {
-    const double thickness = std::min(cell.width, cell.height) / 5.0;
-    return {PictureItemKind::StepFrame, cell.left + thickness / 2, cell.top + thickness / 2, cell.width - thickness,
-            cell.height - thickness, cell.shape, {}, false, kStepMarkColour, thickness, cell.cell, {}};
+    return StepFrameOf(cell.left, cell.top, cell.width, cell.height, cell.shape, cell.cell);
 }
 
 }  // namespace

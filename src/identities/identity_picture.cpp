@@ -46,28 +46,17 @@ std::vector<Cell> FurtherCells(const FurtherIdentity& identity, int n)
     return cells;
 }
 
-BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n,
-                                  std::span<const int> framed)
+BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n)
 {
     BoardPicture picture = DescribeBoard(form);
     // the form's labels stay; its cells and template are the six identities'
     std::erase_if(picture.items, [](const PictureItem& item) { return item.kind != PictureItemKind::Label; });
     const std::vector<Cell> cells = FurtherCells(identity, n);
-    picture.items.reserve(picture.items.size() + cells.size() + framed.size());
+    picture.items.reserve(picture.items.size() + cells.size());
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const Cell& cell = cells[i];
         picture.items.push_back({PictureItemKind::Cell, cell.Left, cell.Top, cell.Width, cell.Height, kSquare,
                                  cell.BackColor, true, {}, 0, static_cast<int>(i), {}});
-    }
-    for (const int i : framed) {
-        if (i < 0 || static_cast<std::size_t>(i) >= cells.size())
-            continue;
-        // inside the cell, a fifth of it thick, as the form's pictures are framed
-        const Cell& cell = cells[static_cast<std::size_t>(i)];
-        const double thickness = cell.Width / 5.0;
-        picture.items.push_back({PictureItemKind::StepFrame, cell.Left + thickness / 2, cell.Top + thickness / 2,
-                                 cell.Width - thickness, cell.Height - thickness, kSquare, {}, false, kStepMarkColour,
-                                 thickness, i, {}});
     }
     return picture;
 }

@@ -32,10 +32,8 @@ int CellSide(const FurtherIdentity& identity, int n);
 std::vector<Cell> FurtherCells(const FurtherIdentity& identity, int n);
 
 // The board showing `identity` at n with the form's labels in `form`: its cells
-// in order (the cell i of the picture is item cell i), then frames about the
-// cells of `framed` (indices into the picture's cells).
-BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n,
-                                  std::span<const int> framed = {});
+// in order, the cell i of the picture item cell i (MarkedBoard frames them).
+BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n);
 
 // The counted cells of a board as FurtherCells gives them, by their item's index:
 // what exploring and the sound take from a picture beside the form's.

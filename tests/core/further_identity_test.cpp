@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <set>
 #include <utility>
 
@@ -46,6 +47,8 @@ TEST_P(FurtherIdentityTest, PictureCountsItsSumAndAddsItsTermToThePictureBefore)
 {
     const FurtherIdentity identity = DescribeFurther(GetParam().kind, GetParam().progression);
     ASSERT_EQ(identity.kind, GetParam().kind);
+    Tessalo form;
+    form.Form_Load();
     const Expression term = In(identity.term, 'k');
     const Expression sum = In(identity.sum, 'n');
     std::vector<GridCell> before;
@@ -65,6 +68,16 @@ TEST_P(FurtherIdentityTest, PictureCountsItsSumAndAddsItsTermToThePictureBefore)
         for (const ExploreRow& row : ExploreRows(FurtherCells(identity, n), {}, Language::bg))
             explored += row.cells.size();
         EXPECT_EQ(Fraction(static_cast<long long>(explored)), sum.At(n)) << "n = " << n;
+        // the board frames the step's cells, or leaves them out while they wait to be built
+        std::vector<int> step(cells.size() - before.size());
+        std::iota(step.begin(), step.end(), static_cast<int>(before.size()));
+        const BoardPicture board = DescribeFurtherBoard(form, identity, n);
+        const auto items = [](const BoardPicture& picture, PictureItemKind kind) {
+            return static_cast<std::size_t>(std::count_if(picture.items.begin(), picture.items.end(),
+                                                          [kind](const PictureItem& item) { return item.kind == kind; }));
+        };
+        EXPECT_EQ(items(MarkedBoard(board, {step, {}, {}, false, -1}), PictureItemKind::StepFrame), step.size());
+        EXPECT_EQ(items(MarkedBoard(board, {{}, step, {}, false, -1}), PictureItemKind::Cell), before.size());
         EXPECT_EQ(Fraction(counted(cells.begin() + static_cast<long>(before.size()), cells.end())), term.At(n))
             << "n = " << n;
         std::set<std::pair<int, int>> places;
