@@ -203,11 +203,11 @@ bool SaveFurther(const QString& path, const CommandLine& command, int n, bool fr
     std::vector<int> added;
     for (auto i = n > 1 ? identity.cells(n - 1).size() : 0; i < identity.cells(n).size(); ++i)
         added.push_back(static_cast<int>(i));
-    const BoardPicture board = DescribeFurtherBoard(form, identity, n, framed ? std::span<const int>(added)
-                                                                                 : std::span<const int>());
-    // a picture played as sound plays the step's cells in their own timbre
-    const bool sound = FormatOfFile(path) == PictureFormat::Wav;
-    Picture picture{form, sound ? std::span<const int>(added) : std::span<const int>(), {}, {}, command.kind, n,
+    const BoardPicture board = DescribeFurtherBoard(form, identity, n);
+    // a picture played as sound plays the step's cells in their own timbre, and an animation builds them
+    const auto format = FormatOfFile(path);
+    const bool step = framed || format == PictureFormat::Wav || format == PictureFormat::Gif;
+    Picture picture{form, step ? std::span<const int>(added) : std::span<const int>(), {}, {}, command.kind, n,
                     command.look};
     picture.board = &board;
     picture.text = QString::fromStdString(FurtherProofText(identity, n, command.language)).replace(

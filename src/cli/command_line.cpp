@@ -109,15 +109,14 @@ std::optional<CommandLine> ReadFurther(const QCommandLineParser& parser, Command
                          parser.isSet(QStringLiteral("tactile"));
     const auto format = FormatOfFile(parser.value(QStringLiteral("export")));
     const auto drawn = [](std::optional<PictureFormat> format) {
-        return !format || format == PictureFormat::Svg || format == PictureFormat::Png ||
-               format == PictureFormat::Pdf || format == PictureFormat::Wav;
+        return format != PictureFormat::Brf;
     };
     const QString seriesFormat = parser.value(QStringLiteral("format"));
     if (further && (handout || !drawn(format) ||
                     (!seriesFormat.isEmpty() && !drawn(FormatOfFile(QStringLiteral("slide.") + seriesFormat)))))
         return Stop(2, Program::translate("CommandLine",
-                                          "tessalo: тъждества 7 до 11 се записват като .svg, .png, .pdf и .wav. / "
-                                          "identities 7 to 11 are saved as .svg, .png, .pdf and .wav.\n"));
+                                          "tessalo: тъждества 7 до 11 се записват като .svg, .png, .pdf, .gif и "
+                                          ".wav. / identities 7 to 11 are saved as .svg, .png, .pdf, .gif and .wav.\n"));
     std::optional<int> broken;
     const int claims = static_cast<int>(BrokenClaims(line.kind, line.progression).size());
     if (const auto stop = ReadNumber(parser, "broken", QT_TRANSLATE_NOOP("CommandLine", "невярното твърдение"), 1,

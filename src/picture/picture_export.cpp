@@ -99,7 +99,7 @@ BoardPicture CellsOf(const Picture& picture, const PictureMarks& marks = {})
 {
     if (!picture.board)
         return CellsAlone(picture.form, marks);
-    BoardPicture cells = *picture.board;
+    BoardPicture cells = MarkedBoard(*picture.board, marks);
     std::erase_if(cells.items, [](const PictureItem& item) { return item.kind == PictureItemKind::Label; });
     cells.width = cells.height = 0;
     return cells;
@@ -205,7 +205,8 @@ void PaintWindowLook(QPainter& painter, const Picture& picture, QSizeF size)
 {
     // The outline is a pixel at 100 % and grows with the picture, as in a zoomed window.
     if (picture.board)
-        PaintPicture(painter, *picture.board, kTwipsPerPixel, kTwipsPerPixel);
+        PaintPicture(painter, MarkedBoard(*picture.board, {picture.marked, picture.hidden, {}, false, -1}),
+                     kTwipsPerPixel, kTwipsPerPixel);
     else
         PaintBoard(painter, picture.form, {kTwipsPerPixel, kTwipsPerPixel, picture.marked, picture.hidden, {}, false});
     // The board fills the whole form; the text's white covers what lies below it.

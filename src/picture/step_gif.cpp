@@ -22,7 +22,9 @@ namespace {
 // framed, at a time; all the same size, as their text is the same.
 std::vector<QImage> StepFrames(const Picture& picture, int width)
 {
-    const std::vector<int> added = StepCells(picture.form);
+    // a picture beside the form's has no form to find its step in: it brings its step as its marks
+    const std::vector<int> added =
+        picture.board ? std::vector<int>(picture.marked.begin(), picture.marked.end()) : StepCells(picture.form);
     std::vector<QImage> frames;
     for (std::size_t shown = 0; shown <= added.size(); ++shown) {
         const std::span<const int> marked(added.data(), shown);

@@ -45,9 +45,9 @@
 </translation>
     </message>
     <message>
-        <source>tessalo: тъждества 7 до 11 се записват като .svg, .png, .pdf и .wav. / identities 7 to 11 are saved as .svg, .png, .pdf and .wav.
+        <source>tessalo: тъждества 7 до 11 се записват като .svg, .png, .pdf, .gif и .wav. / identities 7 to 11 are saved as .svg, .png, .pdf, .gif and .wav.
 </source>
-        <translation>tessalo: identities 7 to 11 are saved as .svg, .png, .pdf and .wav.
+        <translation>tessalo: identities 7 to 11 are saved as .svg, .png, .pdf, .gif and .wav.
 </translation>
     </message>
     <message>
