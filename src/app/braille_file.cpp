@@ -48,16 +48,22 @@ char32_t BrailleCell(char ascii)
 
 std::vector<std::string> ProofForBraille(int kind, int n, Language language)
 {
+    std::vector<std::string> argument;
+    for (const ArgumentLine& line : ArgumentLines(kind, n, language).lines)
+        argument.push_back(line.text);
+    return ProofForBraille(ShownForm(kind, n, language).Text1(0).Text, argument);
+}
+
+std::vector<std::string> ProofForBraille(const std::string& proof, const std::vector<std::string>& argument)
+{
     std::vector<std::string> lines;
-    const std::string proof = ShownForm(kind, n, language).Text1(0).Text;
     for (std::size_t start = 0; start < proof.size();) {
         const std::size_t end = std::min(proof.find("\r\n", start), proof.size());
         lines.push_back(proof.substr(start, end - start));
         start = end + 2;
     }
     lines.emplace_back();
-    for (const ArgumentLine& line : ArgumentLines(kind, n, language).lines)
-        lines.push_back(line.text);
+    lines.insert(lines.end(), argument.begin(), argument.end());
     return lines;
 }
 

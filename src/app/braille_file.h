@@ -17,6 +17,8 @@ inline constexpr std::size_t kBrfLines = 25;
 // What the proof of identity `kind` (1..6) at n says in braille: the proof
 // text's lines, an empty line, the induction argument's lines.
 std::vector<std::string> ProofForBraille(int kind, int n, Language language);
+// The same for a proof text (lines in CR LF) and an argument's lines.
+std::vector<std::string> ProofForBraille(const std::string& proof, const std::vector<std::string>& argument);
 
 // A braille cell as braille ASCII ('A' for dot 1), and back.
 char BrailleAscii(char32_t cell);

@@ -5,6 +5,7 @@
 #include "cli/batch_export.h"
 
 #include "app/induction_argument.h"
+#include "app/braille_file.h"
 #include "app/handout_sheet.h"
 #include "app/shown_form.h"
 #include "app/tessalo.h"
@@ -89,7 +90,7 @@ bool SaveFurther(const QString& path, const CommandLine& command, int n, bool fr
 
 bool SaveSeries(const CommandLine& command, int largest = 11)
 {
-    static const char* const kSuffixes[] = {"svg", "png", "pdf", "gif", "wav"};  // in PictureFormat's order
+    static const char* const kSuffixes[] = {"svg", "png", "pdf", "gif", "wav", "brf"};  // in PictureFormat's order
     const QString& folder = command.seriesFolder;
     const int kind = command.kind;
     const Language language = command.language;
@@ -196,9 +197,24 @@ bool CheckAndShowClaim(const CommandLine& command)
 
 // An identity beside the form's six at n: its picture with the form's labels,
 // the step's cells framed when `framed`, its proof text beneath.
+// The proof text and the argument of an identity beside the form's six in braille.
+bool SaveFurtherBrf(const QString& path, const FurtherIdentity& identity, int n, Language language)
+{
+    if (!BrailleOrSay(language))
+        return false;
+    std::vector<std::string> argument;
+    for (const ArgumentLine& line : FurtherArgument(identity, n, language).lines)
+        argument.push_back(line.text);
+    const QByteArray brf = LinesBrf(ProofForBraille(FurtherProofText(identity, n, language), argument), language);
+    const auto failure = SaveWhole(path, brf);
+    return !failure || Report(path, *failure);
+}
+
 bool SaveFurther(const QString& path, const CommandLine& command, int n, bool framed)
 {
     const FurtherIdentity identity = DescribeFurther(command.kind, command.progression);
+    if (FormatOfFile(path) == PictureFormat::Brf)
+        return SaveFurtherBrf(path, identity, n, command.language);
     const Tessalo form = ShownForm(1, 0, command.language);
     std::vector<int> added;
     for (auto i = n > 1 ? identity.cells(n - 1).size() : 0; i < identity.cells(n).size(); ++i)

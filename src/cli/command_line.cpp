@@ -107,16 +107,10 @@ std::optional<CommandLine> ReadFurther(const QCommandLineParser& parser, Command
                            .arg(largest));
     const bool handout = parser.isSet(QStringLiteral("strip")) || parser.isSet(QStringLiteral("worksheet")) ||
                          parser.isSet(QStringLiteral("tactile"));
-    const auto format = FormatOfFile(parser.value(QStringLiteral("export")));
-    const auto drawn = [](std::optional<PictureFormat> format) {
-        return format != PictureFormat::Brf;
-    };
-    const QString seriesFormat = parser.value(QStringLiteral("format"));
-    if (further && (handout || !drawn(format) ||
-                    (!seriesFormat.isEmpty() && !drawn(FormatOfFile(QStringLiteral("slide.") + seriesFormat)))))
+    if (further && handout)
         return Stop(2, Program::translate("CommandLine",
-                                          "tessalo: тъждества 7 до 11 се записват като .svg, .png, .pdf, .gif и "
-                                          ".wav. / identities 7 to 11 are saved as .svg, .png, .pdf, .gif and .wav.\n"));
+                                          "tessalo: --strip, --worksheet и --tactile засега са за тъждества 1 до 6. / "
+                                          "--strip, --worksheet and --tactile are for identities 1 to 6 for now.\n"));
     std::optional<int> broken;
     const int claims = static_cast<int>(BrokenClaims(line.kind, line.progression).size());
     if (const auto stop = ReadNumber(parser, "broken", QT_TRANSLATE_NOOP("CommandLine", "невярното твърдение"), 1,

@@ -55,8 +55,13 @@ bool WriteTactileSheet(QIODevice& device, PictureFormat format, int kind, int n,
 
 QByteArray ProofBrf(int kind, int n, Language language)
 {
+    return LinesBrf(ProofForBraille(kind, n, language), language);
+}
+
+QByteArray LinesBrf(const std::vector<std::string>& text, Language language)
+{
     std::vector<std::u32string> lines;
-    for (const std::string& line : ProofForBraille(kind, n, language)) {
+    for (const std::string& line : text) {
         const auto cells = ToBraille(line, language);
         if (!cells)
             return {};

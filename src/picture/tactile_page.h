@@ -4,6 +4,9 @@
 
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "app/tactile_sheet.h"
 #include "picture/picture_export.h"
 
@@ -19,6 +22,8 @@ bool WriteTactileSheet(QIODevice& device, PictureFormat format, int kind, int n,
 // The proof text and the argument of identity `kind` at n as a BRF file; empty
 // when braille cannot be made.
 QByteArray ProofBrf(int kind, int n, Language language);
+// Lines of text in `language` as a BRF file; empty when braille cannot be made.
+QByteArray LinesBrf(const std::vector<std::string>& lines, Language language);
 
 // Whether braille can be made in `language`: liblouis and its table are there.
 bool BrailleWorks(Language language);

@@ -101,8 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "2 +\u00A05 +\u00A08 =\u00A015\n", ""},
                     Row{"FurtherPastItsLargestN", {"--kind", "10", "--n", "8", "--text"}, 2, "", "n е от 1 до 7"},
                     Row{"FurtherInAWindow", {"--kind", "9", "--n", "3"}, 2, "", "без прозорец"},
-                    Row{"FurtherInBraille", {"--kind", "9", "--n", "3", "--export", "a.brf"}, 2, "",
-                        ".svg, .png, .pdf, .gif и .wav"},
+                    Row{"FurtherTactile", {"--kind", "9", "--n", "3", "--tactile", "--export", "a.pdf"}, 2, "",
+                        "засега са за тъждества 1 до 6"},
                     Row{"ProgressionOfTheSix", {"--kind", "4", "--d", "2", "--text"}, 2, "", "--a и --d са за --kind 8"},
                     Row{"BrokenClaim", {"--lang", "en", "--kind", "4", "--broken", "2"}, 0,
                         ": 1 ≠\u00A01²\u00A0+\u00A01 =\u00A02, false.\n", ""},
@@ -205,6 +205,12 @@ TEST(CommandLineDrawing, SeriesWritesTheElevenPicturesOfAKindIntoANewFolder)
     QFile sound(QDir(heard).filePath(expected.back()));
     ASSERT_TRUE(sound.open(QIODevice::ReadOnly));
     EXPECT_TRUE(sound.read(12).startsWith("RIFF")) << "a WAV file";
+    // in braille, and for an identity beside the form's six, as far as its n goes
+    const QString braille = folder.filePath(QStringLiteral("braille"));
+    EXPECT_EQ(RunWithoutDisplay({"--kind", "9", "--series", braille, "--format", "brf"}).status, 0);
+    const QStringList brf = QDir(braille).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(brf.size(), 7);
+    EXPECT_EQ(brf.value(6), QStringLiteral("kind-9-n-07.brf"));
 }
 
 // A worksheet on an A4 page leaves blanks where its answer sheet has the step's result.

@@ -45,9 +45,9 @@
 </translation>
     </message>
     <message>
-        <source>tessalo: тъждества 7 до 11 се записват като .svg, .png, .pdf, .gif и .wav. / identities 7 to 11 are saved as .svg, .png, .pdf, .gif and .wav.
+        <source>tessalo: --strip, --worksheet и --tactile засега са за тъждества 1 до 6. / --strip, --worksheet and --tactile are for identities 1 to 6 for now.
 </source>
-        <translation>tessalo: identities 7 to 11 are saved as .svg, .png, .pdf, .gif and .wav.
+        <translation>tessalo: --strip, --worksheet and --tactile are for identities 1 to 6 for now.
 </translation>
     </message>
     <message>
