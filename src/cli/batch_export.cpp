@@ -159,10 +159,17 @@ bool SaveHandout(const CommandLine& command)
             return false;
         WriteTactileSheet(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language,
                           command.paper);
-    } else if (command.strip)
+    } else if (command.strip && command.kind >= kFirstFurtherKind) {
+        const FurtherIdentity identity = DescribeFurther(command.kind, command.progression);
+        const StripContent content{FurtherArgument(identity, command.n, command.language).lines.front().text,
+                                   [&](int m) { return FurtherStepPicture(identity, m, command.n); },
+                                   [&](int m) { return FurtherStepSum(identity, m); }};
+        WriteStepStrip(handout, *FormatOfFile(command.exportPath), command.n, content);
+    } else if (command.strip) {
         WriteStepStrip(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language);
-    else
+    } else {
         WriteWorksheet(handout, command.kind, command.n, command.language, command.answers);
+    }
     const auto failure = SaveWhole(command.exportPath, handout.data());
     return !failure || Report(command.exportPath, *failure);
 }
@@ -216,9 +223,7 @@ bool SaveFurther(const QString& path, const CommandLine& command, int n, bool fr
     if (FormatOfFile(path) == PictureFormat::Brf)
         return SaveFurtherBrf(path, identity, n, command.language);
     const Tessalo form = ShownForm(1, 0, command.language);
-    std::vector<int> added;
-    for (auto i = n > 1 ? identity.cells(n - 1).size() : 0; i < identity.cells(n).size(); ++i)
-        added.push_back(static_cast<int>(i));
+    const std::vector<int> added = StepCellsOf(identity, n);
     const BoardPicture board = DescribeFurtherBoard(form, identity, n);
     // a picture played as sound plays the step's cells in their own timbre, and an animation builds them
     const auto format = FormatOfFile(path);
@@ -242,6 +247,8 @@ bool RunFurther(const CommandLine& command)
         return false;
     if (command.printArgument && !PrintText(ArgumentText(FurtherArgument(identity, command.n, command.language))))
         return false;
+    if (command.strip)
+        return SaveHandout(command);
     if (!command.exportPath.isEmpty() && !SaveFurther(command.exportPath, command, command.n, false))
         return false;
     return command.seriesFolder.isEmpty() || SaveSeries(command, identity.maxN);

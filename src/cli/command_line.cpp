@@ -105,12 +105,10 @@ std::optional<CommandLine> ReadFurther(const QCommandLineParser& parser, Command
         return Stop(2, Program::translate("CommandLine", "tessalo: за това тъждество n е от 1 до %1. / "
                                                          "for this identity n is from 1 to %1.\n")
                            .arg(largest));
-    const bool handout = parser.isSet(QStringLiteral("strip")) || parser.isSet(QStringLiteral("worksheet")) ||
-                         parser.isSet(QStringLiteral("tactile"));
-    if (further && handout)
+    if (further && (parser.isSet(QStringLiteral("worksheet")) || parser.isSet(QStringLiteral("tactile"))))
         return Stop(2, Program::translate("CommandLine",
-                                          "tessalo: --strip, --worksheet и --tactile засега са за тъждества 1 до 6. / "
-                                          "--strip, --worksheet and --tactile are for identities 1 to 6 for now.\n"));
+                                          "tessalo: --worksheet и --tactile засега са за тъждества 1 до 6. / "
+                                          "--worksheet and --tactile are for identities 1 to 6 for now.\n"));
     std::optional<int> broken;
     const int claims = static_cast<int>(BrokenClaims(line.kind, line.progression).size());
     if (const auto stop = ReadNumber(parser, "broken", QT_TRANSLATE_NOOP("CommandLine", "невярното твърдение"), 1,

@@ -164,6 +164,12 @@ std::string ClaimProblemText(const ClaimParse& parse, Language language)
            Text(language, problem < std::size(kProblems) ? kProblems[problem] : TextId::ClaimProblemUnexpectedSign);
 }
 
+std::string FurtherStepSum(const FurtherIdentity& identity, int m)
+{
+    const ClaimParse sum = ParseExpression(identity.sum);
+    return WrittenTerms(identity, m) + " =\u00A0" + (sum.value ? sum.value->At(m).Written() : "?");
+}
+
 std::string FurtherProofText(const FurtherIdentity& identity, int n, Language language)
 {
     const std::string closed = FormulaWithNumber(identity.sum, 'n', n);

@@ -18,6 +18,9 @@ std::string WrittenLeft(int kind, Progression progression, char letter, bool nex
 // The sum for n written out with numbers, as the identity writes its terms: "2 + 4 + 6", "1³ + 2³".
 std::string WrittenTerms(const FurtherIdentity& identity, int n);
 
+// The sum for m written out with its value, beneath a picture of the strip: "2 + 4 + 6 = 12".
+std::string FurtherStepSum(const FurtherIdentity& identity, int m);
+
 // The proof of a claimed right-hand side `typed` (in n) for identity `kind`,
 // as the proof would go: the claim, its base with numbers, the hypothesis, the
 // step's chain from P(k + 1)'s left side to where the hypothesis leads, equal

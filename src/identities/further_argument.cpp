@@ -8,6 +8,7 @@
 #include "identities/claim_parser.h"
 #include "identities/claim_text.h"
 #include "identities/formula_text.h"
+#include "identities/identity_picture.h"
 
 #include <numeric>
 
@@ -35,7 +36,7 @@ std::string WorkedOut(std::string_view formula, char letter, long at)
 }
 
 // The cells of the picture for n: those of the picture for 1, those of the
-// picture for n - 1, and the rest, the step's.
+// picture for n - 1, and the step's, its term.
 struct PictureParts {
     std::vector<int> all, base, previous, added;
 };
@@ -53,7 +54,7 @@ PictureParts Parts(const FurtherIdentity& identity, int n)
     parts.all = upTo(identity.cells(n).size());
     parts.base = upTo(identity.cells(1).size());
     parts.previous = upTo(n > 1 ? identity.cells(n - 1).size() : 0);
-    parts.added.assign(parts.all.begin() + static_cast<long>(parts.previous.size()), parts.all.end());
+    parts.added = StepCellsOf(identity, n);
     return parts;
 }
 

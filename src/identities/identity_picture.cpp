@@ -24,6 +24,21 @@ int SideOf(const std::vector<GridCell>& cells)
     return std::min({across, down, kLargestCellTwips});
 }
 
+// The cells of the grid `grid`, `sideTwips` each; one not counted in the board's colour.
+std::vector<Cell> CellsOfSide(const std::vector<GridCell>& grid, int sideTwips)
+{
+    const auto side = static_cast<float>(sideTwips);
+    std::vector<Cell> cells;
+    cells.reserve(grid.size());
+    for (const GridCell& cell : grid) {
+        cells.push_back({kPictureRoom.left + static_cast<float>(cell.column) * side,
+                         kPictureRoom.top + static_cast<float>(cell.row) * side, side, side,
+                         cell.counted ? CellColour(cell.colour).value_or(Colour{}) : kWindowLayout.background, kSquare,
+                         cell.counted});
+    }
+    return cells;
+}
+
 }  // namespace
 
 int CellSide(const FurtherIdentity& identity, int n)
@@ -34,16 +49,7 @@ int CellSide(const FurtherIdentity& identity, int n)
 std::vector<Cell> FurtherCells(const FurtherIdentity& identity, int n)
 {
     const std::vector<GridCell> grid = identity.cells(n);
-    const float side = static_cast<float>(SideOf(grid));
-    std::vector<Cell> cells;
-    cells.reserve(grid.size());
-    for (const GridCell& cell : grid) {
-        cells.push_back({kPictureRoom.left + static_cast<float>(cell.column) * side,
-                         kPictureRoom.top + static_cast<float>(cell.row) * side, side, side,
-                         cell.counted ? CellColour(cell.colour).value_or(Colour{}) : kWindowLayout.background, kSquare,
-                         cell.counted});
-    }
-    return cells;
+    return CellsOfSide(grid, SideOf(grid));
 }
 
 BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n)
@@ -59,6 +65,28 @@ BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& id
                                  cell.BackColor, true, {}, 0, static_cast<int>(i), {}});
     }
     return picture;
+}
+
+std::vector<int> StepCellsOf(const FurtherIdentity& identity, int n)
+{
+    const std::vector<GridCell> cells = identity.cells(n);
+    std::vector<int> step;
+    for (std::size_t i = n > 1 ? identity.cells(n - 1).size() : 0; i < cells.size(); ++i) {
+        if (cells[i].counted)
+            step.push_back(static_cast<int>(i));
+    }
+    return step;
+}
+
+BoardPicture FurtherStepPicture(const FurtherIdentity& identity, int m, int n)
+{
+    const std::vector<Cell> cells = CellsOfSide(identity.cells(m), CellSide(identity, n));
+    BoardPicture picture{0, 0, kWindowLayout.background, {}};
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        picture.items.push_back({PictureItemKind::Cell, cells[i].Left, cells[i].Top, cells[i].Width, cells[i].Height,
+                                 kSquare, cells[i].BackColor, true, {}, 0, static_cast<int>(i), {}});
+    }
+    return MarkedBoard(std::move(picture), {StepCellsOf(identity, m), {}, {}, false, -1});
 }
 
 std::vector<Cell> CountedCells(const BoardPicture& picture)

@@ -31,6 +31,13 @@ int CellSide(const FurtherIdentity& identity, int n);
 // of the picture a pupil explores or hears.
 std::vector<Cell> FurtherCells(const FurtherIdentity& identity, int n);
 
+// The counted cells the step to n adds, indices into the picture for n: its term.
+std::vector<int> StepCellsOf(const FurtherIdentity& identity, int n);
+
+// The picture for m as a strip of the steps shows it beside the pictures up to
+// n: its cells alone, as large as the picture for n's, the step's framed.
+BoardPicture FurtherStepPicture(const FurtherIdentity& identity, int m, int n);
+
 // The board showing `identity` at n with the form's labels in `form`: its cells
 // in order, the cell i of the picture item cell i (MarkedBoard frames them).
 BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n);

@@ -23,7 +23,7 @@ constexpr double kLetterPoints = 9;
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 // `unitsPerPoint`: the painter's units to a point.
-void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int kind, int n, Language language)
+void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int n, const StripContent& content)
 {
     const QFont font = HandoutFont(kLetterPoints * unitsPerPoint);
     painter.setFont(font);
@@ -31,10 +31,9 @@ void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int
     const double margin = kHandoutMarginPoints * unitsPerPoint;
     QRectF area(margin, margin, page.width() - 2 * margin, page.height() - 2 * margin);
     const double line = QFontMetricsF(font).lineSpacing();
-    const InductionArgument argument = ArgumentLines(kind, n, language);
-    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, ToQString(argument.lines.front().text));
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, ToQString(content.statement));
     area.setTop(area.top() + 3 * line);
-    const QRectF box = CellsBox(StepPicture(kind, n, language));  // the largest: every picture at its scale
+    const QRectF box = CellsBox(content.picture(n));  // the largest: every picture at its scale
     const double below = 3.5 * line;  // the sum, on two lines if need be
     const int columns = StripColumns(n, area.width(), area.height(), box.width(), box.height(), below);
     const int rows = (n + columns - 1) / columns;
@@ -43,8 +42,8 @@ void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int
     for (int m = 1; m <= n; ++m) {
         const QPointF corner = area.topLeft() + QPointF((m - 1) % columns * tile.width(), (m - 1) / columns * tile.height());
         const double left = corner.x() + (tile.width() - box.width() * scale) / 2;
-        PaintCells(painter, StepPicture(kind, m, language), box, QPointF(left, corner.y()), scale);
-        const std::string sum = StepSum(kind, m);
+        PaintCells(painter, content.picture(m), box, QPointF(left, corner.y()), scale);
+        const std::string sum = content.sum(m);
         painter.drawText(QRectF(corner.x(), corner.y() + box.height() * scale + line / 2, tile.width(), below),
                          Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, ToQString(sum));
     }
@@ -53,6 +52,14 @@ void PaintStrip(QPainter& painter, const QSizeF& page, double unitsPerPoint, int
 }  // namespace
 
 bool WriteStepStrip(QIODevice& device, PictureFormat format, int kind, int n, Language language)
+{
+    const StripContent content{ArgumentLines(kind, n, language).lines.front().text,
+                               [=](int m) { return StepPicture(kind, m, language); },
+                               [kind](int m) { return StepSum(kind, m); }};
+    return WriteStepStrip(device, format, n, content);
+}
+
+bool WriteStepStrip(QIODevice& device, PictureFormat format, int n, const StripContent& content)
 {
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
     const QString title = QStringLiteral("Tessalo");
@@ -64,7 +71,7 @@ bool WriteStepStrip(QIODevice& device, PictureFormat format, int kind, int n, La
         pdf.setPageMargins(QMarginsF());
         pdf.setResolution(288);
         QPainter painter(&pdf);
-        PaintStrip(painter, QSizeF(pdf.width(), pdf.height()), 288.0 / 72, kind, n, language);
+        PaintStrip(painter, QSizeF(pdf.width(), pdf.height()), 288.0 / 72, n, content);
         return painter.end();
     }
     if (format == PictureFormat::Svg) {
@@ -75,7 +82,7 @@ bool WriteStepStrip(QIODevice& device, PictureFormat format, int kind, int n, La
         svg.setViewBox(QRectF(QPointF(), a4));
         svg.setTitle(title);
         QPainter painter(&svg);
-        PaintStrip(painter, a4, 1, kind, n, language);
+        PaintStrip(painter, a4, 1, n, content);
         return painter.end();
     }
     return false;

@@ -9,6 +9,8 @@
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
 #include "cli/command_line.h"
+#include "identities/claim_text.h"
+#include "identities/identity_picture.h"
 #include "ui/window/main_window.h"
 #include "ui/commands/window_commands.h"
 #include "picture/picture_file.h"
@@ -354,21 +356,40 @@ TEST(StepGif, LoopsAndDrawsTheStepCellByCell)
 }
 
 // The strip of the steps to n = 3 of the odd numbers: three pictures, framing 1, 3 and 5 cells,
-// each with its sum beneath; a GIF is no page.
+// each with its sum beneath; the same of the powers of 2, beside the form's six; a GIF is no page.
 TEST(StepStrip, ShowsEachStepWithItsCellsFramedAndItsSum)
 {
+    const FurtherIdentity powers = DescribeFurther(9);
+    const StripContent further{"", [&](int m) { return FurtherStepPicture(powers, m, 3); },
+                               [&](int m) { return FurtherStepSum(powers, m); }};
+    const struct {
+        std::function<bool(QBuffer&)> write;
+        int frames;
+        std::vector<const char*> sums;
+    } strips[] = {
+        {[](QBuffer& buffer) { return WriteStepStrip(buffer, PictureFormat::Svg, 4, 3, Language::bg); }, 1 + 3 + 5,
+         {">1 = 1<", ">1 + 3 = 4<", ">1 + 3 + 5 = 9<"}},
+        {[&](QBuffer& buffer) { return WriteStepStrip(buffer, PictureFormat::Svg, 3, further); }, 1 + 2 + 4,
+         {">1 = 1<", ">1 + 2 = 3<", ">1 + 2 + 4 = 7<"}},
+    };
+    for (const auto& strip : strips) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(strip.write(buffer));
+        const QString svg = QString::fromUtf8(buffer.data()).replace(QChar(0xA0), QLatin1Char(' '));
+        int frames = 0;
+        for (qsizetype at = svg.indexOf(QLatin1String("stroke=\"#5a0028\"")); at >= 0;
+             at = svg.indexOf(QLatin1String("stroke=\"#5a0028\""), at + 1))
+            frames +=
+                static_cast<int>(svg.mid(at, svg.indexOf(QLatin1String("</g>"), at) - at).count(QLatin1String("<rect")));
+        EXPECT_EQ(frames, strip.frames);
+        for (const char* sum : strip.sums)
+            EXPECT_TRUE(svg.contains(QLatin1String(sum))) << sum;
+    }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(WriteStepStrip(buffer, PictureFormat::Svg, 4, 3, Language::bg));
-    const QString svg = QString::fromUtf8(buffer.data()).replace(QChar(0xA0), QLatin1Char(' '));
-    int frames = 0;
-    for (qsizetype at = svg.indexOf(QLatin1String("stroke=\"#5a0028\"")); at >= 0;
-         at = svg.indexOf(QLatin1String("stroke=\"#5a0028\""), at + 1))
-        frames += static_cast<int>(svg.mid(at, svg.indexOf(QLatin1String("</g>"), at) - at).count(QLatin1String("<rect")));
-    EXPECT_EQ(frames, 1 + 3 + 5);
-    for (const char* sum : {">1 = 1<", ">1 + 3 = 4<", ">1 + 3 + 5 = 9<"})
-        EXPECT_TRUE(svg.contains(QLatin1String(sum))) << sum;
-    EXPECT_FALSE(svg.contains(QLatin1String("#8080ff"))) << "the form's background";
+    EXPECT_FALSE(buffer.data().contains("#8080ff")) << "the form's background";
     QBuffer gif;
     gif.open(QIODevice::WriteOnly);
     EXPECT_FALSE(WriteStepStrip(gif, PictureFormat::Gif, 4, 3, Language::bg));

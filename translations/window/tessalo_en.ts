@@ -45,9 +45,9 @@
 </translation>
     </message>
     <message>
-        <source>tessalo: --strip, --worksheet и --tactile засега са за тъждества 1 до 6. / --strip, --worksheet and --tactile are for identities 1 to 6 for now.
+        <source>tessalo: --worksheet и --tactile засега са за тъждества 1 до 6. / --worksheet and --tactile are for identities 1 to 6 for now.
 </source>
-        <translation>tessalo: --strip, --worksheet and --tactile are for identities 1 to 6 for now.
+        <translation>tessalo: --worksheet and --tactile are for identities 1 to 6 for now.
 </translation>
     </message>
     <message>
