@@ -32,23 +32,25 @@ BoardPicture StepPicture(int kind, int m, Language language, StepCellFill fill)
     PictureMarks marks;
     marks.framed = added;
     BoardPicture picture = CellsAlone(form, marks);
-    if (fill == StepCellFill::Blank) {
-        // white, to colour in, in a thin frame at the cell's edge: a white cell of the
-        // picture is told apart, and the pupil has the whole cell to colour
-        for (PictureItem& item : picture.items) {
-            if (item.kind == PictureItemKind::Cell && std::binary_search(added.begin(), added.end(), item.cell))
-                item.fill = Colour{255, 255, 255};
-            if (item.kind == PictureItemKind::StepFrame) {
-                const double inset = (item.lineWidth - item.lineWidth / 4) / 2;
-                item.left -= inset;
-                item.top -= inset;
-                item.width += 2 * inset;
-                item.height += 2 * inset;
-                item.lineWidth /= 4;
-            }
+    if (fill == StepCellFill::Blank)
+        BlankCells(picture, added);
+    return picture;
+}
+
+void BlankCells(BoardPicture& picture, std::span<const int> added)
+{
+    for (PictureItem& item : picture.items) {
+        if (item.kind == PictureItemKind::Cell && std::find(added.begin(), added.end(), item.cell) != added.end())
+            item.fill = Colour{255, 255, 255};
+        if (item.kind == PictureItemKind::StepFrame) {
+            const double inset = (item.lineWidth - item.lineWidth / 4) / 2;
+            item.left -= inset;
+            item.top -= inset;
+            item.width += 2 * inset;
+            item.height += 2 * inset;
+            item.lineWidth /= 4;
         }
     }
-    return picture;
 }
 
 int StripColumns(int n, double areaWidth, double areaHeight, double boxWidth, double boxHeight, double below)

@@ -6,6 +6,7 @@
 
 #include "app/board_picture.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ std::vector<int> StepCells(const Tessalo& form);
 // How a step's cells are drawn on a sheet: in their colours, or white, for a
 // pupil to colour in.
 enum class StepCellFill { Coloured, Blank };
+
+// `picture`'s cells `added` white, in a thin frame at the cell's edge, for a pupil
+// to colour in: a white cell of the picture is told apart, and the pupil has the
+// whole cell to colour.
+void BlankCells(BoardPicture& picture, std::span<const int> added);
 
 // The picture of identity `kind` (1..6) at n = m, cells alone, the step's cells
 // framed.

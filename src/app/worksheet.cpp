@@ -31,7 +31,9 @@ std::size_t AfterEquals(std::string_view text)
 // to the first word.
 std::size_t NumbersAt(std::string_view text)
 {
-    static constexpr std::string_view kSigns[] = {" ", "\u00A0", "+", "=", "\u00B7", "\u00B2", "(", ")"};
+    // the further identities' terms bring cubes and powers of 2: 3³, 2⁴
+    static constexpr std::string_view kSigns[] = {" ", "\u00A0", "+", "=", "\u00B7", "\u00B2", "\u00B3", "\u00B9",
+                                                  "⁰", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹", "(", ")"};
     std::size_t at = 0;
     while (at < text.size()) {
         if (text[at] >= '0' && text[at] <= '9') {
@@ -86,9 +88,14 @@ std::pair<std::size_t, std::size_t> PupilsPart(const ArgumentLine& line, bool fi
 
 std::vector<std::string> WorksheetLines(int kind, int n, Language language, bool answers)
 {
+    return WorksheetLines(ArgumentLines(kind, n, language), answers);
+}
+
+std::vector<std::string> WorksheetLines(const InductionArgument& argument, bool answers)
+{
     std::vector<std::string> lines;
     bool firstExample = true;
-    for (const ArgumentLine& line : ArgumentLines(kind, n, language).lines) {
+    for (const ArgumentLine& line : argument.lines) {
         const auto [from, to] = answers ? std::pair<std::size_t, std::size_t>{0, 0} : PupilsPart(line, firstExample);
         if (line.role == ArgumentRole::Example)
             firstExample = false;

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "app/induction_argument.h"
 #include "app/texts.h"
 
 #include <string>
@@ -16,5 +17,7 @@
 // underscores as long as what it hides; a hint after it ("(по допускането)")
 // stays. With `answers`, the lines whole: the answer sheet.
 std::vector<std::string> WorksheetLines(int kind, int n, Language language, bool answers);
+// The same for the lines of any identity's argument.
+std::vector<std::string> WorksheetLines(const InductionArgument& argument, bool answers);
 // The sheet's heading: "Работен лист, n = 4", or "Отговори, n = 4" over the answers.
 std::string WorksheetHeading(int n, Language language, bool answers);

@@ -9,6 +9,7 @@
 #include "app/handout_sheet.h"
 #include "app/shown_form.h"
 #include "app/tessalo.h"
+#include "app/worksheet.h"
 #include "cli/command_line.h"
 #include "cli/program_texts.h"
 #include "identities/claim_parser.h"
@@ -167,6 +168,13 @@ bool SaveHandout(const CommandLine& command)
         WriteStepStrip(handout, *FormatOfFile(command.exportPath), command.n, content);
     } else if (command.strip) {
         WriteStepStrip(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language);
+    } else if (command.kind >= kFirstFurtherKind) {
+        const FurtherIdentity identity = DescribeFurther(command.kind, command.progression);
+        BoardPicture cells = FurtherStepPicture(identity, command.n, command.n);
+        if (!command.answers)
+            BlankCells(cells, StepCellsOf(identity, command.n));
+        WriteWorksheet(handout, command.n, command.language, command.answers, cells,
+                       WorksheetLines(FurtherArgument(identity, command.n, command.language), command.answers));
     } else {
         WriteWorksheet(handout, command.kind, command.n, command.language, command.answers);
     }
@@ -247,7 +255,7 @@ bool RunFurther(const CommandLine& command)
         return false;
     if (command.printArgument && !PrintText(ArgumentText(FurtherArgument(identity, command.n, command.language))))
         return false;
-    if (command.strip)
+    if (command.strip || command.worksheet || command.answers)
         return SaveHandout(command);
     if (!command.exportPath.isEmpty() && !SaveFurther(command.exportPath, command, command.n, false))
         return false;

@@ -105,10 +105,9 @@ std::optional<CommandLine> ReadFurther(const QCommandLineParser& parser, Command
         return Stop(2, Program::translate("CommandLine", "tessalo: за това тъждество n е от 1 до %1. / "
                                                          "for this identity n is from 1 to %1.\n")
                            .arg(largest));
-    if (further && (parser.isSet(QStringLiteral("worksheet")) || parser.isSet(QStringLiteral("tactile"))))
-        return Stop(2, Program::translate("CommandLine",
-                                          "tessalo: --worksheet и --tactile засега са за тъждества 1 до 6. / "
-                                          "--worksheet and --tactile are for identities 1 to 6 for now.\n"));
+    if (further && parser.isSet(QStringLiteral("tactile")))
+        return Stop(2, Program::translate("CommandLine", "tessalo: --tactile засега е за тъждества 1 до 6. / "
+                                                         "--tactile is for identities 1 to 6 for now.\n"));
     std::optional<int> broken;
     const int claims = static_cast<int>(BrokenClaims(line.kind, line.progression).size());
     if (const auto stop = ReadNumber(parser, "broken", QT_TRANSLATE_NOOP("CommandLine", "невярното твърдение"), 1,

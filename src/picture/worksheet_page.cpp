@@ -23,6 +23,14 @@ constexpr double kLetterPoints = 11;
 
 bool WriteWorksheet(QIODevice& device, int kind, int n, Language language, bool answers)
 {
+    return WriteWorksheet(device, n, language, answers,
+                          StepPicture(kind, n, language, answers ? StepCellFill::Coloured : StepCellFill::Blank),
+                          WorksheetLines(kind, n, language, answers));
+}
+
+bool WriteWorksheet(QIODevice& device, int n, Language language, bool answers, const BoardPicture& cells,
+                    const std::vector<std::string>& lines)
+{
     QPdfWriter pdf(&device);
     pdf.setTitle(QStringLiteral("Tessalo"));
     pdf.setCreator(QStringLiteral("Tessalo"));
@@ -40,7 +48,6 @@ bool WriteWorksheet(QIODevice& device, int kind, int n, Language language, bool 
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, title);
     area.setTop(area.top() + 2 * QFontMetricsF(heading).lineSpacing());
     // the picture, at most half the page's width and a third of its height
-    const BoardPicture cells = StepPicture(kind, n, language, answers ? StepCellFill::Coloured : StepCellFill::Blank);
     const QRectF box = CellsBox(cells);
     const double scale = std::min(area.width() / 2 / box.width(), area.height() / 3 / box.height());
     PaintCells(painter, cells, box, QPointF(area.center().x() - box.width() * scale / 2, area.top()), scale);
@@ -48,7 +55,7 @@ bool WriteWorksheet(QIODevice& device, int kind, int n, Language language, bool 
     const QFont letters = HandoutFont(kLetterPoints * kUnitsPerPoint);
     painter.setFont(letters);
     const double gap = QFontMetricsF(letters).lineSpacing() / 2;  // room to write on a blank
-    for (const std::string& line : WorksheetLines(kind, n, language, answers)) {
+    for (const std::string& line : lines) {
         QRectF used;
         painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(line), &used);
         area.setTop(area.top() + used.height() + gap);

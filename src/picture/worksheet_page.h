@@ -4,7 +4,11 @@
 
 #pragma once
 
+#include "app/board_picture.h"
 #include "app/texts.h"
+
+#include <string>
+#include <vector>
 
 class QIODevice;
 
@@ -14,3 +18,7 @@ class QIODevice;
 // answer sheet: the same page filled in, the step's cells coloured and framed.
 // False when the device refused a write.
 bool WriteWorksheet(QIODevice& device, int kind, int n, Language language, bool answers);
+// The same for any identity: its picture's cells (the step's blank on the
+// worksheet, coloured on the answers) and its lines.
+bool WriteWorksheet(QIODevice& device, int n, Language language, bool answers, const BoardPicture& cells,
+                    const std::vector<std::string>& lines);

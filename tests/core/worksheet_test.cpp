@@ -7,6 +7,8 @@
 #include "app/induction_step.h"
 #include "app/shown_form.h"
 #include "app/worksheet.h"
+#include "identities/claim_parser.h"
+#include "identities/further_argument.h"
 
 #include <gtest/gtest.h>
 
@@ -35,9 +37,11 @@ bool HasNumber(std::string_view line, std::string_view number)
 // in; the answer sheet's has them in their colours.
 TEST(Worksheet, HidesOnlyWhatThePupilWrites)
 {
-    for (int kind = 1; kind <= 6; ++kind) {
-        const std::vector<std::string> blank = WorksheetLines(kind, 4, Language::bg, false);
-        const std::vector<std::string> whole = WorksheetLines(kind, 4, Language::bg, true);
+    for (int kind = 1; kind <= kLastFurtherKind; ++kind) {
+        const InductionArgument argument =
+            kind < kFirstFurtherKind ? ArgumentLines(kind, 4) : FurtherArgument(DescribeFurther(kind), 4);
+        const std::vector<std::string> blank = WorksheetLines(argument, false);
+        const std::vector<std::string> whole = WorksheetLines(argument, true);
         ASSERT_EQ(blank.size(), whole.size());
         int blanks = 0;
         for (std::size_t i = 0; i < blank.size(); ++i) {
@@ -52,9 +56,19 @@ TEST(Worksheet, HidesOnlyWhatThePupilWrites)
                 << blank[i] << " / " << whole[i];
         }
         EXPECT_GE(blanks, 6) << "kind " << kind;
-        const std::string result = std::to_string(IdentityValue(kind, 4));
+        const Expression sum = *ParseExpression(kind < kFirstFurtherKind ? (kind == 4 || kind == 5 ? "n^2" : "n(n+1)/2")
+                                                                          : DescribeFurther(kind).sum)
+                                    .value;
         for (const std::string& line : blank)
-            EXPECT_FALSE(HasNumber(line, result)) << "kind " << kind << ": " << line;
+            EXPECT_FALSE(HasNumber(line, sum.At(4).Written())) << "kind " << kind << ": " << line;
+        // nor the term the step adds, a cube or a power of 2 too
+        for (std::size_t i = 0; i < blank.size(); ++i) {
+            if (argument.lines[i].role == ArgumentRole::NewTerm) {
+                EXPECT_FALSE(HasNumber(blank[i], (sum.At(4) - sum.At(3)).Written())) << blank[i];
+            }
+        }
+        if (kind >= kFirstFurtherKind)
+            continue;  // the pictures beside the form's are blanked by the same BlankCells
 
         const Tessalo form = ShownForm(kind, 4);
         const std::vector<int> added = AddedCells(ShownForm(kind, 3), form);

@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"FurtherPastItsLargestN", {"--kind", "10", "--n", "8", "--text"}, 2, "", "n е от 1 до 7"},
                     Row{"FurtherInAWindow", {"--kind", "9", "--n", "3"}, 2, "", "без прозорец"},
                     Row{"FurtherTactile", {"--kind", "9", "--n", "3", "--tactile", "--export", "a.pdf"}, 2, "",
-                        "засега са за тъждества 1 до 6"},
+                        "засега е за тъждества 1 до 6"},
                     Row{"ProgressionOfTheSix", {"--kind", "4", "--d", "2", "--text"}, 2, "", "--a и --d са за --kind 8"},
                     Row{"BrokenClaim", {"--lang", "en", "--kind", "4", "--broken", "2"}, 0,
                         ": 1 ≠\u00A01²\u00A0+\u00A01 =\u00A02, false.\n", ""},

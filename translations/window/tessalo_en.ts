@@ -45,9 +45,9 @@
 </translation>
     </message>
     <message>
-        <source>tessalo: --worksheet и --tactile засега са за тъждества 1 до 6. / --worksheet and --tactile are for identities 1 to 6 for now.
+        <source>tessalo: --tactile засега е за тъждества 1 до 6. / --tactile is for identities 1 to 6 for now.
 </source>
-        <translation>tessalo: --worksheet and --tactile are for identities 1 to 6 for now.
+        <translation>tessalo: --tactile is for identities 1 to 6 for now.
 </translation>
     </message>
     <message>
