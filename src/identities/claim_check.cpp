@@ -67,9 +67,15 @@ ClaimCheck CheckClaim(const SumRule& rule, const Expression& claimed)
     check.fromHypothesis = Parsed(rule.added) + Expression::Constant(Fraction(rule.sign)) * claimed;
     check.claimedNext = claimed.Shifted(1);
     check.stepHolds = check.fromHypothesis == check.claimedNext;
-    for (int n = 1; n <= rule.maxN && check.firstFalse == 0; ++n) {
-        if (claimed.At(n) != SumAt(rule, n))
+    // the sum for each n from the one before it, as SumAt makes it
+    const Expression added = Parsed(rule.added);
+    Fraction sum(rule.base);
+    for (int n = 1; n <= rule.maxN; ++n) {
+        if (claimed.At(n) != sum) {
             check.firstFalse = n;
+            break;
+        }
+        sum = added.At(n) + Fraction(rule.sign) * sum;
     }
     return check;
 }

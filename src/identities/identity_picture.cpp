@@ -39,6 +39,17 @@ std::vector<Cell> CellsOfSide(const std::vector<GridCell>& grid, int sideTwips)
     return cells;
 }
 
+// The cells as items of a board, the cell i of the picture item cell i.
+void AddCells(BoardPicture& picture, const std::vector<Cell>& cells)
+{
+    picture.items.reserve(picture.items.size() + cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const Cell& cell = cells[i];
+        picture.items.push_back({PictureItemKind::Cell, cell.Left, cell.Top, cell.Width, cell.Height, kSquare,
+                                 cell.BackColor, true, {}, 0, static_cast<int>(i), {}});
+    }
+}
+
 }  // namespace
 
 int CellSide(const FurtherIdentity& identity, int n)
@@ -57,13 +68,7 @@ BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& id
     BoardPicture picture = DescribeBoard(form);
     // the form's labels stay; its cells and template are the six identities'
     std::erase_if(picture.items, [](const PictureItem& item) { return item.kind != PictureItemKind::Label; });
-    const std::vector<Cell> cells = FurtherCells(identity, n);
-    picture.items.reserve(picture.items.size() + cells.size());
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const Cell& cell = cells[i];
-        picture.items.push_back({PictureItemKind::Cell, cell.Left, cell.Top, cell.Width, cell.Height, kSquare,
-                                 cell.BackColor, true, {}, 0, static_cast<int>(i), {}});
-    }
+    AddCells(picture, FurtherCells(identity, n));
     return picture;
 }
 
@@ -80,12 +85,8 @@ std::vector<int> StepCellsOf(const FurtherIdentity& identity, int n)
 
 BoardPicture FurtherStepPicture(const FurtherIdentity& identity, int m, int n)
 {
-    const std::vector<Cell> cells = CellsOfSide(identity.cells(m), CellSide(identity, n));
     BoardPicture picture{0, 0, kWindowLayout.background, {}};
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        picture.items.push_back({PictureItemKind::Cell, cells[i].Left, cells[i].Top, cells[i].Width, cells[i].Height,
-                                 kSquare, cells[i].BackColor, true, {}, 0, static_cast<int>(i), {}});
-    }
+    AddCells(picture, CellsOfSide(identity.cells(m), CellSide(identity, n)));
     return MarkedBoard(std::move(picture), {StepCellsOf(identity, m), {}, {}, false, -1});
 }
 
