@@ -6,16 +6,17 @@
 
 # What the screen reader Orca itself speaks, in its Bulgarian voice, after Show:
 # the sentence alone. Told as a plain notification, it would come after the
-# role's name ("известяване"). Two steps, taken in the quotation's text box while
-# the sentence is still being spoken, cut it short, Orca's echo of the key too:
-# each step's news, alone, reaches the synthesiser within 1 s of its key.
+# role's name ("известяване"), and a braille display would show it for a few
+# seconds only; it stays there until the focus moves. Two steps, taken in the
+# quotation's text box, cut short what is being said, Orca's echo of the key
+# too: each step's news, alone, reaches the synthesiser within 1 s of its key.
 #   orca_test.sh TESSALO
 set -u
 here=$(dirname "$0")
 sentence="Сума на първите естествени числа, n е 4, стълба от кръгове в 4 реда, 1 плюс 2 плюс 3 плюс 4 прави 10, колкото е 4 по 5 върху 2."
 news=("Стъпката добави 5 кръга. n е 5, общо 15." "Стъпката добави 6 кръга. n е 6, общо 21.")
-spoken=$(ORCA_CHECK_TIMES=1 ORCA_CHECK_PAUSE=2 bash "$here/../../tools/orca_check.sh" "$1" \
-    Tab Tab Down Down Down Down Tab Tab Tab space shift+Tab shift+Tab shift+Tab shift+Tab Next Next)
+spoken=$(ORCA_CHECK_TIMES=1 ORCA_CHECK_BRAILLE=1 ORCA_CHECK_PAUSE=2 bash "$here/../../tools/orca_check.sh" "$1" \
+    Tab Tab Down Down Down Down Tab Tab Tab space wait:6 shift+Tab shift+Tab shift+Tab shift+Tab Next Next)
 case $? in
 0) ;;
 77) exit 77 ;;  # another Orca of this user, and none can run beside it: said why
@@ -23,6 +24,11 @@ case $? in
 esac
 printf '%s\n' "$spoken"
 grep -qxF "SPOKE: $sentence" <<<"$spoken" || { echo "orca_test: the sentence after Show was not spoken alone" >&2; exit 1; }
+# a message Orca only flashes gives the braille display back to the line it covered
+kept=$(awk -v said="$sentence" '/^BRAILLE: / { line = substr($0, 10)
+    if (shown) { print (line == before ? "flashed" : "kept"); exit }
+    if (index(line, said)) shown = 1; else before = line }' <<<"$spoken")
+[ "$kept" = kept ] || { echo "orca_test: the sentence after Show was not kept on the braille line (${kept:-not shown})" >&2; exit 1; }
 for said in "${news[@]}"; do  # the second step's too, told as the first was
     grep -qxF "SPOKE: $said" <<<"$spoken" || { echo "orca_test: «$said» was not spoken alone" >&2; exit 1; }
 done

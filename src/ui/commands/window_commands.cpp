@@ -14,7 +14,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
@@ -174,11 +173,19 @@ void WindowCommands::showKeyList(const QWidget& fontOf) const
 
 bool WindowCommands::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::MouseButtonPress)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != &window_)
         return false;
+    if (type == QEvent::MouseButtonPress) {
+        // the toolkit has already given the keyboard to what was clicked
+        pressedIn_ = QApplication::focusWidget();
+        return false;
+    }
+    if (type == QEvent::KeyPress)
+        pressedIn_ = QApplication::focusWidget();  // before a control moves the keyboard on
     const auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
@@ -194,8 +201,6 @@ bool WindowCommands::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::ShortcutOverride)
             event->accept();  // the press comes as a key press, to this filter
         else {
-            const QScopedValueRollback running(runningKey_, true);
-            pressedIn_ = QApplication::focusWidget();
             actions_[i]->trigger();
         }
         return true;

@@ -41,10 +41,9 @@ public:
                   bool byKeyboard = false) const;
     // The key list in a dialog, in `fontOf`'s letters.
     void showKeyList(const QWidget& fontOf) const;
-    // Whether a command runs now because its key was pressed: its news is what
-    // the user waits for, not words that follow a move of the focus.
-    bool runningKey() const { return runningKey_; }
-    // The widget that had the keyboard when the last command's key was pressed.
+    // The widget that had the keyboard when a key or a mouse button was last
+    // pressed in the window: news while it still has it is what the user waits
+    // for, not words that follow a move of the focus.
     QWidget* pressedIn() const { return pressedIn_; }
 
 protected:
@@ -55,7 +54,6 @@ private:
     QWidget& window_;
     std::array<QAction*, kCommands.size()> actions_{};
     QActionGroup* languages_ = nullptr;
-    bool runningKey_ = false;
     QPointer<QWidget> pressedIn_;
 };
 

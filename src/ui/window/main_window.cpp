@@ -321,12 +321,12 @@ void MainWindow::announce(const QString& sentence, const QString& whole)
 {
     // once the toolkit has told where the keyboard went (a radio button chosen by an
     // arrow says its name): the news follows it, not the other way round
-    const bool news = commands_ != nullptr && commands_->runningKey();
-    const QPointer<QWidget> pressedIn = news ? commands_->pressedIn() : nullptr;
-    QTimer::singleShot(0, announcer_, [announcer = announcer_, sentence, whole, news, pressedIn] {
-        // a key's news cuts short what the reader says, unless the key moved the keyboard:
-        // where it went is said first
-        const bool stayed = news && pressedIn != nullptr && QApplication::focusWidget() == pressedIn;
+    const QPointer<QWidget> pressedIn = commands_ != nullptr ? commands_->pressedIn() : nullptr;
+    QTimer::singleShot(0, announcer_, [announcer = announcer_, sentence, whole, pressedIn] {
+        // news cuts short what the reader says (the echo of a key, Space on Show
+        // included) and stays in braille, unless the key or the click moved the
+        // keyboard: where it went is said first
+        const bool stayed = pressedIn != nullptr && QApplication::focusWidget() == pressedIn;
         announcer->say(sentence, whole, stayed ? Announcer::Urgency::Interrupt : Announcer::Urgency::Queue);
     });
 }
