@@ -88,7 +88,8 @@ void ArgumentPanel::retranslate()
 {
     title_->setText(tr("Доказателство по индукция"));
     list_->setAccessibleName(title_->text());
-    guess_->setAccessibleName(tr("Колко клетки добавя стъпката"));
+    if (guess_->isHidden())
+        guess_->setAccessibleName(tr("Колко клетки добавя стъпката"));
     guess_->setPlaceholderText(tr("Броят, после Enter"));
 }
 
@@ -159,9 +160,16 @@ void ArgumentPanel::chooseLine(ArgumentRole role)
         list_->setCurrentRow(static_cast<int>(line - lines_.begin()));
 }
 
-void ArgumentPanel::setGuessing(bool on)
+void ArgumentPanel::setGuessing(bool on, const QString& question)
 {
-    guess_->clear();
+    // an empty box is left alone: clearing it would tell a screen reader the caret moved
+    // before the focus came, and Orca would then say the empty line instead of the question
+    if (!guess_->text().isEmpty())
+        guess_->clear();
+    if (!on)
+        guess_->setAccessibleName(tr("Колко клетки добавя стъпката"));
+    else if (!question.isEmpty())
+        guess_->setAccessibleName(question);
     guess_->setVisible(on);
     if (on && isVisible())
         guess_->setFocus();  // the pupil types at once

@@ -44,8 +44,9 @@ public:
     void chooseLine(ArgumentRole role);
 
     // Predicting: a box for the class's guess below the lines, empty and with the
-    // focus when the panel is shown, while `on`.
-    void setGuessing(bool on);
+    // focus when the panel is shown, while `on`; named by the `question` asked, if any,
+    // which a screen reader then says as it reaches the box and braille keeps.
+    void setGuessing(bool on, const QString& question = {});
     // The number typed in the box; negative when there is none.
     long guess() const;
     // A sentence below the lines (the reveal's verdict); empty hides it.

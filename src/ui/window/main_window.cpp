@@ -326,7 +326,12 @@ void MainWindow::announce(const QString& sentence, const QString& whole)
         // news cuts short what the reader says (the echo of a key, Space on Show
         // included) and stays in braille, unless the key or the click moved the
         // keyboard: where it went is said first
-        const bool stayed = pressedIn != nullptr && QApplication::focusWidget() == pressedIn;
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus != nullptr && focus->accessibleName() == sentence) {
+            announcer->keep(whole.isEmpty() ? sentence : whole);  // the focus says it, braille keeps it
+            return;
+        }
+        const bool stayed = pressedIn != nullptr && focus == pressedIn;
         announcer->say(sentence, whole, stayed ? Announcer::Urgency::Interrupt : Announcer::Urgency::Queue);
     });
 }
@@ -349,7 +354,7 @@ void MainWindow::showLesson()
         if (lesson_.Revealed())
             argument_->chooseLine(ArgumentRole::NewTerm);
         argument_->setNote(ToQString(lesson_.Note()));
-        argument_->setGuessing(lesson_.Waiting());
+        argument_->setGuessing(lesson_.Waiting(), ToQString(view.spoken));
         if (typing)
             argument_->setFocus();  // on its lines, where the step now stands
     }
