@@ -394,10 +394,17 @@ int32_t tessalo_explore_cursor(void)
 
 const char* tessalo_caption_words(int caption, int language)
 {
-    if (caption < 0 || caption > 1 || language < 0 || language >= static_cast<int>(kLanguageCount))
+    if (caption < 0 || caption > 2 || language < 0 || language >= static_cast<int>(kLanguageCount))
         return Said({});
     const auto in = static_cast<Language>(language);
+    if (caption == 2)
+        return Said(InWordsByLine(Tr(in, TextId::Quotation), in));
     return Said(InWords(Tr(in, caption == 0 ? TextId::WindowCaption : TextId::FrameCaption), in));
+}
+
+const char* tessalo_proof_words(void)
+{
+    return Said(InWordsByLine(ThePage().lesson.ProofText(), g_language));
 }
 
 const char* tessalo_board_words(void)

@@ -197,8 +197,13 @@ const char* tessalo_explore_here(void);
 int32_t tessalo_explore_cursor(void);
 
 // A caption in words for a screen reader, in language `language` (0 bg, 1 en):
-// 0 the window's title, 1 the identities' group ("Индукция, нагледно", no dash).
+// 0 the window's title, 1 the identities' group ("Индукция, нагледно", no dash),
+// 2 the quotation's text box, line for line as it shows.
 const char* tessalo_caption_words(int caption, int language);
+
+// The proof's text box in words for a screen reader, line for line as it shows
+// ("n по скоба, n плюс 1, затваряме скобата, върху 2" where it shows "n*(n+1)/2").
+const char* tessalo_proof_words(void);
 
 // The board as a screen reader describes it: the picture's shape and the
 // proof's last line, in words (UTF-8, valid until the next call).

@@ -272,7 +272,7 @@ describe('keyboard', () => {
     assert.ok(!(await web.cells(page)).some(cell => cell.added));
 
     // predicting, the step to 4 waits for the guess: its cells and the new proof text stay away
-    const proofText = () => page.evaluate(() => document.getElementById('Text1-0').value);
+    const proofText = () => page.evaluate(() => document.querySelector('#Text1-0 > [aria-hidden]').textContent);
     const before = await proofText();
     await press('F3');
     await press('PageDown');
@@ -328,6 +328,13 @@ describe('keyboard', () => {
     assert.deepEqual(await page.evaluate(() => [document.querySelector('#Frame1-0').getAttribute('aria-label'),
                                                document.querySelector('#page-title').textContent]),
                      ['Индукция, нагледно', 'Математика, индукция, прогресии, суми']);
+    // the text boxes read in words, a line for each line shown
+    for (const id of ['Text1-0', 'Text1-1']) {
+      const [shown, words] = await page.evaluate(id => [...document.getElementById(id).children].map(part =>
+        [...part.children].map(line => line.textContent).join('\n') || part.textContent), id);
+      assert.doesNotMatch(words, /[()*\/:^²·−…+=]/u);
+      assert.equal(words.split('\n').length, shown.trim().split('\n').length, words);
+    }
     assert.equal(await page.evaluate(() => document.querySelectorAll('#explore-cursor').length), 1);
     for (const key of ['ArrowDown', 'PageDown'])
       await page.keyboard.press(key);
@@ -477,7 +484,7 @@ describe('links, printing, loading', () => {
                 ['#kind=1&n=1', [0, 1], true, false]];
   const seen = page => web.idle(page).then(() => page.evaluate(() => ({
     language: document.documentElement.lang, hash: location.hash,
-    proof: tessaloCore.UTF8ToString(tessaloCore._tessalo_proof_text()), shown: document.getElementById('Text1-0').value,
+    proof: tessaloCore.UTF8ToString(tessaloCore._tessalo_proof_text()), shown: document.querySelector('#Text1-0 > [aria-hidden]').textContent.replace(/\n\n$/, '\n'),
     argument: tessaloCore.UTF8ToString(tessaloCore._tessalo_argument_plain()),
     panel: [...document.querySelectorAll('#argument-lines li')].map(item => `${item.textContent}\n`).join(''),
   })));
@@ -816,7 +823,7 @@ describe('languages', () => {
   // text marked, the page shows nothing unmarked but what the core writes at run time.
   test('every English text passes through the catalogues', async () => {
     const marked = await web.serve(SITE, html => web.markTexts(html, 'en'));
-    const core = ['#Text1-0', '#argument-lines', '#verdict', '#board@aria-label', '#explore-rows', '#page-title',
+    const core = ['#Text1-0', '#Text1-1 > .words', '#argument-lines', '#verdict', '#board@aria-label', '#explore-rows', '#page-title',
                   '#Frame1-0@aria-label'];
     const states = [  // [name, device, what to do, whether the last sentence is the page's]
       ['fresh', web.DEVICES.desktop, page => page.keyboard.press('Control+S'), true],

@@ -80,13 +80,50 @@ export function createList(c) {
   return list;
 }
 
+// A read-only text box that shows its text as written ("n*(n+1)/2") and gives a screen reader
+// the same lines in words: a text area's text is what a reader reads, every sign by its name.
 export function createTextBox(c) {
-  const textBox = place(document.createElement('textarea'), c);
-  textBox.readOnly = true;
-  textBox.spellcheck = false;
+  const textBox = place(document.createElement('div'), c);
+  textBox.className = 'text-box';
+  textBox.tabIndex = 0;
+  for (const [name, value] of [['role', 'textbox'], ['aria-readonly', 'true'], ['aria-multiline', 'true']])
+    textBox.setAttribute(name, value);
+  const shown = document.createElement('div');
+  shown.setAttribute('aria-hidden', 'true');
+  const words = document.createElement('div');
+  words.className = 'unseen words';
+  textBox.append(shown, words);
   textBox.dataset.label = ['ProofBox', 'QuotationBox'][c.index];
+  textBox.addEventListener('keydown', event => readLine(textBox, event));
   textBoxes[c.index] = textBox;
   return textBox;
+}
+
+// A text box's text as shown, and as a screen reader reads it (none before the core has come),
+// each line of words a part of the box that Up and Down make the reader's.
+export function setBoxText(textBox, text, words = '') {
+  const [shown, read] = textBox.children;
+  // a line feed at the end leaves an empty last line, as a text area shows it
+  shown.textContent = toDisplayText(text).replace(/\n$/, '\n\n');
+  read.replaceChildren(...toDisplayText(words).split('\n').filter(line => line).map((line, index) => {
+    const part = document.createElement('div');
+    part.id = `${textBox.id}-line-${index}`;
+    part.textContent = line;
+    return part;
+  }));
+  textBox.removeAttribute('aria-activedescendant');
+}
+
+// Up and Down (Ctrl+Home and Ctrl+End to the ends) read the box line by line: the line in
+// words becomes the part of the box the reader stands on, which it says and braille keeps.
+// The box scrolls as a box does.
+function readLine(textBox, event) {
+  const lines = [...textBox.lastElementChild.children];
+  const current = lines.findIndex(line => line.id === textBox.getAttribute('aria-activedescendant'));
+  const to = {ArrowDown: current + 1, ArrowUp: current - 1, Home: 0, End: lines.length - 1}[event.key];
+  if (to === undefined || lines.length === 0 || (['Home', 'End'].includes(event.key) && !event.ctrlKey))
+    return;
+  textBox.setAttribute('aria-activedescendant', lines[Math.max(0, Math.min(to, lines.length - 1))].id);
 }
 
 // The form's tab stops in the page's own order, so that Tab follows the layout's tab indexes

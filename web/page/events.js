@@ -9,8 +9,8 @@ import {showArgument} from './argument.js';
 import {board, drawBoard, forgetCells} from './board.js';
 import {finishBuildUp, startBuildUp} from './build_up.js';
 import {showRows} from './explore.js';
-import {list, options, textBoxes, toDisplayText} from './controls.js';
-import {bringBoardIntoView, fitTextBoxes, setViewBox, view} from './fit.js';
+import {list, options, setBoxText, textBoxes} from './controls.js';
+import {bringBoardIntoView, setViewBox, view} from './fit.js';
 import {captions} from './language.js';
 import {showGuessing} from './predict.js';
 
@@ -107,12 +107,12 @@ export function repeat() {
   speak(lastSentence);
 }
 
+// The proof's text, and once the core is there its words; before, the text the form opens with.
 export function showProofText(text) {
   if (text === shownText)
     return;
-  textBoxes[0].value = toDisplayText(text);
-  fitTextBoxes();
-  shownText = text;
+  setBoxText(textBoxes[0], text, core ? core.UTF8ToString(core._tessalo_proof_words()) : '');
+  shownText = core ? text : null;
 }
 
 export function showState() {

@@ -8,7 +8,7 @@
 import {control, form, formHeight, formWidth, layout} from './form.js';
 import {argumentShown, panel, showPanel} from './argument.js';
 import {board, readCells} from './board.js';
-import {list, textBoxes} from './controls.js';
+import {list} from './controls.js';
 import {core} from './events.js';
 import {closeMenu} from './menu.js';
 import {tools} from './tools.js';
@@ -127,7 +127,6 @@ export function fit() {
   document.documentElement.style.setProperty('--panel-width', `${narrow ? 0 : panelWidth()}px`);
   document.documentElement.style.setProperty('--ui', String(narrow ? 1 : uiScale()));
   document.documentElement.classList.toggle('zoomed', !narrow && zoom > 1);
-  fitTextBoxes();
   if (narrow) {
     form.style.transform = '';
     form.style.setProperty('--scale', '1');
@@ -170,15 +169,4 @@ function placeTools(left, top, scale) {
   closeMenu();
 }
 
-// On a narrow screen the text boxes show their whole text; where the browser cannot size a
-// box to its text by itself, the page does.
-const sizesItself = CSS.supports('field-sizing', 'content');
-
-export function fitTextBoxes() {
-  for (const textBox of textBoxes) {
-    textBox.style.minHeight = '';
-    if (narrow && !sizesItself)
-      textBox.style.minHeight = `${textBox.scrollHeight + textBox.offsetHeight - textBox.clientHeight}px`;
-  }
-}
 

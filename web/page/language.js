@@ -8,7 +8,7 @@
 // (its text), data-label (aria-label), data-placeholder, data-caption (a caption
 // of the window, by control) or data-keys (the names of keys); the buttons beside
 // the form are named by tools.js.
-import {frame, list, textBoxes, toDisplayText} from './controls.js';
+import {frame, list, setBoxText, textBoxes} from './controls.js';
 import {core, queue, showProofText, showState, speak} from './events.js';
 import {showTools} from './tools.js';
 import {remember, remembered} from './storage.js';
@@ -46,8 +46,8 @@ export function showLanguage() {
   each('caption', (element, key) => { element.textContent = captions[key]; });
   each('keys', (element, keys) => { element.textContent = keyNames(keys.split(' ')); });
   list.setAttribute('aria-label', captions['Label1-1']);
+  setBoxText(textBoxes[1], captions['Text1-1']);
   queue(showCaptionsInWords);
-  textBoxes[1].value = toDisplayText(captions['Text1-1']);
   if (!core)
     showProofText(captions['Text1-0']);
   showTools();
@@ -72,4 +72,5 @@ function showCaptionsInWords() {
   const words = caption => core.UTF8ToString(core._tessalo_caption_words(caption, index));
   document.getElementById('page-title').textContent = words(0);
   frame.setAttribute('aria-label', words(1));
+  setBoxText(textBoxes[1], captions()['Text1-1'], words(2));
 }

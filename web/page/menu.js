@@ -33,7 +33,7 @@ function openMenu(x, y) {
 // Opened with a right click on the picture; closed by a choice, Escape or a click elsewhere.
 export function createMenu() {
   form.addEventListener('contextmenu', event => {
-    if (!tools.classList.contains('menu') || event.target.closest('textarea, select, button, label'))
+    if (!tools.classList.contains('menu') || event.target.closest('.text-box, select, button, label'))
       return;
     event.preventDefault();
     openMenu(event.clientX, event.clientY);

@@ -54,7 +54,7 @@ function build() {
   requestAnimationFrame(() => requestAnimationFrame(fit));
   window.addEventListener('resize', fit);
   // the page opens on the first tab stop, as the window does
-  form.querySelector('textarea, select, button, input').focus({preventScroll: true});
+  form.querySelector('.text-box, select, button, input').focus({preventScroll: true});
 }
 
 build();
