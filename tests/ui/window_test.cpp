@@ -699,7 +699,8 @@ TEST_F(Window, PredictingWithTheArgumentOffTakesTheGuess)
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("guess"));
     // named by the question, which a braille display keeps while the pupil types
-    EXPECT_TRUE(QApplication::focusWidget()->accessibleName().startsWith(QStringLiteral("n е 4. Колко квадрата")));
+    EXPECT_TRUE(QApplication::focusWidget()->accessibleName().startsWith(QStringLiteral("n е 4. Колко квадрата")))
+        << QApplication::focusWidget()->accessibleName().toStdString();
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
     EXPECT_EQ(window.form().List1(0).ListIndex, 3);  // n = 4
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
