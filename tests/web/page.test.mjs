@@ -251,7 +251,7 @@ describe('keyboard', () => {
     // the line pointed at is the line highlighted; line by line, Space in the lines or the
     // button shows the next line, said as it comes
     await page.hover('#argument-line-3');
-    assert.equal(await page.evaluate(() => document.querySelector('#argument-lines [aria-selected=true]').id),
+    assert.equal(await page.evaluate(() => document.querySelector('#argument-lines .current').id),
                  'argument-line-3');
     const shownLines = () => page.evaluate(() => document.querySelectorAll('#argument-lines li').length);
     await press('F4');
@@ -277,6 +277,10 @@ describe('keyboard', () => {
     await press('F3');
     await press('PageDown');
     assert.equal(await focused(page), 'guess');
+    // the box named by the question, which braille keeps; no line selected to draw a screen reader away
+    assert.deepEqual(await page.evaluate(() => [document.getElementById('guess').getAttribute('aria-label'),
+                                               document.querySelectorAll('#argument-lines [aria-selected=true]').length]),
+                     ['n е 4. Колко кръга ще добави стъпката? Напишете броя и натиснете Enter.', 0]);
     assert.equal((await web.cells(page)).length, 6);
     assert.equal(await proofText(), before);
     assert.match(await spoken(page), /Колко кръга ще добави стъпката/);
@@ -823,7 +827,7 @@ describe('languages', () => {
   // text marked, the page shows nothing unmarked but what the core writes at run time.
   test('every English text passes through the catalogues', async () => {
     const marked = await web.serve(SITE, html => web.markTexts(html, 'en'));
-    const core = ['#Text1-0', '#Text1-1 > .words', '#argument-lines', '#verdict', '#board@aria-label', '#explore-rows', '#page-title',
+    const core = ['#Text1-0', '#Text1-1 > .words', '#guess@aria-label', '#argument-lines', '#verdict', '#board@aria-label', '#explore-rows', '#page-title',
                   '#Frame1-0@aria-label'];
     const states = [  // [name, device, what to do, whether the last sentence is the page's]
       ['fresh', web.DEVICES.desktop, page => page.keyboard.press('Control+S'), true],

@@ -51,8 +51,13 @@ export function showArgument() {
   markActiveLine();
 }
 
-function markActiveLine() {
-  [...argumentList.children].forEach((item, i) => item.setAttribute('aria-selected', String(i === activeLine)));
+// The line is highlighted; selected for a screen reader only while the lines have the keyboard,
+// whose focus follows a list's selection even while the keyboard is elsewhere (the guess's box).
+function markActiveLine(focused = document.activeElement === argumentList) {
+  [...argumentList.children].forEach((item, i) => {
+    item.classList.toggle('current', i === activeLine);
+    item.setAttribute('aria-selected', String(focused && i === activeLine));
+  });
   if (argumentList.children[activeLine])
     argumentList.setAttribute('aria-activedescendant', `argument-line-${activeLine}`);
   else
@@ -62,7 +67,7 @@ function markActiveLine() {
 // The keyboard on the step's line, which rings what the step added.
 export function focusStepLine() {
   activeLine = Math.max(0, argument.findIndex(line => line.role === NEW_TERM));
-  markActiveLine();
+  markActiveLine(true);  // selected as the keyboard comes, so that a screen reader says it once
   argumentList.focus({preventScroll: true});
 }
 
@@ -149,7 +154,11 @@ export function createArgumentPanel() {
     }
   });
   for (const type of ['focus', 'blur'])
-    argumentList.addEventListener(type, () => { if (core) drawRings(); });
+    argumentList.addEventListener(type, () => {
+      markActiveLine();
+      if (core)
+        drawRings();
+    });
   showPanel();
 }
 

@@ -24,6 +24,11 @@ export function showGuessing() {
   if (guessRow.hidden === waits) {
     guessRow.hidden = !waits;
     guessInput.value = '';
+    // named by the question asked, which a screen reader says as it reaches the box and braille keeps
+    if (waits)
+      guessInput.setAttribute('aria-label', core.UTF8ToString(core._tessalo_spoken()));
+    else
+      guessInput.removeAttribute('aria-label');
   }
   const note = core.UTF8ToString(core._tessalo_note());
   verdict.textContent = note;
