@@ -89,7 +89,7 @@ void ArgumentPanel::retranslate()
     title_->setText(tr("Доказателство по индукция"));
     list_->setAccessibleName(title_->text());
     if (guess_->isHidden())
-        guess_->setAccessibleName(tr("Колко клетки добавя стъпката"));
+        guess_->setAccessibleName(unasked());
     guess_->setPlaceholderText(tr("Броят, после Enter"));
 }
 
@@ -167,7 +167,7 @@ void ArgumentPanel::setGuessing(bool on, const QString& question)
     if (!guess_->text().isEmpty())
         guess_->clear();
     if (!on)
-        guess_->setAccessibleName(tr("Колко клетки добавя стъпката"));
+        guess_->setAccessibleName(unasked());
     else if (!question.isEmpty())
         guess_->setAccessibleName(question);
     guess_->setVisible(on);

@@ -63,6 +63,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // the guess's box's name while no question is asked
+    static QString unasked() { return tr("Колко клетки добавя стъпката"); }
     // Its own texts in the language now in use.
     void retranslate();
     // Emits ringChanged for the chosen line while the mouse is over a line or the
