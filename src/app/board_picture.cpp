@@ -8,6 +8,7 @@
 #include "app/layout.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -71,13 +72,32 @@ BoardPicture MarkedBoard(BoardPicture picture, const PictureMarks& marks)
     std::erase_if(picture.items, [&marks](const PictureItem& item) {
         return item.kind == PictureItemKind::Cell && Contains(marks.hidden, item.cell);
     });
-    std::vector<PictureItem> frames;
+    // the cells still drawn by their index, each as the cell it stands for
+    std::vector<std::optional<Cell>> cells;
     for (const PictureItem& item : picture.items) {
-        if (item.kind == PictureItemKind::Cell && item.cell >= 0 &&
-            std::find(marks.framed.begin(), marks.framed.end(), item.cell) != marks.framed.end())
-            frames.push_back(StepFrameOf(item.left, item.top, item.width, item.height, item.shape, item.cell));
+        if (item.kind != PictureItemKind::Cell || item.cell < 0)
+            continue;
+        if (cells.size() <= static_cast<std::size_t>(item.cell))
+            cells.resize(static_cast<std::size_t>(item.cell) + 1);
+        cells[static_cast<std::size_t>(item.cell)] =
+            Cell{static_cast<float>(item.left), static_cast<float>(item.top), static_cast<float>(item.width),
+                 static_cast<float>(item.height), item.fill, item.shape, true};
     }
-    picture.items.insert(picture.items.end(), frames.begin(), frames.end());
+    const auto drawn = [&cells](int i) -> const Cell* {
+        return i >= 0 && static_cast<std::size_t>(i) < cells.size() && cells[static_cast<std::size_t>(i)]
+                   ? &*cells[static_cast<std::size_t>(i)]
+                   : nullptr;
+    };
+    for (const int i : marks.framed) {
+        if (const Cell* cell = drawn(i))
+            picture.items.push_back(StepFrameOf(cell->Left, cell->Top, cell->Width, cell->Height, cell->Shape, i));
+    }
+    for (const int i : marks.ringed) {
+        if (const Cell* cell = drawn(i))
+            picture.items.push_back(Ring(*cell, i, marks.ringedAdded ? kStepMarkColour : kRingColour));
+    }
+    if (const Cell* cell = drawn(marks.cursor))
+        AddCursor(picture.items, *cell, marks.cursor);
     return picture;
 }
 

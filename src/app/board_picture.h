@@ -75,8 +75,9 @@ inline constexpr int kBuildUpMilliseconds = 1500;
 // cell, a fifth of it thick, so that it never covers a neighbour; round on a circle.
 PictureItem StepFrameOf(double left, double top, double width, double height, std::int16_t shape, int index);
 
-// The board `picture` with `marks` over it: the hidden cells left out, the framed
-// ones framed; what a picture beside the form's, which has no form, is given.
+// The board `picture` with `marks` over it as DescribeBoard lays them over the
+// form's: the hidden cells left out, then the frames, the rings and the cursor;
+// what a picture beside the form's, which has no form, is given.
 BoardPicture MarkedBoard(BoardPicture picture, const PictureMarks& marks);
 
 // The board of `form` with `marks` over it: labels and the template in the

@@ -27,6 +27,9 @@ const std::array<CommandRow, kCommandCount> kCommands{{
      .meaning = TextId::CommandTactileMeaning, .onPage = true},
     {.command = Command::Braille, .name = "Braille", .text = TextId::CommandBraille,
      .meaning = TextId::CommandBrailleMeaning, .onPage = true},
+    // its menu lists the identities beyond the form's six, and the six again
+    {.command = Command::Further, .name = "Further", .text = TextId::CommandFurther,
+     .meaning = TextId::CommandFurtherMeaning},
     {.command = Command::StepUp, .name = "StepUp", .text = TextId::CommandStepUp,
      .meaning = TextId::CommandStepUpMeaning, .keys = {"PgDown"}, .everywhere = true, .onPage = true},
     {.command = Command::StepDown, .name = "StepDown", .text = TextId::CommandStepDown,

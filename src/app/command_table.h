@@ -20,6 +20,7 @@ enum class Command {
     WorksheetAnswers,
     Tactile,
     Braille,
+    Further,
     StepUp,
     StepDown,
     Explore,
@@ -62,7 +63,7 @@ struct CommandRow {
     bool inArgument = false;  // its keys only while the argument's lines have the focus
 };
 
-inline constexpr std::size_t kCommandCount = 28;
+inline constexpr std::size_t kCommandCount = 29;
 extern const std::array<CommandRow, kCommandCount> kCommands;
 
 const CommandRow& FindCommand(Command command);

@@ -5,10 +5,12 @@
 #include "app/lesson.h"
 
 #include "app/form_language.h"
+#include "app/further_lesson.h"
 #include "app/in_words.h"
 #include "app/induction_step.h"
 #include "app/prediction.h"
 #include "app/visible_cells.h"
+#include "identities/identity_picture.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,14 +35,16 @@ int Lesson::N() const
 }
 
 template <class Handler>
-void Lesson::Run(LessonCommand command, Handler handler)
+void Lesson::Run(LessonCommand command, Handler handler, bool drawsForm)
 {
     // held back before the form writes the sum for the new n, in case this step waits
-    if (predicting_)
-        textBefore_ = form_.Text1(0).Text;
+    if (predicting_) {
+        textBefore_ = further_ ? furtherText_ : form_.Text1(0).Text;
+        furtherBeforeN_ = furtherDrawn_.n;
+    }
     command_ = command;
     nBefore_ = N();
-    kindBefore_ = drawn_.kind;
+    kindBefore_ = DrawnPicture().kind;
     previous_ = std::move(view_);
     guess_ = -1;
     revealed_ = false;
@@ -51,6 +55,8 @@ void Lesson::Run(LessonCommand command, Handler handler)
         // nothing framed, said or argued about a picture the handler left half drawn
         failed_ = true;
         drawn_ = {};
+        furtherDrawn_ = {};
+        furtherText_.clear();
         view_ = {};
         held_ = {};
         hidden_.clear();
@@ -58,16 +64,33 @@ void Lesson::Run(LessonCommand command, Handler handler)
         note_.clear();
         throw;
     }
-    view_ = LessonStep(form_, command_, nBefore_, previous_, kindBefore_);
+    const bool draws =
+        command_ == LessonCommand::Show || command_ == LessonCommand::StepUp || command_ == LessonCommand::StepDown;
     bool anyCell = false;
     ForEachVisibleCell(form_.Shape1, [&anyCell](int, const Cell&) { anyCell = true; });
     if (!anyCell)
         drawn_ = {};
-    else if (command_ == LessonCommand::Show || command_ == LessonCommand::StepUp || command_ == LessonCommand::StepDown)
+    else if (draws && drawsForm)
         drawn_ = {form_.ProofKind, N()};
+    if (further_) {
+        if (draws && DrawsFurther(*further_, N()))
+            furtherDrawn_ = {further_->kind, N()};
+        else if (command_ == LessonCommand::Clear)
+            furtherDrawn_ = {};
+        furtherText_ = FurtherText(*further_, furtherDrawn_.n, form_.language);
+    }
+    view_ = StepView();
     waiting_ = predicting_ && WaitsForGuess(form_, command_, view_);
     Tell();
     shownLines_ = LinesBeforeTheChain(View().argument);
+}
+
+LessonView Lesson::StepView() const
+{
+    if (!further_)
+        return LessonStep(form_, command_, nBefore_, previous_, kindBefore_);
+    return FurtherStep(*further_, N(), furtherDrawn_.n, command_, nBefore_, previous_,
+                       kindBefore_ == further_->kind, form_.language);
 }
 
 void Lesson::Tell()
@@ -76,7 +99,9 @@ void Lesson::Tell()
     hidden_.clear();
     note_.clear();
     if (waiting_) {
-        HeldBack held = HoldBack(form_, view_);
+        HeldBack held = HoldBack(form_, view_,
+                                 further_ ? FurtherRowsBefore(*further_, furtherDrawn_.n, form_.language)
+                                          : RowsBeforeStep(form_, view_));
         held_ = std::move(held.view);
         hidden_ = std::move(held.hidden);
     } else if (revealed_) {
@@ -93,7 +118,24 @@ void Lesson::Load()
 
 void Lesson::ChooseIdentity(int index)
 {
+    further_.reset();
     Run(LessonCommand::IdentityChoice, [index](Tessalo& form) { form.ChooseOption(index); });
+}
+
+void Lesson::ChooseFurther(int kind, Progression progression)
+{
+    const auto leaveForm = [](Tessalo&) {};
+    if (kind < kFirstFurtherKind || kind > kLastFurtherKind) {
+        if (further_) {
+            further_.reset();
+            Run(LessonCommand::IdentityChoice, leaveForm, false);
+        }
+        return;
+    }
+    further_ = DescribeFurther(kind, progression);
+    furtherDrawn_ = {};
+    // drawn at once: a menu's choice is the teacher's "show me this one"
+    Run(LessonCommand::Show, leaveForm, false);
 }
 
 void Lesson::ChooseN(int n)
@@ -143,14 +185,18 @@ void Lesson::SetLanguage(Language to)
 {
     if (to == form_.language)
         return;
-    if (waiting_)
-        textBefore_ = TextInLanguage(std::move(textBefore_), 0, form_.language, to);
+    if (waiting_) {
+        textBefore_ = further_ ? FurtherText(*further_, furtherBeforeN_, to)
+                               : TextInLanguage(std::move(textBefore_), 0, form_.language, to);
+    }
     SwitchLanguage(form_, to);
+    if (further_)
+        furtherText_ = FurtherText(*further_, furtherDrawn_.n, to);
     if (failed_)
         return;
     // the last command told again: the same frames, what waits and the verdict, in
     // the new words; nothing is built again, except what waits, at its reveal
-    view_ = LessonStep(form_, command_, nBefore_, previous_, kindBefore_);
+    view_ = StepView();
     if (!waiting_)
         view_.buildOrder.clear();
     Tell();
@@ -174,6 +220,13 @@ std::size_t Lesson::ShownLines() const
 {
     const std::size_t all = View().argument.lines.size();
     return lineByLine_ ? std::min(shownLines_, all) : all;
+}
+
+BoardPicture Lesson::Board(const PictureMarks& marks) const
+{
+    if (!further_)
+        return DescribeBoard(form_, marks);
+    return MarkedBoard(DescribeFurtherBoard(form_, *further_, furtherDrawn_.n), marks);
 }
 
 std::string Lesson::BoardWords() const

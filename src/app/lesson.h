@@ -4,9 +4,12 @@
 
 #pragma once
 
+#include "app/board_picture.h"
 #include "app/lesson_step.h"
 #include "app/tessalo.h"
+#include "identities/further_identity.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +50,16 @@ public:
     std::size_t ShownLines() const;
     // Every text in `to`, in place: the picture, n, what waits and the verdict stay.
     void SetLanguage(Language to);
+    // An identity beside the form's six (7..11; `progression` for the progression)
+    // on the board from now on, drawn at once for the chosen n; 0, or a radio
+    // button, the form's own pictures again. The form runs every command as it
+    // always does: only the board, the text, the argument and the sentences change.
+    void ChooseFurther(int kind, Progression progression = {});
+    // The identity beside the form's six on the board, if any.
+    const FurtherIdentity* Further() const { return further_ ? &*further_ : nullptr; }
+    // The board every front end draws, with `marks` over it: the form's, or the
+    // identity's beside it (its cells numbered in the picture's order).
+    BoardPicture Board(const PictureMarks& marks = {}) const;
 
     const Tessalo& Form() const { return form_; }
     // The form itself, for a test that sets a state no command makes; the view
@@ -57,10 +70,10 @@ public:
     // The picture on the board: what the last Show or step drew, which a later
     // choice in the form does not change; {0, 0} while the board shows no cell.
     struct Drawn {
-        int kind = 0;  // 1..6
+        int kind = 0;  // 1..11
         int n = 0;
     };
-    Drawn DrawnPicture() const { return drawn_; }
+    Drawn DrawnPicture() const { return further_ ? furtherDrawn_ : drawn_; }
     bool Predicting() const { return predicting_; }
     bool Waiting() const { return waiting_; }
     // Whether the last command revealed a step: it builds as the class watches.
@@ -74,7 +87,10 @@ public:
     const std::vector<int>& Hidden() const { return hidden_; }
     // The proof text the text box shows: while a step waits the one before it,
     // since the form already wrote out the sum for the new n, which is the answer.
-    const std::string& ProofText() const { return waiting_ ? textBefore_ : form_.Text1(0).Text; }
+    const std::string& ProofText() const
+    {
+        return waiting_ ? textBefore_ : further_ ? furtherText_ : form_.Text1(0).Text;
+    }
     // The board as a screen reader describes it: the picture's shape, then the
     // proof's last line in words ("Стълба от 4 реда, … 4 кръга. Общ брой, 10").
     std::string BoardWords() const;
@@ -86,10 +102,15 @@ public:
     bool ShowsArgument(bool chosen) const { return chosen || waiting_ || !note_.empty(); }
 
 private:
+    // Runs `handler` on the form as `command`, then works out the view. `drawsForm`:
+    // a Show or step that draws the form's picture (a handler that leaves the
+    // form alone draws none).
     template <class Handler>
-    void Run(LessonCommand command, Handler handler);
+    void Run(LessonCommand command, Handler handler, bool drawsForm = true);
     // The view of the last command, with what waits and the verdict.
     void Tell();
+    // The view after the last command: the form's, or the identity's beside it.
+    LessonView StepView() const;
 
     Tessalo form_;
     bool predicting_ = false;
@@ -108,6 +129,10 @@ private:
     bool revealed_ = false;
     long guess_ = -1;
     std::string textBefore_;
-    Drawn drawn_;
+    Drawn drawn_;  // the form's own picture
     std::string note_;
+    std::optional<FurtherIdentity> further_;
+    Drawn furtherDrawn_;       // its picture, while it is on the board
+    std::string furtherText_;  // its proof text for that picture
+    int furtherBeforeN_ = 0;   // the n of its picture before a step that waits
 };

@@ -234,6 +234,12 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
 {
     LessonView view = ViewAfter(form, command, nBefore, previous, kindBefore != 0 && kindBefore == form.ProofKind);
     view.rows = ExploreRows(form, view.framed);
+    SayCountedCells(view);
+    return view;
+}
+
+void SayCountedCells(LessonView& view)
+{
     // a line that counts some of the cells says which, for a pupil who cannot see its rings
     const PictureRows diagonals = Diagonals(view.rows);
     for (ArgumentLine& line : view.argument.lines) {
@@ -241,5 +247,4 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
         if (!counted.empty())
             line.spoken += (line.spoken.ends_with('.') ? " " : ". ") + counted;
     }
-    return view;
 }

@@ -35,3 +35,7 @@ struct LessonView {
 // step of the same identity says only what it changed.
 LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, const LessonView& previous,
                       int kindBefore = 0);
+
+// Each line of the view's argument that counts some of the picture's cells says
+// which in its words, for a pupil who cannot see its rings.
+void SayCountedCells(LessonView& view);

@@ -13,18 +13,20 @@
 
 namespace {
 
-bool Circles(const Tessalo& form)
+// Whether the picture in `view` is of circles: its rows say, as they say of a
+// picture beside the form's; the form's template cell while there are none.
+bool Circles(const Tessalo& form, const LessonView& view)
 {
-    return form.Shape1(0).Shape == kCircle;
+    return view.rows.empty() ? form.Shape1(0).Shape == kCircle : view.rows.front().circles;
 }
 
 // "5 кръга", "1 квадрат": only the count 1 takes the singular.
-std::string Counted(const Tessalo& form, long count)
+std::string Counted(const Tessalo& form, const LessonView& view, long count)
 {
     std::string text;
     AppendNumber(text, static_cast<double>(count));
     text += ' ';
-    if (Circles(form))
+    if (Circles(form, view))
         text += form.Text(count == 1 ? TextId::SpokenCircle : TextId::SpokenCircles);
     else
         text += form.Text(count == 1 ? TextId::SpokenSquare : TextId::SpokenSquares);
@@ -40,12 +42,20 @@ bool WaitsForGuess(const Tessalo& form, LessonCommand command, const LessonView&
            view.buildOrder == view.framed;
 }
 
-HeldBack HoldBack(const Tessalo& form, const LessonView& view)
+PictureRows RowsBeforeStep(const Tessalo& form, const LessonView& view)
+{
+    Tessalo before = form;  // the board as the class sees it: the added cells not yet there
+    for (const int cell : view.framed)
+        before.Shape1(cell).Visible = false;
+    return ExploreRows(before, {});
+}
+
+HeldBack HoldBack(const Tessalo& form, const LessonView& view, PictureRows rowsBefore)
 {
     HeldBack held;
     held.hidden = view.framed;
     const int n = ChosenN(form);
-    const std::string_view many = form.Text(Circles(form) ? TextId::SpokenCircles : TextId::SpokenSquares);
+    const std::string_view many = form.Text(Circles(form, view) ? TextId::SpokenCircles : TextId::SpokenSquares);
 
     // the proof in letters, which the pupils see standing; the numbers of the step are theirs to find
     for (const ArgumentLine& line : view.argument.lines) {
@@ -70,17 +80,14 @@ HeldBack HoldBack(const Tessalo& form, const LessonView& view)
     held.view.spoken += many;
     held.view.spoken += form.Text(TextId::GuessSpokenEnd);
 
-    Tessalo before = form;  // the board as the class sees it: the added cells not yet there
-    for (const int cell : view.framed)
-        before.Shape1(cell).Visible = false;
-    held.view.rows = ExploreRows(before, {});
+    held.view.rows = std::move(rowsBefore);
     return held;
 }
 
 Revealed Reveal(const Tessalo& form, const LessonView& view, long guess)
 {
     const long added = static_cast<long>(view.framed.size());
-    const std::string counted = Counted(form, added);
+    const std::string counted = Counted(form, view, added);
     // the step's sentence opens with its news, which the verdict replaces
     const std::string news = std::string(form.Text(TextId::SpokenStepAdded)) + counted + ". ";
     const std::string_view rest =

@@ -31,7 +31,10 @@ struct HeldBack {
 // `form` is the form after the step, `view` what LessonStep returned for it.
 // While the class guesses, the proof text shown stays the one before the step,
 // since the form writes out the sum for the new n, which is the answer.
-HeldBack HoldBack(const Tessalo& form, const LessonView& view);
+// `rowsBefore`: the rows of the picture without the step's cells.
+HeldBack HoldBack(const Tessalo& form, const LessonView& view, PictureRows rowsBefore);
+// The rows of the form's picture without the cells `view` framed.
+PictureRows RowsBeforeStep(const Tessalo& form, const LessonView& view);
 
 // What the reveal says: `shown` in the panel, `spoken` for a screen reader (the
 // step's sentence with the verdict first, without a colon, which some

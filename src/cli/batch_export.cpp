@@ -17,6 +17,7 @@
 #include "identities/claim_text.h"
 #include "identities/further_argument.h"
 #include "identities/identity_picture.h"
+#include "picture/further_handouts.h"
 #include "picture/picture_file.h"
 #include "picture/step_strip.h"
 #include "picture/tactile_page.h"
@@ -161,20 +162,13 @@ bool SaveHandout(const CommandLine& command)
         WriteTactileSheet(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language,
                           command.paper);
     } else if (command.strip && command.kind >= kFirstFurtherKind) {
-        const FurtherIdentity identity = DescribeFurther(command.kind, command.progression);
-        const StripContent content{FurtherArgument(identity, command.n, command.language).lines.front().text,
-                                   [&](int m) { return FurtherStepPicture(identity, m, command.n); },
-                                   [&](int m) { return FurtherStepSum(identity, m); }};
-        WriteStepStrip(handout, *FormatOfFile(command.exportPath), command.n, content);
+        WriteFurtherStrip(handout, *FormatOfFile(command.exportPath), DescribeFurther(command.kind, command.progression),
+                          command.n, command.language);
     } else if (command.strip) {
         WriteStepStrip(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language);
     } else if (command.kind >= kFirstFurtherKind) {
-        const FurtherIdentity identity = DescribeFurther(command.kind, command.progression);
-        BoardPicture cells = FurtherStepPicture(identity, command.n, command.n);
-        if (!command.answers)
-            BlankCells(cells, StepCellsOf(identity, command.n));
-        WriteWorksheet(handout, command.n, command.language, command.answers, cells,
-                       WorksheetLines(FurtherArgument(identity, command.n, command.language), command.answers));
+        WriteFurtherWorksheet(handout, DescribeFurther(command.kind, command.progression), command.n, command.language,
+                              command.answers);
     } else {
         WriteWorksheet(handout, command.kind, command.n, command.language, command.answers);
     }
@@ -217,10 +211,7 @@ bool SaveFurtherBrf(const QString& path, const FurtherIdentity& identity, int n,
 {
     if (!BrailleOrSay(language))
         return false;
-    std::vector<std::string> argument;
-    for (const ArgumentLine& line : FurtherArgument(identity, n, language).lines)
-        argument.push_back(line.text);
-    const QByteArray brf = LinesBrf(ProofForBraille(FurtherProofText(identity, n, language), argument), language);
+    const QByteArray brf = FurtherProofBrf(identity, n, language);
     const auto failure = SaveWhole(path, brf);
     return !failure || Report(path, *failure);
 }

@@ -250,12 +250,6 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
                     Program::translate("CommandLine",
                                        "tessalo: --width е само за PNG и GIF (--export ФАЙЛ.png). / "
                                        "--width is for PNG and GIF only (--export FILE.png).\n"));
-    if (!line.drawsWithoutWindow() && line.kind >= kFirstFurtherKind)
-        return Stop(2, Program::translate("CommandLine",
-                                          "tessalo: тъждества 7 до 11 засега се рисуват без прозорец: добавете "
-                                          "--export, --text, --argument, --series или --claim. / identities 7 to 11 "
-                                          "are drawn without a window for now: add --export, --text, --argument, "
-                                          "--series or --claim.\n"));
     if (!line.drawsWithoutWindow())
         return line;  // the window opens on the identity and n given
     if (line.kind == 0)

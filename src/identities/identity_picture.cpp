@@ -68,7 +68,8 @@ BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& id
     BoardPicture picture = DescribeBoard(form);
     // the form's labels stay; its cells and template are the six identities'
     std::erase_if(picture.items, [](const PictureItem& item) { return item.kind != PictureItemKind::Label; });
-    AddCells(picture, FurtherCells(identity, n));
+    if (n >= 1 && n <= identity.maxN)
+        AddCells(picture, FurtherCells(identity, n));
     return picture;
 }
 

@@ -39,7 +39,8 @@ std::vector<int> StepCellsOf(const FurtherIdentity& identity, int n);
 BoardPicture FurtherStepPicture(const FurtherIdentity& identity, int m, int n);
 
 // The board showing `identity` at n with the form's labels in `form`: its cells
-// in order, the cell i of the picture item cell i (MarkedBoard frames them).
+// in order, the cell i of the picture item cell i (MarkedBoard frames them);
+// for an n it has no picture for, the labels alone.
 BoardPicture DescribeFurtherBoard(const Tessalo& form, const FurtherIdentity& identity, int n);
 
 // The counted cells of a board as FurtherCells gives them, by their item's index:

@@ -24,7 +24,7 @@ int RunWindow(int& argc, char** argv, const CommandLine& command, const std::fun
     SettingsFile settings;
     UseLanguage(StartLanguage(settings, command));
     MainWindow window(&settings);
-    window.open(command.kind, command.n);
+    window.open(command.kind, command.n, command.progression);
     if (beforeShow)
         beforeShow(window);
     ShowWindow(window.zoomable(), settings, command);

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "identities/further_identity.h"
+
 #include <QImage>
 #include <QSizeF>
 #include <QString>
@@ -38,6 +40,7 @@ struct Picture {
     // (its cells and frames with the form's labels), and its proof text.
     const BoardPicture* board = nullptr;
     QString text = {};
+    const FurtherIdentity* further = nullptr;  // that identity, for its handouts
 };
 
 enum class PictureFormat { Svg, Png, Pdf, Gif, Wav, Brf };

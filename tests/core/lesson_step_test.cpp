@@ -246,7 +246,7 @@ TEST_P(EveryLesson, ArgumentHoldsAndEachLineCountsItsCells)
     ASSERT_EQ(WaitsForGuess(form, LessonCommand::StepUp, view), n > 1);
     if (n == 1)
         return;
-    const HeldBack held = HoldBack(form, view);
+    const HeldBack held = HoldBack(form, view, RowsBeforeStep(form, view));
     EXPECT_EQ(held.hidden, added);
     EXPECT_TRUE(held.view.framed.empty());
     EXPECT_TRUE(held.view.buildOrder.empty());

@@ -6,10 +6,12 @@
 // the class sees (n, what waits, the proof text, the verdict, what is said).
 #include "app/lesson.h"
 #include "app/spoken_result.h"
+#include "form_state.h"
 #include "proof_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -95,5 +97,78 @@ TEST(Lesson, PredictsRevealsAndSwitchesLanguageOnTheWay)
         EXPECT_EQ(lesson.Hidden().empty(), !lesson.Waiting());
         const std::size_t all = lesson.View().argument.lines.size();
         EXPECT_EQ(lesson.ShownLines(), row.shown < 0 ? all : static_cast<std::size_t>(row.shown));
+    }
+}
+
+// An identity beside the form's six through a lesson: the form's commands draw it
+// at the list's n, steps frame its term, predicting holds it back, and the form
+// itself does exactly what a lesson without it makes it do.
+TEST(Lesson, DrawsAnIdentityBesideTheFormWhileTheFormRunsAsAlways)
+{
+    struct Row {
+        std::string name;
+        std::function<void(Lesson&, bool beside)> command;  // beside: the lesson that has it
+        int drawnKind;  // the picture on the board
+        int drawnN;
+        std::size_t cells;  // on the board and in its rows
+        std::size_t framed;
+        std::size_t hidden;
+        std::string spokenStart;
+        std::string textEnd;  // how the proof text ends
+    };
+    using L = Lesson;
+    const Row rows[] = {
+        {"ChosenDrawsAtOnce", [](L& l, bool b) { if (b) l.ChooseFurther(7); }, 7, 3, 12, 0, 0,
+         "Сума на първите четни числа, n е 3, общо 12.", "2 +\u00A04 +\u00A06 =\u00A012"},
+        {"StepFramesTheL", [](L& l, bool) { l.Step(+1); }, 7, 4, 20, 8, 0,
+         "Стъпката добави 8 квадрата. n е 4, общо 20.", "=\u00A020"},
+        {"PredictedStepWaits", [](L& l, bool) { l.SetPredicting(true); l.Step(+1); }, 7, 5, 20, 0, 10,
+         "n е 5. Колко квадрата", "=\u00A020"},
+        {"WaitingInEnglish", [](L& l, bool) { l.SetLanguage(Language::en); }, 7, 5, 20, 0, 10,
+         "n is 5. How many squares", "=\u00A020"},
+        {"Revealed", [](L& l, bool) { l.SetLanguage(Language::bg); l.Reveal(10); }, 7, 5, 30, 10, 0,
+         "Вярно, стъпката добави 10 квадрата.", "=\u00A030"},
+        {"Cleared", [](L& l, bool) { l.SetPredicting(false); l.Press(0); }, 0, 0, 0, 0, 0, "Дъската е изчистена.", ""},
+        {"CubesBeyondTheirPictures", [](L& l, bool b) { if (b) l.ChooseFurther(10); l.ChooseN(9); l.Press(1); }, 0, 0,
+         0, 0, 0, "Тази сума се рисува за n от 1 до 7.", ""},
+        {"StepDownIntoThem", [](L& l, bool) { l.ChooseN(8); l.Step(-1); }, 10, 7, 784, 0, 0,
+         "Сума на кубовете, n е 7, общо 784.", "=\u00A0784"},
+        {"StepDownWithin", [](L& l, bool) { l.Step(-1); }, 10, 6, 441, 0, 0,
+         "Стъпката премахна 343 квадрата. n е 6, общо 441.", "=\u00A0441"},
+        {"ProgressionByItsTerms", [](L& l, bool b) { if (b) l.ChooseFurther(8, {2, 3}); }, 8, 6, 57, 0, 0,
+         "Аритметична прогресия с първи член a и разлика d, a е 2, d е 3, n е 6, общо 57.", "=\u00A057"},
+        {"ARadioButtonGivesTheFormsBoardBack", [](L& l, bool) { l.ChooseIdentity(1); }, 4, 6, 36, 0, 0, "", ""},
+    };
+    Lesson lesson;
+    Lesson twin;
+    for (Lesson* each : {&lesson, &twin}) {
+        each->Load();
+        each->ChooseIdentity(3);
+        each->ChooseN(3);
+        each->Press(1);
+    }
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.command(lesson, true);
+        row.command(twin, false);
+        EXPECT_EQ(Capture(lesson.Form()), Capture(twin.Form()));
+        EXPECT_EQ(lesson.DrawnPicture().kind, row.drawnKind);
+        EXPECT_EQ(lesson.DrawnPicture().n, row.drawnN);
+        EXPECT_EQ(lesson.View().spoken.substr(0, row.spokenStart.size()), row.spokenStart) << lesson.View().spoken;
+        EXPECT_TRUE(lesson.ProofText().ends_with(row.textEnd)) << lesson.ProofText();
+        EXPECT_EQ(lesson.View().framed.size(), row.framed);
+        EXPECT_EQ(lesson.Hidden().size(), row.hidden);
+        std::size_t explored = 0;
+        for (const ExploreRow& each : lesson.View().rows)
+            explored += each.cells.size();
+        EXPECT_EQ(explored, row.cells);
+        const BoardPicture board = lesson.Board({lesson.View().framed, lesson.Hidden(), {}, false, -1});
+        const auto items = [&board](PictureItemKind kind) {
+            return std::count_if(board.items.begin(), board.items.end(), [&](const PictureItem& item) {
+                return item.kind == kind && item.fill != board.background;
+            });
+        };
+        EXPECT_EQ(items(PictureItemKind::Cell), static_cast<long>(row.cells));
+        EXPECT_EQ(items(PictureItemKind::StepFrame), static_cast<long>(row.framed));
     }
 }

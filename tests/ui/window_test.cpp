@@ -6,6 +6,7 @@
 #include "app/fixed_texts.h"
 #include "app/induction_step.h"
 #include "app/shown_form.h"
+#include "identities/identity_picture.h"
 #include "ui/board/board_surface.h"
 #include "ui/window/main_window.h"
 #include "cli/program_texts.h"
@@ -270,6 +271,26 @@ class WindowPicture : public Window, public testing::WithParamInterface<int> {};
 TEST_P(WindowPicture, CellsShowTheirColours)
 {
     const int kind = GetParam();
+    if (kind >= kFirstFurtherKind) {
+        // beside the form, from its menu (the progression's entry asks for a and d): its cells
+        // where they lie, an outlined one in the background's colour; a radio button gives it back
+        control<QListWidget>("List1(0)")->setCurrentRow(2);
+        QAction* entry = window.commands().further().actions()[kind - kFirstFurtherKind + 1];
+        if (kind == 8)
+            window.chooseFurther(kind, Progression{2, 3});
+        else
+            entry->trigger();
+        const QImage image = grab();
+        for (const Cell& cell : FurtherCells(DescribeFurther(kind, {2, 3}), 3)) {
+            const QPoint centre(qRound((cell.Left + cell.Width / 2) / 15), qRound((cell.Top + cell.Height / 2) / 15));
+            const Colour colour = cell.BackColor;
+            EXPECT_EQ(Rgb(image.pixel(centre)), Rgb(qRgb(colour.red, colour.green, colour.blue)));
+        }
+        EXPECT_TRUE(entry->isChecked());
+        click("Option1(1)");
+        EXPECT_TRUE(window.commands().further().actions()[0]->isChecked());
+        return;
+    }
     click(QStringLiteral("Option1(%1)").arg(kind - 1).toUtf8());
     control<QListWidget>("List1(0)")->setCurrentRow(2);
     click("Command1(1)");
@@ -287,7 +308,7 @@ TEST_P(WindowPicture, CellsShowTheirColours)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, WindowPicture, testing::Range(1, 7),
+INSTANTIATE_TEST_SUITE_P(EveryKind, WindowPicture, testing::Range(1, kLastFurtherKind + 1),
                          [](const testing::TestParamInfo<int>& info) { return "Kind" + std::to_string(info.param); });
 
 TEST_F(Window, ScreenReadersHearANameForEveryControlAndTheProof)

@@ -8,10 +8,6 @@
         <translation>Proof by induction</translation>
     </message>
     <message>
-        <source>Колко клетки добавя стъпката</source>
-        <translation>How many cells does the step add?</translation>
-    </message>
-    <message>
         <source>Броят, после Enter</source>
         <translation>The number, then Enter</translation>
     </message>
@@ -32,12 +28,6 @@
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>tessalo: тъждества 7 до 11 засега се рисуват без прозорец: добавете --export, --text, --argument, --series или --claim. / identities 7 to 11 are drawn without a window for now: add --export, --text, --argument, --series or --claim.
-</source>
-        <translation>tessalo: identities 7 to 11 are drawn without a window for now: add --export, --text, --argument, --series or --claim.
-</translation>
-    </message>
     <message>
         <source>tessalo: --claim или --broken, не двете. / --claim or --broken, not both.
 </source>
@@ -637,6 +627,29 @@ Keys in the window:
     <message>
         <source>Картината не е отпечатана</source>
         <translation>The picture was not printed</translation>
+    </message>
+    <message>
+        <source>Няма релефен лист</source>
+        <translation>No tactile sheet</translation>
+    </message>
+    <message>
+        <source>Релефен лист засега има само за шестте тъждества на формата.</source>
+        <translation>For now there is a tactile sheet for the form's six identities only.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressionDialog</name>
+    <message>
+        <source>Аритметична прогресия</source>
+        <translation>Arithmetic progression</translation>
+    </message>
+    <message>
+        <source>&amp;Първи член a (1 до 5):</source>
+        <translation>&amp;First term a (1 to 5):</translation>
+    </message>
+    <message>
+        <source>&amp;Разлика d (1 до 5):</source>
+        <translation>&amp;Difference d (1 to 5):</translation>
     </message>
 </context>
 </TS>

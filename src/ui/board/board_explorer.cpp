@@ -112,8 +112,7 @@ private:
     QRect CellRect(int index) const
     {
         const BoardSurface& board = explorer_.board();
-        const Cell& cell = board.form().Shape1(index);
-        const QRect box = TwipsToPixels(cell.Left, cell.Top, cell.Width, cell.Height, board.twipsPerPixel());
+        const QRect box = board.cellRect(index);
         return QRect(board.mapToGlobal(box.topLeft()), box.size());
     }
 

@@ -4,7 +4,9 @@
 
 #include "ui/board/board_surface.h"
 
+#include "app/lesson.h"
 #include "picture/board_painter.h"
+#include "picture/twips.h"
 #include "cli/program_texts.h"
 
 #include <QEvent>
@@ -13,8 +15,8 @@
 #include <algorithm>
 #include <iterator>
 
-BoardSurface::BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* parent)
-    : QWidget(parent), form_(form), twipsPerPixel_(twipsPerPixel), baseTwipsPerPixel_(twipsPerPixel)
+BoardSurface::BoardSurface(const Lesson& lesson, double twipsPerPixel, QWidget* parent)
+    : QWidget(parent), lesson_(lesson), twipsPerPixel_(twipsPerPixel), baseTwipsPerPixel_(twipsPerPixel)
 {
     setObjectName("Board");
     setAccessibleName(Program::translate("BoardSurface", "Нагледно доказателство"));
@@ -93,5 +95,14 @@ void BoardSurface::paintEvent(QPaintEvent*)
     // One pixel at 100 %; above, a pen as wide in twips as that pixel, so that
     // it grows with the cells and neighbours stay distinct from the back of the room.
     const double outline = twipsPerPixel_ < baseTwipsPerPixel_ ? baseTwipsPerPixel_ : 0;
-    PaintBoard(painter, form_, {twipsPerPixel_, outline, marked_, hidden_, ringed_, ringedAdded_, cursor_});
+    PaintPicture(painter, lesson_.Board({marked_, hidden_, ringed_, ringedAdded_, cursor_}), twipsPerPixel_, outline);
+}
+
+QRect BoardSurface::cellRect(int index) const
+{
+    for (const PictureItem& item : lesson_.Board().items) {
+        if (item.kind == PictureItemKind::Cell && item.cell == index)
+            return TwipsToPixels(item.left, item.top, item.width, item.height, twipsPerPixel_);
+    }
+    return {};
 }

@@ -4,19 +4,19 @@
 
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 
 #include <vector>
 
-class Tessalo;
+class Lesson;
 
 // The window's own surface: the background, the labels and the cells, beneath
 // every other control, drawn by PaintBoard at the window's zoom.
 class BoardSurface : public QWidget {
 public:
-    BoardSurface(const Tessalo& form, double twipsPerPixel, QWidget* parent);
+    BoardSurface(const Lesson& lesson, double twipsPerPixel, QWidget* parent);
 
-    const Tessalo& form() const { return form_; }
     // The scale, as the window zooms; takes effect at the next paint.
     void setTwipsPerPixel(double twipsPerPixel);
     // Cells framed as the ones a step added; none after any other action.
@@ -35,13 +35,16 @@ public:
     void setCursorCell(int cell);
     int cursorCell() const { return cursor_; }
     double twipsPerPixel() const { return twipsPerPixel_; }
+    // Where cell `index` of the picture on the board lies, in the board's pixels;
+    // empty where none is drawn.
+    QRect cellRect(int index) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    const Tessalo& form_;
+    const Lesson& lesson_;
     double twipsPerPixel_;
     const double baseTwipsPerPixel_;  // at 100 %
     std::vector<int> marked_;

@@ -8,6 +8,7 @@
 #include "app/tessalo.h"
 #include "app/visible_cells.h"
 #include "picture/handout.h"
+#include "picture/further_handouts.h"
 #include "picture/picture_file.h"
 #include "picture/step_strip.h"
 #include "picture/tactile_page.h"
@@ -109,6 +110,23 @@ QFileDialog* NewSaveDialog(QWidget& window, const QString& title, std::span<cons
     return dialog;
 }
 
+// A handout of the identity beside the form's six that `picture` shows.
+void WriteFurtherHandout(QIODevice& sheet, PictureActions::Handout handout, const Picture& picture, Language language)
+{
+    const FurtherIdentity& identity = *picture.further;
+    switch (handout) {
+    case PictureActions::Handout::Strip:
+        WriteFurtherStrip(sheet, PictureFormat::Pdf, identity, picture.drawnN, language);
+        break;
+    case PictureActions::Handout::Worksheet:
+    case PictureActions::Handout::Answers:
+        WriteFurtherWorksheet(sheet, identity, picture.drawnN, language, handout == PictureActions::Handout::Answers);
+        break;
+    case PictureActions::Handout::Braille: sheet.write(FurtherProofBrf(identity, picture.drawnN, language)); break;
+    case PictureActions::Handout::Tactile: break;
+    }
+}
+
 }  // namespace
 
 PictureActions::PictureActions(QWidget& window, const QWidget& board, std::function<Picture()> picture)
@@ -130,8 +148,10 @@ void PictureActions::tell(QMessageBox::Icon icon, const QString& title, const QS
 
 bool PictureActions::hasPicture()
 {
-    bool any = false;
-    ForEachVisibleCell(picture_().form.Shape1, [&](int, const Cell&) { any = true; });
+    const Picture picture = picture_();
+    bool any = picture.board && picture.drawnN != 0;
+    if (!picture.board)
+        ForEachVisibleCell(picture.form.Shape1, [&](int, const Cell&) { any = true; });
     if (!any) {
         tell(QMessageBox::Information, Program::translate("PictureActions", "Няма картина"),
              Program::translate("PictureActions", "Дъската е празна: изберете n и натиснете „Изведи“."));
@@ -189,6 +209,11 @@ void PictureActions::saveHandout(Handout handout)
         return;
     const Picture picture = picture_();
     const Language language = picture.form.language;
+    if (picture.further && handout == Handout::Tactile) {
+        tell(QMessageBox::Information, Program::translate("PictureActions", "Няма релефен лист"),
+             Program::translate("PictureActions", "Релефен лист засега има само за шестте тъждества на формата."));
+        return;
+    }
     const bool braille = handout == Handout::Tactile || handout == Handout::Braille;
     if (braille && !BrailleWorks(language)) {
         tell(QMessageBox::Warning, Program::translate("PictureActions", "Няма брайл"),
@@ -215,7 +240,9 @@ void PictureActions::saveHandout(Handout handout)
         return;
     QBuffer sheet;
     sheet.open(QIODevice::WriteOnly);
-    if (handout == Handout::Strip)
+    if (picture.further)
+        WriteFurtherHandout(sheet, handout, picture, language);
+    else if (handout == Handout::Strip)
         WriteStepStrip(sheet, PictureFormat::Pdf, picture.drawnKind, picture.drawnN, language);
     else if (handout == Handout::Tactile)
         WriteTactileSheet(sheet, FormatOfFile(path).value_or(PictureFormat::Pdf), picture.drawnKind, picture.drawnN,

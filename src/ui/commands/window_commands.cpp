@@ -5,6 +5,7 @@
 #include "ui/commands/window_commands.h"
 
 #include "cli/program_texts.h"
+#include "identities/further_identity.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -82,6 +83,15 @@ WindowCommands::WindowCommands(QWidget& window) : QObject(&window), window_(wind
         languages_->addAction(entry);
     }
     (*this)[Command::Language].setMenu(languages);
+    auto* further = new QMenu(&window);
+    further_ = new QActionGroup(further);
+    for (int kind = kFirstFurtherKind - 1; kind <= kLastFurtherKind; ++kind) {
+        QAction* entry = further->addAction(QString());
+        entry->setCheckable(true);
+        entry->setData(kind < kFirstFurtherKind ? 0 : kind);
+        further_->addAction(entry);
+    }
+    (*this)[Command::Further].setMenu(further);
     retranslate();
     qApp->installEventFilter(this);
 }
@@ -93,6 +103,18 @@ void WindowCommands::retranslate()
         actions_[i]->setToolTip(InLanguage(kCommands[i].meaning));
     }
     languages_->actions()[static_cast<int>(UsedLanguage())]->setChecked(true);
+    for (QAction* entry : further_->actions()) {
+        const int kind = entry->data().toInt();
+        entry->setText(InLanguage(kind == 0   ? TextId::FurtherFormsOwn
+                                  : kind == 8 ? TextId::FurtherProgressionAsked
+                                              : DescribeFurther(kind).name));
+    }
+}
+
+void WindowCommands::showFurther(int kind) const
+{
+    for (QAction* entry : further_->actions())
+        entry->setChecked(entry->data().toInt() == kind);
 }
 
 QAction& WindowCommands::operator[](Command command) const

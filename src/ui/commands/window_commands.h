@@ -32,6 +32,11 @@ public:
     // The language entries, one for each language, the one in use checked;
     // each holds its Language as data.
     QActionGroup& languages() const { return *languages_; }
+    // The entries of the identities beside the form's six, each holding its kind
+    // as data, and first the form's six again (0).
+    QActionGroup& further() const { return *further_; }
+    // Checks the entry of identity `kind` (0: the form's six).
+    void showFurther(int kind) const;
 
     // Opens the commands as a menu at `globalPosition`. `say`, when given, tells
     // a screen reader the state of a checkable entry as the keyboard reaches it:
@@ -54,6 +59,7 @@ private:
     QWidget& window_;
     std::array<QAction*, kCommands.size()> actions_{};
     QActionGroup* languages_ = nullptr;
+    QActionGroup* further_ = nullptr;
     QPointer<QWidget> pressedIn_;
 };
 

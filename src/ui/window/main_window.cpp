@@ -74,7 +74,7 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
     // Widgets created later lie on top, so the surface comes first.
     formArea_ = new QWidget(this);
     formArea_->setObjectName(QStringLiteral("Form"));
-    board_ = new BoardSurface(form(), baseTwipsPerPixel_, formArea_);
+    board_ = new BoardSurface(lesson_, baseTwipsPerPixel_, formArea_);
     widgets_ = new FormWidgets(*formArea_, form(),
                                {[this](int button) { run([button](Lesson& l) { l.Press(button); }); },
                                 [this](int option) { run([option](Lesson& l) { l.ChooseIdentity(option); }); },
@@ -99,7 +99,7 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
     run([](Lesson& l) { l.Load(); });
 }
 
-void MainWindow::open(int kind, int n)
+void MainWindow::open(int kind, int n, Progression progression)
 {
     if (kind >= 1 && kind <= form().Option1.Count())
         run([kind](Lesson& l) { l.ChooseIdentity(kind - 1); });
@@ -108,6 +108,8 @@ void MainWindow::open(int kind, int n)
             l.ChooseN(n);
             l.Press(1);
         });
+    if (kind >= kFirstFurtherKind && kind <= kLastFurtherKind)
+        chooseFurther(kind, progression);
 }
 
 void MainWindow::setLanguage(Language language)
@@ -339,6 +341,7 @@ void MainWindow::announce(const QString& sentence, const QString& whole)
 void MainWindow::showLesson()
 {
     showState();
+    commands_->showFurther(lesson_.Further() ? lesson_.Further()->kind : 0);
     const LessonView& view = lesson_.View();
     (*commands_)[Command::Reveal].setEnabled(lesson_.Waiting());
     board_->setHeld(lesson_.Hidden());

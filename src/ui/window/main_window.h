@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class Announcer;
 class ArgumentPanel;
@@ -38,9 +39,14 @@ public:
     Tessalo& editForm() { return lesson_.EditForm(); }
     void showState();
 
-    // Chooses identity `kind` (1..6) and n (1..11) as a user would, and shows
-    // the picture when both are given; 0 leaves either as it is.
-    void open(int kind, int n);
+    // Chooses identity `kind` (1..6, or 7..11 beside the form with `progression`
+    // for 8) and n (1..11) as a user would, and shows the picture when both are
+    // given; 0 leaves either as it is.
+    void open(int kind, int n, Progression progression = {});
+    // Draws identity `kind` (7..11) beside the form's six, or the form's own
+    // pictures again (0), as its menu does; the progression (8) is asked for
+    // unless given.
+    void chooseFurther(int kind, std::optional<Progression> progression = std::nullopt);
 
     // The form's scale: 1.0 at 100 %, set by the window's size.
     double zoom() const { return zoom_; }
@@ -100,6 +106,7 @@ private:
     bool argumentShown() const;
 
     Lesson lesson_;
+    BoardPicture furtherBoard_;  // what a save or copy of an identity beside the form's six draws
     SettingsFile* settings_;
     double baseTwipsPerPixel_;  // at 100 %
     QSize baseSize_;

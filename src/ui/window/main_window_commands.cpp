@@ -19,6 +19,7 @@
 #include "ui/settings/settings_file.h"
 #include "cli/program_texts.h"
 #include "ui/commands/window_commands.h"
+#include "ui/lesson/progression_dialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -35,6 +36,19 @@ QString ToQString(std::string_view text)
 
 }  // namespace
 
+void MainWindow::chooseFurther(int kind, std::optional<Progression> progression)
+{
+    if (kind == 8 && !progression) {
+        const FurtherIdentity* now = lesson_.Further();
+        progression = AskProgression(*this, now && now->kind == 8 ? now->progression : Progression{});
+        if (!progression) {
+            commands_->showFurther(now ? now->kind : 0);  // as it was
+            return;
+        }
+    }
+    run([kind, progression](Lesson& l) { l.ChooseFurther(kind, progression.value_or(Progression{})); });
+}
+
 void MainWindow::connectCommands()
 {
     commands_ = new WindowCommands(*this);
@@ -43,9 +57,17 @@ void MainWindow::connectCommands()
         connect(&commands[command], &QAction::triggered, this, doIt);
     };
     auto* pictures = new PictureActions(*this, *board_, [this] {
-        return Picture{form(), board_->marked(), board_->hidden(),
-                       argumentShown() ? ToQString(ArgumentText(lesson_.View().argument)) : QString(),
-                       lesson_.DrawnPicture().kind, lesson_.DrawnPicture().n};
+        Picture picture{form(), board_->marked(), board_->hidden(),
+                        argumentShown() ? ToQString(ArgumentText(lesson_.View().argument)) : QString(),
+                        lesson_.DrawnPicture().kind, lesson_.DrawnPicture().n};
+        if (const FurtherIdentity* further = lesson_.Further()) {
+            // drawn from its board with the form's labels, its proof text beneath
+            furtherBoard_ = lesson_.Board();
+            picture.board = &furtherBoard_;
+            picture.further = further;
+            picture.text = ToQString(lesson_.ProofText()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        }
+        return picture;
     });
     on(Command::Save, [pictures] { pictures->save(); });
     on(Command::Strip, [pictures] { pictures->saveHandout(PictureActions::Handout::Strip); });
@@ -152,6 +174,8 @@ void MainWindow::connectCommands()
        [this] { setLanguage(static_cast<Language>((static_cast<std::size_t>(form().language) + 1) % kLanguageCount)); });
     connect(&commands.languages(), &QActionGroup::triggered, this,
             [this](QAction* entry) { setLanguage(static_cast<Language>(entry->data().toInt())); });
+    connect(&commands.further(), &QActionGroup::triggered, this,
+            [this](QAction* entry) { chooseFurther(entry->data().toInt()); });
     on(Command::Keys, [this] { commands_->showKeyList(*board_); });
     on(Command::Quit, [this] { close(); });
     // The board lets clicks through to the form beneath it, which holds the menu.
