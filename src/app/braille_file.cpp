@@ -4,6 +4,9 @@
 
 #include "app/braille_file.h"
 
+#include "identities/claim_text.h"
+#include "identities/further_argument.h"
+
 #include "app/induction_argument.h"
 #include "app/shown_form.h"
 
@@ -52,6 +55,14 @@ std::vector<std::string> ProofForBraille(int kind, int n, Language language)
     for (const ArgumentLine& line : ArgumentLines(kind, n, language).lines)
         argument.push_back(line.text);
     return ProofForBraille(ShownForm(kind, n, language).Text1(0).Text, argument);
+}
+
+std::vector<std::string> ProofForBraille(const FurtherIdentity& identity, int n, Language language)
+{
+    std::vector<std::string> argument;
+    for (const ArgumentLine& line : FurtherArgument(identity, n, language).lines)
+        argument.push_back(line.text);
+    return ProofForBraille(FurtherProofText(identity, n, language), argument);
 }
 
 std::vector<std::string> ProofForBraille(const std::string& proof, const std::vector<std::string>& argument)

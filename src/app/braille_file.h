@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "identities/further_identity.h"
+
 #include "app/texts.h"
 
 #include <string>
@@ -19,6 +21,8 @@ inline constexpr std::size_t kBrfLines = 25;
 std::vector<std::string> ProofForBraille(int kind, int n, Language language);
 // The same for a proof text (lines in CR LF) and an argument's lines.
 std::vector<std::string> ProofForBraille(const std::string& proof, const std::vector<std::string>& argument);
+// The same for an identity beside the form's six at n.
+std::vector<std::string> ProofForBraille(const FurtherIdentity& identity, int n, Language language);
 
 // A braille cell as braille ASCII ('A' for dot 1), and back.
 char BrailleAscii(char32_t cell);

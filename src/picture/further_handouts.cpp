@@ -34,8 +34,5 @@ bool WriteFurtherWorksheet(QIODevice& device, const FurtherIdentity& identity, i
 
 QByteArray FurtherProofBrf(const FurtherIdentity& identity, int n, Language language)
 {
-    std::vector<std::string> argument;
-    for (const ArgumentLine& line : FurtherArgument(identity, n, language).lines)
-        argument.push_back(line.text);
-    return LinesBrf(ProofForBraille(FurtherProofText(identity, n, language), argument), language);
+    return LinesBrf(ProofForBraille(identity, n, language), language);
 }

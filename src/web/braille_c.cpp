@@ -58,8 +58,8 @@ extern "C" {
 const char* tessalo_tactile_svg(int letter)
 {
     const auto drawn = ThePage().lesson.DrawnPicture();
-    if (!drawn.kind)
-        return "";
+    if (!drawn.kind || ThePage().lesson.Further())
+        return "";  // the six's alone for now
     misses = 0;
     return Kept(TactileSvg(
         LayOutTactileSheet(drawn.kind, drawn.n, PageLanguage(), letter ? Paper::Letter : Paper::A4, TableBraille)));
@@ -72,7 +72,9 @@ const char* tessalo_proof_brf(void)
         return "";
     misses = 0;
     std::vector<std::u32string> lines;
-    for (const std::string& line : ProofForBraille(drawn.kind, drawn.n, PageLanguage()))
+    const FurtherIdentity* further = ThePage().lesson.Further();
+    for (const std::string& line : further ? ProofForBraille(*further, drawn.n, PageLanguage())
+                                           : ProofForBraille(drawn.kind, drawn.n, PageLanguage()))
         lines.push_back(TableBraille(line, PageLanguage()));
     return Kept(BrfPages(lines));
 }

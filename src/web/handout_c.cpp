@@ -12,6 +12,9 @@
 #include "app/induction_argument.h"
 #include "app/picture_sound.h"
 #include "app/worksheet.h"
+#include "identities/claim_text.h"
+#include "identities/further_argument.h"
+#include "identities/identity_picture.h"
 
 #include <string>
 #include <utility>
@@ -30,6 +33,19 @@ int DrawnKind()
     return ThePage().lesson.DrawnPicture().kind;
 }
 
+// The identity beside the form's six the board shows, if any.
+const FurtherIdentity* Further()
+{
+    return ThePage().lesson.Further();
+}
+
+// The argument of the picture on the board, from the identity's own lines.
+InductionArgument Argument(Lesson::Drawn drawn)
+{
+    return Further() ? FurtherArgument(*Further(), drawn.n, PageLanguage())
+                     : ArgumentLines(drawn.kind, drawn.n, PageLanguage());
+}
+
 }  // namespace
 
 extern "C" {
@@ -37,6 +53,8 @@ extern "C" {
 const char* tessalo_handout_title(void)
 {
     const auto drawn = ThePage().lesson.DrawnPicture();
+    if (Further() && drawn.kind)
+        return Kept(std::string(Tr(PageLanguage(), Further()->name)) + ", n = " + std::to_string(drawn.n));
     return Kept(drawn.kind ? HandoutTitle(drawn.kind, drawn.n, PageLanguage()) : std::string());
 }
 
@@ -44,11 +62,22 @@ int tessalo_step_picture(int m, int blank)
 {
     if (!DrawnKind() || m < 1 || m > 11)
         return ListItems({});
+    if (const FurtherIdentity* further = Further()) {
+        const int n = ThePage().lesson.DrawnPicture().n;
+        if (m > n)
+            return ListItems({});
+        BoardPicture picture = FurtherStepPicture(*further, m, n);
+        if (blank)
+            BlankCells(picture, StepCellsOf(*further, m));
+        return ListItems(picture);
+    }
     return ListItems(StepPicture(DrawnKind(), m, PageLanguage(), blank ? StepCellFill::Blank : StepCellFill::Coloured));
 }
 
 const char* tessalo_step_sum(int m)
 {
+    if (Further() && DrawnKind() && m >= 1 && m <= Further()->maxN)
+        return Kept(FurtherStepSum(*Further(), m));
     return Kept(DrawnKind() && m >= 1 && m <= 11 ? StepSum(DrawnKind(), m) : std::string());
 }
 
@@ -60,14 +89,16 @@ int tessalo_strip_columns(int n, double areaWidth, double areaHeight, double box
 const char* tessalo_statement(void)
 {
     const auto drawn = ThePage().lesson.DrawnPicture();
-    return Kept(drawn.kind ? ArgumentLines(drawn.kind, drawn.n, PageLanguage()).lines.front().text : std::string());
+    return Kept(!drawn.kind ? std::string() : Argument(drawn).lines.front().text);
 }
 
 int tessalo_worksheet_count(int answers)
 {
     Page& page = ThePage();
     const auto drawn = page.lesson.DrawnPicture();
-    page.worksheet = drawn.kind ? WorksheetLines(drawn.kind, drawn.n, PageLanguage(), answers != 0) : std::vector<std::string>();
+    page.worksheet = !drawn.kind ? std::vector<std::string>()
+                     : Further() ? WorksheetLines(Argument(drawn), answers != 0)
+                                 : WorksheetLines(drawn.kind, drawn.n, PageLanguage(), answers != 0);
     return static_cast<int>(page.worksheet.size());
 }
 

@@ -95,6 +95,9 @@ constexpr NamedText kPageSays[] = {
     {"SwitchLineByLineOn", TextId::SwitchLineByLineOn},
     {"SwitchLineByLineOff", TextId::SwitchLineByLineOff},
     {"AllLinesShown", TextId::AllLinesShown},
+    {"FurtherFormsOwn", TextId::FurtherFormsOwn},  {"FurtherEvenSum", TextId::FurtherEvenSum},
+    {"FurtherProgression", TextId::FurtherProgression}, {"FurtherPowersOfTwo", TextId::FurtherPowersOfTwo},
+    {"FurtherCubes", TextId::FurtherCubes},        {"FurtherSquares", TextId::FurtherSquares},
 };
 
 // How a browser tells a key of the table: KeyboardEvent.key (a letter in

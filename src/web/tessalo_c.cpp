@@ -122,6 +122,17 @@ int tessalo_choose_kind(int kind)
     return Run([kind](Lesson& lesson) { lesson.ChooseIdentity(kind); });
 }
 
+int tessalo_choose_further(int kind, int a, int d)
+{
+    return Run([=](Lesson& lesson) { lesson.ChooseFurther(kind, {a, d}); });
+}
+
+int tessalo_further(void)
+{
+    const FurtherIdentity* further = ThePage().lesson.Further();
+    return further ? further->kind : 0;
+}
+
 void tessalo_choose_n(int n)
 {
     Run([n](Lesson& lesson) { lesson.ChooseN(n); });
@@ -184,18 +195,30 @@ int tessalo_drawn_n(void)
 int tessalo_cell_count(void)
 {
     Page& page = ThePage();
-    const ShapeArray& shapes = page.lesson.Form().Shape1;
     const auto& framed = View().framed;
     const auto& hidden = page.lesson.Hidden();
+    const auto cellOf = [&](int i, double left, double top, double width, double height, Colour fill,
+                            std::int16_t shape, bool visible) {
+        const bool added = std::binary_search(framed.begin(), framed.end(), i);
+        const bool held = std::binary_search(hidden.begin(), hidden.end(), i);
+        page.cells.push_back({i, static_cast<float>(left), static_cast<float>(top), static_cast<float>(width),
+                              static_cast<float>(height), Rgb(fill), shape, visible && !held ? 1 : 0, added ? 1 : 0});
+    };
     page.cells.clear();
+    if (page.lesson.Further()) {
+        // the board's cells, beside the form's, which stay as they are beneath
+        for (const PictureItem& item : page.lesson.Board().items) {
+            if (item.kind == PictureItemKind::Cell)
+                cellOf(item.cell, item.left, item.top, item.width, item.height, item.fill, item.shape, true);
+        }
+        return static_cast<int>(page.cells.size());
+    }
+    const ShapeArray& shapes = page.lesson.Form().Shape1;
     for (int i = 0; static_cast<int>(page.cells.size()) < shapes.Count(); ++i) {
         if (!shapes.Exists(i))
             continue;
         const Cell& cell = shapes(i);
-        const bool added = std::binary_search(framed.begin(), framed.end(), i);
-        const bool held = std::binary_search(hidden.begin(), hidden.end(), i);
-        page.cells.push_back({i, cell.Left, cell.Top, cell.Width, cell.Height, Rgb(cell.BackColor), cell.Shape,
-                              cell.Visible && !held ? 1 : 0, added ? 1 : 0});
+        cellOf(i, cell.Left, cell.Top, cell.Width, cell.Height, cell.BackColor, cell.Shape, cell.Visible);
     }
     return static_cast<int>(page.cells.size());
 }
@@ -210,8 +233,8 @@ int tessalo_picture(int line)
     Page& page = ThePage();
     const ArgumentLine* ringed = Line(line);
     const std::vector<int> none;
-    return ListItems(DescribeBoard(page.lesson.Form(), {View().framed, page.lesson.Hidden(), ringed ? ringed->cells : none,
-                                                        ringed && ringed->role == ArgumentRole::NewTerm}));
+    return ListItems(page.lesson.Board({View().framed, page.lesson.Hidden(), ringed ? ringed->cells : none,
+                                        ringed && ringed->role == ArgumentRole::NewTerm}));
 }
 
 const TessaloItem* tessalo_picture_items(void)

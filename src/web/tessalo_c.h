@@ -64,6 +64,13 @@ enum {
 int tessalo_load(void);
 // The user picks identity `kind` (0..5, the radio button's index).
 int tessalo_choose_kind(int kind);
+// An identity beside the form's six on the board (7..11, the progression's first
+// term a and difference d 1..5 for 8), drawn at once for the chosen n; 0: the
+// form's own pictures again, as a radio button also gives them back. The
+// picture, the cells, the texts and handouts below are then that identity's.
+int tessalo_choose_further(int kind, int a, int d);
+// The identity beside the form's six on the board (7..11), 0 for none.
+int tessalo_further(void);
 // The user picks n (1..11) in the list; 0 selects nothing.
 void tessalo_choose_n(int n);
 // Show (Command1(1)), Clear (Command1(0)), and a step of n by delta (PageDown +1, PageUp -1).
@@ -81,12 +88,14 @@ int tessalo_language(void);
 // The radio button that is on (0..5), -1 for none; the chosen n, 0 for none.
 int tessalo_kind(void);
 int tessalo_n(void);
-// The picture on the board, which the address names: the radio button (0..5)
-// and n of the last Show or step, -1 and 0 while the board shows no cell.
+// The picture on the board, which the address names: the radio button (0..5),
+// or 6..10 for the identities beside the form's six, and n of the last Show or
+// step, -1 and 0 while the board shows no cell.
 int tessalo_drawn_kind(void);
 int tessalo_drawn_n(void);
-// Lists the loaded cells, template first, in index order, and returns how many;
-// tessalo_cells then points at that list until the next call.
+// Lists the loaded cells, template first, in index order (the board's cells in
+// the picture's order for an identity beside the form's six), and returns how
+// many; tessalo_cells then points at that list until the next call.
 int tessalo_cell_count(void);
 const TessaloCell* tessalo_cells(void);
 // UTF-8, NUL-terminated, valid until the next event: the proof text (lines end

@@ -475,7 +475,8 @@ describe('focus and colours', () => {
 });
 
 describe('links, printing, loading', () => {
-  // kind 1 to 6 and n 1 to 11; a bad or missing value is ignored (the page opens on the first identity);
+  // kind 1 to 11 (7 to 11 beside the form's six, the progression with its a and d) and n 1 to 11; a bad or
+  // missing value is ignored (the page opens on the first identity);
   // lang=en in English. The language's switch keeps the picture and its frames, puts the proof, the
   // argument and the address in the other language, and back again byte for byte.
   const proofIn = {
@@ -483,7 +484,8 @@ describe('links, printing, loading', () => {
     en: 'To prove: 1+3+5+...+(2n-1)=n*n\r\nTotal: 5*5 = 25\r\n1 + 3 + 5 + 7 + 9 = 5*5 = 25\r\n',
   };
   const rows = [['#kind=6&n=4', [5, 4], true, false], ['#kind=4&n=5&step', [3, 5], true, true, proofIn],
-                ['#kind=7&n=4', [0, 4], false, false], ['#kind=2&n=0', [1, 0], false, false],
+                ['#kind=12&n=4', [0, 4], false, false], ['#kind=2&n=0', [1, 0], false, false],
+                ['#kind=7&n=5&step', [0, 5], true, true], ['#kind=8&a=2&d=3&n=3', [0, 3], true, false],
                 ['#kind=x&n=', [0, 0], false, false], ['#lang=en&kind=4&n=5&step', [3, 5], true, true, proofIn],
                 ['#kind=1&n=1', [0, 1], true, false]];
   const seen = page => web.idle(page).then(() => page.evaluate(() => ({
@@ -598,6 +600,20 @@ describe('links, printing, loading', () => {
       await page.evaluate(id => document.getElementById(id).click(), id);
       const sheet = await printed();
       assert.ok(check(sheet) && sheet.alone && !sheet.lilac, `${id}: ${JSON.stringify(sheet)}`);
+    }
+    // an identity beside the form's six, chosen in its list: its own steps and worksheet
+    await page.emulateMedia({media: 'screen'});
+    await page.selectOption('#further', '7');
+    await web.idle(page);
+    await page.emulateMedia({media: 'print'});
+    for (const [id, check] of [
+      ['strip', sheet => ['2 = 2', '2 + 4 + 6 = 12'].every(sum => sheet.text.includes(sum)) &&
+                         sheet.frames === 2 + 4 + 6],
+      ['answers', sheet => sheet.text.includes('Стъпката добавя 2(k + 1) = 2·3 = 6') && sheet.frames === 6],
+    ]) {
+      await page.evaluate(id => document.getElementById(id).click(), id);
+      const sheet = await printed();
+      assert.ok(check(sheet), `${id}: ${JSON.stringify(sheet)}`);
     }
   }));
 

@@ -45,6 +45,11 @@ async function saveBraille(make, type, ending, said) {
   speak(pageSays(said).replace('{file}', name));
 }
 
-export const saveTactile = () =>
+export function saveTactile() {
+  if (core._tessalo_further()) {
+    speak(pageSays('TactileOnlySix'));
+    return;
+  }
   saveBraille(() => core._tessalo_tactile_svg(letter()), 'image/svg+xml', '-tactile.svg', 'SavedAs');
+}
 export const saveBrf = () => saveBraille(() => core._tessalo_proof_brf(), 'application/x-brf', '.brf', 'BrailleSavedAs');

@@ -9,6 +9,7 @@ import {showArgument} from './argument.js';
 import {board, drawBoard, forgetCells} from './board.js';
 import {finishBuildUp, startBuildUp} from './build_up.js';
 import {showRows} from './explore.js';
+import {showFurther} from './further.js';
 import {list, options, setBoxText, textBoxes} from './controls.js';
 import {bringBoardIntoView, setViewBox, view} from './fit.js';
 import {captions} from './language.js';
@@ -126,6 +127,7 @@ export function showState() {
     list.selectedIndex = n - 1;
   const kind = core._tessalo_kind();
   options.forEach((input, index) => { input.checked = index === kind; });
+  showFurther();
   orderTabStops();
   drawBoard();
   showRows();

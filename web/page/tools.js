@@ -8,6 +8,7 @@
 import {argumentShown, lineByLine} from './argument.js';
 import {buildUp} from './build_up.js';
 import {commandRow, runCommand} from './commands.js';
+import {createFurther, showFurtherNames} from './further.js';
 import {catalogue, commandSays, keyNames, nextLanguage, pageSays, setLanguage} from './language.js';
 import {save} from './picture_file.js';
 import {predicting} from './predict.js';
@@ -57,6 +58,8 @@ export function createTools() {
     tools.append(button);
     if (command && commandRow(command).checkable)
       showPressed(command);
+    if (id === 'braille')
+      createFurther(tools);  // where the window's menu has it
   }
 }
 
@@ -94,4 +97,5 @@ export function showTools() {
   button.title = next.LanguageLabel;
   // with what it shows, so that a pupil who says "EN" to her voice control is understood
   button.setAttribute('aria-label', `${next.LanguageButton}: ${next.LanguageLabel}`);
+  showFurtherNames();
 }
