@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cctype>
+#include <string>
 #include <utility>
 
 namespace {
@@ -18,6 +19,34 @@ std::size_t SquareSign(std::string_view text, std::size_t at)
         return 2;
     const bool power2 = rest.starts_with("^2") && (rest.size() == 2 || rest[2] < '0' || rest[2] > '9');
     return power2 ? 2 : 0;
+}
+
+// A run of raised signs ("³", "ⁿ⁻¹", "ᵏ") at `at`: its length in bytes and the
+// exponent it raises to, on the line ("n−1"); none: length 0.
+struct Raised {
+    std::size_t length = 0;
+    std::string exponent;
+};
+
+Raised RaisedAt(std::string_view text, std::size_t at)
+{
+    static constexpr std::pair<std::string_view, std::string_view> kRaised[] = {
+        {"⁰", "0"}, {"¹", "1"}, {"²", "2"}, {"³", "3"}, {"⁴", "4"}, {"⁵", "5"}, {"⁶", "6"}, {"⁷", "7"},
+        {"⁸", "8"}, {"⁹", "9"}, {"ⁿ", "n"}, {"ᵏ", "k"}, {"⁺", "+"}, {"⁻", "−"},
+    };
+    Raised raised;
+    for (bool found = true; found;) {
+        found = false;
+        for (const auto& [sign, lowered] : kRaised) {
+            if (text.substr(at + raised.length).starts_with(sign)) {
+                raised.length += sign.size();
+                raised.exponent += lowered;
+                found = true;
+                break;
+            }
+        }
+    }
+    return raised;
 }
 
 // Whether a Cyrillic letter ends just before `at`, or starts at it.
@@ -106,7 +135,8 @@ private:
     static bool Special(char c)
     {
         return c == '(' || c == '[' || c == '/' || c == '=' || c == '+' || c == ':' || c == ';' || c == '*' ||
-               c == '^' || c == '-' || c == '.' || c == '>' || c == '<' || c == '\xC2' || c == '\xE2';
+               c == '^' || c == '-' || c == '.' || c == '>' || c == '<' || c == '\xC2' || c == '\xE2' ||
+               c == '\xE1';
     }
 
     // Whether a text holds a word rather than a formula, whose letters stand alone.
@@ -168,6 +198,10 @@ private:
             return i + 3;  // joins two factors, unheard
         if (c == '-')
             return Hyphen(text, i);
+        if (const Raised raised = RaisedAt(text, i); raised.length > 0) {
+            SayPower(raised.exponent);
+            return i + raised.length;
+        }
         if (text.substr(i).starts_with("...")) {
             Say(TextId::SayAndSoOn);  // "+...+" and "+....+" alike
             out_ += ' ';
@@ -189,6 +223,21 @@ private:
         if (Digit(c) && i + 1 < text.size() && Letter(text[i + 1]))
             out_ += ' ';  // "2k" as two words
         return i + 1;
+    }
+
+    // A power as a teacher says it: "на квадрат", "на куб", "на степен n минус 1".
+    void SayPower(std::string_view exponent)
+    {
+        out_ += ' ';
+        if (exponent == "2" || exponent == "3") {
+            Say(exponent == "2" ? TextId::SaySquared : TextId::SayCubed);
+            out_ += ' ';
+            return;
+        }
+        Say(TextId::SayToThePower);
+        out_ += ' ';
+        Read(exponent);
+        out_ += ", ";
     }
 
     // A hyphen that breaks a word at a line's end ("най- малкото") joins it; a
@@ -227,7 +276,11 @@ private:
             Read(inner);
             return close + 1;
         }
-        const std::size_t square = SquareSign(text, close + 1);
+        std::size_t square = SquareSign(text, close + 1);
+        const Raised raised = square > 0 ? Raised{} : RaisedAt(text, close + 1);
+        const bool cubed = raised.exponent == "3";
+        if (cubed)
+            square = raised.length;
         const bool squared = square > 0;
         // words in parentheses are words; a formula's parenthesis is heard, so
         // that k² + (2k + 1) and k² + 2k + 1 sound as they differ on the board
@@ -246,7 +299,7 @@ private:
         // a sign leading the group is the number's own, "(-1)"
         const bool bracketed = !squared && !words && inner.find_first_of(" +-*/\xC2\xE2", 1) != std::string_view::npos;
         if (squared)
-            Say(TextId::SaySquareOf);
+            Say(cubed ? TextId::SayCubeOf : TextId::SaySquareOf);
         if (bracketed)
             Say(TextId::SayOpenBracket);
         Read(inner);

@@ -104,6 +104,14 @@ TEST_P(FurtherIdentityTest, StepChainHoldsAsAnIdentityInK)
     EXPECT_EQ(In(identity.chain.back(), 'k'), In(identity.nextSum, 'k'));
     // the true right-hand side is proved, the false ones break one part each
     EXPECT_TRUE(CheckClaim(RuleOf(identity.kind, GetParam().progression), In(identity.sum, 'n')).stepHolds);
+    // and every line of its proof is heard in words, its powers too
+    for (const Language language : {Language::bg, Language::en}) {
+        for (const ArgumentLine& line : FurtherArgument(identity, identity.maxN, language).lines) {
+            EXPECT_EQ(line.spoken.find_first_of(":;*^=()[]/<>"), std::string::npos) << line.spoken;
+            for (const std::string_view sign : {"²", "³", "ⁿ", "ᵏ", "⁻", "·", "−", "…"})
+                EXPECT_EQ(line.spoken.find(sign), std::string::npos) << line.spoken;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryIdentity, FurtherIdentityTest,

@@ -266,6 +266,11 @@ TEST(SpokenIdentity, FormulasAreHeardGroupedAsWritten)
          "close bracket"},
         {"Математика - индукция, най- малкото (k>p)", Language::bg, "Математика, индукция, най малкото k по голямо от p"},
         {"Mathematics - induction, n - 1", Language::en, "Mathematics, induction, n minus 1"},
+        // the further identities' powers, raised
+        {"1³ +\u00A0… +\u00A0k³ +\u00A0(k\u00A0+\u00A01)³", Language::bg,
+         "1 на куб плюс и така нататък плюс k на куб плюс куба на k плюс 1"},
+        {"2ᵏ\u00A0−\u00A01 +\u00A02ᵏ =\u00A02ᵏ⁺¹\u00A0−\u00A01", Language::en,
+         "2 to the power k, minus 1 plus 2 to the power k, equals 2 to the power k plus 1, minus 1"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(InWords(row.text, row.language), row.said) << row.text;

@@ -724,7 +724,15 @@ TEST_F(Window, PredictingWithTheArgumentOffTakesTheGuess)
         << QApplication::focusWidget()->accessibleName().toStdString();
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
     EXPECT_EQ(window.form().List1(0).ListIndex, 3);  // n = 4
+    // the keyboard goes from the box to the argument's lines and nowhere between, where a
+    // screen reader would name a control before the verdict
+    QStringList visited;
+    const auto watch = QObject::connect(qApp, &QApplication::focusChanged, [&visited](QWidget*, QWidget* now) {
+        visited << (now ? now->metaObject()->className() : QStringLiteral("none"));
+    });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QObject::disconnect(watch);
+    EXPECT_EQ(visited.size(), 1) << visited.join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(control<QLabel>("verdict")->text().toStdString(), "Вярно: стъпката добави 7 квадрата.");
     EXPECT_GT(window.width(), alone.width());
     window.step(+1);  // the next step waits again

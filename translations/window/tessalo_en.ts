@@ -644,12 +644,12 @@ Keys in the window:
         <translation>Arithmetic progression</translation>
     </message>
     <message>
-        <source>&amp;Първи член a (1 до 5):</source>
-        <translation>&amp;First term a (1 to 5):</translation>
+        <source>&amp;Първи член a, от 1 до 5</source>
+        <translation>&amp;First term a, from 1 to 5</translation>
     </message>
     <message>
-        <source>&amp;Разлика d (1 до 5):</source>
-        <translation>&amp;Difference d (1 to 5):</translation>
+        <source>&amp;Разлика d, от 1 до 5</source>
+        <translation>&amp;Difference d, from 1 to 5</translation>
     </message>
 </context>
 </TS>

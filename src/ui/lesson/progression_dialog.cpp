@@ -33,9 +33,10 @@ std::optional<Progression> AskProgression(QWidget& parent, Progression current)
     auto* form = new QFormLayout(&dialog);
     QSpinBox* first = NewTermBox(dialog, current.a);
     QSpinBox* difference = NewTermBox(dialog, current.d);
-    // the labels name the boxes for a screen reader; & gives each its Alt key
-    form->addRow(Program::translate("ProgressionDialog", "&Първи член a (1 до 5):"), first);
-    form->addRow(Program::translate("ProgressionDialog", "&Разлика d (1 до 5):"), difference);
+    // the labels name the boxes for a screen reader, which would name brackets and a colon;
+    // & gives each its Alt key
+    form->addRow(Program::translate("ProgressionDialog", "&Първи член a, от 1 до 5"), first);
+    form->addRow(Program::translate("ProgressionDialog", "&Разлика d, от 1 до 5"), difference);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

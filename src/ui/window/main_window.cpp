@@ -357,9 +357,12 @@ void MainWindow::showLesson()
         if (lesson_.Revealed())
             argument_->chooseLine(ArgumentRole::NewTerm);
         argument_->setNote(ToQString(lesson_.Note()));
-        argument_->setGuessing(lesson_.Waiting(), ToQString(view.spoken));
+        // on its lines, where the step now stands, before the box goes: hidden with the
+        // keyboard in it, the box would pass it on to the next control, which a screen
+        // reader would name before the verdict
         if (typing)
-            argument_->setFocus();  // on its lines, where the step now stands
+            argument_->setFocus();
+        argument_->setGuessing(lesson_.Waiting(), ToQString(view.spoken));
     }
     if (!view.spoken.empty())
         announce(ToQString(view.spoken), ToQString(view.whole));
