@@ -30,6 +30,9 @@ const std::array<CommandRow, kCommandCount> kCommands{{
     // its menu lists the identities beyond the form's six, and the six again
     {.command = Command::Further, .name = "Further", .text = TextId::CommandFurther,
      .meaning = TextId::CommandFurtherMeaning},
+    // a false claim about the sum shown, or the class's own, checked as the proof goes
+    {.command = Command::Broken, .name = "Broken", .text = TextId::CommandBroken,
+     .meaning = TextId::CommandBrokenMeaning},
     {.command = Command::StepUp, .name = "StepUp", .text = TextId::CommandStepUp,
      .meaning = TextId::CommandStepUpMeaning, .keys = {"PgDown"}, .everywhere = true, .onPage = true},
     {.command = Command::StepDown, .name = "StepDown", .text = TextId::CommandStepDown,

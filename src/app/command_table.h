@@ -21,6 +21,7 @@ enum class Command {
     Tactile,
     Braille,
     Further,
+    Broken,
     StepUp,
     StepDown,
     Explore,
@@ -63,7 +64,7 @@ struct CommandRow {
     bool inArgument = false;  // its keys only while the argument's lines have the focus
 };
 
-inline constexpr std::size_t kCommandCount = 29;
+inline constexpr std::size_t kCommandCount = 30;
 extern const std::array<CommandRow, kCommandCount> kCommands;
 
 const CommandRow& FindCommand(Command command);

@@ -6,6 +6,7 @@
 
 #include "app/induction_argument.h"
 #include "app/braille_file.h"
+#include "app/claim_view.h"
 #include "app/handout_sheet.h"
 #include "app/shown_form.h"
 #include "app/tessalo.h"
@@ -181,25 +182,16 @@ bool SaveHandout(const CommandLine& command)
 // the cells it leaves out or adds marked.
 bool CheckAndShowClaim(const CommandLine& command)
 {
-    const std::string typed = command.claim.toStdString();
-    const Expression claimed = *ParseExpression(typed).value;
-    const SumRule rule = RuleOf(command.kind, command.progression);
-    const ClaimCheck check = CheckClaim(rule, claimed);
+    const ClaimView claim =
+        ViewClaim(command.kind, command.progression, command.claim.toStdString(), command.n, command.language);
     std::string lines;
-    for (const std::string& line : ClaimLines(command.kind, command.progression, typed, check, command.language))
+    for (const std::string& line : claim.lines)
         lines += line + '\n';
     if (command.exportPath.isEmpty())
         return PrintText(lines);
-    const int n = command.n > 0 ? command.n : std::max(check.firstFalse, 1);
-    const Tessalo form = ShownForm(command.kind >= kFirstFurtherKind ? 1 : command.kind,
-                                   command.kind >= kFirstFurtherKind ? 0 : n, command.language);
-    const BoardPicture board =
-        MarkClaim(command.kind >= kFirstFurtherKind
-                      ? DescribeFurtherBoard(form, DescribeFurther(command.kind, command.progression), n)
-                      : DescribeBoard(form),
-                  SumAt(rule, n).Numerator(), claimed.At(n));
-    Picture picture{form, {}, {}, {}, command.kind, n, command.look};
-    picture.board = &board;
+    const Tessalo form = ShownForm(1, 0, command.language);
+    Picture picture{form, {}, {}, {}, command.kind, claim.n, command.look};
+    picture.board = &claim.board;
     picture.text = QString::fromStdString(lines).trimmed();
     return Save(command.exportPath, picture, command.pngWidth.value_or(DefaultPngWidth()));
 }

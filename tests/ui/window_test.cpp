@@ -8,6 +8,7 @@
 #include "app/shown_form.h"
 #include "identities/identity_picture.h"
 #include "ui/board/board_surface.h"
+#include "ui/lesson/claim_dialog.h"
 #include "ui/window/main_window.h"
 #include "cli/program_texts.h"
 #include "ui/commands/window_commands.h"
@@ -709,6 +710,34 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
 // With the argument off, a waiting step still takes the class's guess: the argument comes
 // beside the form with the guess's box, so that typing 7 goes there and not to the list of n,
 // stays for the verdict, and goes again with the next picture.
+// Where does the proof break: the identity's first false claim checked as the dialog
+// opens, then the class's own claims, a true one, one in error and one too long.
+TEST(ClaimDialog, ChecksTheChosenIdentitysClaimsAndTheClasssOwn)
+{
+    QWidget parent;
+    ClaimDialog dialog(parent, 4, {}, 0, Language::bg);
+    const auto typed = [&dialog](const QString& claim) {
+        dialog.findChild<QLineEdit*>()->setText(claim);
+        dialog.check();
+        return dialog.result().toStdString();
+    };
+    EXPECT_NE(dialog.result().indexOf(QStringLiteral("доказателството се чупи")), -1) << dialog.result().toStdString();
+    const struct {
+        const char* claim;
+        const char* found;
+    } rows[] = {
+        {"n^2", "Основата и стъпката са верни"},
+        {"n^2+1", "доказателството се чупи в основата"},
+        {"n^", "Колона 3"},
+        {"", "Колона 1"},
+    };
+    for (const auto& row : rows)
+        EXPECT_NE(typed(QString::fromUtf8(row.claim)).find(row.found), std::string::npos) << row.claim;
+    EXPECT_NE(typed(QStringLiteral("n+").repeated(101)).find("200"), std::string::npos) << "too long";
+    ClaimDialog cubes(parent, 10, {}, 0, Language::en);
+    EXPECT_NE(cubes.result().indexOf(QStringLiteral("1³ + 2³")), -1) << cubes.result().toStdString();
+}
+
 TEST_F(Window, PredictingWithTheArgumentOffTakesTheGuess)
 {
     QApplication::setActiveWindow(&window);

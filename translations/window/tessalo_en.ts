@@ -27,6 +27,37 @@
     </message>
 </context>
 <context>
+    <name>ClaimDialog</name>
+    <message>
+        <source>Къде се чупи доказателството?</source>
+        <translation>Where does the proof break?</translation>
+    </message>
+    <message>
+        <source>Своето твърдение</source>
+        <translation>The class's own claim</translation>
+    </message>
+    <message>
+        <source>&amp;Провери</source>
+        <translation>&amp;Check</translation>
+    </message>
+    <message>
+        <source>Доказателство на твърдението</source>
+        <translation>The claim's proof</translation>
+    </message>
+    <message>
+        <source>Картината на твърдението</source>
+        <translation>The claim's picture</translation>
+    </message>
+    <message>
+        <source>&amp;Твърдение</source>
+        <translation>&amp;Claim</translation>
+    </message>
+    <message>
+        <source>&amp;Дясна страна, в n</source>
+        <translation>&amp;Right-hand side, in n</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>tessalo: --claim или --broken, не двете. / --claim or --broken, not both.
@@ -634,7 +665,7 @@ Keys in the window:
     </message>
     <message>
         <source>Релефен лист засега има само за шестте тъждества на формата.</source>
-        <translation>For now there is a tactile sheet for the form's six identities only.</translation>
+        <translation>For now there is a tactile sheet for the form&apos;s six identities only.</translation>
     </message>
 </context>
 <context>

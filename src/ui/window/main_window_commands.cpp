@@ -19,6 +19,7 @@
 #include "ui/settings/settings_file.h"
 #include "cli/program_texts.h"
 #include "ui/commands/window_commands.h"
+#include "ui/lesson/claim_dialog.h"
 #include "ui/lesson/progression_dialog.h"
 
 #include <QAction>
@@ -176,6 +177,14 @@ void MainWindow::connectCommands()
             [this](QAction* entry) { setLanguage(static_cast<Language>(entry->data().toInt())); });
     connect(&commands.further(), &QActionGroup::triggered, this,
             [this](QAction* entry) { chooseFurther(entry->data().toInt()); });
+    on(Command::Broken, [this] {
+        const FurtherIdentity* further = lesson_.Further();
+        const int kind = further ? further->kind : form().ProofKind;
+        if (kind < 1)
+            return;
+        ClaimDialog dialog(*this, kind, further ? further->progression : Progression{}, 0, form().language);
+        dialog.exec();
+    });
     on(Command::Keys, [this] { commands_->showKeyList(*board_); });
     on(Command::Quit, [this] { close(); });
     // The board lets clicks through to the form beneath it, which holds the menu.
