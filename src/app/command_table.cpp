@@ -32,7 +32,7 @@ const std::array<CommandRow, kCommandCount> kCommands{{
      .meaning = TextId::CommandFurtherMeaning},
     // a false claim about the sum shown, or the class's own, checked as the proof goes
     {.command = Command::Broken, .name = "Broken", .text = TextId::CommandBroken,
-     .meaning = TextId::CommandBrokenMeaning},
+     .meaning = TextId::CommandBrokenMeaning, .onPage = true},
     {.command = Command::StepUp, .name = "StepUp", .text = TextId::CommandStepUp,
      .meaning = TextId::CommandStepUpMeaning, .keys = {"PgDown"}, .everywhere = true, .onPage = true},
     {.command = Command::StepDown, .name = "StepDown", .text = TextId::CommandStepDown,

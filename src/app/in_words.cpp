@@ -157,7 +157,7 @@ private:
 
     std::size_t ReadAt(std::string_view text, std::size_t i)
     {
-        static constexpr std::array<std::pair<std::string_view, TextId>, 15> kSigns{{
+        static constexpr std::array<std::pair<std::string_view, TextId>, 16> kSigns{{
             {"·", TextId::SpokenTimes},
             {"*", TextId::SpokenTimes},
             {"^2", TextId::SaySquared},
@@ -166,6 +166,7 @@ private:
             {"<", TextId::SayLess},
             {"/", TextId::SayOver},
             {"=", TextId::SayEquals},
+            {"≠", TextId::SayNotEqual},
             {"+", TextId::SpokenPlus},
             {"−", TextId::SpokenMinus},
             {"±", TextId::SayPlusOrMinus},

@@ -7,6 +7,7 @@
 #include "web/tessalo_c.h"
 
 #include "app/board_picture.h"
+#include "app/claim_view.h"
 #include "app/lesson.h"
 #include "app/picture_sound.h"
 #include "app/picture_walk.h"
@@ -28,6 +29,8 @@ struct Page {
     std::vector<std::string> worksheet;
     PictureSound sound;
     PictureWalk walk;
+    ClaimView claim;        // the last claim checked
+    std::string claimText;  // the last claim's text asked for
 };
 
 // The page's one lesson, made on first use; what it shows after the last event.

@@ -218,6 +218,23 @@ const char* tessalo_proof_words(void);
 // proof's last line, in words (UTF-8, valid until the next call).
 const char* tessalo_board_words(void);
 
+// Where does the proof break: the false claims of the identity on the board
+// beside the form's six, or else of the chosen radio button, counted; each as
+// typed ("3n-2") and as the statement it makes ("1 + 3 + … + (2n − 1) = 3n − 2").
+// tessalo_check_claim checks what was typed (UTF-8) as the proof goes and
+// lists its picture for tessalo_picture_items (the cells it misses or adds
+// marked), returning how many items; 0 when it cannot be read. Then its proof's
+// lines ("\n" after each), or the one line saying what is wrong; the same in
+// words, line for line; which part breaks, in words. Texts valid until the next
+// such call.
+int tessalo_claim_count(void);
+const char* tessalo_claim_typed(int claim);
+const char* tessalo_claim_statement(int claim);
+int tessalo_check_claim(const char* typed);
+const char* tessalo_claim_text(void);
+const char* tessalo_claim_words(void);
+const char* tessalo_claim_spoken(void);
+
 #ifdef __cplusplus
 }
 #endif

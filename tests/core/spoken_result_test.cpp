@@ -271,6 +271,7 @@ TEST(SpokenIdentity, FormulasAreHeardGroupedAsWritten)
          "1 на куб плюс и така нататък плюс k на куб плюс куба на k плюс 1"},
         {"2ᵏ\u00A0−\u00A01 +\u00A02ᵏ =\u00A02ᵏ⁺¹\u00A0−\u00A01", Language::en,
          "2 to the power k, minus 1 plus 2 to the power k, equals 2 to the power k plus 1, minus 1"},
+        {"5k\u00A0−\u00A01 ≠\u00A03k +\u00A01", Language::bg, "5 k минус 1 не е равно на 3 k плюс 1"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(InWords(row.text, row.language), row.said) << row.text;

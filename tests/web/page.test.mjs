@@ -119,7 +119,7 @@ describe('pictures', () => {
       const targets = await page.evaluate(() => [...document.querySelectorAll(
         '#form button, #form .option, #form option, #tools button')].filter(e => e.getClientRects().length)
         .map(e => e.id || e.querySelector('input').id));
-      assert.equal(targets.length, 2 + 6 + 11 + 17);  // the page's own buttons, the steps among them
+      assert.equal(targets.length, 2 + 6 + 11 + 18);  // the page's own buttons, the steps among them
       for (const id of targets) {
         const target = id.startsWith('Option1-') ? `label:has(#${id})` : `#${id}`;
         await page.locator(target).scrollIntoViewIfNeeded();
@@ -364,6 +364,25 @@ describe('keyboard', () => {
     await page.keyboard.press('Enter');
     assert.match(await page.evaluate(() => document.getElementById('verdict').textContent), /7/);
   }, `${site.url}#kind=4&n=3`));
+
+  // the shown identity's first false claim as the dialog opens, then what the class types
+  test('where does the proof break: a false claim and the class\'s own', () => withPage(web.DEVICES.desktop, async page => {
+    await page.goto(`${site.url}#kind=4&n=3`);
+    await web.ready(page);
+    await page.locator('#broken').click();
+    const shown = () => web.idle(page).then(() => page.evaluate(() => ({
+      proof: document.querySelector('#claim-proof > [aria-hidden]').textContent.replaceAll('\u00a0', ' '),
+      words: document.querySelector('#claim-proof > .words').textContent,
+      frames: document.querySelectorAll('#claim-picture path[fill="none"]').length,
+      said: document.getElementById('spoken').textContent})));
+    const first = await shown();
+    assert.ok(first.proof.includes('1 + 3 + … + (2n − 1) = 3n − 2') && first.proof.includes('чупи в стъпката') &&
+              first.frames > 0 && first.said.includes("чупи в стъпката") && !/[()=≠]/.test(first.words), JSON.stringify(first));
+    await page.locator('#claim-typed').fill('n^');
+    await page.keyboard.press('Enter');
+    const wrong = await shown();
+    assert.ok(wrong.proof.startsWith('Колона 3') && wrong.frames === 0 && wrong.said.startsWith("Колона 3"), JSON.stringify(wrong));
+  }));
 
   test('Show without n says so', () => withPage(web.DEVICES.desktop, async page => {
     await web.click(page, 'Command1-1');

@@ -9,6 +9,7 @@ import {layout} from './form.js';
 import {nextLine, toggleArgument, toggleLineByLine} from './argument.js';
 import {saveBrf, saveTactile} from './braille.js';
 import {toggleBuildUp} from './build_up.js';
+import {openClaims} from './claims.js';
 import {core, repeat, run} from './events.js';
 import {explore} from './explore.js';
 import {catalogue} from './language.js';
@@ -36,6 +37,7 @@ const ACTIONS = {
   WorksheetAnswers: () => printSheet('answers'),
   Tactile: saveTactile,
   Braille: saveBrf,
+  Broken: openClaims,
   StepUp: () => waiting() ? reveal() : run(() => core._tessalo_step(1)),  // the teacher's PageDown: first what this step added
   StepDown: () => run(() => core._tessalo_step(-1)),
   BuildUp: toggleBuildUp,

@@ -83,7 +83,14 @@ export function createList(c) {
 // A read-only text box that shows its text as written ("n*(n+1)/2") and gives a screen reader
 // the same lines in words: a text area's text is what a reader reads, every sign by its name.
 export function createTextBox(c) {
-  const textBox = place(document.createElement('div'), c);
+  const textBox = makeReadOnlyBox(place(document.createElement('div'), c));
+  textBox.dataset.label = ['ProofBox', 'QuotationBox'][c.index];
+  textBoxes[c.index] = textBox;
+  return textBox;
+}
+
+// `textBox` made a read-only text box that shows its text and is read in words (setBoxText).
+export function makeReadOnlyBox(textBox) {
   textBox.className = 'text-box';
   textBox.tabIndex = 0;
   for (const [name, value] of [['role', 'textbox'], ['aria-readonly', 'true'], ['aria-multiline', 'true']])
@@ -93,9 +100,7 @@ export function createTextBox(c) {
   const words = document.createElement('div');
   words.className = 'unseen words';
   textBox.append(shown, words);
-  textBox.dataset.label = ['ProofBox', 'QuotationBox'][c.index];
   textBox.addEventListener('keydown', event => readLine(textBox, event));
-  textBoxes[c.index] = textBox;
   return textBox;
 }
 

@@ -54,7 +54,7 @@ function textLines(lines, x, top, size, anchor = 'start', bold = false) {
 }
 
 // The cells' box, in twips.
-function boxOf(items) {
+export function boxOf(items) {
   const cells = items.filter(item => item.kind === ITEM.cell);
   if (!cells.length)
     return null;
@@ -81,7 +81,7 @@ function hatchings(items) {
 
 // The cells and their frames, the box's corner at (x, y), `scale` units to a twip; the cells'
 // outline a pixel at 100 %, as the window draws it.
-function cellsSvg(items, box, x, y, scale, hatched = false) {
+export function cellsSvg(items, box, x, y, scale, hatched = false) {
   const shapes = (hatched ? HATCHINGS : '') + items.map(item => {
     if (item.kind === ITEM.cell)
       return `<path d="${cellPath(item)}" fill="${hex(item.fill)}" stroke="#000" stroke-width="${TWIPS}"/>`;
@@ -92,7 +92,7 @@ function cellsSvg(items, box, x, y, scale, hatched = false) {
   return `<g transform="translate(${x} ${y}) scale(${scale}) translate(${-box.left} ${-box.top})">${shapes}</g>`;
 }
 
-const svgOf = (width, height, content) =>
+export const svgOf = (width, height, content) =>
   `<svg xmlns="http://www.w3.org/2000/svg" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}"` +
   ` font-family="${FONT}"><rect width="${width}" height="${height}" fill="#fff"/>${content}</svg>`;
 

@@ -27,6 +27,7 @@ const TOOLS = [
   {id: 'answers', text: 'WorksheetAnswersButton', command: 'WorksheetAnswers'},
   {id: 'tactile', text: 'TactileButton', command: 'Tactile'},
   {id: 'braille', text: 'BrailleButton', command: 'Braille'},
+  {id: 'broken', text: 'BrokenButton', command: 'Broken'},
   {id: 'listen', text: 'ListenButton', command: 'Listen'},
   {id: 'build-up', text: 'BuildUpButton', command: 'BuildUp'},
   {id: 'argument-toggle', text: 'ArgumentButton', command: 'Argument'},
