@@ -8,11 +8,14 @@
 #include "app/picture_rows.h"
 #include "app/shown_form.h"
 #include "board/colours.h"
+#include "identities/identity_picture.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -46,7 +49,18 @@ TextId CountsText(int kind, int colourState)
     case 3: return TextId::TactileCounts3;
     case 4: return colourState == 0 ? TextId::TactileCounts4Blue : TextId::TactileCounts4White;
     case 5: return TextId::TactileCounts5;
-    default: return TextId::TactileCounts6;
+    case 6: return TextId::TactileCounts6;
+    case 7: return colourState == 0 ? TextId::TactileCounts7Blue : TextId::TactileCounts7White;
+    case 8: return TextId::TactileCounts8;
+    case 9:
+    case 11: {
+        // three colours in turn: blocks or squares 1, 4, 7, …; 2, 5, 8, …; 3, 6, 9, …
+        static constexpr TextId kTurns[2][3] = {
+            {TextId::TactileCounts9Blue, TextId::TactileCounts9White, TextId::TactileCounts9Brown},
+            {TextId::TactileCounts11Blue, TextId::TactileCounts11White, TextId::TactileCounts11Brown}};
+        return kTurns[kind == 11][std::clamp(colourState, 0, 2)];
+    }
+    default: return colourState == 2 ? TextId::TactileCounts10Brown : TextId::TactileCounts10;
     }
 }
 
@@ -120,8 +134,8 @@ struct KeyEntry {
     }
 };
 
-std::vector<KeyEntry> KeyEntries(int kind, const std::array<bool, 3>& present, Language language,
-                                 const BrailleTranslator& braille, std::size_t cellsPerLine)
+std::vector<KeyEntry> KeyEntries(const std::function<TextId(int)>& counts, const std::array<bool, 3>& present,
+                                 Language language, const BrailleTranslator& braille, std::size_t cellsPerLine)
 {
     std::vector<KeyEntry> entries;
     for (int state = 0; state < 3; ++state) {
@@ -130,30 +144,56 @@ std::vector<KeyEntry> KeyEntries(int kind, const std::array<bool, 3>& present, L
         const auto at = static_cast<std::size_t>(state);
         const std::string text = std::string(Tr(language, kTextureWords[at])) + ", " +
                                  std::string(Tr(language, kColourWords[at])) + ": " +
-                                 std::string(Tr(language, CountsText(kind, state)));
+                                 std::string(Tr(language, counts(state)));
         entries.push_back({kTextureOfColour[at], Wrap(braille(text, language), cellsPerLine)});
     }
     entries.push_back({std::nullopt, Wrap(braille(Tr(language, TextId::TactileOutline), language), cellsPerLine)});
     return entries;
 }
 
-// The picture of identity `kind` at n as the explorer has it, and what the sheet
-// needs to know of it.
+// A picture as the explorer has it, and what the sheet needs to know of it: its
+// rows, its cells by index, and what each colour counts in it.
 struct SheetPicture {
-    SheetPicture(int kind, int n, Language language)
-        : form(ShownForm(kind, n, language)), rows(ExploreRows(form, StepCells(form)))
+    // Identity `kind` (1..6) at n.
+    SheetPicture(int kind, int n, Language language) : title(HandoutTitle(kind, n, language))
+    {
+        const Tessalo form = ShownForm(kind, n, language);
+        for (int i = 0; i < form.Shape1.End(); ++i)
+            cells.push_back(form.Shape1.Exists(i) ? form.Shape1(i) : Cell{});
+        rows = ExploreRows(form, StepCells(form));
+        counts = [kind](int state) { return CountsText(kind, state); };
+        Measure();
+    }
+    // An identity beside the form's six at n: its counted cells, the step's outlined twice.
+    SheetPicture(const FurtherIdentity& identity, int n, Language language)
+        : title(std::string(Tr(language, identity.name)) + ", n = " + std::to_string(n)),
+          cells(FurtherCells(identity, n)),
+          rows(ExploreRows(cells, StepCellsOf(identity, n), language))
+    {
+        counts = [kind = identity.kind](int state) { return CountsText(kind, state); };
+        Measure();
+    }
+
+    std::string title;
+    std::vector<Cell> cells;
+    PictureRows rows;
+    std::function<TextId(int colourState)> counts;
+    int columns = 1;
+    std::array<bool, 3> present{};  // which colour states it has
+
+private:
+    void Measure()
     {
         for (const ExploreRow& row : rows) {
             for (const ExploreCell& cell : row.cells) {
                 columns = std::max(columns, cell.halfColumn / 2);
-                present[static_cast<std::size_t>(ColourState(form.Shape1(cell.index).BackColor))] = true;
+                present[static_cast<std::size_t>(ColourState(Of(cell).BackColor))] = true;
             }
         }
     }
-    Tessalo form;
-    PictureRows rows;
-    int columns = 1;
-    std::array<bool, 3> present{};  // which colour states it has
+
+public:
+    const Cell& Of(const ExploreCell& cell) const { return cells[static_cast<std::size_t>(cell.index)]; }
 };
 
 // The picture's cells from (left, top), `size` each, and each row's number to its
@@ -165,7 +205,7 @@ void PutCells(TactileSheet& sheet, const SheetPicture& picture, const std::vecto
     for (std::size_t r = 0; r < picture.rows.size(); ++r) {
         const double rowTop = top + static_cast<double>(r) * pitch;
         for (const ExploreCell& cell : picture.rows[r].cells) {
-            const Cell& shape = picture.form.Shape1(cell.index);
+            const Cell& shape = picture.Of(cell);
             const auto state = static_cast<std::size_t>(ColourState(shape.BackColor));
             sheet.cells.push_back({left + (cell.halfColumn / 2.0 - 1) * pitch, rowTop, size, shape.Shape == kCircle,
                                    kTextureOfColour[state], cell.added});
@@ -177,7 +217,7 @@ void PutCells(TactileSheet& sheet, const SheetPicture& picture, const std::vecto
 }
 
 // The sheet with `spacing`; `fits` tells whether its cells reached the least size.
-TactileSheet LayOut(int kind, int n, Language language, Paper paper, const BrailleTranslator& braille,
+TactileSheet LayOut(const SheetPicture& picture, Language language, Paper paper, const BrailleTranslator& braille,
                     Spacing spacing, bool& fits)
 {
     const double margin = spacing.margin;
@@ -186,10 +226,9 @@ TactileSheet LayOut(int kind, int n, Language language, Paper paper, const Brail
     sheet.width = paper == Paper::A4 ? 210 : 215.9;
     sheet.height = paper == Paper::A4 ? 297 : 279.4;
     const double width = sheet.width - 2 * margin;
-    const SheetPicture picture(kind, n, language);
     const PictureRows& rows = picture.rows;
 
-    double y = PutLines(sheet.braille, Wrap(braille(HandoutTitle(kind, n, language), language), CellsIn(width)),
+    double y = PutLines(sheet.braille, Wrap(braille(picture.title, language), CellsIn(width)),
                         margin, margin);
     const double pictureTop = y + gap;
 
@@ -203,7 +242,8 @@ TactileSheet LayOut(int kind, int n, Language language, Paper paper, const Brail
     const double pictureLeft = margin + numbersWidth + gap;
 
     const double keyText = kSwatch + gap;
-    const std::vector<KeyEntry> key = KeyEntries(kind, picture.present, language, braille, CellsIn(width - keyText));
+    const std::vector<KeyEntry> key =
+        KeyEntries(picture.counts, picture.present, language, braille, CellsIn(width - keyText));
     double keyHeight = gap;  // above it
     for (const KeyEntry& entry : key)
         keyHeight += std::max(kSwatch, entry.PutHeight()) + (&entry == &key.back() ? 0 : gap);
@@ -227,13 +267,37 @@ TactileSheet LayOut(int kind, int n, Language language, Paper paper, const Brail
     return sheet;
 }
 
+// The sheet, roomy where its cells keep their least size that way, else tight;
+// `fits` tells whether they kept it.
+TactileSheet LayOutSheet(const SheetPicture& picture, Language language, Paper paper,
+                         const BrailleTranslator& braille, bool& fits)
+{
+    TactileSheet sheet = LayOut(picture, language, paper, braille, kRoomy, fits);
+    return fits ? sheet : LayOut(picture, language, paper, braille, kTight, fits);
+}
+
 }  // namespace
 
 TactileSheet LayOutTactileSheet(int kind, int n, Language language, Paper paper, const BrailleTranslator& braille)
 {
     bool fits = false;
-    TactileSheet sheet = LayOut(kind, n, language, paper, braille, kRoomy, fits);
-    return fits ? sheet : LayOut(kind, n, language, paper, braille, kTight, fits);
+    return LayOutSheet(SheetPicture(kind, n, language), language, paper, braille, fits);
+}
+
+std::optional<TactileSheet> LayOutTactileSheet(const FurtherIdentity& identity, int n, Language language, Paper paper,
+                                               const BrailleTranslator& braille)
+{
+    bool fits = false;
+    TactileSheet sheet = LayOutSheet(SheetPicture(identity, n, language), language, paper, braille, fits);
+    return fits ? std::optional<TactileSheet>(std::move(sheet)) : std::nullopt;
+}
+
+int LargestTactileN(const FurtherIdentity& identity, Language language, Paper paper, const BrailleTranslator& braille)
+{
+    int largest = 0;
+    while (largest < identity.maxN && LayOutTactileSheet(identity, largest + 1, language, paper, braille))
+        ++largest;
+    return largest;
 }
 
 std::vector<Dot> BrailleDots(const BrailleLine& line)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/texts.h"
+#include "identities/further_identity.h"
 
 #include <functional>
 #include <optional>
@@ -65,6 +66,12 @@ using BrailleTranslator = std::function<std::u32string(std::string_view text, La
 // twice, its texts in `language` put into braille by `braille`. The cells are as
 // large as the page allows, never smaller than kTactileMinCell.
 TactileSheet LayOutTactileSheet(int kind, int n, Language language, Paper paper, const BrailleTranslator& braille);
+// The same for an identity beside the form's six; none where its cells would be
+// smaller than kTactileMinCell (its larger pictures do not fit a page).
+std::optional<TactileSheet> LayOutTactileSheet(const FurtherIdentity& identity, int n, Language language, Paper paper,
+                                               const BrailleTranslator& braille);
+// The largest n whose sheet fits the page; 0 for none.
+int LargestTactileN(const FurtherIdentity& identity, Language language, Paper paper, const BrailleTranslator& braille);
 
 // The centres of the dots of a line of braille, in its cells' order.
 struct Dot {

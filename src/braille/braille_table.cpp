@@ -57,6 +57,18 @@ int main()
                     keep(line, language);
             }
         }
+        // the identities beside the form's six; a sheet's texts are the same for every
+        // progression, and its proof, which names a and d, is here for a = d = 1 alone:
+        // its 24 other pairs would make the table three times as large
+        for (int kind = kFirstFurtherKind; kind <= kLastFurtherKind; ++kind) {
+            const FurtherIdentity identity = DescribeFurther(kind);
+            for (int n = 1; n <= identity.maxN; ++n) {
+                for (const Paper paper : {Paper::A4, Paper::Letter})
+                    LayOutTactileSheet(identity, n, language, paper, keep);
+                for (const std::string& line : ProofForBraille(identity, n, language))
+                    keep(line, language);
+            }
+        }
     }
     if (failed) {
         std::fputs("liblouis could not make braille: are its tables (liblouis-data) installed?\n", stderr);

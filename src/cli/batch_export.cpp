@@ -160,8 +160,14 @@ bool SaveHandout(const CommandLine& command)
     if (command.tactile) {
         if (!BrailleOrSay(command.language))
             return false;
-        WriteTactileSheet(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language,
-                          command.paper);
+        if (command.kind >= kFirstFurtherKind)
+            WriteTactileSheet(handout, *FormatOfFile(command.exportPath),
+                              *FurtherTactileSheet(DescribeFurther(command.kind, command.progression), command.n,
+                                                   command.language, command.paper),
+                              command.paper);
+        else
+            WriteTactileSheet(handout, *FormatOfFile(command.exportPath), command.kind, command.n, command.language,
+                              command.paper);
     } else if (command.strip && command.kind >= kFirstFurtherKind) {
         WriteFurtherStrip(handout, *FormatOfFile(command.exportPath), DescribeFurther(command.kind, command.progression),
                           command.n, command.language);
@@ -238,7 +244,7 @@ bool RunFurther(const CommandLine& command)
         return false;
     if (command.printArgument && !PrintText(ArgumentText(FurtherArgument(identity, command.n, command.language))))
         return false;
-    if (command.strip || command.worksheet || command.answers)
+    if (command.strip || command.worksheet || command.answers || command.tactile)
         return SaveHandout(command);
     if (!command.exportPath.isEmpty() && !SaveFurther(command.exportPath, command, command.n, false))
         return false;

@@ -12,6 +12,7 @@
 #include "identities/claim_check.h"
 #include "identities/claim_parser.h"
 #include "identities/claim_text.h"
+#include "picture/tactile_page.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -105,9 +106,6 @@ std::optional<CommandLine> ReadFurther(const QCommandLineParser& parser, Command
         return Stop(2, Program::translate("CommandLine", "tessalo: за това тъждество n е от 1 до %1. / "
                                                          "for this identity n is from 1 to %1.\n")
                            .arg(largest));
-    if (further && parser.isSet(QStringLiteral("tactile")))
-        return Stop(2, Program::translate("CommandLine", "tessalo: --tactile засега е за тъждества 1 до 6. / "
-                                                         "--tactile is for identities 1 to 6 for now.\n"));
     std::optional<int> broken;
     const int claims = static_cast<int>(BrokenClaims(line.kind, line.progression).size());
     if (const auto stop = ReadNumber(parser, "broken", QT_TRANSLATE_NOOP("CommandLine", "невярното твърдение"), 1,
@@ -210,6 +208,14 @@ CommandLine ReadPictureOptions(const QCommandLineParser& parser, CommandLine lin
         }
         line.language = *language;
         line.languageGiven = true;
+    }
+    if (line.tactile && line.kind >= kFirstFurtherKind && line.n > 0) {
+        // its larger pictures do not fit a page at the least cell a finger tells apart
+        const int fits = LargestTactileN(DescribeFurther(line.kind, line.progression), line.language, line.paper);
+        if (line.n > fits)
+            return Stop(2, QStringLiteral("tessalo: %1%2.\n")
+                               .arg(QString::fromUtf8(Tr(line.language, TextId::TactileTooLarge)))
+                               .arg(fits));
     }
 
     // An empty name, as a script's unset variable gives it, names no file: it

@@ -37,7 +37,21 @@ bool WriteTactileSheet(QIODevice& device, PictureFormat format, int kind, int n,
 {
     if (!BrailleWorks(language))
         return false;
-    const TactileSheet sheet = LayOutTactileSheet(kind, n, language, paper, BrailleOrNothing);
+    return WriteTactileSheet(device, format, LayOutTactileSheet(kind, n, language, paper, BrailleOrNothing), paper);
+}
+
+std::optional<TactileSheet> FurtherTactileSheet(const FurtherIdentity& identity, int n, Language language, Paper paper)
+{
+    return LayOutTactileSheet(identity, n, language, paper, BrailleOrNothing);
+}
+
+int LargestTactileN(const FurtherIdentity& identity, Language language, Paper paper)
+{
+    return LargestTactileN(identity, language, paper, BrailleOrNothing);
+}
+
+bool WriteTactileSheet(QIODevice& device, PictureFormat format, const TactileSheet& sheet, Paper paper)
+{
     const QByteArray svg = QByteArray::fromStdString(TactileSvg(sheet));
     if (format == PictureFormat::Svg)
         return WriteAll(device, svg);

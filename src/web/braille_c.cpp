@@ -11,6 +11,7 @@
 #include "web/page_state.h"
 
 #include "app/braille_file.h"
+#include "app/layout.h"
 #include "app/tactile_sheet.h"
 
 #include <emscripten.h>
@@ -58,9 +59,14 @@ extern "C" {
 const char* tessalo_tactile_svg(int letter)
 {
     const auto drawn = ThePage().lesson.DrawnPicture();
-    if (!drawn.kind || ThePage().lesson.Further())
-        return "";  // the six's alone for now
+    if (!drawn.kind)
+        return "";
     misses = 0;
+    const Paper paper = letter ? Paper::Letter : Paper::A4;
+    if (const FurtherIdentity* further = ThePage().lesson.Further()) {
+        const auto sheet = LayOutTactileSheet(*further, drawn.n, PageLanguage(), paper, TableBraille);
+        return sheet ? Kept(TactileSvg(*sheet)) : "";
+    }
     return Kept(TactileSvg(
         LayOutTactileSheet(drawn.kind, drawn.n, PageLanguage(), letter ? Paper::Letter : Paper::A4, TableBraille)));
 }
@@ -77,6 +83,13 @@ const char* tessalo_proof_brf(void)
                                            : ProofForBraille(drawn.kind, drawn.n, PageLanguage()))
         lines.push_back(TableBraille(line, PageLanguage()));
     return Kept(BrfPages(lines));
+}
+
+int tessalo_tactile_largest_n(int letter)
+{
+    const FurtherIdentity* further = ThePage().lesson.Further();
+    return further ? LargestTactileN(*further, PageLanguage(), letter ? Paper::Letter : Paper::A4, TableBraille)
+                   : kListCount;
 }
 
 int tessalo_braille_misses(void)

@@ -98,6 +98,7 @@ constexpr NamedText kPageSays[] = {
     {"FurtherFormsOwn", TextId::FurtherFormsOwn},  {"FurtherEvenSum", TextId::FurtherEvenSum},
     {"FurtherProgression", TextId::FurtherProgression}, {"FurtherPowersOfTwo", TextId::FurtherPowersOfTwo},
     {"FurtherCubes", TextId::FurtherCubes},        {"FurtherSquares", TextId::FurtherSquares},
+    {"TactileTooLarge", TextId::TactileTooLarge},
 };
 
 // How a browser tells a key of the table: KeyboardEvent.key (a letter in

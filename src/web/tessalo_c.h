@@ -139,6 +139,10 @@ int tessalo_sound_rate(void);
 // file, valid until the next such call, their braille from the table the page's
 // script set as the module's brailleTable; then how many texts the table lacked.
 const char* tessalo_tactile_svg(int letter);
+// The largest n whose tactile sheet fits the page: an identity beside the form's
+// six draws larger pictures than a page holds at the least cell; "" above from
+// tessalo_tactile_svg.
+int tessalo_tactile_largest_n(int letter);
 const char* tessalo_proof_brf(void);
 int tessalo_braille_misses(void);
 // The name a saved picture is offered under, without its extension.

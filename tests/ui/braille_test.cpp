@@ -7,6 +7,7 @@
 #include "app/braille_file.h"
 #include "app/handout_sheet.h"
 #include "app/identity_formulas.h"
+#include "app/layout.h"
 #include "app/shown_form.h"
 #include "app/tactile_sheet.h"
 #include "braille/braille_text.h"
@@ -15,6 +16,9 @@
 #include <QBuffer>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+
+#include "identities/claim_check.h"
+#include "identities/identity_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -63,11 +67,22 @@ class TactileSheetOf : public testing::TestWithParam<std::tuple<int, int, Paper>
 // standard spaces them; a title that reads back as the identity and n.
 TEST_P(TactileSheetOf, KeepsTheSizesTouchNeedsAndTitlesItInBraille)
 {
-    const auto [kind, n, paper] = GetParam();
+    const auto [kind, asked, paper] = GetParam();
     const Language language = paper == Paper::A4 ? Language::bg : Language::en;
     ASSERT_TRUE(BrailleWorks(language)) << "liblouis's tables (liblouis-data) are missing";
-    const TactileSheet sheet = LayOutTactileSheet(kind, n, language, paper, Braille);
-    ASSERT_EQ(sheet.cells.size(), static_cast<std::size_t>(IdentityValue(kind, n)));
+    // an identity beside the form's six: its largest sheet that fits, and none past it
+    const bool further = kind >= kFirstFurtherKind;
+    const FurtherIdentity identity = DescribeFurther(kind, {2, 1});
+    const int largest = further ? LargestTactileN(identity, language, paper, Braille) : kListCount;
+    const int n = std::min(asked, largest);
+    ASSERT_GE(n, 3);
+    if (further && largest < identity.maxN) {
+        EXPECT_FALSE(LayOutTactileSheet(identity, largest + 1, language, paper, Braille));
+    }
+    const TactileSheet sheet =
+        further ? *LayOutTactileSheet(identity, n, language, paper, Braille) : LayOutTactileSheet(kind, n, language, paper, Braille);
+    ASSERT_EQ(sheet.cells.size(), static_cast<std::size_t>(further ? SumAt(RuleOf(kind, {2, 1}), n).Numerator()
+                                                                   : IdentityValue(kind, n)));
 
     std::set<std::optional<Texture>> textures;
     std::size_t added = 0;
@@ -81,7 +96,7 @@ TEST_P(TactileSheetOf, KeepsTheSizesTouchNeedsAndTitlesItInBraille)
         for (std::size_t j = i + 1; j < sheet.cells.size(); ++j)
             EXPECT_GE(Apart(cell, sheet.cells[j]), kTactileGap - 1e-9) << "cells " << i << " and " << j;
     }
-    EXPECT_EQ(added, StepCells(ShownForm(kind, n)).size());
+    EXPECT_EQ(added, further ? StepCellsOf(identity, n).size() : StepCells(ShownForm(kind, n)).size());
     // the key: one swatch for each texture and one for the outline
     EXPECT_EQ(sheet.swatches.size(), textures.size() + 1);
     EXPECT_LE(sheet.swatches.size(), 5U);
@@ -110,7 +125,8 @@ TEST_P(TactileSheetOf, KeepsTheSizesTouchNeedsAndTitlesItInBraille)
         expected += BrailleDots(line).size();
     EXPECT_EQ(dots, expected);
 
-    const std::string name = HandoutTitle(kind, n, language);
+    const std::string name = further ? std::string(Tr(language, identity.name)) + ", n = " + std::to_string(n)
+                                     : HandoutTitle(kind, n, language);
     std::size_t titleLines = 1;
     while (sheet.braille[titleLines].top - sheet.braille[titleLines - 1].top < kBrailleLineSpacing + 0.01 &&
            sheet.braille[titleLines].left == title.left)
@@ -127,7 +143,7 @@ TEST_P(TactileSheetOf, KeepsTheSizesTouchNeedsAndTitlesItInBraille)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, TactileSheetOf,
-                         testing::Combine(testing::Range(1, 7), testing::Values(3, 11),
+                         testing::Combine(testing::Range(1, kLastFurtherKind + 1), testing::Values(3, 11),
                                           testing::Values(Paper::A4, Paper::Letter)));
 
 // A BRF file is 40 cells a line, 25 lines a page, ASCII braille; read back with

@@ -738,6 +738,14 @@ describe('links, printing, loading', () => {
     });
     assert.deepEqual(copied[0], ['image/png', 'text/plain']);
     assert.match(copied[1], /1 \+ 3 \+ 5 \+ 7 \+ 9 = 5\*5 = 25/);
+    // the cubes' picture at 5 is larger than a page holds at the least cell; at 4 it fits
+    await page.selectOption('#further', '10');  // at the n chosen, 3
+    await page.evaluate(() => ['step-up', 'step-up', 'tactile'].forEach(id => document.getElementById(id).click()));
+    await page.waitForFunction(() => document.getElementById('spoken').textContent.endsWith('най-много 4.'));
+    await page.evaluate(() => document.getElementById('step-down').click());
+    const sheet = page.waitForEvent('download');
+    await page.evaluate(() => document.getElementById('tactile').click());
+    assert.equal((await sheet).suggestedFilename(), 'tessalo-kind-10-n-4-tactile.svg');
   }));
 
   test('installable, and reloads without the server after the first visit', async () => {

@@ -34,7 +34,7 @@
     </message>
     <message>
         <source>Своето твърдение</source>
-        <translation>The class's own claim</translation>
+        <translation>The class&apos;s own claim</translation>
     </message>
     <message>
         <source>&amp;Провери</source>
@@ -42,11 +42,11 @@
     </message>
     <message>
         <source>Доказателство на твърдението</source>
-        <translation>The claim's proof</translation>
+        <translation>The claim&apos;s proof</translation>
     </message>
     <message>
         <source>Картината на твърдението</source>
-        <translation>The claim's picture</translation>
+        <translation>The claim&apos;s picture</translation>
     </message>
     <message>
         <source>&amp;Твърдение</source>
@@ -63,12 +63,6 @@
         <source>tessalo: --claim или --broken, не двете. / --claim or --broken, not both.
 </source>
         <translation>tessalo: --claim or --broken, not both.
-</translation>
-    </message>
-    <message>
-        <source>tessalo: --tactile засега е за тъждества 1 до 6. / --tactile is for identities 1 to 6 for now.
-</source>
-        <translation>tessalo: --tactile is for identities 1 to 6 for now.
 </translation>
     </message>
     <message>
@@ -662,10 +656,6 @@ Keys in the window:
     <message>
         <source>Няма релефен лист</source>
         <translation>No tactile sheet</translation>
-    </message>
-    <message>
-        <source>Релефен лист засега има само за шестте тъждества на формата.</source>
-        <translation>For now there is a tactile sheet for the form&apos;s six identities only.</translation>
     </message>
 </context>
 <context>

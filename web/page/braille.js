@@ -6,7 +6,8 @@
 // window saves them: the core lays them out, with the braille of the table the
 // build made with the window's liblouis, fetched the first time it is needed.
 import {core, speak} from './events.js';
-import {pageSays} from './language.js';
+import {progressionTerms} from './further.js';
+import {coreSays, pageSays} from './language.js';
 import {download, havePicture} from './picture_file.js';
 
 let table = null;
@@ -46,10 +47,20 @@ async function saveBraille(make, type, ending, said) {
 }
 
 export function saveTactile() {
-  if (core._tessalo_further()) {
-    speak(pageSays('TactileOnlySix'));
+  // a larger picture of an identity beside the form's six does not fit a page
+  const largest = core._tessalo_tactile_largest_n(letter());
+  if (havePicture() && core._tessalo_drawn_n() > largest) {
+    speak(`${coreSays('TactileTooLarge')}${largest}.`);
     return;
   }
   saveBraille(() => core._tessalo_tactile_svg(letter()), 'image/svg+xml', '-tactile.svg', 'SavedAs');
 }
-export const saveBrf = () => saveBraille(() => core._tessalo_proof_brf(), 'application/x-brf', '.brf', 'BrailleSavedAs');
+export function saveBrf() {
+  // the page's table holds the progression's proof for a = d = 1 alone; the window makes every one
+  const {a, d} = progressionTerms();
+  if (core._tessalo_further() === 8 && (a !== 1 || d !== 1)) {
+    speak(pageSays('BrailleProgressionOnly'));
+    return;
+  }
+  saveBraille(() => core._tessalo_proof_brf(), 'application/x-brf', '.brf', 'BrailleSavedAs');
+}

@@ -111,7 +111,8 @@ QFileDialog* NewSaveDialog(QWidget& window, const QString& title, std::span<cons
 }
 
 // A handout of the identity beside the form's six that `picture` shows.
-void WriteFurtherHandout(QIODevice& sheet, PictureActions::Handout handout, const Picture& picture, Language language)
+void WriteFurtherHandout(QIODevice& sheet, PictureActions::Handout handout, const Picture& picture, Language language,
+                         PictureFormat format)
 {
     const FurtherIdentity& identity = *picture.further;
     switch (handout) {
@@ -123,7 +124,10 @@ void WriteFurtherHandout(QIODevice& sheet, PictureActions::Handout handout, cons
         WriteFurtherWorksheet(sheet, identity, picture.drawnN, language, handout == PictureActions::Handout::Answers);
         break;
     case PictureActions::Handout::Braille: sheet.write(FurtherProofBrf(identity, picture.drawnN, language)); break;
-    case PictureActions::Handout::Tactile: break;
+    case PictureActions::Handout::Tactile:
+        if (const auto tactile = FurtherTactileSheet(identity, picture.drawnN, language, LocalPaper()))
+            WriteTactileSheet(sheet, format, *tactile, LocalPaper());
+        break;
     }
 }
 
@@ -209,9 +213,12 @@ void PictureActions::saveHandout(Handout handout)
         return;
     const Picture picture = picture_();
     const Language language = picture.form.language;
-    if (picture.further && handout == Handout::Tactile) {
+    if (picture.further && handout == Handout::Tactile &&
+        !FurtherTactileSheet(*picture.further, picture.drawnN, picture.form.language, LocalPaper())) {
+        const int largest = LargestTactileN(*picture.further, picture.form.language, LocalPaper());
         tell(QMessageBox::Information, Program::translate("PictureActions", "Няма релефен лист"),
-             Program::translate("PictureActions", "Релефен лист засега има само за шестте тъждества на формата."));
+             QString::fromUtf8(Tr(picture.form.language, TextId::TactileTooLarge)) + QString::number(largest) +
+                 QLatin1Char('.'));
         return;
     }
     const bool braille = handout == Handout::Tactile || handout == Handout::Braille;
@@ -241,7 +248,7 @@ void PictureActions::saveHandout(Handout handout)
     QBuffer sheet;
     sheet.open(QIODevice::WriteOnly);
     if (picture.further)
-        WriteFurtherHandout(sheet, handout, picture, language);
+        WriteFurtherHandout(sheet, handout, picture, language, FormatOfFile(path).value_or(PictureFormat::Pdf));
     else if (handout == Handout::Strip)
         WriteStepStrip(sheet, PictureFormat::Pdf, picture.drawnKind, picture.drawnN, language);
     else if (handout == Handout::Tactile)
