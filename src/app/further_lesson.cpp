@@ -44,17 +44,22 @@ void AppendSquares(std::string& text, std::size_t count, Language language)
     text += Tr(language, count == 1 ? TextId::SpokenSquare : TextId::SpokenSquares);
 }
 
-// What Show says: "Сума на кубовете, n е 3, общо 36."
-std::string ShownWords(const FurtherIdentity& identity, int n, Language language)
+// "n е 3, общо 36.", after `opening` (", " after a name, "" at a sentence's start).
+std::string NAndSum(const FurtherIdentity& identity, int n, TextId opening, Language language)
 {
-    std::string text = SpokenName(identity, language);
-    text += Tr(language, TextId::SpokenNIs);
+    std::string text(Tr(language, opening));
     AppendNumber(text, n);
     text += ", ";
     text += Tr(language, TextId::SpokenInAll);
     text += ValueAt(identity, n);
     text += '.';
     return text;
+}
+
+// What Show says: "Сума на кубовете, n е 3, общо 36."
+std::string ShownWords(const FurtherIdentity& identity, int n, Language language)
+{
+    return SpokenName(identity, language) + NAndSum(identity, n, TextId::SpokenNIs, language);
 }
 
 // Why nothing is drawn for n: none chosen, or beyond the identity's pictures.
@@ -81,15 +86,7 @@ std::string StepWords(const FurtherIdentity& identity, int n, bool up, std::size
         AppendSquares(text, changed, language);
         text += ". ";
     }
-    if (!brief)
-        return text + ShownWords(identity, n, language);
-    text += Tr(language, TextId::SpokenBriefN);
-    AppendNumber(text, n);
-    text += ", ";
-    text += Tr(language, TextId::SpokenInAll);
-    text += ValueAt(identity, n);
-    text += '.';
-    return text;
+    return text + (brief ? NAndSum(identity, n, TextId::SpokenBriefN, language) : ShownWords(identity, n, language));
 }
 
 std::vector<int> UpTo(std::size_t end)
