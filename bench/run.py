@@ -49,7 +49,8 @@ def start_xvfb(screen="1280x1024"):
 def click_to_paint(build, screen):
     """Milliseconds from a click on Show to the picture on the X server, slowest kind, at 100 % and in full
     screen (the argument hidden, and in full screen shown too), on an Xvfb of `screen` ("3840x2160", with Openbox,
-    which full screen needs): {(full screen, argument): ms}."""
+    which full screen needs): {(full screen, argument): ms}, and "further": the slowest of the identities beside
+    the form's six at their largest n, in full screen."""
     server, display = start_xvfb(screen)
     manager = subprocess.Popen(["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=display),
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -59,8 +60,10 @@ def click_to_paint(build, screen):
                                  dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb"))
         slowest = {}
         for name, microseconds in times.items():
-            mode, argument = (int(name.split(f"{key}:")[1].split("/")[0]) for key in ("fullscreen", "argument"))
-            slowest[(mode, argument)] = max(slowest.get((mode, argument), 0), microseconds / 1000)
+            mode, kind, argument = (int(name.split(f"{key}:")[1].split("/")[0])
+                                    for key in ("fullscreen", "kind", "argument"))
+            key = (mode, argument) if kind <= 6 else "further"  # the form's six, or the five beside them
+            slowest[key] = max(slowest.get(key, 0), microseconds / 1000)
         return slowest
     finally:
         manager.terminate()
@@ -229,7 +232,9 @@ def main():
         rows += [("Click Show to painted, n = 11, slowest kind, 100 %", f"{window:.2f} ms", "", None),
                  ("  the same, full screen on 3840 × 2160", f"{full:.2f} ms", "≤ 16 ms", full <= 16),
                  ("  the same, full screen on 1920 × 1080, the argument shown", f"{hd[(1, 1)]:.2f} ms", "≤ 16 ms",
-                  hd[(1, 1)] <= 16)]
+                  hd[(1, 1)] <= 16),
+                 ("  the identities beside the six at their largest n, full screen on 1920 × 1080",
+                  f"{hd['further']:.2f} ms", "≤ 16 ms", hd["further"] <= 16)]
 
     if shutil.which("Xvfb"):
         runs = max(args.runs, 10)
