@@ -49,18 +49,7 @@ TextId CountsText(int kind, int colourState)
     case 3: return TextId::TactileCounts3;
     case 4: return colourState == 0 ? TextId::TactileCounts4Blue : TextId::TactileCounts4White;
     case 5: return TextId::TactileCounts5;
-    case 6: return TextId::TactileCounts6;
-    case 7: return colourState == 0 ? TextId::TactileCounts7Blue : TextId::TactileCounts7White;
-    case 8: return TextId::TactileCounts8;
-    case 9:
-    case 11: {
-        // three colours in turn: blocks or squares 1, 4, 7, …; 2, 5, 8, …; 3, 6, 9, …
-        static constexpr TextId kTurns[2][3] = {
-            {TextId::TactileCounts9Blue, TextId::TactileCounts9White, TextId::TactileCounts9Brown},
-            {TextId::TactileCounts11Blue, TextId::TactileCounts11White, TextId::TactileCounts11Brown}};
-        return kTurns[kind == 11][std::clamp(colourState, 0, 2)];
-    }
-    default: return colourState == 2 ? TextId::TactileCounts10Brown : TextId::TactileCounts10;
+    default: return TextId::TactileCounts6;
     }
 }
 
@@ -170,7 +159,7 @@ struct SheetPicture {
           cells(FurtherCells(identity, n)),
           rows(ExploreRows(cells, StepCellsOf(identity, n), language))
     {
-        counts = [kind = identity.kind](int state) { return CountsText(kind, state); };
+        counts = [texts = identity.colourCounts](int state) { return texts[static_cast<std::size_t>(state)]; };
         Measure();
     }
 

@@ -56,5 +56,6 @@ FurtherIdentity CubeSum()
             {"(k(k+1)/2)^2 + (k+1)^3", "(k+1)^2 (k^2 + 4(k+1))/4", "(k+1)^2 (k+2)^2/4", "((k+1)(k+2)/2)^2"},
             // only the step; only the base; true for n = 1 and 2, then not
             {"(n(n+1)/2)^2 + 1", "n^3", "n^4 - n^3 + 1"},
-            Bands};
+            Bands,
+            {TextId::TactileCounts10, TextId::TactileCounts10, TextId::TactileCounts10Brown}};
 }

@@ -29,5 +29,6 @@ FurtherIdentity EvenSum()
             {"k(k+1) + 2(k+1)", "(k+1)(k+2)"},
             // the first two have only the base (4n − 2 holds for n = 1 and 2 too), the last only the step
             {"4n - 2", "2n^2", "n^2 + n + 2"},
-            Rectangle};
+            Rectangle,
+            {TextId::TactileCounts7Blue, TextId::TactileCounts7White, TextId::None}};
 }

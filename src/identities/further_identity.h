@@ -6,6 +6,7 @@
 
 #include "app/texts.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -56,6 +57,9 @@ struct FurtherIdentity {
     std::vector<std::string> broken;
     // The picture for n (1..maxN): the picture for n - 1 and then what the step adds.
     std::function<std::vector<GridCell>(int n)> cells;
+    // What a cell of each of the board's colours (blue, near white, brown) counts
+    // in the picture, as a tactile sheet's key says it; a colour it lacks: None.
+    std::array<TextId, 3> colourCounts = {};
     Progression progression = {};  // the progression's, written into its formulas
 };
 

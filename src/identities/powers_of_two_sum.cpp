@@ -36,5 +36,6 @@ FurtherIdentity PowersOfTwoSum()
             {"2^k - 1 + 2^k", "2*2^k - 1", "2^(k+1) - 1"},
             // 2ⁿ: only the step; the other two hold for n = 1, 2 (and 3), then not
             {"2^n", "n^2 - n + 1", "2n - 1"},
-            Doubling};
+            Doubling,
+            {TextId::TactileCounts9Blue, TextId::TactileCounts9White, TextId::TactileCounts9Brown}};
 }

@@ -55,5 +55,7 @@ FurtherIdentity ProgressionSum(Progression p)
             // one more than the sum: only the step; (n - 1)(n - 2)/2 more: true for
             // n = 1 and 2, then not; n - 1 more: only the base
             {With(sum, p) + " + 1", With(sum, p) + " + (n-1)(n-2)/2", With(sum, p) + " + n - 1"},
-            [p](int n) { return Staircase(n, p); }, p};
+            [p](int n) { return Staircase(n, p); },
+            {TextId::TactileCounts8, TextId::None, TextId::None},
+            p};
 }

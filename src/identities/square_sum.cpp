@@ -44,5 +44,6 @@ FurtherIdentity SquareSum()
              "(k+1)(k+2)(2k+3)/6"},
             // only the step; true for n = 1 and 2, then not; only the base
             {"n(n+1)(2n+1)/6 + 2", "4n - 3", "n^2"},
-            Squares};
+            Squares,
+            {TextId::TactileCounts11Blue, TextId::TactileCounts11White, TextId::TactileCounts11Brown}};
 }

@@ -95,9 +95,6 @@ constexpr NamedText kPageSays[] = {
     {"SwitchLineByLineOn", TextId::SwitchLineByLineOn},
     {"SwitchLineByLineOff", TextId::SwitchLineByLineOff},
     {"AllLinesShown", TextId::AllLinesShown},
-    {"FurtherFormsOwn", TextId::FurtherFormsOwn},  {"FurtherEvenSum", TextId::FurtherEvenSum},
-    {"FurtherProgression", TextId::FurtherProgression}, {"FurtherPowersOfTwo", TextId::FurtherPowersOfTwo},
-    {"FurtherCubes", TextId::FurtherCubes},        {"FurtherSquares", TextId::FurtherSquares},
     {"TactileTooLarge", TextId::TactileTooLarge},
 };
 

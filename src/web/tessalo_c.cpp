@@ -127,6 +127,14 @@ int tessalo_choose_further(int kind, int a, int d)
     return Run([=](Lesson& lesson) { lesson.ChooseFurther(kind, {a, d}); });
 }
 
+const char* tessalo_further_name(int kind)
+{
+    if (kind == 0)
+        return Tr(g_language, TextId::FurtherFormsOwn).data();
+    return kind >= kFirstFurtherKind && kind <= kLastFurtherKind ? Tr(g_language, DescribeFurther(kind).name).data()
+                                                                 : "";
+}
+
 int tessalo_further(void)
 {
     const FurtherIdentity* further = ThePage().lesson.Further();

@@ -69,6 +69,10 @@ int tessalo_choose_kind(int kind);
 // form's own pictures again, as a radio button also gives them back. The
 // picture, the cells, the texts and handouts below are then that identity's.
 int tessalo_choose_further(int kind, int a, int d);
+// The name of identity `kind` beside the form's six (7 and on) in the language,
+// of the form's own six again for 0; "" for a kind there is none of. Valid while
+// the language stays (the core's catalogue).
+const char* tessalo_further_name(int kind);
 // The identity beside the form's six on the board (7..11), 0 for none.
 int tessalo_further(void);
 // The user picks n (1..11) in the list; 0 selects nothing.

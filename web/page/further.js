@@ -6,14 +6,14 @@
 // a list among the page's buttons, first the form's six again, and for the
 // progression its first term a and difference d, 1 to 5 each.
 import {core, run} from './events.js';
-import {commandSays, coreSays, pageSays} from './language.js';
+import {commandSays, pageSays} from './language.js';
 
-const KINDS = [[0, 'FurtherFormsOwn'], [7, 'FurtherEvenSum'], [8, 'FurtherProgression'], [9, 'FurtherPowersOfTwo'],
-               [10, 'FurtherCubes'], [11, 'FurtherSquares']];
+const FIRST_KIND = 7;  // the kinds after the form's six
 const PROGRESSION = 8;
-export const LAST_KIND = KINDS[KINDS.length - 1][0];
+export let LAST_KIND = FIRST_KIND - 1;  // as the core describes them, once it is there
 
 let chooser, terms;
+let namedIn = -1;  // the core's language the names are in
 const term = name => terms.querySelector(`[name="${name}"]`);
 // a whole number from 1 to 5, whatever was typed
 const termValue = name => Math.min(5, Math.max(1, Math.round(Number(term(name).value)) || 1));
@@ -36,8 +36,7 @@ function termBox(name) {
 export function createFurther(tools) {
   chooser = document.createElement('select');
   chooser.id = 'further';
-  for (const [kind] of KINDS)
-    chooser.add(new Option('', String(kind)));
+  chooser.add(new Option('', '0'));  // the form's six again; the others come with the core
   chooser.addEventListener('change', choose);
   terms = document.createElement('span');
   terms.id = 'progression';
@@ -46,17 +45,29 @@ export function createFurther(tools) {
   tools.append(chooser, terms);
 }
 
-// Its names in the language in use.
+// Its names in the language in use, each identity's from the core.
 export function showFurtherNames() {
   chooser.setAttribute('aria-label', commandSays('CommandFurther'));
   chooser.title = commandSays('CommandFurther');
-  KINDS.forEach(([, key], at) => { chooser.options[at].text = coreSays(key); });
+  if (core) {
+    for (let kind = FIRST_KIND; core.UTF8ToString(core._tessalo_further_name(kind)); ++kind) {
+      if (kind > LAST_KIND) {
+        chooser.add(new Option('', String(kind)));
+        LAST_KIND = kind;
+      }
+    }
+    for (const option of chooser.options)
+      option.text = core.UTF8ToString(core._tessalo_further_name(Number(option.value)));
+    namedIn = core._tessalo_language();
+  }
   terms.querySelector('label:first-child span').textContent = pageSays('FurtherA');
   terms.querySelector('label:last-child span').textContent = pageSays('FurtherD');
 }
 
 // What the board shows: a radio button gives the form's pictures back.
 export function showFurther() {
+  if (namedIn !== core._tessalo_language())
+    showFurtherNames();  // the core has switched language since
   const kind = String(core._tessalo_further());
   if (chooser.value !== kind)
     chooser.value = kind;

@@ -18,6 +18,7 @@ import {createCaptions, fit, holdViewSize} from './fit.js';
 import {catalogue, language, showLanguage} from './language.js';
 import {createMenu} from './menu.js';
 import {createTools} from './tools.js';
+import {showFurtherNames} from './further.js';
 
 function build() {
   holdViewSize(true);
@@ -77,6 +78,7 @@ loader.onload = () => (typeof createTessaloCore === 'function' ? createTessaloCo
   coreLoaded(module, () => {
     module._tessalo_set_language(catalogue.languages.indexOf(language));
     module._tessalo_load();
+    showFurtherNames();  // the identities the core describes, which an address may name
     openAddress();
   });
   self.tessaloCore = core;  // for the tests and benchmarks
