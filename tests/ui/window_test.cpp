@@ -715,7 +715,13 @@ TEST_F(Window, TheArgumentComesAndGoesAndItsStepRingsTheAddedCells)
 TEST(ClaimDialog, ChecksTheChosenIdentitysClaimsAndTheClasssOwn)
 {
     QWidget parent;
+    QAccessible::setActive(true);  // as with a screen reader: what is said of the proof as it is made stays
     ClaimDialog dialog(parent, 4, {}, 0, Language::bg);
+    QAccessibleInterface* proof = QAccessible::queryAccessibleInterface(dialog.findChild<QPlainTextEdit*>());
+    ASSERT_NE(proof, nullptr);
+    EXPECT_FALSE(proof->textInterface()->text(0, proof->textInterface()->characterCount()).contains(QLatin1Char('(')))
+        << "read in words";
+    QAccessible::setActive(false);
     const auto typed = [&dialog](const QString& claim) {
         dialog.findChild<QLineEdit*>()->setText(claim);
         dialog.check();

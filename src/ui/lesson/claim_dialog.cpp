@@ -54,10 +54,11 @@ ClaimDialog::ClaimDialog(QWidget& parent, int kind, Progression progression, int
     auto* checkButton = new QPushButton(Program::translate("ClaimDialog", "&Провери"), this);
     checkButton->setDefault(true);
     proof_ = new QPlainTextEdit(this);
+    // read in words before anything is said of it: a screen reader keeps the first reading it is given
+    ReadInWords(*proof_, language);
     proof_->setReadOnly(true);
     proof_->setAccessibleName(Program::translate("ClaimDialog", "Доказателство на твърдението"));
     proof_->setMinimumWidth(2 * kPictureWidth);
-    ReadInWords(*proof_, language);
     picture_ = new QLabel(this);
     picture_->setAccessibleName(Program::translate("ClaimDialog", "Картината на твърдението"));
     // the labels name the boxes for a screen reader, which would name a colon; & gives each its Alt key
