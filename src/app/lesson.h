@@ -57,6 +57,16 @@ public:
     void ChooseFurther(int kind, Progression progression = {});
     // The identity beside the form's six on the board, if any.
     const FurtherIdentity* Further() const { return further_ ? &*further_ : nullptr; }
+    // The identity a claim is checked against ("where does the proof break?"): the
+    // one beside the form's six on the board, else the radio button's (0: none).
+    struct Claimed {
+        int kind = 0;
+        Progression progression;
+    };
+    Claimed ClaimedIdentity() const
+    {
+        return further_ ? Claimed{further_->kind, further_->progression} : Claimed{form_.ProofKind, {}};
+    }
     // The board every front end draws, with `marks` over it: the form's, or the
     // identity's beside it (its cells numbered in the picture's order).
     BoardPicture Board(const PictureMarks& marks = {}) const;

@@ -19,24 +19,9 @@
 
 namespace {
 
-// The identity whose claims are checked: the one beside the form's six on the
-// board, else the radio button's.
-struct Claimed {
-    int kind;
-    Progression progression;
-};
-
-Claimed ClaimedIdentity()
-{
-    const Lesson& lesson = ThePage().lesson;
-    if (const FurtherIdentity* further = lesson.Further())
-        return {further->kind, further->progression};
-    return {lesson.Form().ProofKind, {}};
-}
-
 std::vector<std::string> Claims()
 {
-    const Claimed claimed = ClaimedIdentity();
+    const Lesson::Claimed claimed = ThePage().lesson.ClaimedIdentity();
     return claimed.kind >= 1 ? BrokenClaims(claimed.kind, claimed.progression) : std::vector<std::string>();
 }
 
@@ -66,14 +51,14 @@ const char* tessalo_claim_statement(int claim)
     const std::vector<std::string> claims = Claims();
     if (claim < 0 || claim >= static_cast<int>(claims.size()))
         return Kept("");
-    const Claimed claimed = ClaimedIdentity();
+    const Lesson::Claimed claimed = ThePage().lesson.ClaimedIdentity();
     return Kept(WrittenLeft(claimed.kind, claimed.progression, 'n') + " = " +
                 WrittenFormula(claims[static_cast<std::size_t>(claim)]));
 }
 
 int tessalo_check_claim(const char* typed)
 {
-    const Claimed claimed = ClaimedIdentity();
+    const Lesson::Claimed claimed = ThePage().lesson.ClaimedIdentity();
     Page& page = ThePage();
     page.claim = claimed.kind >= 1 ? ViewClaim(claimed.kind, claimed.progression, typed ? typed : "", 0, PageLanguage())
                                    : ClaimView{};

@@ -178,11 +178,10 @@ void MainWindow::connectCommands()
     connect(&commands.further(), &QActionGroup::triggered, this,
             [this](QAction* entry) { chooseFurther(entry->data().toInt()); });
     on(Command::Broken, [this] {
-        const FurtherIdentity* further = lesson_.Further();
-        const int kind = further ? further->kind : form().ProofKind;
-        if (kind < 1)
+        const Lesson::Claimed claimed = lesson_.ClaimedIdentity();
+        if (claimed.kind < 1)
             return;
-        ClaimDialog dialog(*this, kind, further ? further->progression : Progression{}, 0, form().language);
+        ClaimDialog dialog(*this, claimed.kind, claimed.progression, 0, form().language);
         dialog.exec();
     });
     on(Command::Keys, [this] { commands_->showKeyList(*board_); });
