@@ -80,14 +80,25 @@ export function whenIdle(work) {
 }
 
 let lastSentence = '';
+let saying = 0;  // the sentences told, so that one held back is told only if none came after it
 
 // `whole`: what F9 says again, when the sentence left out what was heard already.
 export function speak(sentence, whole = sentence) {
   lastSentence = whole;
-  // a new node, so that the same sentence twice is spoken twice
-  const node = document.createElement('span');
-  node.textContent = sentence;
-  spoken.replaceChildren(node);
+  const said = ++saying;
+  const tell = () => {
+    if (said !== saying)
+      return;
+    const node = document.createElement('span');
+    node.textContent = sentence;
+    spoken.replaceChildren(node);
+  };
+  // the browser tells a screen reader of changed text only: the same sentence twice (Show
+  // twice, F9) empties the region first and comes once the emptying has reached the reader
+  if (spoken.textContent !== sentence)
+    return tell();
+  spoken.replaceChildren();
+  setTimeout(tell, 150);
 }
 
 let shownText = null;
