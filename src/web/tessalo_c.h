@@ -215,7 +215,8 @@ int32_t tessalo_explore_cursor(void);
 
 // A caption in words for a screen reader, in language `language` (0 bg, 1 en):
 // 0 the window's title, 1 the identities' group ("Индукция, нагледно", no dash),
-// 2 the quotation's text box, line for line as it shows.
+// 2 the quotation's text box, line for line as it shows; 3 to 8 the radio buttons'
+// identities as written beside them, 9 to 14 their names as the sentences say them.
 const char* tessalo_caption_words(int caption, int language);
 
 // The proof's text box in words for a screen reader, line for line as it shows

@@ -198,7 +198,7 @@ export function unmarkedTexts(page, exempt = []) {
       for (const node of element.childNodes)
         if (node.nodeType === Node.TEXT_NODE && unmarked(node.data))
           found.push(`${element.id || element.localName}: ${node.data}`);
-      for (const name of ['aria-label', 'title', 'placeholder'])
+      for (const name of ['aria-label', 'aria-description', 'title', 'placeholder'])
         if (element.hasAttribute(name) && unmarked(element.getAttribute(name)) &&
             !attributes.some(([selector, attribute]) => attribute === name && element.matches(selector)))
           found.push(`${element.id || element.localName} ${name}: ${element.getAttribute(name)}`);

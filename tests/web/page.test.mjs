@@ -339,6 +339,12 @@ describe('keyboard', () => {
       assert.doesNotMatch(words, /[()*\/:^²·−…+=]/u);
       assert.equal(words.split('\n').length, shown.trim().split('\n').length, words);
     }
+    // and the identities' group: every name and text a reader finds in it in words
+    const group = (await page.locator('#Frame1-0').ariaSnapshot()).match(/"[^"]*"|text: .*/gu);
+    const sums = await page.$$eval('#Frame1-0 input', inputs => inputs.map(input => input.getAttribute('aria-description')));
+    assert.deepEqual([group[4], sums[3]], ['"Сума на първите нечетни числа"',
+                                           '1 плюс 3 плюс 5 плюс и така нататък плюс 2 по n минус 1 равно на n по n']);
+    assert.doesNotMatch([...group, ...sums].join('\n'), /[()*\/:^²·−…+=-]/u);  // nor a dash, read «тире»
     assert.equal(await page.evaluate(() => document.querySelectorAll('#explore-cursor').length), 1);
     for (const key of ['ArrowDown', 'PageDown'])
       await page.keyboard.press(key);
@@ -871,7 +877,7 @@ describe('languages', () => {
   test('every English text passes through the catalogues', async () => {
     const marked = await web.serve(SITE, html => web.markTexts(html, 'en'));
     const core = ['#Text1-0', '#Text1-1 > .words', '#guess@aria-label', '#argument-lines', '#verdict', '#board@aria-label', '#explore-rows', '#page-title',
-                  '#Frame1-0@aria-label'];
+                  '#Frame1-0@aria-label', '#Frame1-0 input@aria-label', '#Frame1-0 input@aria-description'];
     const states = [  // [name, device, what to do, whether the last sentence is the page's]
       ['fresh', web.DEVICES.desktop, page => page.keyboard.press('Control+S'), true],
       ['shown', web.DEVICES.desktop, async page => {

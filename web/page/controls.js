@@ -38,6 +38,7 @@ export function createFrame(c) {
   frame.className = 'frame';
   const title = document.createElement('legend');
   title.dataset.caption = frame.id;
+  title.setAttribute('aria-hidden', 'true');  // the group's name in words instead (showCaptionsInWords)
   frame.append(title);
   return frame;
 }
@@ -59,6 +60,7 @@ export function createOption(c) {
   });
   const caption = document.createElement('span');
   caption.dataset.caption = input.id;
+  caption.setAttribute('aria-hidden', 'true');  // read in words, as the button's name (showCaptionsInWords)
   option.append(input, caption);
   options[c.index] = input;
   frame.append(option);  // inside the frame, placed relative to it

@@ -8,7 +8,7 @@
 // (its text), data-label (aria-label), data-placeholder, data-caption (a caption
 // of the window, by control) or data-keys (the names of keys); the buttons beside
 // the form are named by tools.js.
-import {frame, list, setBoxText, textBoxes} from './controls.js';
+import {frame, list, options, setBoxText, textBoxes} from './controls.js';
 import {core, queue, showProofText, showState, speak} from './events.js';
 import {showTools} from './tools.js';
 import {remember, remembered} from './storage.js';
@@ -65,12 +65,18 @@ export function setLanguage(to, announce) {
     speak(pageSays('LanguageChosen'));
 }
 
-// What a screen reader reads of the page's title and the identities' group: the core's words,
-// "Индукция, нагледно" where the screen shows "Индукция - нагледно".
+// What a screen reader reads of the page's title, the identities' group and its buttons: the
+// core's words, "Индукция, нагледно" where the screen shows "Индукция - нагледно"; each button
+// named as the sentences name its identity (three of them show the same sum), and the sum
+// as written beside it in words ("1 плюс 3 плюс …", not its signs), as the window does.
 function showCaptionsInWords() {
   const index = catalogue.languages.indexOf(language);
   const words = caption => core.UTF8ToString(core._tessalo_caption_words(caption, index));
   document.getElementById('page-title').textContent = words(0);
   frame.setAttribute('aria-label', words(1));
+  options.forEach((input, kind) => {
+    input.setAttribute('aria-label', words(9 + kind));
+    input.setAttribute('aria-description', words(3 + kind));
+  });
   setBoxText(textBoxes[1], captions()['Text1-1'], words(2));
 }
