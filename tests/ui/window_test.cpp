@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -722,6 +723,8 @@ TEST(ClaimDialog, ChecksTheChosenIdentitysClaimsAndTheClasssOwn)
     EXPECT_FALSE(proof->textInterface()->text(0, proof->textInterface()->characterCount()).contains(QLatin1Char('(')))
         << "read in words";
     QAccessible::setActive(false);
+    const QString claim = dialog.findChild<QComboBox*>()->accessibleDescription();  // the chosen claim, with the box
+    EXPECT_TRUE(claim.startsWith(QStringLiteral("1 плюс 3")) && !claim.contains(QLatin1Char('('))) << claim.toStdString();
     const auto typed = [&dialog](const QString& claim) {
         dialog.findChild<QLineEdit*>()->setText(claim);
         dialog.check();

@@ -5,6 +5,7 @@
 #include "ui/lesson/claim_dialog.h"
 
 #include "app/claim_view.h"
+#include "app/in_words.h"
 #include "app/shown_form.h"
 #include "cli/program_texts.h"
 #include "identities/claim_check.h"
@@ -48,6 +49,15 @@ ClaimDialog::ClaimDialog(QWidget& parent, int kind, Progression progression, int
                          ToQString(claim));
     }
     claims_->addItem(Program::translate("ClaimDialog", "Своето твърдение"), QString());
+    // a screen reader reads each claim, and the chosen one with the box's name, in words
+    for (int at = 0; at < claims_->count(); ++at)
+        claims_->setItemData(at, ToQString(InWords(claims_->itemText(at).toStdString(), language)),
+                             Qt::AccessibleTextRole);
+    const auto describeChoice = [this](int at) {
+        claims_->setAccessibleDescription(claims_->itemData(at, Qt::AccessibleTextRole).toString());
+    };
+    describeChoice(0);
+    connect(claims_, &QComboBox::currentIndexChanged, this, describeChoice);
     typed_ = new QLineEdit(this);
     typed_->setMaxLength(kLongestClaim + 1);  // one more, so that too long is said rather than cut
     typed_->setPlaceholderText(QStringLiteral("n(n+1)/2"));
