@@ -7,7 +7,8 @@
 # already shown says its sentence again, and two steps taken 1.4 s apart with
 # Show keeping the keyboard each say their news first, before anything of the
 # list of n they change, within 1.5 s of their key (Orca's echo of the key,
-# which nothing on a page can cut short, comes before it).
+# which nothing on a page can cut short, comes before it). Then a guess: its
+# verdict comes with the step's line, where the keyboard goes, said once.
 #   orca_page_test.sh SITE_DIR
 set -u
 here=$(dirname "$0")
@@ -32,7 +33,7 @@ sentence="Сума на първите нечетни числа, n е 3, ква
 news=("Стъпката добави 7 квадрата. n е 4, общо 16." "Стъпката добави 9 квадрата. n е 5, общо 25.")
 # the page opens on the proof's box: five stops on (the quotation, the list, Clear, the group) is Show
 spoken=$(ORCA_CHECK_TIMES=1 ORCA_CHECK_PAUSE=0.6 ORCA_CHECK_SETTLE=5 bash "$here/../../tools/orca_check.sh" "$work/page.sh" \
-    wait:5 Tab Tab Tab Tab Tab wait:1 space wait:5 Next wait:1.4 Next)
+    wait:5 Tab Tab Tab Tab Tab wait:1 space wait:5 Next wait:1.4 Next wait:3 F3 wait:5 Next wait:5 1 1 Return wait:4)
 case $? in
 0) ;;
 77) exit 77 ;;  # another Orca of this user, and none can run beside it: said why
@@ -41,9 +42,13 @@ esac
 printf '%s\n' "$spoken"
 after_show=$(awk '/^KEY: [0-9.]+ space$/ { key = 1; next } key && /^HEARD: / && !/^HEARD: [0-9.]+ интервал/ { sub(/^HEARD: [0-9.]+ /, ""); print; exit }' <<<"$spoken")
 [ "$after_show" = "$sentence" ] || { echo "orca_page_test: after Show heard «$after_show»" >&2; exit 1; }
-first=$(awk '/^KEY: [0-9.]+ Next$/ { key = 1; next } key && /^HEARD: / && !/^HEARD: [0-9.]+ page down/ { sub(/^HEARD: [0-9.]+ /, ""); print; key = 0 }' <<<"$spoken")
+first=$(awk '/^KEY: [0-9.]+ Next$/ { if (++steps > 2) exit; key = 1; next } key && /^HEARD: / && !/^HEARD: [0-9.]+ page down/ { sub(/^HEARD: [0-9.]+ /, ""); print; key = 0 }' <<<"$spoken")
 [ "$first" = "$(printf '%s\n' "${news[@]}")" ] || { printf 'orca_page_test: heard first after the steps:\n%s\n' "$first" >&2; exit 1; }
-late=$(awk '/^KEY: [0-9.]+ Next$/ { key = $2 } key && /^HEARD: [0-9.]+ Стъпката добави/ { late = $2 - key; if (late > most) most = late; key = 0 }
+late=$(awk '/^KEY: [0-9.]+ Next$/ { key = ++steps <= 2 ? $2 : 0 } key && /^HEARD: [0-9.]+ Стъпката добави/ { late = $2 - key; if (late > most) most = late; key = 0 }
             END { printf "%.2f", most }' <<<"$spoken")
 echo "orca_page_test: the slower step's news reached the synthesiser $late s after its key"
 awk -v late="$late" 'BEGIN { exit !(late <= 1.5) }' || { echo "orca_page_test: the step's news came $late s late" >&2; exit 1; }
+verdict=$(awk '/^KEY: [0-9.]+ Return$/ { key = 1; next } key && /^HEARD: / { sub(/^HEARD: [0-9.]+ /, ""); print }' <<<"$spoken")
+grep -q "^Вярно, стъпката добави 11 квадрата. n е 6, общо 36. Стъпката добавя" <<<"$verdict" &&
+    [ "$(grep -c "^Доказателство по индукция" <<<"$verdict")" = 1 ] ||
+    { printf 'orca_page_test: heard after the guess:\n%s\n' "$verdict" >&2; exit 1; }

@@ -71,6 +71,14 @@ export function focusStepLine() {
   argumentList.focus({preventScroll: true});
 }
 
+// `news` said first where the keyboard stands in the lines, until the lines change: a screen
+// reader says it as it comes to the line, before the line, and braille keeps it there.
+export function sayOnLine(news) {
+  const item = argumentList.children[activeLine];
+  if (item && argument[activeLine])
+    item.setAttribute('aria-label', `${news} ${argument[activeLine].spoken}`);
+}
+
 // The index of the line whose cells are ringed, -1 for none.
 export function ringedLine() {
   if (!argumentShown)

@@ -4,9 +4,9 @@
 
 // Predict, then reveal: a step up waits in the core until the class has guessed
 // what it adds.
-import {focusStepLine, panel, showPanel} from './argument.js';
+import {focusStepLine, panel, sayOnLine, showPanel} from './argument.js';
 import {startBuildUp} from './build_up.js';
-import {core, queue, showState, speak, speakLesson} from './events.js';
+import {core, keep, queue, showState, speak, speakLesson} from './events.js';
 import {bringBoardIntoView, fit} from './fit.js';
 import {coreSays} from './language.js';
 import {showPressed} from './tools.js';
@@ -47,9 +47,13 @@ export function reveal() {
     const typing = document.activeElement === guessInput;
     core._tessalo_reveal(/^[0-9]+$/.test(typed) ? Number(typed) : -1);
     showState();
-    if (typing)
-      focusStepLine();  // on its lines, at the step's
-    speakLesson();
+    if (typing) {  // on its lines, at the step's, the verdict first (a page cannot cut short what is said)
+      focusStepLine();
+      sayOnLine(core.UTF8ToString(core._tessalo_spoken()));
+      keep(core.UTF8ToString(core._tessalo_spoken_whole()));
+    } else {
+      speakLesson();
+    }
     bringBoardIntoView();
     startBuildUp(true);
   });
