@@ -25,6 +25,17 @@ std::vector<std::string> Claims()
     return claimed.kind >= 1 ? BrokenClaims(claimed.kind, claimed.progression) : std::vector<std::string>();
 }
 
+// Claim `claim` of the identity the claims are checked against, as the proof states it; "" for none.
+std::string Statement(int claim)
+{
+    const std::vector<std::string> claims = Claims();
+    if (claim < 0 || claim >= static_cast<int>(claims.size()))
+        return {};
+    const Lesson::Claimed claimed = ThePage().lesson.ClaimedIdentity();
+    return WrittenLeft(claimed.kind, claimed.progression, 'n') + " = " +
+           WrittenFormula(claims[static_cast<std::size_t>(claim)]);
+}
+
 const char* Kept(std::string text)
 {
     ThePage().claimText = std::move(text);
@@ -48,12 +59,12 @@ const char* tessalo_claim_typed(int claim)
 
 const char* tessalo_claim_statement(int claim)
 {
-    const std::vector<std::string> claims = Claims();
-    if (claim < 0 || claim >= static_cast<int>(claims.size()))
-        return Kept("");
-    const Lesson::Claimed claimed = ThePage().lesson.ClaimedIdentity();
-    return Kept(WrittenLeft(claimed.kind, claimed.progression, 'n') + " = " +
-                WrittenFormula(claims[static_cast<std::size_t>(claim)]));
+    return Kept(Statement(claim));
+}
+
+const char* tessalo_claim_statement_words(int claim)
+{
+    return Kept(InWords(Statement(claim), PageLanguage()));
 }
 
 int tessalo_check_claim(const char* typed)

@@ -41,9 +41,12 @@ function checkClaim() {
 export function openClaims() {
   const count = core._tessalo_claim_count();
   claimList.replaceChildren();
-  for (let at = 0; at < count; ++at)
-    claimList.add(new Option(core.UTF8ToString(core._tessalo_claim_statement(at)),
-                             core.UTF8ToString(core._tessalo_claim_typed(at))));
+  for (let at = 0; at < count; ++at) {
+    const option = new Option(core.UTF8ToString(core._tessalo_claim_statement(at)),
+                              core.UTF8ToString(core._tessalo_claim_typed(at)));
+    option.setAttribute('aria-label', core.UTF8ToString(core._tessalo_claim_statement_words(at)));  // «2 на степен n», not «2n»
+    claimList.add(option);
+  }
   claimList.add(new Option(pageSays('ClaimsOwn'), ''));
   claimTyped.value = claimList.value;
   claimDialog.showModal();

@@ -86,18 +86,20 @@ let saying = 0;  // the sentences told, so that one held back is told only if no
 export function speak(sentence, whole = sentence) {
   lastSentence = whole;
   const said = ++saying;
+  // while a dialog is open, all outside it is out of a screen reader's reach: its own region
+  const region = document.querySelector('dialog[open] > .spoken') ?? spoken;
   const tell = () => {
     if (said !== saying)
       return;
     const node = document.createElement('span');
     node.textContent = sentence;
-    spoken.replaceChildren(node);
+    region.replaceChildren(node);
   };
   // the browser tells a screen reader of changed text only: the same sentence twice (Show
   // twice, F9) empties the region first and comes once the emptying has reached the reader
-  if (spoken.textContent !== sentence)
+  if (region.textContent !== sentence)
     return tell();
-  spoken.replaceChildren();
+  region.replaceChildren();
   setTimeout(tell, 150);
 }
 
