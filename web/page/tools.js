@@ -85,9 +85,12 @@ export function showTools() {
       continue;
     if (arrow)
       showWithArrow(tool(id), pageSays(text), arrow, command === 'StepDown');
-    // a name holds what the button shows, so that a pupil who says it is understood
-    const name = (arrow ? `${pageSays(text)}: ` : '') + (label ? pageSays(label) : commandSays(row.text)) +
-                 (row && row.keys.length ? ` (${keyNames(row.keys)})` : '');
+    // a name holds what the button shows, so that a pupil who says it is understood; in parts
+    // of a sentence, without the brackets, colon and dots a screen reader would name; the tip
+    // the same, which a screen reader would read again, signs and all, were it another
+    const does = label ? pageSays(label) : commandSays(row.text);
+    const name = [arrow && pageSays(text), does.replace(/(\.\.\.|…)$/u, ''), row && keyNames(row.keys)]
+      .filter(Boolean).join(', ');
     tool(id).title = name;
     tool(id).setAttribute('aria-label', name);
   }
@@ -95,8 +98,8 @@ export function showTools() {
   const button = tool('language');
   button.lang = nextLanguage();
   button.textContent = next.LanguageButton;
-  button.title = next.LanguageLabel;
   // with what it shows, so that a pupil who says "EN" to her voice control is understood
-  button.setAttribute('aria-label', `${next.LanguageButton}: ${next.LanguageLabel}`);
+  button.title = `${next.LanguageButton}, ${next.LanguageLabel}`;
+  button.setAttribute('aria-label', button.title);
   showFurtherNames();
 }
