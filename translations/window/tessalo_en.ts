@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>&amp;Дясна страна, в n</source>
-        <translation>&amp;Right-hand side, in n</translation>
+        <translation>&amp;Right side, in n</translation>
     </message>
 </context>
 <context>
