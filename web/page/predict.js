@@ -49,6 +49,9 @@ export function reveal() {
     showState();
     if (typing) {  // on its lines, at the step's, the verdict first (a page cannot cut short what is said)
       focusStepLine();
+      // and the caret the box had nowhere: left, it moves on to the verdict below the box, and
+      // a screen reader goes with it and back to the line, saying all twice
+      document.getSelection()?.removeAllRanges();
       sayOnLine(core.UTF8ToString(core._tessalo_spoken()));
       keep(core.UTF8ToString(core._tessalo_spoken_whole()));
     } else {
