@@ -385,6 +385,8 @@ describe('keyboard', () => {
       frames: document.querySelectorAll('#claim-picture path[fill="none"]').length,
       said: document.querySelector('#claims > .spoken').textContent})));  // the page around is out of reach
     const first = await shown();
+    // the page's region emptied as the dialog hides it, which a reader would say again as it closes
+    assert.equal(await page.evaluate(() => document.getElementById('spoken').textContent), '');
     assert.ok(first.proof.includes('1 + 3 + … + (2n − 1) = 3n − 2') && first.proof.includes('чупи в стъпката') &&
               first.frames > 0 && first.said.includes("чупи в стъпката") && !/[()=≠]/.test(first.words), JSON.stringify(first));
     await page.locator('#claim-typed').fill('n^');

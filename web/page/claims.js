@@ -8,7 +8,7 @@
 // picture with the cells the claim misses or adds marked.
 import {readItems} from './board.js';
 import {makeReadOnlyBox, setBoxText} from './controls.js';
-import {core, speak} from './events.js';
+import {core, showDialog, speak} from './events.js';
 import {boxOf, cellsSvg, svgOf} from './handout.js';
 import {pageSays} from './language.js';
 
@@ -49,7 +49,7 @@ export function openClaims() {
   }
   claimList.add(new Option(pageSays('ClaimsOwn'), ''));
   claimTyped.value = claimList.value;
-  claimDialog.showModal();
+  showDialog(claimDialog);
   checkClaim();
 }
 

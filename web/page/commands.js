@@ -10,7 +10,7 @@ import {nextLine, toggleArgument, toggleLineByLine} from './argument.js';
 import {saveBrf, saveTactile} from './braille.js';
 import {toggleBuildUp} from './build_up.js';
 import {openClaims} from './claims.js';
-import {core, repeat, run} from './events.js';
+import {core, repeat, run, showDialog} from './events.js';
 import {explore} from './explore.js';
 import {catalogue} from './language.js';
 import {copy, printSheet, save} from './picture_file.js';
@@ -53,7 +53,7 @@ const ACTIONS = {
   Listen: listen,
   LineByLine: toggleLineByLine,
   NextLine: nextLine,
-  Keys: () => keyList.open ? keyList.close() : keyList.showModal(),
+  Keys: () => keyList.open ? keyList.close() : showDialog(keyList),
 };
 
 // Runs a command; false when it is not the command's to do now.

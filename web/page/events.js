@@ -82,6 +82,13 @@ export function whenIdle(work) {
 let lastSentence = '';
 let saying = 0;  // the sentences told, so that one held back is told only if none came after it
 
+// An open dialog hides the page from a screen reader, which finds the page's region again as it
+// closes and would say again what it held: empty before the dialog opens.
+export function showDialog(dialog) {
+  spoken.replaceChildren();
+  dialog.showModal();
+}
+
 // `whole`: what F9 says again, when the sentence left out what was heard already.
 export function speak(sentence, whole = sentence) {
   lastSentence = whole;
