@@ -16,6 +16,7 @@ import {pageSays} from './language.js';
 const rowList = document.createElement('ul');
 rowList.id = 'explore-rows';
 rowList.className = 'unseen';
+rowList.setAttribute('role', 'list');  // a list without its bullets, which a reader would name
 let exploredRows = 0;
 let listed = false;
 let cursor = null;
