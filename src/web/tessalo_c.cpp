@@ -429,10 +429,8 @@ const char* tessalo_caption_words(int caption, int language)
     if (caption < 0 || caption > 14 || language < 0 || language >= static_cast<int>(kLanguageCount))
         return Said({});
     const auto in = static_cast<Language>(language);
-    if (caption >= 9)
-        return Said(std::string(SpokenIdentityName(caption - 8, in)));
     if (caption >= 3)
-        return Said(std::string(SpokenFormula(caption - 2, in)));
+        return Said(std::string(caption >= 9 ? SpokenIdentityName(caption - 8, in) : SpokenFormula(caption - 2, in)));
     if (caption == 2)
         return Said(InWordsByLine(Tr(in, TextId::Quotation), in));
     return Said(InWords(Tr(in, caption == 0 ? TextId::WindowCaption : TextId::FrameCaption), in));
