@@ -117,8 +117,8 @@ string(SHA256 version "${contents}")
 string(SUBSTRING ${version} 0 16 VERSION)
 # the icons are the browser's and the system's, which fetch them for the tab and when the page
 # is installed as an app (the tab's apart from the page's own fetches); the page itself is
-# cached once, as ./, and kept under index.html as well
-list(REMOVE_ITEM cached icon.svg ${icons} index.html braille.json)
+# cached once, as ./, and kept under index.html as well; the manifest as the browser fetches it
+list(REMOVE_ITEM cached icon.svg ${icons} index.html braille.json manifest.webmanifest)
 list(TRANSFORM cached PREPEND "'./")
 list(TRANSFORM cached APPEND "'")
 list(JOIN cached ", " FILES)

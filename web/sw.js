@@ -10,8 +10,9 @@
 const OWN = `tessalo ${self.registration.scope} `;
 const CACHE = OWN + '@VERSION@';
 const FILES = ['./', @FILES@];
-// Fetched only when first asked for (the braille of the tactile sheet and the proof), then kept.
-const LATER = ['./braille.json'].map(file => new URL(file, self.registration.scope).href);
+// Fetched only when first asked for, then kept: the braille of the tactile sheet and the proof,
+// and the manifest, which the browser fetches by itself, before or while this installs.
+const LATER = ['./braille.json', './manifest.webmanifest'].map(file => new URL(file, self.registration.scope).href);
 
 self.addEventListener('install', event => {
   event.waitUntil((async () => {
