@@ -19,6 +19,7 @@
 #include "small_disk.h"
 #include "ui/commands/picture_actions.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QContextMenuEvent>
@@ -488,10 +489,15 @@ TEST(PictureMenu, TheMenuTheKeyListAndTheHelpOfferEveryCommand)
     QWidget* under = window.childAt(free);
     ASSERT_NE(under, nullptr);
     QStringList offered;
+    QStringList heard;  // what a screen reader is told of each entry, in the menu it is in
     const auto readMenu = [&] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (const QAction* action : menu->actions())
+            for (QAction* action : menu->actions()) {
                 offered << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+                QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(action);
+                if (entry->isValid() && entry->parent()->object() == menu)
+                    heard << entry->text(QAccessible::Name);
+            }
             menu->close();
         }
     };
@@ -505,6 +511,14 @@ TEST(PictureMenu, TheMenuTheKeyListAndTheHelpOfferEveryCommand)
                         window.commands()[row.command].shortcut().toString();
     EXPECT_EQ(offered, expected);
     EXPECT_TRUE(offered.contains(QStringLiteral("Следващото n PgDown")));
+    // in words, a switch with its state, and again in the next menu
+    const std::string said = heard.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(heard.contains(QStringLiteral("Печат")) && heard.filter(QStringLiteral("...")).isEmpty()) << said;
+    EXPECT_TRUE(heard.contains(QStringLiteral("Постепенно построяване, изключено"))) << said;
+    heard.clear();
+    QTimer::singleShot(0, &window, readMenu);
+    QApplication::sendEvent(under, &event);
+    EXPECT_EQ(heard.size(), static_cast<qsizetype>(kCommands.size()));
     // by the mouse on no entry; by a key (Shift+F10, the Menu key) on the first, which a
     // screen reader says with the menu
     QString active = QStringLiteral("none");

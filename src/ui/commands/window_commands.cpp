@@ -6,6 +6,7 @@
 
 #include "cli/program_texts.h"
 #include "identities/further_identity.h"
+#include "ui/widgets/menu_entry_in_words.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -62,6 +63,7 @@ QString InLanguage(TextId text)
 
 WindowCommands::WindowCommands(QWidget& window) : QObject(&window), window_(window)
 {
+    ReadMenuEntriesInWords([](bool on) { return InLanguage(on ? TextId::CommandOn : TextId::CommandOff); });
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
         const CommandRow& row = kCommands[i];
         auto* action = new QAction(this);
@@ -122,22 +124,11 @@ QAction& WindowCommands::operator[](Command command) const
     return *actions_[static_cast<std::size_t>(&FindCommand(command) - kCommands.data())];
 }
 
-void WindowCommands::showMenu(const QPoint& globalPosition, const std::function<void(const QString&)>& say,
-                              bool byKeyboard) const
+void WindowCommands::showMenu(const QPoint& globalPosition, bool byKeyboard) const
 {
     QMenu menu(&window_);
     for (QAction* action : actions_)
         menu.addAction(action);
-    if (say) {
-        connect(&menu, &QMenu::hovered, &menu, [&menu, &say](QAction* action) {
-            // after the entry's own name, which the menu tells once this returns
-            if (action->isCheckable()) {
-                QTimer::singleShot(0, &menu, [&say, action] {
-                    say(InLanguage(action->isChecked() ? TextId::CommandOn : TextId::CommandOff));
-                });
-            }
-        });
-    }
     // opened by a key, on its first entry, as menus are elsewhere: a screen reader then says
     // the menu and the entry, where the menu alone opens in silence
     if (byKeyboard)

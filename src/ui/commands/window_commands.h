@@ -11,7 +11,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -38,12 +37,8 @@ public:
     // Checks the entry of identity `kind` (0: the form's six).
     void showFurther(int kind) const;
 
-    // Opens the commands as a menu at `globalPosition`. `say`, when given, tells
-    // a screen reader the state of a checkable entry as the keyboard reaches it:
-    // the toolkit does not tell it that they can be checked. Opened `byKeyboard`,
-    // it opens on its first entry.
-    void showMenu(const QPoint& globalPosition, const std::function<void(const QString&)>& say = {},
-                  bool byKeyboard = false) const;
+    // Opens the commands as a menu at `globalPosition`; opened `byKeyboard`, on its first entry.
+    void showMenu(const QPoint& globalPosition, bool byKeyboard = false) const;
     // The key list in a dialog, in `fontOf`'s letters.
     void showKeyList(const QWidget& fontOf) const;
     // The widget that had the keyboard when a key or a mouse button was last

@@ -96,8 +96,7 @@ void MainWindow::connectCommands()
         // beside the control with the focus, as the mouse's menu opens beside the pointer
         const QWidget* focus = QApplication::focusWidget();
         const QWidget* at = focus && formArea_->isAncestorOf(focus) ? focus : formArea_;
-        commands_->showMenu(at->mapToGlobal(at->rect().center()), [this](const QString& state) { announce(state); },
-                            true);
+        commands_->showMenu(at->mapToGlobal(at->rect().center()), true);
     });
     commands[Command::BuildUp].setChecked(buildUp_->enabled());
     on(Command::BuildUp, [this](bool enabled) {
@@ -193,6 +192,6 @@ void MainWindow::connectCommands()
                 // a right click queued behind Ctrl+Q: no menu for a closed window
                 if (!isVisible())
                     return;
-                commands_->showMenu(formArea_->mapToGlobal(at), [this](const QString& state) { announce(state); });
+                commands_->showMenu(formArea_->mapToGlobal(at));
             });
 }

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Tessalo developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+// Lets screen readers hear the program's menu entries as words: an entry that
+// opens a dialog shows "Печат..." but is named "Печат" (a reader says the dots
+// as «многоточие»), a switch says after its name whether it is on (`onOff`
+// gives the words), an entry with a menu of its own says that it opens one, and
+// an entry belongs to whichever menu shows it now, so a menu opened a second
+// time is heard as the first. Call before the first menu opens.
+void ReadMenuEntriesInWords(QString (*onOff)(bool on));
