@@ -6,7 +6,6 @@
 
 #include "cli/program_texts.h"
 #include "identities/further_identity.h"
-#include "ui/widgets/menu_entry_in_words.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -63,7 +62,6 @@ QString InLanguage(TextId text)
 
 WindowCommands::WindowCommands(QWidget& window) : QObject(&window), window_(window)
 {
-    ReadMenuEntriesInWords([](bool on) { return InLanguage(on ? TextId::CommandOn : TextId::CommandOff); });
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
         const CommandRow& row = kCommands[i];
         auto* action = new QAction(this);
@@ -127,6 +125,7 @@ QAction& WindowCommands::operator[](Command command) const
 void WindowCommands::showMenu(const QPoint& globalPosition, bool byKeyboard) const
 {
     QMenu menu(&window_);
+    menu.setWindowTitle(InLanguage(FindCommand(Command::Menu).text));  // what a screen reader calls it
     for (QAction* action : actions_)
         menu.addAction(action);
     // opened by a key, on its first entry, as menus are elsewhere: a screen reader then says

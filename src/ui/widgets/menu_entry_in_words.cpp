@@ -5,6 +5,7 @@
 #include "ui/widgets/menu_entry_in_words.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -147,8 +148,83 @@ private:
     QPointer<QAction> action_;
 };
 
+// A menu: its entries, and above it the entry that opens it or, for the
+// window's own menu, the window.
+class MenuInWords : public QAccessibleWidget {
+public:
+    explicit MenuInWords(QMenu* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+
+    QMenu& Menu() const { return *static_cast<QMenu*>(widget()); }
+    int childCount() const override { return static_cast<int>(Menu().actions().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QAction*> actions = Menu().actions();
+        return index >= 0 && index < actions.size() ? QAccessible::queryAccessibleInterface(actions[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? static_cast<int>(Menu().actions().indexOf(qobject_cast<QAction*>(child->object()))) : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        QAction* action = Menu().actionAt(Menu().mapFromGlobal(QPoint(x, y)));
+        return action && !action->isSeparator() ? QAccessible::queryAccessibleInterface(action) : nullptr;
+    }
+    QAccessibleInterface* parent() const override
+    {
+        for (QObject* holder : Menu().menuAction()->associatedObjects()) {
+            if (holder != &Menu() && qobject_cast<QMenu*>(holder))
+                return QAccessible::queryAccessibleInterface(Menu().menuAction());
+        }
+        QWidget* window = Menu().parentWidget() ? Menu().parentWidget()->window() : nullptr;
+        return window ? QAccessible::queryAccessibleInterface(window) : QAccessibleWidget::parent();
+    }
+};
+
+// A window of plain widgets, with the menus it has open among its parts. The
+// toolkit leaves them out, as windows of their own, and a reader then passes
+// over a menu it cannot find in its window: Shift+F10 said the first entry but
+// not that a menu had opened.
+class WindowWithMenus : public QAccessibleWidget {
+public:
+    explicit WindowWithMenus(QWidget* window) : QAccessibleWidget(window, QAccessible::Client) {}
+
+    int childCount() const override { return QAccessibleWidget::childCount() + static_cast<int>(Menus().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        const QList<QMenu*> menus = Menus();
+        return index < own ? QAccessibleWidget::child(index)
+               : index - own < menus.size() ? QAccessible::queryAccessibleInterface(menus[index - own])
+                                            : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto at = child ? Menus().indexOf(qobject_cast<QMenu*>(child->object())) : -1;
+        return at < 0 ? QAccessibleWidget::indexOfChild(child) : QAccessibleWidget::childCount() + static_cast<int>(at);
+    }
+
+private:
+    QList<QMenu*> Menus() const
+    {
+        QList<QMenu*> open;
+        for (QMenu* menu : widget()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+            if (menu->isVisible())
+                open << menu;
+        }
+        return open;
+    }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object)
 {
+    if (auto* menu = qobject_cast<QMenu*>(object))
+        return new MenuInWords(menu);
+    // a window of plain widgets, as the toolkit would tell of it, not a dialog or the like
+    const QMetaObject* kind = object->metaObject();
+    if (object->isWidgetType() && static_cast<QWidget*>(object)->isWindow() &&
+        (kind == &QWidget::staticMetaObject || kind->superClass() == &QWidget::staticMetaObject))
+        return new WindowWithMenus(static_cast<QWidget*>(object));
     auto* action = qobject_cast<QAction*>(object);
     return action ? new MenuEntry(action) : nullptr;
 }

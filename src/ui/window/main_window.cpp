@@ -19,6 +19,7 @@
 #include "ui/window/form_widgets.h"
 #include "ui/commands/full_screen_zoom.h"
 #include "ui/widgets/hamburger_icon.h"
+#include "ui/widgets/menu_entry_in_words.h"
 #include "ui/commands/picture_actions.h"
 #include "cli/program_texts.h"
 #include "ui/settings/settings_file.h"
@@ -63,6 +64,9 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
       baseSize_(TwipsToPixels(0, 0, kWindowLayout.clientWidth, kWindowLayout.clientHeight, baseTwipsPerPixel_).size()),
       baseLetters_(QApplication::font())
 {
+    // before a screen reader first hears of the window, which it then sees with its menus
+    ReadMenuEntriesInWords(
+        [](bool on) { return QString::fromUtf8(Tr(UsedLanguage(), on ? TextId::CommandOn : TextId::CommandOff)); });
     showTitle();
     setWindowIcon(HamburgerIcon());
     QFont font(ToQString(kWindowLayout.fontFamily), kWindowLayout.fontPoints);
