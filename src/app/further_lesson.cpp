@@ -20,7 +20,7 @@ namespace {
 std::string SpokenName(const FurtherIdentity& identity, Language language)
 {
     std::string name(Tr(language, identity.name));
-    if (identity.kind == 8) {
+    if (identity.kind == kProgressionKind) {
         name += Tr(language, TextId::SpokenAIs);
         AppendNumber(name, identity.progression.a);
         name += Tr(language, TextId::SpokenDIs);
@@ -116,6 +116,11 @@ LessonView ViewAfter(const FurtherIdentity& identity, int n, LessonCommand comma
         return view;
     case LessonCommand::Show:
         view.spoken = drawn ? ShownWords(identity, n, language) : NotDrawnWords(identity, n, language);
+        // chosen by its name, said as it was chosen: only what it drew, but a progression's terms
+        if (drawn && brief && identity.kind != kProgressionKind) {
+            view.whole = std::move(view.spoken);
+            view.spoken = NAndSum(identity, n, TextId::SpokenBriefN, language);
+        }
         if (drawn)
             view.buildOrder = UpTo(identity.cells(n).size());
         break;

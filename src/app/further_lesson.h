@@ -16,7 +16,7 @@
 // The view after `command` at the list's n (0: none), `drawnN` the n of the
 // picture on the board after it (0: none), `nBefore` the n before it and
 // `previous` the view before it; `brief`: a step of the picture already shown
-// says only what changed.
+// says only what changed, and Show of an identity chosen by its name what it drew.
 LessonView FurtherStep(const FurtherIdentity& identity, int n, int drawnN, LessonCommand command, int nBefore,
                        const LessonView& previous, bool brief, Language language);
 

@@ -89,8 +89,9 @@ LessonView Lesson::StepView() const
 {
     if (!further_)
         return LessonStep(form_, command_, nBefore_, previous_, kindBefore_);
-    return FurtherStep(*further_, N(), furtherDrawn_.n, command_, nBefore_, previous_,
-                       kindBefore_ == further_->kind, form_.language);
+    // a step of the picture shown, or a picture chosen by its name: the pupil has its name
+    const bool named = command_ == LessonCommand::Show ? furtherNamed_ : kindBefore_ == further_->kind;
+    return FurtherStep(*further_, N(), furtherDrawn_.n, command_, nBefore_, previous_, named, form_.language);
 }
 
 void Lesson::Tell()
@@ -135,7 +136,14 @@ void Lesson::ChooseFurther(int kind, Progression progression)
     further_ = DescribeFurther(kind, progression);
     furtherDrawn_ = {};
     // drawn at once: a menu's choice is the teacher's "show me this one"
-    Run(LessonCommand::Show, leaveForm, false);
+    furtherNamed_ = true;
+    try {
+        Run(LessonCommand::Show, leaveForm, false);
+    } catch (...) {
+        furtherNamed_ = false;
+        throw;
+    }
+    furtherNamed_ = false;
 }
 
 void Lesson::ChooseN(int n)

@@ -145,4 +145,5 @@ private:
     Drawn furtherDrawn_;       // its picture, while it is on the board
     std::string furtherText_;  // its proof text for that picture
     int furtherBeforeN_ = 0;   // the n of its picture before a step that waits
+    bool furtherNamed_ = false;  // drawn as chosen by its name, which a reader has just said
 };

@@ -20,6 +20,7 @@
 
 inline constexpr int kFirstFurtherKind = 7;
 inline constexpr int kLastFurtherKind = 11;
+inline constexpr int kProgressionKind = 8;  // its first term a and difference d chosen too
 
 // One cell of a picture on a grid, counted from the picture's top left corner.
 struct GridCell {

@@ -119,7 +119,7 @@ TEST(Lesson, DrawsAnIdentityBesideTheFormWhileTheFormRunsAsAlways)
     using L = Lesson;
     const Row rows[] = {
         {"ChosenDrawsAtOnce", [](L& l, bool b) { if (b) l.ChooseFurther(7); }, 7, 3, 12, 0, 0,
-         "Сума на първите четни числа, n е 3, общо 12.", "2 +\u00A04 +\u00A06 =\u00A012"},
+         "n е 3, общо 12.", "2 +\u00A04 +\u00A06 =\u00A012"},
         {"StepFramesTheL", [](L& l, bool) { l.Step(+1); }, 7, 4, 20, 8, 0,
          "Стъпката добави 8 квадрата. n е 4, общо 20.", "=\u00A020"},
         {"PredictedStepWaits", [](L& l, bool) { l.SetPredicting(true); l.Step(+1); }, 7, 5, 20, 0, 10,

@@ -106,7 +106,7 @@ void WindowCommands::retranslate()
     for (QAction* entry : further_->actions()) {
         const int kind = entry->data().toInt();
         entry->setText(InLanguage(kind == 0   ? TextId::FurtherFormsOwn
-                                  : kind == 8 ? TextId::FurtherProgressionAsked
+                                  : kind == kProgressionKind ? TextId::FurtherProgressionAsked
                                               : DescribeFurther(kind).name));
     }
 }

@@ -39,9 +39,9 @@ QString ToQString(std::string_view text)
 
 void MainWindow::chooseFurther(int kind, std::optional<Progression> progression)
 {
-    if (kind == 8 && !progression) {
+    if (kind == kProgressionKind && !progression) {
         const FurtherIdentity* now = lesson_.Further();
-        progression = AskProgression(*this, now && now->kind == 8 ? now->progression : Progression{});
+        progression = AskProgression(*this, now && now->kind == kProgressionKind ? now->progression : Progression{});
         if (!progression) {
             commands_->showFurther(now ? now->kind : 0);  // as it was
             return;
