@@ -9,7 +9,8 @@
 # list of n they change, within 1.5 s of their key (Orca's echo of the key,
 # which nothing on a page can cut short, comes before it). Then a guess: its
 # verdict, typed from the quotation's box, comes with the step's line, where
-# the keyboard goes, said once.
+# the keyboard goes, said once. Last, Ctrl+E and Right walk the picture: the
+# arrow reaches the page, which says the next cell, rather than Orca's reading.
 #   orca_page_test.sh SITE_DIR
 set -u
 here=$(dirname "$0")
@@ -35,7 +36,7 @@ news=("Стъпката добави 7 квадрата. n е 4, общо 16." "
 # the page opens on the proof's box: five stops on (the quotation, the list, Clear, the group) is Show
 spoken=$(ORCA_CHECK_TIMES=1 ORCA_CHECK_PAUSE=0.6 ORCA_CHECK_SETTLE=5 bash "$here/../../tools/orca_check.sh" "$work/page.sh" \
     wait:5 Tab Tab Tab Tab Tab wait:1 space wait:5 Next wait:1.4 Next wait:3 \
-    shift+Tab shift+Tab shift+Tab shift+Tab F3 wait:5 Next wait:5 1 1 Return wait:4)
+    shift+Tab shift+Tab shift+Tab shift+Tab F3 wait:5 Next wait:5 1 1 Return wait:4 ctrl+e wait:5 Right wait:2)
 case $? in
 0) ;;
 77) exit 77 ;;  # another Orca of this user, and none can run beside it: said why
@@ -50,7 +51,9 @@ late=$(awk '/^KEY: [0-9.]+ Next$/ { key = ++steps <= 2 ? $2 : 0 } key && /^HEARD
             END { printf "%.2f", most }' <<<"$spoken")
 echo "orca_page_test: the slower step's news reached the synthesiser $late s after its key"
 awk -v late="$late" 'BEGIN { exit !(late <= 1.5) }' || { echo "orca_page_test: the step's news came $late s late" >&2; exit 1; }
-verdict=$(awk '/^KEY: [0-9.]+ Return$/ { key = 1; next } key && /^HEARD: / { sub(/^HEARD: [0-9.]+ /, ""); print }' <<<"$spoken")
+verdict=$(awk '/^KEY: [0-9.]+ Return$/ { key = 1; next } /^KEY: / { key = 0 } key && /^HEARD: / { sub(/^HEARD: [0-9.]+ /, ""); print }' <<<"$spoken")
 grep -q "^Вярно, стъпката добави 11 квадрата. n е 6, общо 36. Стъпката добавя" <<<"$verdict" &&
     [ "$(grep -c "^SPOKE: .*Стъпката добавя 2 k плюс 1 равно на 11" <<<"$spoken")" = 1 ] ||
     { printf 'orca_page_test: heard after the guess:\n%s\n' "$verdict" >&2; exit 1; }
+walked=$(awk '/^KEY: [0-9.]+ Right$/ { key = 1; next } key && /^HEARD: / && !/Списък с/ { sub(/^HEARD: [0-9.]+ /, ""); print; exit }' <<<"$spoken")
+[[ "$walked" == "ред 1, квадрат 2 от "* ]] || { echo "orca_page_test: after Right on the board heard «$walked»" >&2; exit 1; }

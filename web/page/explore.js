@@ -6,17 +6,20 @@
 // the keyboard on the board, the arrows move the cursor cell by cell along the picture's rows
 // (Up and Down to the nearest cell of the next row), Home and End to a row's ends, D along a
 // square's diagonals, and each move says the cell, the row first on entering another. The rows
-// and their cells are also a list beside the board, which a screen reader's swipe walks on a
+// and their cells are also written beside the board, which a screen reader's swipe walks on a
 // touch screen; the cell under the cursor takes the keyboard there, so that a screen reader
-// keeps it on the braille line until the next move. The words are the core's.
+// keeps it on the braille line until the next move. The words are the core's. The board and
+// the rows are an application's to a screen reader, whose keys then reach the page: a reader
+// reading the page as a document would take the arrows for its own.
 import {board, boardContent, readCells, svgElement} from './board.js';
 import {core, keep, speak, whenIdle} from './events.js';
 import {pageSays} from './language.js';
 
+// One list, each row's words before its cells: a list in each row would be announced on the
+// way into it. Its bullets would be named.
 const rowList = document.createElement('ul');
 rowList.id = 'explore-rows';
-rowList.className = 'unseen';
-rowList.setAttribute('role', 'list');  // a list without its bullets, which a reader would name
+rowList.setAttribute('role', 'list');
 let exploredRows = 0;
 let listed = false;
 let cursor = null;
@@ -25,7 +28,11 @@ const cellCount = r => core._tessalo_explore_cell_count(r);
 const said = pointer => core.UTF8ToString(pointer);
 
 export function createExplorer() {
-  board.after(rowList);
+  const place = document.createElement('div');
+  place.setAttribute('role', 'application');
+  place.className = 'unseen';
+  place.append(rowList);
+  board.after(place);
   board.addEventListener('focus', sayHere);
   document.addEventListener('focusin', showCursor);
   document.addEventListener('focusout', showCursor);
@@ -33,7 +40,7 @@ export function createExplorer() {
     place.addEventListener('keydown', move);
 }
 
-const cursorCell = () => rowList.querySelector(`li li[data-index="${core._tessalo_explore_cursor()}"]`);
+const cursorCell = () => rowList.querySelector(`[data-index="${core._tessalo_explore_cursor()}"]`);
 
 // The board has the keyboard, or a cell of its list has.
 const exploring = () => document.activeElement === board || rowList.contains(document.activeElement);
@@ -64,28 +71,26 @@ function stayInCell() {
   cell?.focus({preventScroll: true});
 }
 
-// The rows and cells as a list, which a screen reader's swipe walks: a hundred elements and
-// more, written once the picture is on the screen.
+// The rows and their cells, which a screen reader's swipe walks: a hundred elements and more,
+// written once the picture is on the screen.
 function listRows() {
   if (listed)
     return;
   listed = true;
-  const rows = [];
+  const items = [];
   for (let r = 0; r < exploredRows; ++r) {
-    const item = document.createElement('li');
-    item.textContent = said(core._tessalo_explore_row_words(r));
-    const cells = document.createElement('ul');
+    const row = document.createElement('li');
+    row.textContent = said(core._tessalo_explore_row_words(r));
+    items.push(row);
     for (let c = 0; c < cellCount(r); ++c) {
       const one = document.createElement('li');
       one.textContent = said(core._tessalo_explore_cell_words(r, c));
       one.dataset.index = core._tessalo_explore_cell_index(r, c);
       one.tabIndex = -1;
-      cells.append(one);
+      items.push(one);
     }
-    item.append(cells);
-    rows.push(item);
   }
-  rowList.replaceChildren(...rows);
+  rowList.replaceChildren(...items);
 }
 
 export function explore() {
@@ -97,9 +102,13 @@ export function explore() {
     board.focus();
 }
 
-function sayHere() {
-  if (exploredRows > 0)
-    speak(said(core._tessalo_explore_here()));
+// On the board: its shape, then the cell under the cursor. A screen reader says nothing of an
+// application taking the keyboard.
+function sayHere(event) {
+  if (exploredRows > 0) {
+    const here = said(core._tessalo_explore_here());
+    speak(event?.type === 'focus' ? `${board.getAttribute('aria-label')}. ${here}` : here);
+  }
 }
 
 // The core's keys: the arrows, Home and End; and the key D (Д on a Cyrillic layout) for a
