@@ -204,6 +204,10 @@ describe('keyboard', () => {
     assert.match(await spoken(page), /n е 3/);
     assert.equal((await web.cells(page)).length, 6);
     assert.equal(await address(page), '#kind=1&n=3');
+    // another identity chosen: what it changes, after the button's own words
+    await press('Shift+Tab'); await press('ArrowDown');
+    assert.match(await page.evaluate(() => document.getElementById('spoken-later').textContent), /^Изведи ще начертае /);
+    await press('ArrowUp'); await press('Tab');
 
     await press('F2');  // the argument, shown before the step, follows it
     assert.equal(await focused(page), 'argument-lines');  // the keyboard where a screen reader goes

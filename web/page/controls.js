@@ -5,7 +5,7 @@
 // The form's controls, made from the layout table in its stacking order: each
 // forwards its event to the core.
 import {layout, TWIPS} from './form.js';
-import {chooseN, core, queue, run} from './events.js';
+import {chooseN, core, queue, run, speak} from './events.js';
 
 export let list, frame;
 export const options = [];
@@ -55,8 +55,15 @@ export function createOption(c) {
   input.id = `${c.name}-${c.index}`;
   input.dataset.tabIndex = String(c.tabIndex);
   input.addEventListener('change', () => {
-    if (input.checked)
-      run(() => core._tessalo_choose_kind(c.index), false);
+    if (!input.checked)
+      return;
+    run(() => core._tessalo_choose_kind(c.index), false);
+    // what the choice changes (the board keeps its picture until Show), after the button's words
+    queue(() => {
+      const news = core.UTF8ToString(core._tessalo_spoken());
+      if (news)
+        speak(news, news, true);
+    });
   });
   const caption = document.createElement('span');
   caption.dataset.caption = input.id;

@@ -18,6 +18,7 @@ import {showGuessing} from './predict.js';
 export let core = null;  // the WebAssembly module, once loaded
 const pending = [];      // events that came before it, run once it is there
 const spoken = document.getElementById('spoken');
+const spokenLater = document.getElementById('spoken-later');  // after what a reader is saying
 
 // An event before the core has loaded waits for it, so that a tap is never lost.
 export function queue(event) {
@@ -86,15 +87,17 @@ let saying = 0;  // the sentences told, so that one held back is told only if no
 // closes and would say again what it held: empty before the dialog opens.
 export function showDialog(dialog) {
   spoken.replaceChildren();
+  spokenLater.replaceChildren();
   dialog.showModal();
 }
 
-// `whole`: what F9 says again, when the sentence left out what was heard already.
-export function speak(sentence, whole = sentence) {
+// `whole`: what F9 says again, when the sentence left out what was heard already. `later`: after
+// what the reader is saying (a radio button's own words), not cutting it short.
+export function speak(sentence, whole = sentence, later = false) {
   lastSentence = whole;
   const said = ++saying;
   // while a dialog is open, all outside it is out of a screen reader's reach: its own region
-  const region = document.querySelector('dialog[open] > .spoken') ?? spoken;
+  const region = later ? spokenLater : document.querySelector('dialog[open] > .spoken') ?? spoken;
   const tell = () => {
     if (said !== saying)
       return;
