@@ -10,7 +10,8 @@
 # which nothing on a page can cut short, comes before it). Then a guess: its
 # verdict, typed from the quotation's box, comes with the step's line, where
 # the keyboard goes, said once. Last, Ctrl+E and Right walk the picture: the
-# arrow reaches the page, which says the next cell, rather than Orca's reading.
+# arrow reaches the page, which says the next cell, rather than Orca's reading
+# of the page as a document.
 #   orca_page_test.sh SITE_DIR
 set -u
 here=$(dirname "$0")
@@ -36,7 +37,7 @@ news=("Стъпката добави 7 квадрата. n е 4, общо 16." "
 # the page opens on the proof's box: five stops on (the quotation, the list, Clear, the group) is Show
 spoken=$(ORCA_CHECK_TIMES=1 ORCA_CHECK_PAUSE=0.6 ORCA_CHECK_SETTLE=5 bash "$here/../../tools/orca_check.sh" "$work/page.sh" \
     wait:5 Tab Tab Tab Tab Tab wait:1 space wait:5 Next wait:1.4 Next wait:3 \
-    shift+Tab shift+Tab shift+Tab shift+Tab F3 wait:5 Next wait:5 1 1 Return wait:4 ctrl+e wait:5 Right wait:2)
+    shift+Tab shift+Tab shift+Tab shift+Tab F3 wait:5 Next wait:5 1 1 Return wait:4 down:ctrl e up:ctrl wait:5 Right wait:2)
 case $? in
 0) ;;
 77) exit 77 ;;  # another Orca of this user, and none can run beside it: said why

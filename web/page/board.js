@@ -21,8 +21,8 @@ export function svgElement(name, attributes) {
 }
 
 export function createBoard() {
-  board = svgElement('svg', {id: 'board', role: 'application'});
-  boardContent = svgElement('g', {'aria-hidden': 'true'});
+  board = svgElement('svg', {id: 'board', role: 'img'});
+  boardContent = svgElement('g', {});
   board.append(boardContent);
   for (const c of layout.controls) {
     if (c.kind === 'Label') {

@@ -153,8 +153,8 @@ export function showState() {
   showFurther();
   orderTabStops();
   drawBoard();
-  showRows();
   board.setAttribute('aria-label', core.UTF8ToString(core._tessalo_board_words()));
+  showRows();  // named by the board
   if (view === 'narrow')
     setViewBox();
   followInAddress();

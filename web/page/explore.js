@@ -3,23 +3,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Exploring the picture without seeing it, with the window's cursor from the core: Ctrl+E puts
-// the keyboard on the board, the arrows move the cursor cell by cell along the picture's rows
-// (Up and Down to the nearest cell of the next row), Home and End to a row's ends, D along a
-// square's diagonals, and each move says the cell, the row first on entering another. The rows
-// and their cells are also written beside the board, which a screen reader's swipe walks on a
-// touch screen; the cell under the cursor takes the keyboard there, so that a screen reader
-// keeps it on the braille line until the next move. The words are the core's. The board and
-// the rows are an application's to a screen reader, whose keys then reach the page: a reader
-// reading the page as a document would take the arrows for its own.
+// the keyboard on the picture, the arrows move the cursor cell by cell along its rows (Up and
+// Down to the nearest cell of the next row), Home and End to a row's ends, D along a square's
+// diagonals, and each move says the cell, the row first on entering another. The rows and
+// their cells are a list of choices beside the board, named by the picture's shape, which a
+// screen reader's swipe walks on a touch screen; the cell under the cursor has the keyboard
+// there, and is the picture's stop for Tab. A screen reader keeps the cell on the braille
+// line until the next move, and leaves the arrows to the page in such a list: in a page read
+// as a document it would take them for its own. The words are the core's.
 import {board, boardContent, readCells, svgElement} from './board.js';
 import {core, keep, speak, whenIdle} from './events.js';
 import {pageSays} from './language.js';
 
 // One list, each row's words before its cells: a list in each row would be announced on the
-// way into it. Its bullets would be named.
+// way into it.
 const rowList = document.createElement('ul');
 rowList.id = 'explore-rows';
-rowList.setAttribute('role', 'list');
+rowList.className = 'unseen';
+rowList.setAttribute('role', 'listbox');
 let exploredRows = 0;
 let listed = false;
 let cursor = null;
@@ -28,32 +29,23 @@ const cellCount = r => core._tessalo_explore_cell_count(r);
 const said = pointer => core.UTF8ToString(pointer);
 
 export function createExplorer() {
-  const place = document.createElement('div');
-  place.setAttribute('role', 'application');
-  place.className = 'unseen';
-  place.append(rowList);
-  board.after(place);
-  board.addEventListener('focus', sayHere);
+  board.after(rowList);
   document.addEventListener('focusin', showCursor);
   document.addEventListener('focusout', showCursor);
-  for (const place of [board, rowList])
-    place.addEventListener('keydown', move);
+  rowList.addEventListener('keydown', move);
 }
 
 const cursorCell = () => rowList.querySelector(`[data-index="${core._tessalo_explore_cursor()}"]`);
 
-// The board has the keyboard, or a cell of its list has.
-const exploring = () => document.activeElement === board || rowList.contains(document.activeElement);
+// A cell of the picture's list has the keyboard.
+const exploring = () => rowList.contains(document.activeElement);
 
 // After every event: the rows of the picture now on the board, the cursor as near its place
 // as they allow.
 export function showRows() {
-  const inCell = rowList.contains(document.activeElement);
+  const inCell = exploring();
   exploredRows = core._tessalo_explore_start();
-  if (exploredRows > 0)
-    board.setAttribute('tabindex', '0');
-  else
-    board.removeAttribute('tabindex');
+  rowList.setAttribute('aria-label', board.getAttribute('aria-label') ?? '');
   listed = false;
   if (inCell && exploredRows > 0)
     stayInCell();
@@ -80,10 +72,12 @@ function listRows() {
   const items = [];
   for (let r = 0; r < exploredRows; ++r) {
     const row = document.createElement('li');
+    row.setAttribute('role', 'option');
     row.textContent = said(core._tessalo_explore_row_words(r));
     items.push(row);
     for (let c = 0; c < cellCount(r); ++c) {
       const one = document.createElement('li');
+      one.setAttribute('role', 'option');
       one.textContent = said(core._tessalo_explore_cell_words(r, c));
       one.dataset.index = core._tessalo_explore_cell_index(r, c);
       one.tabIndex = -1;
@@ -91,24 +85,16 @@ function listRows() {
     }
   }
   rowList.replaceChildren(...items);
+  cursorCell()?.setAttribute('tabindex', '0');  // the picture's stop for Tab
 }
 
 export function explore() {
   if (exploredRows === 0)
     speak(pageSays('BoardEmpty'));
   else if (exploring())
-    sayHere();
+    speak(said(core._tessalo_explore_here()));
   else
-    board.focus();
-}
-
-// On the board: its shape, then the cell under the cursor. A screen reader says nothing of an
-// application taking the keyboard.
-function sayHere(event) {
-  if (exploredRows > 0) {
-    const here = said(core._tessalo_explore_here());
-    speak(event?.type === 'focus' ? `${board.getAttribute('aria-label')}. ${here}` : here);
-  }
+    tell(said(core._tessalo_explore_here()));
 }
 
 // The core's keys: the arrows, Home and End; and the key D (Д on a Cyrillic layout) for a
@@ -138,8 +124,12 @@ function tell(words) {
     speak(words);
     return;
   }
-  rowList.querySelector('[aria-label]')?.removeAttribute('aria-label');
+  for (const other of rowList.querySelectorAll('[aria-label], [tabindex="0"]')) {
+    other.removeAttribute('aria-label');
+    other.tabIndex = -1;
+  }
   cell.setAttribute('aria-label', words);
+  cell.tabIndex = 0;
   keep(words);
   cell.focus({preventScroll: true});
 }
