@@ -19,7 +19,7 @@
 #include "ui/window/form_widgets.h"
 #include "ui/commands/full_screen_zoom.h"
 #include "ui/widgets/hamburger_icon.h"
-#include "ui/widgets/menu_entry_in_words.h"
+#include "ui/widgets/menus_in_words.h"
 #include "ui/commands/picture_actions.h"
 #include "cli/program_texts.h"
 #include "ui/settings/settings_file.h"
@@ -65,7 +65,7 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
       baseLetters_(QApplication::font())
 {
     // before a screen reader first hears of the window, which it then sees with its menus
-    ReadMenuEntriesInWords(
+    ReadMenusInWords(
         [](bool on) { return QString::fromUtf8(Tr(UsedLanguage(), on ? TextId::CommandOn : TextId::CommandOff)); });
     showTitle();
     setWindowIcon(HamburgerIcon());

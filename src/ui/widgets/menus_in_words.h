@@ -11,5 +11,6 @@
 // as «многоточие»), a switch says after its name whether it is on (`onOff`
 // gives the words), an entry with a menu of its own says that it opens one, and
 // an entry belongs to whichever menu shows it now, so a menu opened a second
-// time is heard as the first. Call before the first menu opens.
-void ReadMenuEntriesInWords(QString (*onOff)(bool on));
+// time is heard as the first; an open menu is found in its window. Call before
+// a screen reader first asks for the window.
+void ReadMenusInWords(QString (*onOff)(bool on));

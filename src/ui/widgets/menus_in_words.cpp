@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/widgets/menu_entry_in_words.h"
+#include "ui/widgets/menus_in_words.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -231,7 +231,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object)
 
 }  // namespace
 
-void ReadMenuEntriesInWords(QString (*onOff)(bool on))
+void ReadMenusInWords(QString (*onOff)(bool on))
 {
     onOffWords = onOff;
     static const bool installed = (QAccessible::installFactory(Factory), true);
