@@ -136,14 +136,12 @@ void Lesson::ChooseFurther(int kind, Progression progression)
     further_ = DescribeFurther(kind, progression);
     furtherDrawn_ = {};
     // drawn at once: a menu's choice is the teacher's "show me this one"
-    furtherNamed_ = true;
-    try {
-        Run(LessonCommand::Show, leaveForm, false);
-    } catch (...) {
-        furtherNamed_ = false;
-        throw;
-    }
-    furtherNamed_ = false;
+    furtherNamed_ = true;  // for this Show only, whatever it throws
+    const struct Named {
+        bool& named;
+        ~Named() { named = false; }
+    } named{furtherNamed_};
+    Run(LessonCommand::Show, leaveForm, false);
 }
 
 void Lesson::ChooseN(int n)
