@@ -412,6 +412,9 @@ describe('keyboard', () => {
     await page.keyboard.press('F1');
     assert.ok(await page.evaluate(() => document.getElementById('keys').open));
     assert.match(await page.locator('#keys').innerText(), /PageDown[\s\S]*Ctrl\+B/);
+    // opened above the list, which a screen reader then reads on down, not on the button below it
+    assert.ok(await page.evaluate(() => document.activeElement.compareDocumentPosition(
+      document.querySelector('#keys table')) & Node.DOCUMENT_POSITION_FOLLOWING));
     // every key the table of commands gives the page is listed, all of a command's on one row,
     // as the window's key list (tests/ui) lists every key of every command
     assert.deepEqual(await page.evaluate(() => {
