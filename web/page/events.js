@@ -16,22 +16,35 @@ import {captions} from './language.js';
 import {showGuessing} from './predict.js';
 
 export let core = null;  // the WebAssembly module, once loaded
-const pending = [];      // events that came before it, run once it is there
+const pending = [];      // events that came before it was set up, run once it is
+let ready = false;       // set up
+let settingUp = false;   // a step of its setting up runs now: what it queues runs at once
 const spoken = document.getElementById('spoken');
 const spokenLater = document.getElementById('spoken-later');  // after what a reader is saying
 
-// An event before the core has loaded waits for it, so that a tap is never lost.
+// An event before the core is set up waits for it, so that a tap is never lost.
 export function queue(event) {
-  if (core)
+  if (core && (ready || settingUp))
     event();
   else
     pending.push(event);
 }
 
-// The module has loaded: `start` sets it up, then the events that waited run.
-export function coreLoaded(module, start) {
+// The module has loaded: `steps` set it up, each a task of its own, so that the browser
+// may draw or take a tap between them (a phone's slow CPU would otherwise be held for a
+// tenth of a second); then the events that waited run. Resolves once it is all done.
+export async function coreLoaded(module, steps) {
   core = module;
-  start();
+  for (const step of steps) {
+    await new Promise(resolve => setTimeout(resolve));
+    settingUp = true;
+    try {
+      step();
+    } finally {
+      settingUp = false;
+    }
+  }
+  ready = true;
   for (const event of pending.splice(0))
     event();
 }

@@ -74,18 +74,20 @@ function failed() {
   form.removeAttribute('aria-busy');
 }
 loader.onerror = failed;
-loader.onload = () => (typeof createTessaloCore === 'function' ? createTessaloCore() : Promise.reject()).then(module => {
-  coreLoaded(module, () => {
-    module._tessalo_set_language(catalogue.languages.indexOf(language));
-    module._tessalo_load();
-    showFurtherNames();  // the identities the core describes, which an address may name
-    openAddress();
-  });
-  self.tessaloCore = core;  // for the tests and benchmarks
-  document.documentElement.dataset.ready = 'true';
-  form.removeAttribute('aria-busy');
-  performance.mark('tessalo-ready');
-}, failed);
+loader.onload = () => (typeof createTessaloCore === 'function' ? createTessaloCore() : Promise.reject()).then(module =>
+  coreLoaded(module, [
+    () => {
+      module._tessalo_set_language(catalogue.languages.indexOf(language));
+      module._tessalo_load();
+    },
+    showFurtherNames,  // the identities the core describes, which an address may name
+    openAddress,
+  ]).then(() => {
+    self.tessaloCore = core;  // for the tests and benchmarks
+    document.documentElement.dataset.ready = 'true';
+    form.removeAttribute('aria-busy');
+    performance.mark('tessalo-ready');
+  }), failed);
 document.head.append(loader);
 
 if ('serviceWorker' in navigator && location.protocol !== 'file:')
