@@ -91,8 +91,6 @@ function listRows() {
 export function explore() {
   if (exploredRows === 0)
     speak(pageSays('BoardEmpty'));
-  else if (exploring())
-    speak(said(core._tessalo_explore_here()));
   else
     tell(said(core._tessalo_explore_here()));
 }
