@@ -6,10 +6,12 @@
 
 #include "cli/program_texts.h"
 #include "identities/further_identity.h"
+#include "ui/widgets/menus_in_words.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -18,7 +20,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -129,9 +130,9 @@ void WindowCommands::showMenu(const QPoint& globalPosition, bool byKeyboard) con
     for (QAction* action : actions_)
         menu.addAction(action);
     // opened by a key, on its first entry, as menus are elsewhere: a screen reader then says
-    // the menu and the entry, where the menu alone opens in silence
+    // the entry, where the menu alone opens in silence
     if (byKeyboard)
-        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().constFirst()); });
+        OpenOnFirstEntry(menu);
     menu.exec(globalPosition);
 }
 
@@ -186,11 +187,20 @@ void WindowCommands::showKeyList(const QWidget& fontOf) const
 bool WindowCommands::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::MouseButtonPress)
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::MouseButtonPress &&
+        type != QEvent::ContextMenu)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != &window_)
         return false;
+    if (type == QEvent::ContextMenu) {
+        // the Menu key comes as a menu of the focused control (a text box's own),
+        // where it should open ours on its first entry, as Shift+F10 does
+        if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Keyboard)
+            return false;
+        (*this)[Command::Menu].trigger();
+        return true;
+    }
     if (type == QEvent::MouseButtonPress) {
         // the toolkit has already given the keyboard to what was clicked
         pressedIn_ = QApplication::focusWidget();

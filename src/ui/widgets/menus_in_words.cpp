@@ -12,10 +12,14 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTimer>
 
 namespace {
 
 QString (*onOffWords)(bool on) = nullptr;
+
+// Set on a menu opened by a key until the keyboard leaves its first entry.
+const char* const kSaysItsName = "tessaloSaysItsName";
 
 // "Печат..." is named "Печат", "&Копирай" "Копирай": the dots say that a dialog
 // follows, which a reader hears as a word of its own.
@@ -66,9 +70,14 @@ public:
     {
         if (kind != QAccessible::Name)
             return {};
-        if (!Switch() || !onOffWords)
-            return SpokenEntry(action_->text());
-        return SpokenEntry(action_->text()) + QLatin1String(", ") + onOffWords(action_->isChecked());
+        QString name = SpokenEntry(action_->text());
+        if (Switch() && onOffWords)
+            name += QLatin1String(", ") + onOffWords(action_->isChecked());
+        // readers say the entry a menu opens on, never a popup menu's own name
+        QMenu* menu = Menu();
+        if (menu && menu->property(kSaysItsName).toBool() && menu->activeAction() == action_)
+            name = menu->windowTitle() + QLatin1String(", ") + name;
+        return name;
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
@@ -236,4 +245,14 @@ void ReadMenusInWords(QString (*onOff)(bool on))
     onOffWords = onOff;
     static const bool installed = (QAccessible::installFactory(Factory), true);
     Q_UNUSED(installed);
+}
+
+void OpenOnFirstEntry(QMenu& menu)
+{
+    menu.setProperty(kSaysItsName, true);
+    QObject::connect(&menu, &QMenu::hovered, &menu, [&menu](QAction* entry) {
+        if (entry != menu.actions().constFirst())
+            menu.setProperty(kSaysItsName, false);
+    });
+    QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().constFirst()); });
 }

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QMenu;
+
 // Lets screen readers hear the program's menu entries as words: an entry that
 // opens a dialog shows "Печат..." but is named "Печат" (a reader says the dots
 // as «многоточие»), a switch says after its name whether it is on (`onOff`
@@ -14,3 +16,8 @@
 // time is heard as the first; an open menu is found in its window. Call before
 // a screen reader first asks for the window.
 void ReadMenusInWords(QString (*onOff)(bool on));
+
+// Opens `menu`, as a key opens it, on its first entry, which a reader hears
+// with the menu's name ("Меню, Запази картината") until the keyboard moves on:
+// readers say the entry a menu opens on, and not the menu.
+void OpenOnFirstEntry(QMenu& menu);
