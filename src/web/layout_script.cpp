@@ -10,6 +10,7 @@
 
 #include "app/board_picture.h"
 #include "app/command_table.h"
+#include "app/in_words.h"
 #include "app/induction_step.h"
 #include "app/layout.h"
 #include "app/tessalo.h"
@@ -183,7 +184,10 @@ std::string Texts(Language language)
 {
     const std::string code(CodeOf(language));
     std::string out = "self.tessaloTexts." + code + " = {};\n";
-    out += "self.tessaloTexts." + code + ".captions = {\"window\": " + Quoted(Tr(language, kWindowLayout.caption));
+    const std::string_view title = Tr(language, kWindowLayout.caption);
+    // the browser's tab and a screen reader's name of the page: the title in words, with no dash
+    out += "self.tessaloTexts." + code + ".captions = {\"window\": " + Quoted(title) +
+           ", \"windowInWords\": " + Quoted(InWords(title, language));
     for (const ControlLayout& control : kControls) {
         if (control.text != TextId::None)
             out += ", " + Quoted(std::string(control.name) + "-" + std::to_string(control.index)) + ": " +

@@ -35,8 +35,8 @@ export const nextLanguage = () =>
 export function showLanguage() {
   const {captions} = catalogue[language];
   document.documentElement.lang = language;
-  document.title = captions.window;
-  document.getElementById('page-title').textContent = captions.window;
+  // the tab and a screen reader's name of the page in words: the form's caption has a dash
+  document.title = document.getElementById('page-title').textContent = captions.windowInWords;
   document.querySelector('meta[name="description"]').content = pageSays('Description');
   const each = (attribute, show) => document.querySelectorAll(`[data-${attribute}]`)
     .forEach(element => show(element, element.dataset[attribute]));
@@ -72,7 +72,6 @@ export function setLanguage(to, announce) {
 function showCaptionsInWords() {
   const index = catalogue.languages.indexOf(language);
   const words = caption => core.UTF8ToString(core._tessalo_caption_words(caption, index));
-  document.getElementById('page-title').textContent = words(0);
   frame.setAttribute('aria-label', words(1));
   options.forEach((input, kind) => {
     input.setAttribute('aria-label', words(9 + kind));
