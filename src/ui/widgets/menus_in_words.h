@@ -17,7 +17,7 @@ class QMenu;
 // a screen reader first asks for the window.
 void ReadMenusInWords(QString (*onOff)(bool on));
 
-// Opens `menu`, as a key opens it, on its first entry, which a reader hears
-// with the menu's name ("Меню, Запази картината") until the keyboard moves on:
-// readers say the entry a menu opens on, and not the menu.
+// Lets `menu`, about to open by a key, open on its first entry, which a reader
+// hears with the menu's name ("Меню, Запази картината") until the keyboard
+// moves on: readers say the entry a menu opens on, and not the menu.
 void OpenOnFirstEntry(QMenu& menu);
