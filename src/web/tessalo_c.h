@@ -241,6 +241,7 @@ const char* tessalo_claim_typed(int claim);
 const char* tessalo_claim_statement(int claim);
 const char* tessalo_claim_statement_words(int claim);  // the same in words
 int tessalo_check_claim(const char* typed);
+const char* tessalo_claim_typed_words(const char* typed);  // what was typed, in words
 const char* tessalo_claim_text(void);
 const char* tessalo_claim_words(void);
 const char* tessalo_claim_spoken(void);

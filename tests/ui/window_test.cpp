@@ -740,8 +740,13 @@ TEST(ClaimDialog, ChecksTheChosenIdentitysClaimsAndTheClasssOwn)
         {"n^", "Колона 3"},
         {"", "Колона 1"},
     };
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         EXPECT_NE(typed(QString::fromUtf8(row.claim)).find(row.found), std::string::npos) << row.claim;
+        // and the claim, or the example in its place, in words
+        const QString said = dialog.findChild<QLineEdit*>()->accessibleDescription();
+        EXPECT_TRUE(said.startsWith(QLatin1Char('n')) && !said.contains(QRegularExpression(QStringLiteral("[()^/]"))))
+            << said.toStdString();
+    }
     EXPECT_NE(typed(QStringLiteral("n+").repeated(101)).find("200"), std::string::npos) << "too long";
     ClaimDialog cubes(parent, 10, {}, 0, Language::en);
     EXPECT_NE(cubes.result().indexOf(QStringLiteral("1³ + 2³")), -1) << cubes.result().toStdString();

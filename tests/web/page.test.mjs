@@ -390,12 +390,14 @@ describe('keyboard', () => {
       proof: document.querySelector('#claim-proof > [aria-hidden]').textContent.replaceAll('\u00a0', ' '),
       words: document.querySelector('#claim-proof > .words').textContent,
       frames: document.querySelectorAll('#claim-picture path[fill="none"]').length,
-      said: document.querySelector('#claims > .spoken').textContent})));  // the page around is out of reach
+      said: document.querySelector('#claims > .spoken').textContent,  // the page around is out of reach
+      typed: document.getElementById('claim-typed').getAttribute('aria-description')})));
     const first = await shown();
     // the page's region emptied as the dialog hides it, which a reader would say again as it closes
     assert.equal(await page.evaluate(() => document.getElementById('spoken').textContent), '');
     assert.ok(first.proof.includes('1 + 3 + … + (2n − 1) = 3n − 2') && first.proof.includes('чупи в стъпката') &&
-              first.frames > 0 && first.said.includes("чупи в стъпката") && !/[()=≠]/.test(first.words), JSON.stringify(first));
+              first.frames > 0 && first.said.includes("чупи в стъпката") && !/[()=≠]/.test(first.words) &&
+              /^3.*минус 2$/.test(first.typed), JSON.stringify(first));
     await page.locator('#claim-typed').fill('n^');
     await page.keyboard.press('Enter');
     const wrong = await shown();

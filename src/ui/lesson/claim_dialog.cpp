@@ -98,6 +98,10 @@ ClaimDialog::ClaimDialog(QWidget& parent, int kind, Progression progression, int
 void ClaimDialog::check()
 {
     const ClaimView view = ViewClaim(kind_, progression_, typed_->text().toStdString(), n_, language_);
+    // what was checked, said in words as Enter checks it, or the example while the box is empty:
+    // a reader would name the signs of both («циркумфлекс», «наклонена черта»)
+    const QString claim = typed_->text().isEmpty() ? typed_->placeholderText() : typed_->text();
+    typed_->setAccessibleDescription(ToQString(InWords(claim.toStdString(), language_)));
     if (!view.problem.empty()) {
         proof_->setPlainText(ToQString(view.problem));
         proof_->setAccessibleDescription(ToQString(view.problem));
