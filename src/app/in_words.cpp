@@ -135,7 +135,7 @@ private:
     static bool Special(char c)
     {
         return c == '(' || c == '[' || c == '/' || c == '=' || c == '+' || c == ':' || c == ';' || c == '*' ||
-               c == '^' || c == '-' || c == '.' || c == '>' || c == '<' || c == '\xC2' || c == '\xE2' ||
+               c == '^' || c == '-' || c == '.' || c == '>' || c == '<' || c == '%' || c == '\xC2' || c == '\xE2' ||
                c == '\xE1';
     }
 
@@ -157,7 +157,7 @@ private:
 
     std::size_t ReadAt(std::string_view text, std::size_t i)
     {
-        static constexpr std::array<std::pair<std::string_view, TextId>, 16> kSigns{{
+        static constexpr std::array<std::pair<std::string_view, TextId>, 17> kSigns{{
             {"·", TextId::SpokenTimes},
             {"*", TextId::SpokenTimes},
             {"^2", TextId::SaySquared},
@@ -174,6 +174,7 @@ private:
             {"…", TextId::SayAndSoOn},
             {"≥", TextId::SayAtLeast},
             {"²", TextId::SaySquared},
+            {"%", TextId::SayPercent},
         }};
         const char c = text[i];
         if (c == '(' || c == '[')
@@ -220,6 +221,12 @@ private:
             out_ += ',';  // a pause, where a reader would name the sign
             return i + 1;
         }
+        for (const std::string_view dash : {"— ", "– "}) {
+            if (text.substr(i).starts_with(dash)) {
+                out_ += ", ";  // between words, as the colon
+                return i + dash.size();
+            }
+        }
         out_ += c;
         if (Digit(c) && i + 1 < text.size() && Letter(text[i + 1]))
             out_ += ' ';  // "2k" as two words
@@ -241,13 +248,14 @@ private:
         out_ += ", ";
     }
 
-    // A hyphen that breaks a word at a line's end ("най- малкото") joins it; a
-    // dash between words ("Математика - индукция") is a pause; any other is a minus.
+    // A hyphen that breaks a word at a line's end ("най- малкото") or joins one
+    // ("по-едро") is a space; a dash between words ("Математика - индукция") is
+    // a pause; any other is a minus.
     std::size_t Hyphen(std::string_view text, std::size_t i)
     {
         const bool spaceBefore = i > 0 && text[i - 1] == ' ';
         const bool spaceAfter = i + 1 < text.size() && text[i + 1] == ' ';
-        if (!spaceBefore && spaceAfter && CyrillicBefore(text, i)) {
+        if (!spaceBefore && CyrillicBefore(text, i) && (spaceAfter || CyrillicAt(text, i + 1))) {
             out_ += ' ';
         } else if (spaceBefore && spaceAfter && (WordBefore(text, i - 1) || WordAt(text, i + 2))) {
             out_ += ',';

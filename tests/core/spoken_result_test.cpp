@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The sentence a screen reader speaks after Show, a step and Clear.
+#include "app/command_table.h"
 #include "app/in_words.h"
 #include "app/induction_step.h"
 #include "app/lesson.h"
@@ -115,8 +116,8 @@ bool HasWord(const std::string& text, const std::string& word)
 // None of the characters a punctuation level reads out or drops.
 void ExpectSpeakable(const std::string& text)
 {
-    EXPECT_EQ(text.find_first_of(":;-*^=()[]/<>"), std::string::npos) << text;
-    for (const std::string_view sign : {"²", "·", "−", "…", "±", "≥"})
+    EXPECT_EQ(text.find_first_of(":;-*^=()[]/<>%"), std::string::npos) << text;
+    for (const std::string_view sign : {"²", "·", "−", "…", "±", "≥", "—", "–"})
         EXPECT_EQ(text.find(sign), std::string::npos) << text;
 }
 
@@ -272,7 +273,26 @@ TEST(SpokenIdentity, FormulasAreHeardGroupedAsWritten)
         {"2ᵏ\u00A0−\u00A01 +\u00A02ᵏ =\u00A02ᵏ⁺¹\u00A0−\u00A01", Language::en,
          "2 to the power k, minus 1 plus 2 to the power k, equals 2 to the power k plus 1, minus 1"},
         {"5k\u00A0−\u00A01 ≠\u00A03k +\u00A01", Language::bg, "5 k минус 1 не е равно на 3 k плюс 1"},
+        // the menu's and the key list's words
+        {"по-едро; също Ctrl+колелце", Language::bg, "по едро, също Ctrl плюс колелце"},
+        {"Мащаб 100 %", Language::bg, "Мащаб 100 процента"},
+        {"копира картината; в текстово поле — избрания текст", Language::bg,
+         "копира картината, в текстово поле, избрания текст"},
+        {"Ctrl+-", Language::en, "Ctrl plus minus"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(InWords(row.text, row.language), row.said) << row.text;
+    // every command, and every key of the key list, as the menu and the key list say them
+    for (const Language language : {Language::bg, Language::en}) {
+        for (const CommandRow& row : kCommands) {
+            for (const TextId text : {row.text, row.meaning})
+                ExpectSpeakable(InWords(Tr(language, text), language));
+            for (const std::string_view key : row.keys)
+                ExpectSpeakable(InWords(key, language));
+        }
+        for (const FormKeysRow& row : kFormKeys) {
+            for (const TextId text : {row.keys, row.meaning})
+                ExpectSpeakable(InWords(Tr(language, text), language));
+        }
+    }
 }

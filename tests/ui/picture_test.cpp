@@ -519,6 +519,7 @@ TEST(PictureMenu, TheMenuTheKeyListAndTheHelpOfferEveryCommand)
     const std::string said = heard.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(heard.contains(QStringLiteral("Печат")) && heard.filter(QStringLiteral("...")).isEmpty()) << said;
     EXPECT_TRUE(heard.contains(QStringLiteral("Постепенно построяване, изключено"))) << said;
+    EXPECT_TRUE(heard.contains(QStringLiteral("По едро")) && heard.contains(QStringLiteral("Мащаб 100 процента"))) << said;
     heard.clear();
     QTimer::singleShot(0, &window, readMenu);
     QApplication::sendEvent(under, &event);

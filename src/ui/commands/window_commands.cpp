@@ -4,6 +4,7 @@
 
 #include "ui/commands/window_commands.h"
 
+#include "app/in_words.h"
 #include "cli/program_texts.h"
 #include "identities/further_identity.h"
 #include "ui/widgets/menus_in_words.h"
@@ -152,8 +153,13 @@ void WindowCommands::showKeyList(const QWidget& fontOf) const
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false);
     for (int i = 0; i < rows.size(); ++i) {
-        table->setItem(i, 0, new QTableWidgetItem(rows[i].first));
-        table->setItem(i, 1, new QTableWidgetItem(rows[i].second));
+        for (const int column : {0, 1}) {
+            const QString& text = column == 0 ? rows[i].first : rows[i].second;
+            auto* item = new QTableWidgetItem(text);
+            // a reader would name the signs of "Ctrl+-" and "(SVG, PNG, PDF)"
+            item->setData(Qt::AccessibleTextRole, QString::fromStdString(InWords(text.toStdString(), UsedLanguage())));
+            table->setItem(i, column, item);
+        }
     }
     table->resizeColumnsToContents();
     table->resizeRowsToContents();

@@ -17,6 +17,7 @@
 namespace {
 
 QString (*onOffWords)(bool on) = nullptr;
+QString (*inWords)(const QString& text) = nullptr;
 
 // Set on a menu opened by a key until the keyboard leaves its first entry.
 const char* const kSaysItsName = "tessaloSaysItsName";
@@ -71,6 +72,8 @@ public:
         if (kind != QAccessible::Name)
             return {};
         QString name = SpokenEntry(action_->text());
+        if (inWords)
+            name = inWords(name);  // "По-едро" without its hyphen, "Мащаб 100 %" without its sign
         if (Switch() && onOffWords)
             name += QLatin1String(", ") + onOffWords(action_->isChecked());
         // readers say the entry a menu opens on, never a popup menu's own name
@@ -240,8 +243,9 @@ QAccessibleInterface* Factory(const QString&, QObject* object)
 
 }  // namespace
 
-void ReadMenusInWords(QString (*onOff)(bool on))
+void ReadMenusInWords(QString (*onOff)(bool on), QString (*words)(const QString& text))
 {
+    inWords = words;
     onOffWords = onOff;
     static const bool installed = (QAccessible::installFactory(Factory), true);
     Q_UNUSED(installed);

@@ -14,8 +14,8 @@ class QMenu;
 // gives the words), an entry with a menu of its own says that it opens one, and
 // an entry belongs to whichever menu shows it now, so a menu opened a second
 // time is heard as the first; an open menu is found in its window. Call before
-// a screen reader first asks for the window.
-void ReadMenusInWords(QString (*onOff)(bool on));
+// a screen reader first asks for the window. `words` says an entry's signs in words.
+void ReadMenusInWords(QString (*onOff)(bool on), QString (*words)(const QString& text));
 
 // Lets `menu`, about to open by a key, open on its first entry, which a reader
 // hears with the menu's name ("Меню, Запази картината") until the keyboard

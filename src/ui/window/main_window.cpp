@@ -66,7 +66,8 @@ MainWindow::MainWindow(SettingsFile* settings, QWidget* parent)
 {
     // before a screen reader first hears of the window, which it then sees with its menus
     ReadMenusInWords(
-        [](bool on) { return QString::fromUtf8(Tr(UsedLanguage(), on ? TextId::CommandOn : TextId::CommandOff)); });
+        [](bool on) { return QString::fromUtf8(Tr(UsedLanguage(), on ? TextId::CommandOn : TextId::CommandOff)); },
+        [](const QString& text) { return ToQString(InWords(text.toStdString(), UsedLanguage())); });
     showTitle();
     setWindowIcon(HamburgerIcon());
     QFont font(ToQString(kWindowLayout.fontFamily), kWindowLayout.fontPoints);
