@@ -76,11 +76,6 @@ int tessalo_check_claim(const char* typed)
     return page.claim.problem.empty() ? ListItems(page.claim.board) : ListItems({});
 }
 
-const char* tessalo_claim_typed_words(const char* typed)
-{
-    return Kept(InWords(typed ? typed : "", PageLanguage()));
-}
-
 const char* tessalo_claim_text(void)
 {
     const ClaimView& claim = ThePage().claim;

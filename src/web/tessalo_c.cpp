@@ -436,6 +436,11 @@ const char* tessalo_caption_words(int caption, int language)
     return Said(InWords(Tr(in, caption == 0 ? TextId::WindowCaption : TextId::FrameCaption), in));
 }
 
+const char* tessalo_in_words(const char* text)
+{
+    return Said(InWords(text ? text : "", PageLanguage()));
+}
+
 const char* tessalo_proof_words(void)
 {
     return Said(InWordsByLine(ThePage().lesson.ProofText(), g_language));

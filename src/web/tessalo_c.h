@@ -219,6 +219,10 @@ int32_t tessalo_explore_cursor(void);
 // identities as written beside them, 9 to 14 their names as the sentences say them.
 const char* tessalo_caption_words(int caption, int language);
 
+// Any text of the page's (UTF-8) in words for a screen reader, in the page's
+// language: a claim as typed, a row of the key list ("Ctrl плюс минус").
+const char* tessalo_in_words(const char* text);
+
 // The proof's text box in words for a screen reader, line for line as it shows
 // ("n по скоба, n плюс 1, затваряме скобата, върху 2" where it shows "n*(n+1)/2").
 const char* tessalo_proof_words(void);
@@ -241,7 +245,6 @@ const char* tessalo_claim_typed(int claim);
 const char* tessalo_claim_statement(int claim);
 const char* tessalo_claim_statement_words(int claim);  // the same in words
 int tessalo_check_claim(const char* typed);
-const char* tessalo_claim_typed_words(const char* typed);  // what was typed, in words
 const char* tessalo_claim_text(void);
 const char* tessalo_claim_words(void);
 const char* tessalo_claim_spoken(void);

@@ -414,6 +414,11 @@ describe('keyboard', () => {
     await page.keyboard.press('F1');
     assert.ok(await page.evaluate(() => document.getElementById('keys').open));
     assert.match(await page.locator('#keys').innerText(), /PageDown[\s\S]*Ctrl\+B/);
+    // each cell read in words: «Ctrl плюс B», «SVG, PNG с бутона»
+    await web.idle(page);
+    const unheard = await page.evaluate(() => [...document.querySelectorAll('#keys td, #keys th')]
+      .map(cell => [cell.firstChild.textContent, cell.lastChild.textContent]).filter(([shown, words]) => shown && (!words || /[()%:;\/—+-]/.test(words))));
+    assert.deepEqual(unheard, []);
     // opened above the list, which a screen reader then reads on down, not on the button below it
     assert.ok(await page.evaluate(() => document.activeElement.compareDocumentPosition(
       document.querySelector('#keys table')) & Node.DOCUMENT_POSITION_FOLLOWING));
@@ -421,7 +426,7 @@ describe('keyboard', () => {
     // as the window's key list (tests/ui) lists every key of every command
     assert.deepEqual(await page.evaluate(() => {
       const names = tessaloTexts.bg.keys;
-      const listed = [...document.querySelectorAll('#keys th')].map(cell => cell.textContent.split(', '));
+      const listed = [...document.querySelectorAll('#keys th')].map(cell => cell.firstChild.textContent.split(', '));
       return tessaloLayout.commands.filter(row => row.page)
         .filter(row => !listed.some(keys => row.keys.every(key => keys.includes(names[key]))))
         .map(row => row.command);

@@ -24,7 +24,7 @@ function checkClaim() {
   const typed = core.allocateUTF8(claimTyped.value);
   const count = core._tessalo_check_claim(typed);
   // what was checked, in words, said as Enter checks it: a reader would name its signs («циркумфлекс»)
-  claimTyped.setAttribute('aria-description', core.UTF8ToString(core._tessalo_claim_typed_words(typed)));
+  claimTyped.setAttribute('aria-description', core.UTF8ToString(core._tessalo_in_words(typed)));
   core._free(typed);
   const items = readItems(count);
   const box = boxOf(items);

@@ -10,7 +10,7 @@ import {nextLine, toggleArgument, toggleLineByLine} from './argument.js';
 import {saveBrf, saveTactile} from './braille.js';
 import {toggleBuildUp} from './build_up.js';
 import {openClaims} from './claims.js';
-import {core, repeat, run, showDialog} from './events.js';
+import {core, queue, repeat, run, showDialog} from './events.js';
 import {explore} from './explore.js';
 import {catalogue} from './language.js';
 import {copy, printSheet, save} from './picture_file.js';
@@ -53,7 +53,14 @@ const ACTIONS = {
   Listen: listen,
   LineByLine: toggleLineByLine,
   NextLine: nextLine,
-  Keys: () => keyList.open ? keyList.close() : showDialog(keyList),
+  Keys: () => {
+    if (keyList.open) {
+      keyList.close();
+      return;
+    }
+    showDialog(keyList);
+    queue(sayKeyListInWords);
+  },
 };
 
 // Runs a command; false when it is not the command's to do now.
@@ -80,13 +87,22 @@ document.addEventListener('keydown', event => {
 export function createKeyList() {
   const table = document.createElement('table');
   // the keys' cell by a text of the catalogue (text) or by the keys' names (keys)
+  // each cell shown as written and, for a screen reader, in words (sayKeyListInWords)
+  const shown = (cell, how, key) => {
+    const written = document.createElement('span');
+    written.setAttribute('aria-hidden', 'true');
+    written.dataset[how] = key;
+    const words = document.createElement('span');
+    words.className = 'unseen words';
+    cell.append(written, words);
+  };
   const addRow = (how, keys, meaning) => {
     const row = table.insertRow();
     const keysCell = document.createElement('th');
     keysCell.scope = 'row';
-    keysCell.dataset[how] = keys;
+    shown(keysCell, how, keys);
     row.append(keysCell);
-    row.insertCell().dataset.text = meaning;
+    shown(row.insertCell(), 'text', meaning);
   };
   for (const {keys, meaning} of layout.formKeys)
     addRow('text', keys, meaning);
@@ -98,4 +114,14 @@ export function createKeyList() {
     addRow('keys', row.keys.join(' '), ownMeaning in pageOwn ? ownMeaning : row.meaning);
   }
   keyList.querySelector('h2').after(table);
+}
+
+// A reader would name the signs of "Ctrl+E", "(SVG; PNG …)" and "по-едро": the cells in words, in
+// the language shown now.
+function sayKeyListInWords() {
+  for (const words of keyList.querySelectorAll('.words')) {
+    const text = core.allocateUTF8(words.previousElementSibling.textContent);
+    words.textContent = core.UTF8ToString(core._tessalo_in_words(text));
+    core._free(text);
+  }
 }
