@@ -8,6 +8,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAccessible>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
@@ -206,8 +207,21 @@ bool ArgumentPanel::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == list_ && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
         // after the focus has really moved, so that hasFocus() says where it is
         QMetaObject::invokeMethod(this, &ArgumentPanel::updateRing, Qt::QueuedConnection);
+        if (type == QEvent::FocusIn)
+            QMetaObject::invokeMethod(this, &ArgumentPanel::tellLine, Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The line the keyboard is on, told after the list's own focus: a screen reader
+// says the list that came last, and F2 or Tab then left the line unsaid.
+void ArgumentPanel::tellLine()
+{
+    if (!list_->hasFocus() || list_->currentRow() < 0)
+        return;
+    QAccessibleEvent line(list_, QAccessible::Focus);
+    line.setChild(list_->currentRow());
+    QAccessible::updateAccessibility(&line);
 }
 
 void ArgumentPanel::updateRing()

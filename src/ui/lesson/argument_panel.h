@@ -70,6 +70,7 @@ private:
     // Emits ringChanged for the chosen line while the mouse is over a line or the
     // list has the focus, else for none; only when that changes.
     void updateRing();
+    void tellLine();
 
     QLabel* title_;
     QListWidget* list_;
