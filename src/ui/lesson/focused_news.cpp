@@ -83,6 +83,9 @@ public:
     SentencePart(QAccessible::Role role, QString sentence) : role_(role), sentence_(std::move(sentence)) {}
     void setParent(QAccessible::Id parent) { parent_ = parent; }
     void setChild(QAccessible::Id child) { child_ = child; }
+    // A pixel shorter than the last sentence told: a reader takes a part of the same
+    // name, role and place for the one it stands on, and F9 said nothing the second time.
+    void setShorter(bool shorter) { shorter_ = shorter; }
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -101,7 +104,10 @@ public:
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text kind) const override { return kind == QAccessible::Name ? sentence_ : QString(); }
     void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return parent() != nullptr ? parent()->rect() : QRect(); }
+    QRect rect() const override
+    {
+        return parent() != nullptr ? parent()->rect().adjusted(0, 0, 0, shorter_ ? -1 : 0) : QRect();
+    }
     QAccessible::Role role() const override { return role_; }
     QAccessible::State state() const override
     {
@@ -115,6 +121,7 @@ private:
     QString sentence_;
     QAccessible::Id parent_ = 0;
     QAccessible::Id child_ = 0;
+    bool shorter_ = false;
 };
 
 FocusedNews::FocusedNews() { qDBusRegisterMetaType<AtSpiReference>(); }
@@ -150,6 +157,8 @@ bool FocusedNews::tell(const QString& sentence, const QWidget& window)
     auto* bar = static_cast<SentencePart*>(QAccessible::accessibleInterface(bars_.back()));
     auto* label = new SentencePart(QAccessible::StaticText, sentence);
     label->setParent(bars_.back());
+    shorter_ = !shorter_;
+    label->setShorter(shorter_);
     Keep(labels_, QAccessible::registerAccessibleInterface(label));
     bar->setChild(labels_.back());
     const AtSpiReference descendant{bus.baseService(), QDBusObjectPath(PathOf(label))};

@@ -32,4 +32,5 @@ private:
     std::deque<QAccessible::Id> labels_;
     std::deque<QAccessible::Id> bars_;
     QAccessible::Id barOn_ = 0;
+    bool shorter_ = false;  // the last sentence's part a pixel shorter than the one before
 };
