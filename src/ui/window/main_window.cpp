@@ -339,7 +339,11 @@ void MainWindow::announce(const QString& sentence, const QString& whole)
             return;
         }
         const bool stayed = pressedIn != nullptr && focus == pressedIn;
-        announcer->say(sentence, whole, stayed ? Announcer::Urgency::Interrupt : Announcer::Urgency::Queue);
+        // the verdict on a guess, whose box hands the keyboard to the step's line: heard at
+        // once, and kept in braille, rather than after the panel, the list and the line
+        const bool guessed = pressedIn != nullptr && pressedIn->objectName() == QLatin1String("guess");
+        announcer->say(sentence, whole,
+                       stayed || guessed ? Announcer::Urgency::Interrupt : Announcer::Urgency::Queue);
     });
 }
 
