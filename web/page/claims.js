@@ -23,7 +23,7 @@ const CLAIM_PICTURE = {width: 320, height: 240};
 function checkClaim() {
   const typed = core.allocateUTF8(claimTyped.value);
   const count = core._tessalo_check_claim(typed);
-  // what was checked, in words, said as Enter checks it: a reader would name its signs («циркумфлекс»)
+  // what was checked, in words, heard as the keyboard reaches the box: a reader would name its signs
   claimTyped.setAttribute('aria-description', core.UTF8ToString(core._tessalo_in_words(typed)));
   core._free(typed);
   const items = readItems(count);

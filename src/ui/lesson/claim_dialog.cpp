@@ -98,8 +98,8 @@ ClaimDialog::ClaimDialog(QWidget& parent, int kind, Progression progression, int
 void ClaimDialog::check()
 {
     const ClaimView view = ViewClaim(kind_, progression_, typed_->text().toStdString(), n_, language_);
-    // what was checked, said in words as Enter checks it, or the example while the box is empty:
-    // a reader would name the signs of both («циркумфлекс», «наклонена черта»)
+    // what was checked in words, or the example while the box is empty, heard as the keyboard
+    // reaches the box: a reader would name the signs of both («циркумфлекс», «наклонена черта»)
     const QString claim = typed_->text().isEmpty() ? typed_->placeholderText() : typed_->text();
     typed_->setAccessibleDescription(ToQString(InWords(claim.toStdString(), language_)));
     if (!view.problem.empty()) {
