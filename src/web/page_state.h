@@ -38,5 +38,7 @@ Page& ThePage();
 const LessonView& View();
 // The language every text the page is given is in.
 Language PageLanguage();
+// Keeps words for the page until it asks for other words; what it keeps.
+const char* Said(std::string words);
 // Lists `picture` for tessalo_picture_items; how many items it has.
 int ListItems(const BoardPicture& picture);

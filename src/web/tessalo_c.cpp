@@ -8,7 +8,6 @@
 
 #include "app/board_picture.h"
 #include "app/induction_argument.h"
-#include "app/in_words.h"
 #include "app/lesson.h"
 #include "app/picture_walk.h"
 #include "app/spoken_result.h"
@@ -65,14 +64,6 @@ const ExploreCell* RowCell(int row, int cell)
                : nullptr;
 }
 
-// Keeps words for the page until it asks for other words.
-const char* Said(std::string words)
-{
-    std::string& said = ThePage().said;
-    said = std::move(words);
-    return said.c_str();
-}
-
 std::uint32_t Rgb(const Colour& colour)
 {
     return static_cast<std::uint32_t>(colour.red) << 16 | static_cast<std::uint32_t>(colour.green) << 8 |
@@ -108,6 +99,14 @@ int ListItems(const BoardPicture& picture)
                               static_cast<float>(item.height), item.shape, Rgb(item.fill), item.filled ? 1 : 0,
                               Rgb(item.line), static_cast<float>(item.lineWidth), item.cell});
     return static_cast<int>(page.items.size());
+}
+
+// Keeps words for the page until it asks for other words.
+const char* Said(std::string words)
+{
+    std::string& said = ThePage().said;
+    said = std::move(words);
+    return said.c_str();
 }
 
 extern "C" {
@@ -422,33 +421,6 @@ const char* tessalo_explore_here(void)
 int32_t tessalo_explore_cursor(void)
 {
     return ThePage().walk.CellIndex();
-}
-
-const char* tessalo_caption_words(int caption, int language)
-{
-    if (caption < 0 || caption > 14 || language < 0 || language >= static_cast<int>(kLanguageCount))
-        return Said({});
-    const auto in = static_cast<Language>(language);
-    if (caption >= 3)
-        return Said(std::string(caption >= 9 ? SpokenIdentityName(caption - 8, in) : SpokenFormula(caption - 2, in)));
-    if (caption == 2)
-        return Said(InWordsByLine(Tr(in, TextId::Quotation), in));
-    return Said(InWords(Tr(in, caption == 0 ? TextId::WindowCaption : TextId::FrameCaption), in));
-}
-
-const char* tessalo_in_words(const char* text)
-{
-    return Said(InWords(text ? text : "", PageLanguage()));
-}
-
-const char* tessalo_proof_words(void)
-{
-    return Said(InWordsByLine(ThePage().lesson.ProofText(), g_language));
-}
-
-const char* tessalo_board_words(void)
-{
-    return Said(ThePage().lesson.BoardWords());
 }
 
 }  // extern "C"
