@@ -36,6 +36,8 @@ std::uint64_t Place(const Cell& cell)
 }
 
 constexpr int kKinds = 6;
+// the rising and falling sum, whose terms are the square's diagonals
+constexpr int kDiagonalKind = 5;
 
 // A place of identity kind's pictures and the first m (1..11) whose picture draws it.
 using FirstStep = std::pair<std::uint64_t, int>;
@@ -125,14 +127,14 @@ private:
         const int kind = form_.ProofKind;
         if (kind != 5 && kind != 6)
             return {};
-        std::vector<std::vector<int>> parts(static_cast<std::size_t>(kind == 5 ? 2 * n_ - 1 : n_));
+        std::vector<std::vector<int>> parts(static_cast<std::size_t>(kind == kDiagonalKind ? 2 * n_ - 1 : n_));
         const Cell& corner = form_.Shape1(0);
         if (!(corner.Width > 0 && corner.Height > 0))
             return {};
         ForEachVisibleCell(form_.Shape1, [&](int index, const Cell& cell) {
             const long row = std::lround((cell.Top - corner.Top) / corner.Height);
             const long column = std::lround((cell.Left - corner.Left) / corner.Width);
-            const long part = kind == 5 ? row + column : n_ - 1 - row;
+            const long part = kind == kDiagonalKind ? row + column : n_ - 1 - row;
             if (part >= 0 && part < static_cast<long>(parts.size()))
                 parts[static_cast<std::size_t>(part)].push_back(index);
         });
@@ -234,14 +236,16 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
 {
     LessonView view = ViewAfter(form, command, nBefore, previous, kindBefore != 0 && kindBefore == form.ProofKind);
     view.rows = ExploreRows(form, view.framed);
-    SayCountedCells(view);
+    // the odd numbers' square is as square, but its bands are no diagonals: the corner
+    // of 1 is "ред 1, колона 1" there
+    SayCountedCells(view, form.ProofKind == kDiagonalKind);
     return view;
 }
 
-void SayCountedCells(LessonView& view)
+void SayCountedCells(LessonView& view, bool byDiagonals)
 {
     // a line that counts some of the cells says which, for a pupil who cannot see its rings
-    const PictureRows diagonals = Diagonals(view.rows);
+    const PictureRows diagonals = byDiagonals ? Diagonals(view.rows) : PictureRows{};
     for (ArgumentLine& line : view.argument.lines) {
         const std::string counted = CountedWords(view.rows, diagonals, line.cells);
         if (!counted.empty())

@@ -37,5 +37,6 @@ LessonView LessonStep(const Tessalo& form, LessonCommand command, int nBefore, c
                       int kindBefore = 0);
 
 // Each line of the view's argument that counts some of the picture's cells says
-// which in its words, for a pupil who cannot see its rings.
-void SayCountedCells(LessonView& view);
+// which in its words, for a pupil who cannot see its rings; by its diagonals
+// only where the sum counts them (`byDiagonals`), else by rows and columns.
+void SayCountedCells(LessonView& view, bool byDiagonals = false);

@@ -70,6 +70,18 @@ void AppendColumn(Words& words, int halfColumn, Language language)
         words << Tr(language, TextId::ColumnHalf);
 }
 
+// "колона 2", "колони 1 и 2", "колони 1 до 3": half columns `first` to `last`, `between`: any
+// cell between them. Not "1 и половина и 2", which is heard two ways.
+void AppendColumnSpan(Words& words, int first, int last, bool between, Language language)
+{
+    words << Tr(language, first == last ? TextId::ColumnWord : TextId::ColumnsWord);
+    AppendColumn(words, first, language);
+    if (first == last)
+        return;
+    words << Tr(language, !between && first % 2 == 0 && last % 2 == 0 ? TextId::AndWord : TextId::ColumnsTo);
+    AppendColumn(words, last, language);
+}
+
 // "3 кръга": the counted form after any count but 1, 2 кръга, 5 квадрата.
 void AppendCount(Words& words, std::size_t count, bool circles, Language language)
 {
@@ -95,12 +107,8 @@ void AppendRow(Words& words, const ExploreRow& row, Language language)
     words << ", ";
     AppendCount(words, count, row.circles, language);
     if (!row.diagonal) {
-        words << ", " << Tr(language, count == 1 ? TextId::ColumnWord : TextId::ColumnsWord);
-        AppendColumn(words, row.cells.front().halfColumn, language);
-        if (count > 1) {
-            words << Tr(language, TextId::ColumnsTo);
-            AppendColumn(words, row.cells.back().halfColumn, language);
-        }
+        words << ", ";
+        AppendColumnSpan(words, row.cells.front().halfColumn, row.cells.back().halfColumn, count > 2, language);
     }
     if (row.fresh > 0)
         words << ", " << row.fresh << " " << Tr(language, row.fresh == 1 ? TextId::RowNewOne : TextId::RowNewMany);
@@ -372,28 +380,21 @@ std::vector<std::size_t> LinesHolding(const PictureRows& lines, const std::vecto
 // ", колони 1 до 3": where the cells `in` lie across, when not across the whole picture.
 void AppendColumns(Words& words, const PictureRows& rows, const std::vector<bool>& in, Language language)
 {
-    int first = 1 << 30;
-    int last = 0;
-    int left = 1 << 30;
-    int right = 0;
+    std::vector<int> all;
+    std::vector<int> held;  // the columns of the cells `in`
     for (const ExploreRow& row : rows) {
         for (const ExploreCell& cell : row.cells) {
-            left = std::min(left, cell.halfColumn);
-            right = std::max(right, cell.halfColumn);
-            if (in[static_cast<std::size_t>(cell.index)]) {
-                first = std::min(first, cell.halfColumn);
-                last = std::max(last, cell.halfColumn);
-            }
+            all.push_back(cell.halfColumn);
+            if (in[static_cast<std::size_t>(cell.index)] && std::find(held.begin(), held.end(), cell.halfColumn) == held.end())
+                held.push_back(cell.halfColumn);
         }
     }
-    if (first == left && last == right)
+    const auto [first, last] = std::minmax_element(held.begin(), held.end());
+    const auto [left, right] = std::minmax_element(all.begin(), all.end());
+    if (*first == *left && *last == *right)
         return;
-    words << ", " << Tr(language, first == last ? TextId::ColumnWord : TextId::ColumnsWord);
-    AppendColumn(words, first, language);
-    if (first != last) {
-        words << Tr(language, TextId::ColumnsTo);
-        AppendColumn(words, last, language);
-    }
+    words << ", ";
+    AppendColumnSpan(words, *first, *last, held.size() > 2, language);
 }
 
 }  // namespace
