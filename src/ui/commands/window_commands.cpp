@@ -144,7 +144,7 @@ void WindowCommands::showKeyList(const QWidget& fontOf) const
     dialog.setFont(fontOf.font());
     const auto rows = KeyListRows(*this);
     auto* table = new QTableWidget(static_cast<int>(rows.size()), 2, &dialog);
-    table->setAccessibleName(dialog.windowTitle());
+    // no name of its own: the dialog's title says it, and a reader would say it twice
     table->setHorizontalHeaderLabels(
         {InLanguage(FindCommand(Command::Keys).text), InLanguage(TextId::KeysAction)});
     table->verticalHeader()->hide();
