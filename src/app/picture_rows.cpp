@@ -391,7 +391,7 @@ void AppendColumns(Words& words, const PictureRows& rows, const std::vector<bool
     }
     const auto [first, last] = std::minmax_element(held.begin(), held.end());
     const auto [left, right] = std::minmax_element(all.begin(), all.end());
-    if (*first == *left && *last == *right)
+    if (held.empty() || (*first == *left && *last == *right))
         return;
     words << ", ";
     AppendColumnSpan(words, *first, *last, held.size() > 2, language);
