@@ -75,7 +75,7 @@ void Keep(std::deque<QAccessible::Id>& told, QAccessible::Id part)
 Q_DECLARE_METATYPE(AtSpiReference)
 
 // A sentence told as a part of the focused object: a label in a status bar
-// whose parent is that object. A screen reader going back to the object from
+// whose parent is the focused widget. A screen reader going back to the object from
 // the label names no group, list or window again, and names neither the label
 // nor the bar.
 class SentencePart : public QAccessibleInterface {
@@ -146,8 +146,11 @@ bool FocusedNews::tell(const QString& sentence, const QWidget& window)
     // A new label for every sentence: a screen reader does not speak again the
     // object it stands on, and remembers an object's parent. The bar stays
     // while the focus does, so that going from one sentence to the next the
-    // reader finds them side by side and names nothing above them.
-    const QAccessible::Id on = QAccessible::uniqueId(focused);
+    // reader finds them side by side and names nothing above them. It lies in
+    // the widget, not in its focused part: a list's lines and the explored cells
+    // go with the picture, and a reader whose sentence had lost its parent found
+    // no way up from it and said nothing of the next focus.
+    const QAccessible::Id on = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget));
     if (bars_.empty() || on != barOn_) {
         auto* bar = new SentencePart(QAccessible::StatusBar, QString());
         bar->setParent(on);
