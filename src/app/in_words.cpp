@@ -200,6 +200,10 @@ private:
             return i + 3;  // joins two factors, unheard
         if (c == '-')
             return Hyphen(text, i);
+        if (c == '+') {
+            if (const std::size_t after = KeyJoin(text, i); after != 0)
+                return after;
+        }
         if (const Raised raised = RaisedAt(text, i); raised.length > 0) {
             SayPower(raised.exponent);
             return i + raised.length;
@@ -230,6 +234,33 @@ private:
         out_ += c;
         if (Digit(c) && i + 1 < text.size() && Letter(text[i + 1]))
             out_ += ' ';  // "2k" as two words
+        return i + 1;
+    }
+
+    // Keys as the key list writes them: the "+" after Ctrl, Shift or Alt joins a key to
+    // them, "и", and after Num it marks the keypad's key, unheard; a key that is a sign
+    // is named. "Ctrl++, Ctrl+Num+-" is "Ctrl и плюс, Ctrl и Num минус": "Ctrl плюс плюс"
+    // and "плюс минус" are heard two ways. 0: no key's "+".
+    std::size_t KeyJoin(std::string_view text, std::size_t i)
+    {
+        std::size_t start = i;
+        while (start > 0 && Letter(text[start - 1]))
+            --start;
+        const std::string_view before = text.substr(start, i - start);
+        if (before == "Num")
+            out_ += ' ';
+        else if (before == "Ctrl" || before == "Shift" || before == "Alt")
+            Say(TextId::AndWord);
+        else
+            return 0;
+        static constexpr std::array<std::pair<char, TextId>, 3> kKeys{
+            {{'+', TextId::SpokenPlus}, {'-', TextId::SpokenMinus}, {'=', TextId::SayEqualsKey}}};
+        for (const auto& [key, name] : kKeys) {
+            if (i + 1 < text.size() && text[i + 1] == key) {
+                Say(name);
+                return i + 2;
+            }
+        }
         return i + 1;
     }
 
@@ -305,8 +336,12 @@ private:
             Say(TextId::SpokenTimes);
         }
         out_ += ' ';
-        // a sign leading the group is the number's own, "(-1)"
-        const bool bracketed = !squared && !words && inner.find_first_of(" +-*/\xC2\xE2", 1) != std::string_view::npos;
+        // a sign leading the group is the number's own, "(-1)", unless a power follows:
+        // (-1)^(n-1) is not -(1^(n-1))
+        const bool power = raised.length > 0 || text.substr(close + 1).starts_with("^");
+        const bool signedPower = power && (inner.starts_with('-') || inner.starts_with("\u2212"));
+        const bool bracketed = !squared && !words &&
+                               (signedPower || inner.find_first_of(" +-*/\xC2\xE2", 1) != std::string_view::npos);
         if (squared)
             Say(cubed ? TextId::SayCubeOf : TextId::SaySquareOf);
         if (bracketed)

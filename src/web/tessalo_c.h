@@ -220,7 +220,7 @@ int32_t tessalo_explore_cursor(void);
 const char* tessalo_caption_words(int caption, int language);
 
 // Any text of the page's (UTF-8) in words for a screen reader, in the page's
-// language: a claim as typed, a row of the key list ("Ctrl плюс минус").
+// language: a claim as typed, a row of the key list ("Ctrl и минус").
 const char* tessalo_in_words(const char* text);
 
 // The proof's text box in words for a screen reader, line for line as it shows

@@ -240,6 +240,9 @@ TEST(SpokenIdentity, NamesAreDistinctAndFormulasSaidInWords)
     }
     EXPECT_EQ(names.size(), 6u);
     EXPECT_EQ(SpokenIdentityName(7), "");
+    // grouped as the radio button writes it: "(2n-1)", not 2(n - 1)
+    for (const Language language : {Language::bg, Language::en})
+        EXPECT_EQ(SpokenFormula(4, language), InWords(Tr(language, TextId::OptionOdd), language));
 }
 
 // A line of the proof is heard as a teacher reads it: a squared parenthesis as
@@ -263,8 +266,8 @@ TEST(SpokenIdentity, FormulasAreHeardGroupedAsWritten)
         {"1+2+...+n=n*(n+1)/2", Language::bg,
          "1 плюс 2 плюс и така нататък плюс n равно на n по скоба, n плюс 1, затваряме скобата върху 2"},
         {"n^2 - (n-1)^2 +...+(-1)^(n-1)", Language::en,
-         "n squared minus the square of n minus 1, plus and so on plus minus 1, to the power open bracket, n minus 1, "
-         "close bracket"},
+         "n squared minus the square of n minus 1, plus and so on plus open bracket, minus 1, close bracket, to the "
+         "power open bracket, n minus 1, close bracket"},
         {"Математика - индукция, най- малкото (k>p)", Language::bg, "Математика, индукция, най малкото k по голямо от p"},
         {"Mathematics - induction, n - 1", Language::en, "Mathematics, induction, n minus 1"},
         // the further identities' powers, raised
@@ -274,11 +277,12 @@ TEST(SpokenIdentity, FormulasAreHeardGroupedAsWritten)
          "2 to the power k, minus 1 plus 2 to the power k, equals 2 to the power k plus 1, minus 1"},
         {"5k\u00A0−\u00A01 ≠\u00A03k +\u00A01", Language::bg, "5 k минус 1 не е равно на 3 k плюс 1"},
         // the menu's and the key list's words
-        {"по-едро; също Ctrl+колелце", Language::bg, "по едро, също Ctrl плюс колелце"},
+        {"по-едро; също Ctrl+колелце", Language::bg, "по едро, също Ctrl и колелце"},
         {"Мащаб 100 %", Language::bg, "Мащаб 100 процента"},
         {"копира картината; в текстово поле — избрания текст", Language::bg,
          "копира картината, в текстово поле, избрания текст"},
-        {"Ctrl+-", Language::en, "Ctrl plus minus"},
+        {"Ctrl+-", Language::en, "Ctrl and minus"},
+        {"Ctrl++, Ctrl+=, Ctrl+Num++, Shift+F10", Language::bg, "Ctrl и плюс, Ctrl и равно, Ctrl и Num плюс, Shift и F10"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(InWords(row.text, row.language), row.said) << row.text;

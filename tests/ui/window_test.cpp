@@ -807,7 +807,7 @@ TEST_F(Window, TheKeyListFitsAFullScreenWithoutScrollingSideways)
                 faults << QStringLiteral("a sideways scroll bar");
             if (!window.screen()->availableGeometry().contains(dialog->frameGeometry()))
                 faults << QStringLiteral("off the screen");
-            // and heard in words: «Ctrl плюс минус», «SVG, PNG, PDF»
+            // and heard in words: «Ctrl и минус», «SVG, PNG, PDF»
             QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
             for (int row = 0; row < table->rowCount(); ++row) {
                 for (const int column : {0, 1}) {

@@ -352,7 +352,7 @@ describe('keyboard', () => {
     const group = (await page.locator('#Frame1-0').ariaSnapshot()).match(/"[^"]*"|text: .*/gu);
     const sums = await page.$$eval('#Frame1-0 input', inputs => inputs.map(input => input.getAttribute('aria-description')));
     assert.deepEqual([group[4], sums[3]], ['"Сума на първите нечетни числа"',
-                                           '1 плюс 3 плюс 5 плюс и така нататък плюс 2 по n минус 1 равно на n по n']);
+                                           '1 плюс 3 плюс 5 плюс и така нататък плюс скоба, 2 n минус 1, затваряме скобата, равно на n по n']);
     assert.doesNotMatch([...group, ...sums].join('\n'), /[()*\/:^²·−…+=-]/u);  // nor a dash, read «тире»
     assert.equal(await page.evaluate(() => document.querySelectorAll('#explore-cursor').length), 1);
     for (const key of ['ArrowDown', 'PageDown'])
@@ -414,7 +414,7 @@ describe('keyboard', () => {
     await page.keyboard.press('F1');
     assert.ok(await page.evaluate(() => document.getElementById('keys').open));
     assert.match(await page.locator('#keys').innerText(), /PageDown[\s\S]*Ctrl\+B/);
-    // each cell read in words: «Ctrl плюс B», «SVG, PNG с бутона»
+    // each cell read in words: «Ctrl и B», «SVG, PNG с бутона»
     await web.idle(page);
     const unheard = await page.evaluate(() => [...document.querySelectorAll('#keys td, #keys th')]
       .map(cell => [cell.firstChild.textContent, cell.lastChild.textContent]).filter(([shown, words]) => shown && (!words || /[()%:;\/—+-]/.test(words))));
