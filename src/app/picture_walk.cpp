@@ -55,10 +55,17 @@ std::string PictureWalk::Press(WalkKey key)
     const ExploreRow& row = lines[line_];
     const std::size_t last = row.cells.size() - 1;
     switch (key) {
-    case WalkKey::Left: return cell_ == 0 ? AtEdge(TextId::EdgeRowStart, TextId::EdgeDiagonalStart) : MoveTo(line_, cell_ - 1);
-    case WalkKey::Right: return cell_ == last ? AtEdge(TextId::EdgeRowEnd, TextId::EdgeDiagonalEnd) : MoveTo(line_, cell_ + 1);
-    case WalkKey::Home: return MoveTo(line_, 0);
-    case WalkKey::End: return MoveTo(line_, last);
+    // Home and End at their end already, as an arrow there: a key that leaves the cursor says why
+    case WalkKey::Left:
+    case WalkKey::Home:
+        if (cell_ == 0)
+            return AtEdge(TextId::EdgeRowStart, TextId::EdgeDiagonalStart);
+        return MoveTo(line_, key == WalkKey::Home ? 0 : cell_ - 1);
+    case WalkKey::Right:
+    case WalkKey::End:
+        if (cell_ == last)
+            return AtEdge(TextId::EdgeRowEnd, TextId::EdgeDiagonalEnd);
+        return MoveTo(line_, key == WalkKey::End ? last : cell_ + 1);
     case WalkKey::Up:
         return line_ == 0 ? AtEdge(TextId::EdgePictureTop, TextId::EdgeFirstDiagonal)
                           : MoveTo(line_ - 1, NearestCell(lines[line_ - 1], row.cells[cell_].left));
